@@ -1,0 +1,121 @@
+#pragma once
+// Rule references and rule evaluation. Rules are compiled once, before the first bar, into flat
+// node arrays whose references point at value slots; evaluation then walks those arrays
+// without allocating, building text or looking anything up by name.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "core/engine/engine_error.hpp"
+#include "core/engine/value_history.hpp"
+#include "core/model/market.hpp"
+#include "core/model/spec.hpp"
+
+namespace prynox {
+
+// 2^-52: the engine's tolerance for equality, divisors and an open position.
+inline constexpr double kEpsilon = 2.220446049250313e-16;
+
+// The ids a strategy declares, compared whole and byte-wise.
+class DeclaredIds {
+public:
+    explicit DeclaredIds(const std::map<std::string, IndicatorSpec>& indicators);
+    bool contains(std::string_view id) const;
+
+private:
+    std::vector<std::string_view> ids_;  // sorted
+};
+
+// A reference passes when the text before its first point (all of it without a point) is
+// declared; the error carries the whole reference.
+std::optional<EngineError> check_operand_reference(const Operand& operand, const DeclaredIds& ids);
+// Depth first, left to right; the first failing reference ends the walk.
+std::optional<EngineError> first_undeclared_reference(const Condition& rule, const DeclaredIds& ids);
+
+struct RuleContext {
+    std::optional<std::uint32_t> bars_since_entry;
+    bool in_position = false;
+};
+
+// What rules read: the candles for prices, and the slot values of every bar so far.
+struct RuleView {
+    std::span<const Candle> candles;
+    const ValueHistory* values = nullptr;
+};
+
+class RuleProgram {
+public:
+    using Id = std::uint32_t;
+    static constexpr std::uint32_t kNoSlot = 0xFFFFFFFFu;
+
+    // Compiles a rule; every reference text becomes a slot. The rule's texts must outlive the
+    // program, which keeps views of them.
+    Id add_rule(const Condition& rule);
+    Id add_operand(const Operand& operand);
+
+    // Whether the rule holds at bar `index` of a history of `length` bars.
+    bool evaluate(Id rule, const RuleView& view, std::size_t length, std::size_t index,
+                  const RuleContext& ctx) const;
+    // An operand's value at bar `index`: present (possibly NaN) or missing.
+    std::optional<double> evaluate_operand(Id operand, const RuleView& view, std::size_t length,
+                                           std::size_t index) const;
+
+    // How many bars before the evaluated one any compiled rule reads (saturating).
+    std::uint64_t reach() const { return reach_; }
+    std::size_t slot_count() const { return keys_.size(); }
+    std::string_view slot_key(std::uint32_t slot) const { return keys_[slot]; }
+    std::uint32_t find_slot(std::string_view key) const;
+
+private:
+    struct OpNode {
+        enum class Kind : std::uint8_t { Number, Slot, Missing, Price, Prev, Add, Sub, Mul, Div };
+        Kind kind = Kind::Missing;
+        PriceSource price = PriceSource::Close;
+        std::uint32_t a = 0;
+        std::uint32_t b = 0;
+        std::uint32_t count = 0;  // Prev
+        std::uint32_t slot = kNoSlot;
+        double number = 0.0;
+    };
+    struct CondNode {
+        Condition::Kind kind = Condition::Kind::All;
+        bool negate = false;
+        bool flag = false;
+        Cmp cmp = Cmp::Gt;
+        std::uint32_t count = 0;
+        std::uint32_t op[3] = {0, 0, 0};
+        std::uint32_t first_child = 0;
+        std::uint32_t child_count = 0;
+    };
+    struct Eval {
+        const Candle* candles;
+        const ValueHistory* values;
+        bool rows_ok;  // index within the history
+    };
+
+    Id compile_op(const Operand& o, std::uint64_t& reach);
+    Id compile_cond(const Condition& c, std::uint64_t& reach);
+    Id missing_op();
+    std::uint32_t intern(std::string_view key);
+
+    bool eval_op(Id id, const Eval& e, std::size_t index, double& out) const;
+    bool eval_cond(Id id, const Eval& e, std::size_t index, const RuleContext& ctx) const;
+    bool operand(Id id, const Eval& e, std::size_t index, double& out) const {
+        return e.rows_ok && eval_op(id, e, index, out);
+    }
+    bool evaluate_node(const CondNode& n, const Eval& e, std::size_t index, const RuleContext& ctx) const;
+
+    std::vector<OpNode> ops_;
+    std::vector<CondNode> conds_;
+    std::vector<Id> children_;
+    std::vector<std::string_view> keys_;
+    std::unordered_map<std::string_view, std::uint32_t> slot_of_;
+    std::uint64_t reach_ = 0;
+};
+
+}  // namespace prynox
