@@ -1,0 +1,511 @@
+#include "core/json/lexer.hpp"
+
+#include <charconv>
+#include <cstring>
+#include <limits>
+
+namespace prynox {
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+int hex_value(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+void append_utf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Length of the well-formed UTF-8 sequence at s (at most n bytes), or 0.
+std::size_t utf8_length(const unsigned char* s, std::size_t n) {
+    const unsigned char c = s[0];
+    std::size_t len;
+    std::uint32_t min;
+    if (c >= 0xC2 && c <= 0xDF) {
+        len = 2; min = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        len = 3; min = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        len = 4; min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (n < len) return 0;
+    std::uint32_t cp = c & (0x3F >> (len - 1));
+    for (std::size_t k = 1; k < len; ++k) {
+        if ((s[k] & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (s[k] & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return len;
+}
+
+// Whether a number that the float conversion found out of range is too large (rather
+// than too small, which reads as zero).
+bool magnitude_overflows(std::string_view t) {
+    std::size_t k = 0;
+    if (k < t.size() && t[k] == '-') ++k;
+    long long point = 0;  // decimal exponent of the first significant digit, plus one
+    bool seen_nonzero = false;
+    bool after_point = false;
+    for (; k < t.size() && t[k] != 'e' && t[k] != 'E'; ++k) {
+        const char c = t[k];
+        if (c == '.') {
+            after_point = true;
+            continue;
+        }
+        if (!seen_nonzero) {
+            if (c != '0') {
+                seen_nonzero = true;
+                if (!after_point) ++point;
+            } else if (after_point) {
+                --point;
+            }
+        } else if (!after_point) {
+            ++point;
+        }
+    }
+    long long exp = 0;
+    if (k < t.size()) {
+        ++k;
+        bool neg = false;
+        if (k < t.size() && (t[k] == '+' || t[k] == '-')) neg = t[k++] == '-';
+        for (; k < t.size(); ++k) {
+            if (exp < 1000000000LL) exp = exp * 10 + (t[k] - '0');
+        }
+        if (neg) exp = -exp;
+    }
+    return seen_nonzero && point + exp > 0;
+}
+
+}  // namespace
+
+Unexpected Scalar::unexpected() const {
+    Unexpected u;
+    switch (kind) {
+        case Kind::Null: u.kind = Unexpected::Kind::Null; break;
+        case Kind::Bool: u.kind = Unexpected::Kind::Bool; u.b = b; break;
+        case Kind::U64: u.kind = Unexpected::Kind::Unsigned; u.u = this->u; break;
+        case Kind::I64: u.kind = Unexpected::Kind::Signed; u.i = i; break;
+        case Kind::F64: u.kind = Unexpected::Kind::Float; u.f = f; break;
+        case Kind::Str: u.kind = Unexpected::Kind::Str; u.s = str; break;
+        case Kind::Seq: u.kind = Unexpected::Kind::Seq; break;
+        case Kind::Map: u.kind = Unexpected::Kind::Map; break;
+    }
+    return u;
+}
+
+double Scalar::as_f64() const {
+    switch (kind) {
+        case Kind::U64: return static_cast<double>(u);
+        case Kind::I64: return static_cast<double>(i);
+        default: return f;
+    }
+}
+
+ReadError Lexer::error_at(std::size_t index, std::string m) const {
+    ReadError e;
+    e.message = std::move(m);
+    if (!pos_) return e;
+    if (index > n_) index = n_;
+    std::size_t line = 1;
+    std::size_t line_start = 0;
+    for (std::size_t k = 0; k < index; ++k) {
+        if (p_[k] == '\n') {
+            ++line;
+            line_start = k + 1;
+        }
+    }
+    e.has_position = true;
+    e.line = line;
+    e.column = index - line_start;
+    return e;
+}
+
+ReadError Lexer::fix(ReadError e) const {
+    if (!pos_ || e.has_position) return e;
+    return error_at(i_, std::move(e.message));
+}
+
+Status Lexer::ident(const char* rest) {
+    for (; *rest; ++rest) {
+        if (i_ >= n_) return std::unexpected(error(syntax::kEofValue));
+        if (p_[i_++] != *rest) return std::unexpected(error(syntax::kExpectedIdent));
+    }
+    return {};
+}
+
+Status Lexer::escape(std::string& out) {
+    if (i_ >= n_) return std::unexpected(error(syntax::kEofString));
+    const char c = p_[i_++];
+    switch (c) {
+        case '"': out += '"'; return {};
+        case '\\': out += '\\'; return {};
+        case '/': out += '/'; return {};
+        case 'b': out += '\b'; return {};
+        case 'f': out += '\f'; return {};
+        case 'n': out += '\n'; return {};
+        case 'r': out += '\r'; return {};
+        case 't': out += '\t'; return {};
+        case 'u': break;
+        default: return std::unexpected(error(syntax::kInvalidEscape));
+    }
+    auto hex4 = [this]() -> std::expected<std::uint32_t, ReadError> {
+        if (n_ - i_ < 4) {
+            i_ = n_;
+            return std::unexpected(error(syntax::kEofString));
+        }
+        std::uint32_t v = 0;
+        for (int k = 0; k < 4; ++k) {
+            const int h = hex_value(p_[i_++]);
+            if (h < 0) return std::unexpected(error(syntax::kInvalidEscape));
+            v = (v << 4) | static_cast<std::uint32_t>(h);
+        }
+        return v;
+    };
+    auto first = hex4();
+    if (!first) return std::unexpected(first.error());
+    const std::uint32_t n1 = *first;
+    if (n1 >= 0xDC00 && n1 <= 0xDFFF) return std::unexpected(error(syntax::kLoneSurrogate));
+    if (n1 < 0xD800 || n1 > 0xDBFF) {
+        append_utf8(out, n1);
+        return {};
+    }
+    if (i_ >= n_) return std::unexpected(error(syntax::kEofString));
+    if (p_[i_] != '\\') {
+        ++i_;
+        return std::unexpected(error("unexpected end of hex escape"));
+    }
+    ++i_;
+    if (i_ >= n_) return std::unexpected(error(syntax::kEofString));
+    if (p_[i_] != 'u') {
+        ++i_;
+        return std::unexpected(error("unexpected end of hex escape"));
+    }
+    ++i_;
+    auto second = hex4();
+    if (!second) return std::unexpected(second.error());
+    const std::uint32_t n2 = *second;
+    if (n2 < 0xDC00 || n2 > 0xDFFF) return std::unexpected(error(syntax::kLoneSurrogate));
+    append_utf8(out, (((n1 - 0xD800) << 10) | (n2 - 0xDC00)) + 0x10000);
+    return {};
+}
+
+std::expected<std::string_view, ReadError> Lexer::string_body() {
+    const std::size_t start = i_;
+    const auto* u = reinterpret_cast<const unsigned char*>(p_);
+    while (i_ < n_) {
+        const unsigned char c = u[i_];
+        if (c == '"') {
+            ++i_;
+            return std::string_view(p_ + start, i_ - 1 - start);
+        }
+        if (c == '\\') break;
+        if (c < 0x20) {
+            ++i_;
+            return std::unexpected(error(syntax::kControlChar));
+        }
+        if (c >= 0x80) {
+            const std::size_t len = utf8_length(u + i_, n_ - i_);
+            if (len == 0) {
+                ++i_;
+                return std::unexpected(error(syntax::kInvalidUnicode));
+            }
+            i_ += len;
+        } else {
+            ++i_;
+        }
+    }
+    if (i_ >= n_) return std::unexpected(error(syntax::kEofString));
+    scratch_.assign(p_ + start, i_ - start);
+    for (;;) {
+        if (i_ >= n_) return std::unexpected(error(syntax::kEofString));
+        const unsigned char c = u[i_];
+        if (c == '"') {
+            ++i_;
+            return std::string_view(scratch_);
+        }
+        if (c == '\\') {
+            ++i_;
+            if (auto s = escape(scratch_); !s) return std::unexpected(s.error());
+        } else if (c < 0x20) {
+            ++i_;
+            return std::unexpected(error(syntax::kControlChar));
+        } else if (c >= 0x80) {
+            const std::size_t len = utf8_length(u + i_, n_ - i_);
+            if (len == 0) {
+                ++i_;
+                return std::unexpected(error(syntax::kInvalidUnicode));
+            }
+            scratch_.append(p_ + i_, len);
+            i_ += len;
+        } else {
+            scratch_ += static_cast<char>(c);
+            ++i_;
+        }
+    }
+}
+
+Status Lexer::number(Scalar& out, bool neg, bool convert) {
+    const std::size_t start = neg ? i_ - 1 : i_;
+    if (i_ >= n_) return std::unexpected(error(syntax::kInvalidNumber));
+    const char c0 = p_[i_];
+    if (!is_digit(c0)) {
+        ++i_;
+        return std::unexpected(error(syntax::kInvalidNumber));
+    }
+    std::uint64_t sig = 0;
+    bool overflow = false;
+    if (c0 == '0') {
+        ++i_;
+        if (i_ < n_ && is_digit(p_[i_])) return std::unexpected(peek_error(syntax::kInvalidNumber));
+    } else {
+        constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+        while (i_ < n_ && is_digit(p_[i_])) {
+            const std::uint64_t d = static_cast<std::uint64_t>(p_[i_] - '0');
+            if (!overflow) {
+                if (sig > (kMax - d) / 10) {
+                    overflow = true;
+                } else {
+                    sig = sig * 10 + d;
+                }
+            }
+            ++i_;
+        }
+    }
+    bool is_float = overflow;
+    bool has_exponent = false;
+    const std::size_t int_digits = i_ - start;
+    if (i_ < n_ && p_[i_] == '.') {
+        ++i_;
+        if (i_ >= n_) return std::unexpected(peek_error(syntax::kEofValue));
+        if (!is_digit(p_[i_])) return std::unexpected(peek_error(syntax::kInvalidNumber));
+        while (i_ < n_ && is_digit(p_[i_])) ++i_;
+        is_float = true;
+    }
+    if (i_ < n_ && (p_[i_] == 'e' || p_[i_] == 'E')) {
+        ++i_;
+        if (i_ < n_ && (p_[i_] == '+' || p_[i_] == '-')) ++i_;
+        if (i_ >= n_) return std::unexpected(error(syntax::kEofValue));
+        if (!is_digit(p_[i_])) {
+            ++i_;
+            return std::unexpected(error(syntax::kInvalidNumber));
+        }
+        while (i_ < n_ && is_digit(p_[i_])) ++i_;
+        is_float = true;
+        has_exponent = true;
+    }
+    if (!convert && (!is_float || (!has_exponent && int_digits < 300))) {
+        // Too small in magnitude to leave the range of a double.
+        out.kind = is_float ? Scalar::Kind::F64 : Scalar::Kind::U64;
+        return {};
+    }
+    if (!is_float) {
+        if (!neg) {
+            out.kind = Scalar::Kind::U64;
+            out.u = sig;
+        } else if (sig == 0) {
+            out.kind = Scalar::Kind::F64;  // "-0" has no integer form
+            out.f = -0.0;
+        } else if (sig <= (std::uint64_t{1} << 63)) {
+            out.kind = Scalar::Kind::I64;
+            out.i = static_cast<std::int64_t>(~sig + 1);
+        } else {
+            out.kind = Scalar::Kind::F64;
+            out.f = -static_cast<double>(sig);
+        }
+        return {};
+    }
+    double v = 0.0;
+    const auto r = std::from_chars(p_ + start, p_ + i_, v);
+    if (r.ec == std::errc::result_out_of_range) {
+        if (magnitude_overflows({p_ + start, i_ - start})) return std::unexpected(error(syntax::kNumberOutOfRange));
+        v = neg ? -0.0 : 0.0;
+    }
+    out.kind = Scalar::Kind::F64;
+    out.f = v;
+    return {};
+}
+
+Status Lexer::scalar(Scalar& out) {
+    const int c = peek_ws();
+    switch (c) {
+        case -1: return std::unexpected(peek_error(syntax::kEofValue));
+        case 'n':
+            eat();
+            out.kind = Scalar::Kind::Null;
+            return ident("ull");
+        case 't':
+            eat();
+            out.kind = Scalar::Kind::Bool;
+            out.b = true;
+            return ident("rue");
+        case 'f':
+            eat();
+            out.kind = Scalar::Kind::Bool;
+            out.b = false;
+            return ident("alse");
+        case '-': eat(); return number(out, true, convert_numbers_);
+        case '"': {
+            eat();
+            auto s = string_body();
+            if (!s) return std::unexpected(s.error());
+            out.kind = Scalar::Kind::Str;
+            out.str = *s;
+            return {};
+        }
+        case '[': out.kind = Scalar::Kind::Seq; return {};
+        case '{': out.kind = Scalar::Kind::Map; return {};
+        default:
+            if (c >= '0' && c <= '9') return number(out, false, convert_numbers_);
+            return std::unexpected(peek_error(syntax::kExpectedValue));
+    }
+}
+
+Status Lexer::colon() {
+    const int c = peek_ws();
+    if (c == ':') {
+        eat();
+        return {};
+    }
+    return std::unexpected(peek_error(c < 0 ? syntax::kEofObject : syntax::kExpectedColon));
+}
+
+Status Lexer::end() {
+    if (peek_ws() >= 0) return std::unexpected(peek_error(syntax::kTrailingCharacters));
+    return {};
+}
+
+Status Lexer::skip_value(bool limited) {
+    convert_numbers_ = false;
+    auto s = skip_value_impl(limited);
+    convert_numbers_ = true;
+    return s;
+}
+
+void Lexer::skip_checked() {
+    int depth = 0;
+    for (;;) {
+        const int c = peek_ws();
+        if (c < 0) return;
+        if (c == '"') {
+            ++i_;
+            for (;;) {
+                const void* q = std::memchr(p_ + i_, '"', n_ - i_);
+                if (q == nullptr) {
+                    i_ = n_;
+                    return;
+                }
+                std::size_t j = static_cast<std::size_t>(static_cast<const char*>(q) - p_);
+                std::size_t backslashes = 0;
+                while (j - backslashes > i_ && p_[j - backslashes - 1] == '\\') ++backslashes;
+                i_ = j + 1;
+                if (backslashes % 2 == 0) break;
+            }
+        } else if (c == '[' || c == '{') {
+            ++i_;
+            ++depth;
+            continue;
+        } else if (c == ']' || c == '}') {
+            ++i_;
+            --depth;
+        } else if (c == ',' || c == ':') {
+            ++i_;
+            continue;
+        } else {
+            while (i_ < n_) {
+                const char d = p_[i_];
+                if (d == ',' || d == ']' || d == '}' || d == ' ' || d == '\n' || d == '\t' || d == '\r') break;
+                ++i_;
+            }
+        }
+        if (depth <= 0) return;
+    }
+}
+
+Status Lexer::skip_value_impl(bool limited) {
+    stack_.clear();
+    Scalar tmp;
+    auto key_and_colon = [this]() -> Status {
+        eat();
+        if (auto s = string_body(); !s) return std::unexpected(s.error());
+        return colon();
+    };
+    for (;;) {
+        const int c = peek_ws();
+        if (c == '[' || c == '{') {
+            if (limited) {
+                if (auto s = enter(); !s) return s;
+            }
+            eat();
+            stack_.push_back(static_cast<char>(c));
+            const int d = peek_ws();
+            if (c == '[') {
+                if (d < 0) return std::unexpected(peek_error(syntax::kEofList));
+                if (d != ']') continue;
+            } else {
+                if (d == '"') {
+                    if (auto s = key_and_colon(); !s) return s;
+                    continue;
+                }
+                if (d < 0) return std::unexpected(peek_error(syntax::kEofObject));
+                if (d != '}') return std::unexpected(peek_error(syntax::kKeyMustBeString));
+            }
+            // an empty container closes at once
+            eat();
+            if (limited) leave();
+            stack_.pop_back();
+        } else {
+            if (auto s = scalar(tmp); !s) return s;
+        }
+        // after a value: close containers until another value is due
+        for (;;) {
+            if (stack_.empty()) return {};
+            const char top = stack_.back();
+            const int d = peek_ws();
+            if (d == ',') {
+                eat();
+                const int e = peek_ws();
+                if (top == '[') {
+                    if (e == ']') return std::unexpected(peek_error(syntax::kTrailingComma));
+                    if (e < 0) return std::unexpected(peek_error(syntax::kEofValue));
+                } else {
+                    if (e == '}') return std::unexpected(peek_error(syntax::kTrailingComma));
+                    if (e < 0) return std::unexpected(peek_error(syntax::kEofValue));
+                    if (e != '"') return std::unexpected(peek_error(syntax::kKeyMustBeString));
+                    if (auto s = key_and_colon(); !s) return s;
+                }
+                break;
+            }
+            if (d == (top == '[' ? ']' : '}')) {
+                eat();
+                if (limited) leave();
+                stack_.pop_back();
+                continue;
+            }
+            if (d < 0) return std::unexpected(peek_error(top == '[' ? syntax::kEofList : syntax::kEofObject));
+            return std::unexpected(
+                peek_error(top == '[' ? syntax::kExpectedListCommaOrEnd : syntax::kExpectedObjectCommaOrEnd));
+        }
+    }
+}
+
+}  // namespace prynox
