@@ -1,0 +1,114 @@
+#pragma once
+// The last N values in arrival order (position 0 is the oldest). Storage follows the data
+// actually seen: it starts small and doubles up to the window's capacity, so a window sized by
+// a huge parameter over a short series costs memory for the short series only. Once the
+// window has filled, pushing never allocates.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <new>
+#include <vector>
+
+#include "indicators/invariant.hpp"
+
+namespace prynox {
+
+inline constexpr std::size_t kInitialWindowStorage = 16;
+
+// Storage size for a window of `capacity` once `current` slots are in use: double, at least
+// the initial size, never beyond the capacity. Shared by every growing buffer of the library.
+constexpr std::size_t next_storage_size(std::size_t current, std::uint64_t capacity) {
+    std::size_t want = current < kInitialWindowStorage ? kInitialWindowStorage
+                       : current > (static_cast<std::size_t>(-1) / 2) ? static_cast<std::size_t>(-1)
+                                                                      : current * 2;
+    return capacity < want ? static_cast<std::size_t>(capacity) : want;
+}
+
+template <class T>
+class RollingWindow {
+public:
+    // A capacity of 0 is treated as 1: every window holds at least the newest value.
+    explicit RollingWindow(std::uint64_t capacity) : capacity_(capacity == 0 ? 1 : capacity) {
+        buf_.resize(next_storage_size(0, capacity_));
+    }
+
+    std::uint64_t capacity() const { return capacity_; }
+    std::size_t size() const { return len_; }
+    bool empty() const { return len_ == 0; }
+    bool full() const { return len_ == capacity_; }
+    // Slots currently allocated (grows with the data, never beyond the capacity).
+    std::size_t storage() const { return buf_.size(); }
+
+    // Position i counted from the oldest value.
+    const T& operator[](std::size_t i) const { return buf_[wrap(head_ + i)]; }
+    T& operator[](std::size_t i) { return buf_[wrap(head_ + i)]; }
+    const T& oldest() const { return buf_[head_]; }
+    const T& newest() const { return (*this)[len_ - 1]; }
+    // Position i counted from the newest value (0 is the newest).
+    const T& back(std::size_t i) const { return (*this)[len_ - 1 - i]; }
+
+    // Appends x, first dropping the oldest value when the window is full. Returns false and
+    // leaves the window unchanged when its storage could not grow.
+    [[nodiscard]] bool push(const T& x) {
+        if (len_ == capacity_) {
+            buf_[head_] = x;
+            head_ = wrap(head_ + 1);
+            return true;
+        }
+        if (len_ == buf_.size() && !grow()) return false;
+        buf_[wrap(head_ + len_)] = x;
+        ++len_;
+        return true;
+    }
+
+    // Makes sure the next push cannot allocate; false when the storage could not grow.
+    [[nodiscard]] bool make_room() { return len_ < buf_.size() || len_ == capacity_ || grow(); }
+
+    T pop_front() {
+        require(len_ > 0, "window is non-empty");
+        T v = buf_[head_];
+        head_ = wrap(head_ + 1);
+        --len_;
+        return v;
+    }
+
+    T pop_back() {
+        require(len_ > 0, "window is non-empty");
+        --len_;
+        return buf_[wrap(head_ + len_)];
+    }
+
+    // Visits the values oldest first.
+    template <class F>
+    void for_each(F&& f) const {
+        std::size_t first = std::min(len_, buf_.size() - head_);
+        for (std::size_t i = 0; i < first; ++i) f(buf_[head_ + i]);
+        for (std::size_t i = 0; i < len_ - first; ++i) f(buf_[i]);
+    }
+
+private:
+    std::size_t wrap(std::size_t i) const { return i >= buf_.size() ? i - buf_.size() : i; }
+
+    bool grow() {
+        std::size_t n = next_storage_size(buf_.size(), capacity_);
+        if (n <= buf_.size()) return false;
+        try {
+            std::vector<T> next(n);
+            for (std::size_t i = 0; i < len_; ++i) next[i] = (*this)[i];
+            buf_.swap(next);
+            head_ = 0;
+            return true;
+        } catch (const std::bad_alloc&) {
+            return false;
+        } catch (const std::length_error&) {
+            return false;
+        }
+    }
+
+    std::vector<T> buf_;
+    std::uint64_t capacity_;
+    std::size_t head_ = 0;
+    std::size_t len_ = 0;
+};
+
+}  // namespace prynox

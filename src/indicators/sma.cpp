@@ -1,0 +1,23 @@
+#include "indicators/sma.hpp"
+
+#include "indicators/period_checks.hpp"
+#include "indicators/saturating.hpp"
+
+namespace prynox {
+
+std::expected<Sma, IndicatorError> Sma::create(std::uint64_t period) {
+    if (auto e = check_window(period)) return std::unexpected(*e);
+    return Sma(period);
+}
+
+Sma::Sma(std::uint64_t period)
+    : ring_(period), n_(static_cast<double>(ring_.period())), resum_interval_(sat_mul(16, ring_.period())) {}
+
+void Sma::resum() {
+    double s = -0.0;
+    ring_.for_each_in_ring_order([&s](double v) { s += v; });
+    sum_ = s;
+    updates_ = 0;
+}
+
+}  // namespace prynox
