@@ -131,7 +131,8 @@ void Impact_dealloc(PyObject* self) {
         PyObject *type, *value, *tb;
         PyErr_Fetch(&type, &value, &tb);
         PyErr_Format(PyExc_RuntimeError, "%s is unsendable, but is being dropped on another thread", kTypePath);
-        PyErr_WriteUnraisable(self);
+        // Not `self`: a hook that keeps the object would keep one that is being freed.
+        PyErr_WriteUnraisable(nullptr);
         PyErr_Restore(type, value, tb);
     }
     // Freed on any thread: the specification is plain data that no other thread can hold.
