@@ -1,0 +1,9 @@
+// Registry rows of the price-profile and rounded-formation types. None built yet: every name of the family
+// answers "unknown indicator type". Add one row per type as it lands (see table.cpp).
+#include "core/registry/families.hpp"
+
+namespace prynox::registry_family {
+
+std::span<const BuilderRow> price_profile() { return {}; }
+
+}  // namespace prynox::registry_family

@@ -1,0 +1,415 @@
+// The registry: name lookup, aliases, the feed table, the parameter readers and their
+// messages, the numbers inside messages, and the consistency of the family rows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/registry/number_text.hpp"
+#include "core/registry/param_readers.hpp"
+#include "core/registry/param_values.hpp"
+#include "core/registry/registry.hpp"
+#include "core/registry/type_table.hpp"
+#include "indicators/invariant.hpp"
+
+namespace prynox {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+std::string build_error(std::string_view type, std::vector<double> params) {
+    auto r = build_indicator(type, params);
+    if (r) return "";
+    return r.error().display();
+}
+
+bool is_built(std::string_view type) {
+    auto i = find_type(type);
+    return i && type_builder(*i) != nullptr;
+}
+
+// ---------------------------------------------------------------- names
+
+TEST(RegistryNamesTest, UnknownNamesAreReportedExactlyAsWritten) {
+    for (std::string name : std::vector<std::string>{"", "R", "rsi", "RSI", "Rsi ", " Sma", "sma", "SMA", "Rs", "Sma\n", "Smaa",
+                             "AutocorrelationPeriodogramX", std::string("Sma\0", 4), "NoSuchIndicator"}) {
+        auto r = build_indicator(name, std::vector<double>{14});
+        ASSERT_FALSE(r) << name;
+        EXPECT_EQ(r.error().kind, EngineError::Kind::UnknownIndicator) << name;
+        EXPECT_EQ(r.error().first, name);
+        EXPECT_EQ(r.error().display(), "unknown indicator type: " + name);
+    }
+    EXPECT_EQ(build_error("", {}), "unknown indicator type: ");
+}
+
+TEST(RegistryNamesTest, LookupIsExactAndCoversEveryRow) {
+    auto rows = type_rows();
+    ASSERT_EQ(rows.size(), 495u);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_EQ(find_type(rows[i].name), i);
+        std::string lower(rows[i].name);
+        std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+        if (lower != rows[i].name) EXPECT_FALSE(find_type(lower)) << lower;
+        EXPECT_FALSE(find_type(std::string(rows[i].name) + " "));
+        EXPECT_FALSE(find_type(" " + std::string(rows[i].name)));
+    }
+}
+
+TEST(RegistryNamesTest, ShortestAndLongestNames) {
+    EXPECT_TRUE(find_type("Dx"));
+    EXPECT_TRUE(find_type("T3"));
+    std::set<std::string_view> longest;
+    std::size_t shortest = 100;
+    for (const auto& row : type_rows()) {
+        shortest = std::min(shortest, row.name.size());
+        if (row.name.size() == 26) longest.insert(row.name);
+        EXPECT_LE(row.name.size(), 26u);
+    }
+    EXPECT_EQ(shortest, 2u);
+    EXPECT_EQ(longest, (std::set<std::string_view>{"AutocorrelationPeriodogram", "AwesomeOscillatorHistogram",
+                                                   "EmpiricalModeDecomposition", "PolarizedFractalEfficiency"}));
+}
+
+TEST(RegistryNamesTest, AliasesBuildTheirFullTypeOrAreUnknownUntilItIsBuilt) {
+    EXPECT_EQ(find_alias("Macd"), "MacdIndicator");
+    EXPECT_EQ(find_alias("Bollinger"), "BollingerBands");
+    EXPECT_FALSE(find_type("Macd"));
+    EXPECT_FALSE(find_type("Bollinger"));
+    EXPECT_FALSE(find_alias("macd"));
+    struct Case {
+        const char* alias;
+        const char* type;
+        std::vector<double> good;
+        std::vector<double> bad;
+        const char* bad_message;
+    };
+    for (const Case& c : {Case{"Macd", "MacdIndicator", {12, 26, 9}, {0, 26, 9},
+                               "parameter #0 must be a positive integer, got 0"},
+                          Case{"Bollinger", "BollingerBands", {20, 2}, {20, -1}, "multiplier must be greater than zero"}}) {
+        if (is_built(c.type)) {
+            auto a = build_indicator(c.alias, c.good);
+            auto t = build_indicator(c.type, c.good);
+            ASSERT_TRUE(a && t);
+            EXPECT_EQ((*a)->warmup_period(), (*t)->warmup_period());
+            EXPECT_EQ(build_error(c.alias, c.bad),
+                      std::string("invalid parameters for indicator ") + c.type + ": " + c.bad_message);
+        } else {
+            EXPECT_EQ(build_error(c.alias, c.good), std::string("unknown indicator type: ") + c.alias);
+        }
+    }
+}
+
+TEST(RegistryNamesTest, TypesWithoutABuilderAreUnknown) {
+    std::size_t built = 0;
+    for (const auto& row : type_rows()) {
+        if (is_built(row.name)) {
+            ++built;
+            continue;
+        }
+        EXPECT_EQ(build_error(row.name, {}), "unknown indicator type: " + std::string(row.name));
+        // ... but the feed table knows them.
+        EXPECT_EQ(indicator_feed(row.name), row.feed);
+    }
+    EXPECT_GE(built, 24u);
+}
+
+TEST(RegistryNamesTest, FamilyRowsNameTableTypesOnce) {
+    // Assembling the builders checks every family row; it throws on an unknown or repeated name.
+    EXPECT_NO_THROW(type_builder(0));
+    for (const char* ma : {"Alma", "Dema", "Ehma", "Ema", "Fama", "Frama", "GeneralizedDema", "GeometricMa", "Hma",
+                           "HoltWinters", "Jma", "Kama", "McGinleyDynamic", "MedianMa", "MidPoint", "SineWeightedMa",
+                           "Sma", "Smma", "T3", "Tema", "Trima", "Vidya", "Wma", "Zlema"})
+        EXPECT_TRUE(is_built(ma)) << ma;
+}
+
+// ---------------------------------------------------------------- feeds
+
+TEST(FeedTableTest, CountsPerFeed) {
+    std::map<Feed, int> counts;
+    for (const auto& row : type_rows()) ++counts[row.feed];
+    EXPECT_EQ(counts[Feed::Kline], 446);
+    EXPECT_EQ(counts[Feed::Trade], 8);
+    EXPECT_EQ(counts[Feed::Orderbook], 7);
+    EXPECT_EQ(counts[Feed::TradeQuote], 3);
+    EXPECT_EQ(counts[Feed::Derivatives], 16);
+    EXPECT_EQ(counts[Feed::CrossSection], 15);
+}
+
+TEST(FeedTableTest, NamedFeeds) {
+    const std::map<std::string, std::set<std::string>> lists = {
+        {"Trade",
+         {"AmihudIlliquidity", "CumulativeVolumeDelta", "Pin", "RollMeasure", "SignedVolume", "TradeImbalance",
+          "TradeSignAutocorrelation", "Vpin"}},
+        {"Orderbook",
+         {"DepthSlope", "Microprice", "OrderBookImbalanceFull", "OrderBookImbalanceTop1", "OrderBookImbalanceTopN",
+          "OrderFlowImbalance", "QuotedSpread"}},
+        {"TradeQuote", {"EffectiveSpread", "KylesLambda", "RealizedSpread"}},
+        {"Derivatives",
+         {"CalendarSpread", "FundingBasis", "FundingImpliedApr", "FundingRate", "FundingRateMean", "FundingRateZScore",
+          "LiquidationFeatures", "LongShortRatio", "OIPriceDivergence", "OIWeighted", "OiToVolumeRatio",
+          "OpenInterestDelta", "OpenInterestMomentum", "PerpetualPremiumIndex", "TakerBuySellRatio",
+          "TermStructureBasis"}},
+        {"CrossSection",
+         {"AbsoluteBreadthIndex", "AdVolumeLine", "AdvanceDecline", "AdvanceDeclineRatio", "BreadthThrust",
+          "BullishPercentIndex", "CumulativeVolumeIndex", "HighLowIndex", "McClellanOscillator",
+          "McClellanSummationIndex", "NewHighsNewLows", "PercentAboveMa", "TickIndex", "Trin", "UpDownVolumeRatio"}},
+    };
+    for (const auto& row : type_rows()) {
+        std::string feed(feed_name(row.feed));
+        if (feed == "Kline") {
+            for (const auto& [f, names] : lists) EXPECT_FALSE(names.count(std::string(row.name))) << row.name;
+        } else {
+            EXPECT_TRUE(lists.at(feed).count(std::string(row.name))) << row.name;
+        }
+    }
+    EXPECT_EQ(indicator_feed("Rsi"), Feed::Kline);
+    EXPECT_EQ(indicator_feed("Vpin"), Feed::Trade);
+    EXPECT_EQ(indicator_feed("Microprice"), Feed::Orderbook);
+    EXPECT_EQ(indicator_feed("KylesLambda"), Feed::TradeQuote);
+    EXPECT_EQ(indicator_feed("FundingRate"), Feed::Derivatives);
+    EXPECT_EQ(indicator_feed("Trin"), Feed::CrossSection);
+    for (const char* name : {"Macd", "Bollinger", "rsi", "", "Rsi "}) EXPECT_FALSE(indicator_feed(name)) << name;
+}
+
+TEST(FeedTableTest, FeedNames) {
+    EXPECT_EQ(feed_name(Feed::Kline), "Kline");
+    EXPECT_EQ(feed_name(Feed::Trade), "Trade");
+    EXPECT_EQ(feed_name(Feed::Orderbook), "Orderbook");
+    EXPECT_EQ(feed_name(static_cast<Feed>(3)), "TradeQuote");
+    EXPECT_EQ(feed_name(Feed::Derivatives), "Derivatives");
+    EXPECT_EQ(feed_name(Feed::CrossSection), "CrossSection");
+}
+
+TEST(TypeTableTest, ParameterCountsAndTheOneByteTypes) {
+    std::map<std::size_t, int> arity;
+    std::size_t reads = 0;
+    for (const auto& row : type_rows()) {
+        ++arity[row.signature.size()];
+        reads += row.signature.size();
+    }
+    EXPECT_EQ(arity, (std::map<std::size_t, int>{{0, 166}, {1, 200}, {2, 90}, {3, 31}, {4, 6}, {8, 1}, {9, 1}}));
+    EXPECT_EQ(reads, 514u);
+    EXPECT_EQ(type_rows()[*find_type("SarExt")].signature, "FFFFFFFF");
+    EXPECT_EQ(type_rows()[*find_type("Kst")].signature, "PPPPPPPPP");
+    EXPECT_EQ(type_rows()[*find_type("Jma")].signature, "PFU");
+    EXPECT_EQ(type_rows()[*find_type("TurnOfMonth")].signature, "UUI");
+    EXPECT_EQ(type_rows()[*find_type("Vpin")].signature, "FP");
+    for (const char* name :
+         {"AbsoluteBreadthIndex", "AdvanceDeclineRatio", "AvgPrice", "BalanceOfPower", "BodySizePct",
+          "BullishPercentIndex", "CalendarSpread", "CloseVsOpen", "ClosingMarubozu", "DepthSlope", "DragonflyDoji",
+          "EffectiveSpread", "EstimatedLeverageRatio", "FundingBasis", "FundingRate", "GravestoneDoji", "Hammer",
+          "HangingMan", "HighLowRange", "HighWave", "InvertedHammer", "LongLeggedDoji", "LongShortRatio",
+          "MedianPrice", "Microprice", "NewHighsNewLows", "OiToVolumeRatio", "OpeningMarubozu",
+          "OrderBookImbalanceFull", "OrderBookImbalanceTop1", "PercentAboveMa", "PerpetualPremiumIndex",
+          "QuotedSpread", "RickshawMan", "ShadowRatio", "ShootingStar", "SignedVolume", "TakerBuySellRatio", "Takuri",
+          "TermStructureBasis", "TickIndex", "Trin", "TypicalPrice", "UpDownVolumeRatio", "WeightedClose"}) {
+        auto i = find_type(name);
+        ASSERT_TRUE(i) << name;
+        EXPECT_EQ(type_rows()[*i].signature, "") << name;
+    }
+}
+
+// ---------------------------------------------------------------- readers
+
+struct ReaderCase {
+    char kind;
+    std::vector<double> params;
+    std::size_t k;
+    double value;         // expected value on success
+    const char* message;  // expected refusal, or null
+};
+
+TEST(ParamReadersTest, ValuesAndRefusals) {
+    const double two64 = 18446744073709551616.0;
+    const std::vector<ReaderCase> cases = {
+        {'F', {}, 0, 0, "missing parameter #0"},
+        {'F', {1.0}, 1, 0, "missing parameter #1"},
+        {'F', {kNaN}, 0, 0, "parameter #0 must be finite"},
+        {'F', {1, kInf}, 1, 0, "parameter #1 must be finite"},
+        {'F', {-kInf}, 0, 0, "parameter #0 must be finite"},
+        {'F', {-0.0}, 0, -0.0, nullptr},
+        {'F', {5e-324}, 0, 5e-324, nullptr},
+        {'P', {14.0}, 0, 14, nullptr},
+        {'P', {14.5}, 0, 0, "parameter #0 must be a positive integer, got 14.5"},
+        {'P', {1, 2, -3}, 2, 0, "parameter #2 must be a positive integer, got -3"},
+        {'P', {0.0}, 0, 0, "parameter #0 must be a positive integer, got 0"},
+        {'P', {-0.0}, 0, 0, "parameter #0 must be a positive integer, got -0"},
+        {'P', {1e-17}, 0, 0, nullptr},
+        {'P', {1.0000000000000002}, 0, 1, nullptr},
+        {'P', {0.9999999999999999}, 0, 0, "parameter #0 must be a positive integer, got 0.9999999999999999"},
+        {'P', {1e300}, 0, 18446744073709551615.0, nullptr},
+        {'P', {two64}, 0, 18446744073709551615.0, nullptr},
+        {'P', {1e20}, 0, 18446744073709551615.0, nullptr},
+        {'P', {kNaN}, 0, 0, "parameter #0 must be finite"},
+        {'P', {}, 0, 0, "missing parameter #0"},
+        {'I', {-2147483648.0}, 0, -2147483648.0, nullptr},
+        {'I', {2147483647.0}, 0, 2147483647.0, nullptr},
+        {'I', {2147483648.0}, 0, 0, "parameter #0 must be an i32, got 2147483648"},
+        {'I', {-2147483649.0}, 0, 0, "parameter #0 must be an i32, got -2147483649"},
+        {'I', {1e-17}, 0, 0, nullptr},
+        {'I', {-300.0}, 0, -300, nullptr},
+        {'I', {2.5}, 0, 0, "parameter #0 must be an i32, got 2.5"},
+        {'I', {3e9}, 0, 0, "parameter #0 must be an i32, got 3000000000"},
+        {'U', {-1.0}, 0, 0, "parameter #0 must be a u32, got -1"},
+        {'U', {-0.0}, 0, 0, nullptr},
+        {'U', {4294967295.0}, 0, 4294967295.0, nullptr},
+        {'U', {4294967296.0}, 0, 0, "parameter #0 must be a u32, got 4294967296"},
+        {'U', {0.5}, 0, 0, "parameter #0 must be a u32, got 0.5"},
+    };
+    for (const auto& c : cases) {
+        std::string msg;
+        double got = 0;
+        switch (c.kind) {
+            case 'F': {
+                auto r = param_f64(c.params, c.k, "Test");
+                if (r) got = *r; else msg = r.error().second;
+                break;
+            }
+            case 'P': {
+                auto r = param_positive_int(c.params, c.k, "Test");
+                if (r) got = static_cast<double>(*r); else msg = r.error().second;
+                break;
+            }
+            case 'I': {
+                auto r = param_i32(c.params, c.k, "Test");
+                if (r) got = *r; else msg = r.error().second;
+                break;
+            }
+            case 'U': {
+                auto r = param_u32(c.params, c.k, "Test");
+                if (r) got = *r; else msg = r.error().second;
+                break;
+            }
+        }
+        if (c.message) {
+            EXPECT_EQ(msg, c.message) << c.kind << " #" << c.k;
+        } else {
+            EXPECT_EQ(msg, "") << c.kind << " #" << c.k;
+            EXPECT_EQ(got, c.value) << c.kind << " #" << c.k;
+        }
+    }
+}
+
+TEST(ParamReadersTest, PositiveIntSaturatesAtTheLargestCount) {
+    EXPECT_EQ(*param_positive_int(std::vector<double>{1e300}, 0, "T"), std::numeric_limits<std::uint64_t>::max());
+    EXPECT_EQ(*param_positive_int(std::vector<double>{1e-17}, 0, "T"), 0u);
+    EXPECT_EQ(*param_u32(std::vector<double>{-0.0}, 0, "T"), 0u);
+}
+
+TEST(ParamReadersTest, RefusalsNameTheTypeInTheEngineError) {
+    auto r = param_positive_int(std::vector<double>{14.5}, 0, "Rsi");
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().kind, EngineError::Kind::InvalidParameters);
+    EXPECT_EQ(r.error().first, "Rsi");
+    EXPECT_EQ(r.error().display(), "invalid parameters for indicator Rsi: parameter #0 must be a positive integer, got 14.5");
+}
+
+TEST(ParamValuesTest, ReadsInIndexOrderAndStopsAtTheFirstRefusal) {
+    auto v = ParamValues::read("PFIU", std::vector<double>{3, 0.25, -5, 7, 99}, "T");
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->window(0), 3u);
+    EXPECT_EQ(v->real(1), 0.25);
+    EXPECT_EQ(v->i32(2), -5);
+    EXPECT_EQ(v->u32(3), 7u);
+    // #0 bad and #1 missing: only #0 is reported.
+    auto bad = ParamValues::read("PF", std::vector<double>{0.5}, "T");
+    ASSERT_FALSE(bad);
+    EXPECT_EQ(bad.error().second, "parameter #0 must be a positive integer, got 0.5");
+    auto missing = ParamValues::read("PF", std::vector<double>{5}, "T");
+    EXPECT_EQ(missing.error().second, "missing parameter #1");
+}
+
+TEST(ParamValuesTest, ReadingAnotherKindThanTheSignatureIsABrokenInvariant) {
+    auto v = ParamValues::read("PF", std::vector<double>{3, 0.5}, "T");
+    ASSERT_TRUE(v);
+    EXPECT_THROW((void)v->real(0), InvariantViolation);
+    EXPECT_THROW((void)v->window(1), InvariantViolation);
+    EXPECT_THROW((void)v->window(2), InvariantViolation);
+}
+
+// ---------------------------------------------------------------- numbers in messages
+
+TEST(MessageNumberTest, ShortestDigitsLaidOutPositionally) {
+    const std::vector<std::pair<double, std::string>> cases = {
+        {0.0, "0"},
+        {-0.0, "-0"},
+        {3.0, "3"},
+        {-7.0, "-7"},
+        {2.5, "2.5"},
+        {0.1, "0.1"},
+        {14.5, "14.5"},
+        {1e20, "100000000000000000000"},
+        {1e-7, "0.0000001"},
+        {-1e-7, "-0.0000001"},
+        {123456789012345683968.0, "123456789012345680000"},
+        {1234.5678, "1234.5678"},
+        {0.30000000000000004, "0.30000000000000004"},
+        {4294967296.0, "4294967296"},
+        {1e16, "10000000000000000"},
+        {1.5e-5, "0.000015"},
+    };
+    for (const auto& [v, text] : cases) EXPECT_EQ(message_number(v), text) << text;
+    std::string tiny = message_number(5e-324);
+    EXPECT_EQ(tiny, "0." + std::string(323, '0') + "5");
+    std::string huge = message_number(1.7976931348623157e308);
+    EXPECT_EQ(huge, "17976931348623157" + std::string(292, '0'));
+    // Every layout reads back as the same double.
+    for (double v : {0.1, 1e-7, 123456.789, 5e-324, 1.7976931348623157e308, 3.0e-200, -2.2250738585072014e-308}) {
+        std::string text = message_number(v);
+        double back = 0;
+        std::from_chars(text.data(), text.data() + text.size(), back);
+        EXPECT_EQ(back, v) << text;
+        EXPECT_EQ(text.find('e'), std::string::npos);
+    }
+}
+
+TEST(MessageTemplateTest, FillsThePlaceholdersInOrder) {
+    EXPECT_EQ(fill_message("parameter #{} must be a u32, got {}", {"3", "-1"}), "parameter #3 must be a u32, got -1");
+    EXPECT_EQ(fill_message("missing parameter #{}", {"0"}), "missing parameter #0");
+    EXPECT_EQ(fill_message("no placeholder", {"x"}), "no placeholder");
+}
+
+// ---------------------------------------------------------------- building
+
+TEST(BuildIndicatorTest, ExtraParametersAreIgnoredAndAListIsNeverCompared) {
+    auto r = build_indicator("Sma", std::vector<double>{14, 99, -1});
+    ASSERT_TRUE(r);
+    EXPECT_EQ((*r)->warmup_period(), 14u);
+    EXPECT_EQ(build_error("T3", {}), "invalid parameters for indicator T3: missing parameter #0");
+    EXPECT_EQ(build_error("T3", {5}), "invalid parameters for indicator T3: missing parameter #1");
+    EXPECT_EQ(build_error("T3", {0.5}),
+              "invalid parameters for indicator T3: parameter #0 must be a positive integer, got 0.5");
+}
+
+TEST(BuildIndicatorTest, WindowLimits) {
+    EXPECT_EQ(build_error("Sma", {16777216}), "");
+    EXPECT_EQ(build_error("Sma", {16777217}),
+              "invalid parameters for indicator Sma: invalid period: period exceeds the maximum supported window "
+              "length (see MAX_PERIOD)");
+    EXPECT_EQ(build_error("Sma", {1e-17}), "invalid parameters for indicator Sma: period must be greater than zero");
+    EXPECT_EQ(build_error("Sma", {1e300}),
+              "invalid parameters for indicator Sma: invalid period: period exceeds the maximum supported window "
+              "length (see MAX_PERIOD)");
+}
+
+TEST(BuildIndicatorTest, OutputsOfSingleSeriesTypesAreEmpty) {
+    auto r = build_indicator("Ema", std::vector<double>{3});
+    ASSERT_TRUE(r);
+    Candle c{0, 1, 1, 1, 1, 0};
+    BarContext ctx;
+    ctx.candle = &c;
+    (void)(*r)->update(ctx);
+    (void)(*r)->update(ctx);
+    EXPECT_EQ((*r)->update(ctx), 1.0);
+    EXPECT_TRUE((*r)->outputs().empty());
+}
+
+}  // namespace
+}  // namespace prynox
