@@ -1,6 +1,8 @@
 #pragma once
 // Builders for specifications, market data and scripted indicators used by the engine tests.
+#include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <map>
 #include <memory>
 #include <optional>
@@ -211,13 +213,15 @@ public:
         std::vector<BarContext> contexts;
         std::vector<std::vector<TradePrint>> trades;  // copies, the span dies with the bar
         std::size_t outputs_calls = 0;
+        std::vector<std::string> order;  // type names in update order
     };
 
-    ScriptedIndicator(std::vector<ScriptedBar> script, std::uint64_t warmup, std::shared_ptr<Log> log)
-        : script_(std::move(script)), warmup_(warmup), log_(std::move(log)) {}
+    ScriptedIndicator(std::string tag, std::vector<ScriptedBar> script, std::uint64_t warmup, std::shared_ptr<Log> log)
+        : tag_(std::move(tag)), script_(std::move(script)), warmup_(warmup), log_(std::move(log)) {}
 
     std::optional<double> update(const BarContext& ctx) override {
         if (log_) {
+            log_->order.push_back(tag_);
             log_->contexts.push_back(ctx);
             log_->trades.emplace_back(ctx.trades.begin(), ctx.trades.end());
         }
@@ -233,6 +237,7 @@ public:
     std::uint64_t warmup_period() const override { return warmup_; }
 
 private:
+    std::string tag_;
     std::vector<ScriptedBar> script_;
     std::uint64_t warmup_;
     std::shared_ptr<Log> log_;
@@ -271,7 +276,7 @@ public:
         if (it == types_.end()) return std::unexpected(EngineError::unknown_indicator(std::string(type)));
         built.emplace_back(type);
         (void)params;
-        return std::make_unique<ScriptedIndicator>(it->second.script, it->second.warmup, it->second.log);
+        return std::make_unique<ScriptedIndicator>(it->first, it->second.script, it->second.warmup, it->second.log);
     }
     std::optional<Feed> feed(std::string_view type) const override {
         auto it = types_.find(std::string(type));
@@ -288,6 +293,40 @@ inline IndicatorSpec indicator(std::string type, std::optional<Feed> feed = std:
     s.type = std::move(type);
     s.feed = feed;
     return s;
+}
+
+}  // namespace prynox::test
+
+namespace prynox::test {
+
+inline RunResult run_ok(const ImpactSpec& spec, const RunData& data, const IndicatorSource& source) {
+    auto r = run_backtest(spec, data, source);
+    if (!r) throw std::runtime_error("run failed: " + r.error().display());
+    return std::move(*r);
+}
+inline RunResult run_ok(const ImpactSpec& spec, const RunData& data) {
+    static const ScriptedSource none;
+    return run_ok(spec, data, none);
+}
+
+// Candles with explicit prices, times 0, 60000, ...
+inline std::vector<Candle> ohlc(const std::vector<std::array<double, 4>>& bars) {
+    std::vector<Candle> out;
+    for (std::size_t k = 0; k < bars.size(); ++k) {
+        const auto& b = bars[k];
+        out.push_back(Candle{static_cast<std::int64_t>(k) * 60000, b[0], b[1], b[2], b[3], 0.0});
+    }
+    return out;
+}
+
+inline std::int64_t bar_time(std::size_t k) { return static_cast<std::int64_t>(k) * 60000; }
+
+// Data whose books are deep around each open, so the zero-coefficient impact model fills every
+// order whole at its reference price.
+inline RunData deep_data(std::vector<Candle> candles, double capital = 10000.0) {
+    RunData d = data_of(std::move(candles), capital);
+    d.books = books_around_open(d.candles);
+    return d;
 }
 
 }  // namespace prynox::test
