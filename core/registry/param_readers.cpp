@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/registry/number_text.hpp"
+#include "core/json/float_text.hpp"
 #include "indicators/saturating.hpp"
 
 namespace prynox {
@@ -17,7 +17,8 @@ EngineError refusal(std::string_view type, std::string message) {
 
 EngineError value_refusal(std::string_view type, const char* message, std::size_t k, double v) {
     std::string index = std::to_string(k);
-    std::string value = message_number(v);
+    std::string value;
+    append_float_plain(value, v);
     return refusal(type, fill_message(message, {index, value}));
 }
 

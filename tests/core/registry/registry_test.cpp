@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/registry/number_text.hpp"
+#include "core/json/float_text.hpp"
 #include "core/registry/param_readers.hpp"
 #include "core/registry/param_values.hpp"
 #include "core/registry/registry.hpp"
@@ -23,6 +23,13 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// Numbers inside messages use the message layout of the JSON layer.
+std::string message_number(double v) {
+    std::string s;
+    append_float_plain(s, v);
+    return s;
+}
 
 std::string build_error(std::string_view type, std::vector<double> params) {
     auto r = build_indicator(type, params);
