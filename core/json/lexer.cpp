@@ -265,84 +265,115 @@ std::expected<std::string_view, ReadError> Lexer::string_body() {
 }
 
 Status Lexer::number(Scalar& out, bool neg, bool convert) {
-    const std::size_t start = neg ? i_ - 1 : i_;
-    if (i_ >= n_) return std::unexpected(error(syntax::kInvalidNumber));
-    const char c0 = p_[i_];
+    std::size_t i = i_;  // kept in a register: stores through p_ could alias a member
+    const std::size_t start = neg ? i - 1 : i;
+    if (i >= n_) { i_ = i; return std::unexpected(error(syntax::kInvalidNumber)); }
+    const char c0 = p_[i];
     if (!is_digit(c0)) {
-        ++i_;
-        return std::unexpected(error(syntax::kInvalidNumber));
+        ++i;
+        { i_ = i; return std::unexpected(error(syntax::kInvalidNumber)); }
     }
-    std::uint64_t sig = 0;
-    bool overflow = false;
+    const std::size_t int_start = i;
     if (c0 == '0') {
-        ++i_;
-        if (i_ < n_ && is_digit(p_[i_])) return std::unexpected(peek_error(syntax::kInvalidNumber));
+        ++i;
+        if (i < n_ && is_digit(p_[i])) { i_ = i; return std::unexpected(peek_error(syntax::kInvalidNumber)); }
     } else {
-        constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
-        while (i_ < n_ && is_digit(p_[i_])) {
-            const std::uint64_t d = static_cast<std::uint64_t>(p_[i_] - '0');
-            if (!overflow) {
-                if (sig > (kMax - d) / 10) {
-                    overflow = true;
-                } else {
-                    sig = sig * 10 + d;
-                }
-            }
-            ++i_;
-        }
+        while (i < n_ && is_digit(p_[i])) ++i;
     }
-    bool is_float = overflow;
-    bool has_exponent = false;
-    const std::size_t int_digits = i_ - start;
-    if (i_ < n_ && p_[i_] == '.') {
-        ++i_;
-        if (i_ >= n_) return std::unexpected(peek_error(syntax::kEofValue));
-        if (!is_digit(p_[i_])) return std::unexpected(peek_error(syntax::kInvalidNumber));
-        while (i_ < n_ && is_digit(p_[i_])) ++i_;
+    const std::size_t int_end = i;
+    std::size_t frac_start = i, frac_end = i;
+    bool is_float = false;
+    if (i < n_ && p_[i] == '.') {
+        ++i;
+        if (i >= n_) { i_ = i; return std::unexpected(peek_error(syntax::kEofValue)); }
+        if (!is_digit(p_[i])) { i_ = i; return std::unexpected(peek_error(syntax::kInvalidNumber)); }
+        frac_start = i;
+        while (i < n_ && is_digit(p_[i])) ++i;
+        frac_end = i;
         is_float = true;
     }
-    if (i_ < n_ && (p_[i_] == 'e' || p_[i_] == 'E')) {
-        ++i_;
-        if (i_ < n_ && (p_[i_] == '+' || p_[i_] == '-')) ++i_;
-        if (i_ >= n_) return std::unexpected(error(syntax::kEofValue));
-        if (!is_digit(p_[i_])) {
-            ++i_;
-            return std::unexpected(error(syntax::kInvalidNumber));
+    int exp10 = 0;
+    bool has_exponent = false;
+    if (i < n_ && (p_[i] == 'e' || p_[i] == 'E')) {
+        ++i;
+        bool exp_neg = false;
+        if (i < n_ && (p_[i] == '+' || p_[i] == '-')) exp_neg = p_[i++] == '-';
+        if (i >= n_) { i_ = i; return std::unexpected(error(syntax::kEofValue)); }
+        if (!is_digit(p_[i])) {
+            ++i;
+            { i_ = i; return std::unexpected(error(syntax::kInvalidNumber)); }
         }
-        while (i_ < n_ && is_digit(p_[i_])) ++i_;
+        while (i < n_ && is_digit(p_[i])) {
+            if (exp10 < 100000) exp10 = exp10 * 10 + (p_[i] - '0');
+            ++i;
+        }
+        if (exp_neg) exp10 = -exp10;
         is_float = true;
         has_exponent = true;
     }
-    if (!convert && (!is_float || (!has_exponent && int_digits < 300))) {
+    const std::size_t int_digits = int_end - int_start;
+    if (!convert && !has_exponent && int_digits < 300) {
         // Too small in magnitude to leave the range of a double.
-        out.kind = is_float ? Scalar::Kind::F64 : Scalar::Kind::U64;
-        return {};
+        out.kind = is_float || int_digits > 20 ? Scalar::Kind::F64 : Scalar::Kind::U64;
+        { i_ = i; return {}; }
     }
-    if (!is_float) {
-        if (!neg) {
-            out.kind = Scalar::Kind::U64;
-            out.u = sig;
-        } else if (sig == 0) {
-            out.kind = Scalar::Kind::F64;  // "-0" has no integer form
-            out.f = -0.0;
-        } else if (sig <= (std::uint64_t{1} << 63)) {
-            out.kind = Scalar::Kind::I64;
-            out.i = static_cast<std::int64_t>(~sig + 1);
-        } else {
-            out.kind = Scalar::Kind::F64;
-            out.f = -static_cast<double>(sig);
+    if (!is_float && int_digits <= 20) {
+        std::uint64_t sig = 0;
+        bool overflow = false;
+        for (std::size_t k = int_start; k < int_end; ++k) {
+            const std::uint64_t d = static_cast<std::uint64_t>(p_[k] - '0');
+            if (k - int_start < 19) {
+                sig = sig * 10 + d;  // 19 digits cannot overflow
+            } else if (sig > (std::numeric_limits<std::uint64_t>::max() - d) / 10) {
+                overflow = true;
+            } else {
+                sig = sig * 10 + d;
+            }
         }
-        return {};
+        if (!overflow) {
+            if (!neg) {
+                out.kind = Scalar::Kind::U64;
+                out.u = sig;
+            } else if (sig == 0) {
+                out.kind = Scalar::Kind::F64;  // "-0" has no integer form
+                out.f = -0.0;
+            } else if (sig <= (std::uint64_t{1} << 63)) {
+                out.kind = Scalar::Kind::I64;
+                out.i = static_cast<std::int64_t>(~sig + 1);
+            } else {
+                out.kind = Scalar::Kind::F64;
+                out.f = -static_cast<double>(sig);
+            }
+            { i_ = i; return {}; }
+        }
+    }
+    const std::size_t frac_digits = frac_end - frac_start;
+    if (int_digits + frac_digits <= 19) {
+        std::uint64_t mant = 0;
+        for (std::size_t k = int_start; k < int_end; ++k) mant = mant * 10 + static_cast<std::uint64_t>(p_[k] - '0');
+        for (std::size_t k = frac_start; k < frac_end; ++k) mant = mant * 10 + static_cast<std::uint64_t>(p_[k] - '0');
+        const int e = exp10 - static_cast<int>(frac_digits);
+        if (mant <= (std::uint64_t{1} << 53) && e >= -22 && e <= 22) {
+            // Both operands are exact doubles, so one multiplication or division rounds correctly.
+            static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+            double v = static_cast<double>(mant);
+            v = e < 0 ? v / kPow10[-e] : v * kPow10[e];
+            out.kind = Scalar::Kind::F64;
+            out.f = neg ? -v : v;
+            { i_ = i; return {}; }
+        }
     }
     double v = 0.0;
-    const auto r = std::from_chars(p_ + start, p_ + i_, v);
+    const auto r = std::from_chars(p_ + start, p_ + i, v);
     if (r.ec == std::errc::result_out_of_range) {
-        if (magnitude_overflows({p_ + start, i_ - start})) return std::unexpected(error(syntax::kNumberOutOfRange));
+        if (magnitude_overflows({p_ + start, i - start})) { i_ = i; return std::unexpected(error(syntax::kNumberOutOfRange)); }
         v = neg ? -0.0 : 0.0;
     }
     out.kind = Scalar::Kind::F64;
     out.f = v;
-    return {};
+    { i_ = i; return {}; }
 }
 
 Status Lexer::scalar(Scalar& out) {

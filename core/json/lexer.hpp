@@ -94,11 +94,23 @@ public:
         return {};
     }
     void leave() { ++depth_; }
+    int depth_budget() const { return depth_; }
+    void set_depth_budget(int d) { depth_ = d; }
 
     // Skips one whole value, checking it. depth_limited: counts its nesting against the budget.
     Status skip_value(bool depth_limited);
     // Skips one value of text that has been checked already.
     void skip_checked();
+    // Skips one value: quickly when the whole text has been checked, else checking it.
+    Status skip_rest() {
+        if (checked_) {
+            skip_checked();
+            return {};
+        }
+        return skip_value(true);
+    }
+    // Declares the whole text already checked.
+    void set_checked(bool checked) { checked_ = checked; }
     // The colon after an object key.
     Status colon();
     // Only white space may follow the value.
@@ -117,6 +129,7 @@ private:
     bool pos_;
     int depth_ = kMaxDepth;
     bool convert_numbers_ = true;
+    bool checked_ = false;
     std::string scratch_;
     std::string stack_;
 };

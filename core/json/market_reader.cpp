@@ -93,7 +93,7 @@ constexpr RecordDef kBookDef{"struct OrderBook", "struct OrderBook with 2 elemen
 
 class MarketReader {
 public:
-    MarketReader(std::string_view text) : r_(text, false), lx_(r_.lexer()) {}
+    explicit MarketReader(Lexer& lx) : r_(lx, false), lx_(lx) {}
 
     Status run_data(RunData& d) {
         return r_.record(kRunDataDef, [&](std::size_t k) -> Status {
@@ -192,6 +192,7 @@ private:
     Status flat(const FlatDef<R, N>& def, R& out) {
         const int c = lx_.peek_ws();
         if (c == '{') {
+            PRYNOX_TRY(lx_.enter());
             lx_.eat();
             std::size_t offset[N] = {};
             Scalar value[N];
@@ -212,9 +213,9 @@ private:
                     if (value[k].kind == Scalar::Kind::Seq || value[k].kind == Scalar::Kind::Map ||
                         value[k].kind == Scalar::Kind::Str)
                         value[k].kind = Scalar::Kind::Seq;
-                    if (lx_.peek_ws() == '[' || lx_.peek_ws() == '{') lx_.skip_checked();
+                    if (lx_.peek_ws() == '[' || lx_.peek_ws() == '{') PRYNOX_TRY(lx_.skip_rest());
                 } else {
-                    lx_.skip_checked();
+                    PRYNOX_TRY(lx_.skip_rest());
                 }
             }
             lx_.eat();
@@ -229,12 +230,14 @@ private:
                 }
             }
             lx_.seek(end);
+            lx_.leave();
             for (std::size_t k = 0; k < N; ++k) {
                 if (def.fields[k].required && offset[k] == 0) return r_.fail(msg::missing_field(def.fields[k].name));
             }
             return {};
         }
         if (c == '[') {
+            PRYNOX_TRY(lx_.enter());
             lx_.eat();
             bool first = true;
             std::size_t consumed = 0;
@@ -251,7 +254,9 @@ private:
                     return r_.fail(msg::invalid_length(k, def.seq_expecting));
                 }
             }
-            return r_.seq_end(consumed);
+            PRYNOX_TRY(r_.seq_end(consumed));
+            lx_.leave();
+            return {};
         }
         return r_.invalid_scalar(def.expecting);
     }
@@ -262,11 +267,17 @@ private:
 
 }  // namespace
 
+Status read_run_data(Lexer& lx, RunData& out) {
+    MarketReader mr(lx);
+    return mr.run_data(out);
+}
+
 std::expected<RunData, ReadError> run_data_from_value(std::string_view text, std::size_t offset) {
-    MarketReader mr(text);
-    mr.reader().lexer().seek(offset);
+    Lexer lx(text, false);
+    lx.set_checked(true);
+    lx.seek(offset);
     RunData data;
-    if (auto s = mr.run_data(data); !s) return std::unexpected(s.error());
+    if (auto s = read_run_data(lx, data); !s) return std::unexpected(s.error());
     return data;
 }
 

@@ -140,7 +140,7 @@ Status Reader::seq_end(std::size_t consumed) {
     std::size_t len = consumed;
     while (lx_.peek_ws() == ',') {
         lx_.eat();
-        lx_.skip_checked();
+        PRYNOX_TRY(lx_.skip_rest());
         ++len;
     }
     lx_.eat();
@@ -201,8 +201,10 @@ Status Reader::record_impl(const RecordDef& def, FieldThunk field, void* ctx) {
             }
             lx_.eat();
         } else {
-            // Parsed objects keep the last of equal keys and are read in byte order of the keys.
-            std::size_t offset[32] = {};
+            // A parsed object keeps the last of equal keys and is read in byte order of its keys.
+            // Fields are read in document order; of the errors of the last occurrences, the one
+            // whose key sorts first is reported, which is what reading in key order would give.
+            std::vector<std::pair<std::size_t, ReadError>> errors;  // allocated only on failure
             for (;;) {
                 bool has = false;
                 std::string_view key;
@@ -211,24 +213,31 @@ Status Reader::record_impl(const RecordDef& def, FieldThunk field, void* ctx) {
                 std::size_t k = 0;
                 while (k < nf && def.fields[k].name != key) ++k;
                 PRYNOX_TRY(lx_.colon());
+                if (k == nf) {
+                    PRYNOX_TRY(lx_.skip_rest());
+                    continue;
+                }
+                std::erase_if(errors, [k](const auto& e) { return e.first == k; });
                 lx_.peek_ws();
-                if (k < nf) offset[k] = lx_.index() + 1;
-                lx_.skip_checked();
-            }
-            lx_.eat();
-            const std::size_t end = lx_.index();
-            std::size_t order[32];
-            for (std::size_t k = 0; k < nf; ++k) order[k] = k;
-            std::sort(order, order + nf,
-                      [&](std::size_t a, std::size_t b) { return def.fields[a].name < def.fields[b].name; });
-            for (std::size_t j = 0; j < nf; ++j) {
-                const std::size_t k = order[j];
-                if (offset[k] == 0) continue;
-                lx_.seek(offset[k] - 1);
-                PRYNOX_TRY(field(ctx, k));
+                const std::size_t start = lx_.index();
+                const int budget = lx_.depth_budget();
+                if (auto st = field(ctx, k); !st) {
+                    errors.emplace_back(k, std::move(st.error()));
+                    // A syntax error ends the read; a reading error waits for the others.
+                    if (errors.back().second.has_position) return std::unexpected(std::move(errors.back().second));
+                    lx_.seek(start);
+                    lx_.set_depth_budget(budget);
+                    PRYNOX_TRY(lx_.skip_rest());
+                }
                 seen |= 1u << k;
             }
-            lx_.seek(end);
+            lx_.eat();
+            if (!errors.empty()) {
+                auto first_error = std::min_element(errors.begin(), errors.end(), [&](const auto& x, const auto& y) {
+                    return def.fields[x.first].name < def.fields[y.first].name;
+                });
+                return std::unexpected(std::move(first_error->second));
+            }
         }
         lx_.leave();
         for (std::size_t k = 0; k < nf; ++k) {
@@ -293,7 +302,7 @@ Status Reader::map_impl(std::string_view expecting, MemberThunk member, void* ct
             } else {
                 members.emplace_back(key, off);
             }
-            lx_.skip_checked();
+            PRYNOX_TRY(lx_.skip_rest());
         }
         lx_.eat();
         const std::size_t end = lx_.index();
@@ -419,7 +428,7 @@ Status Reader::enum_impl(std::span<const std::string_view> names, EnumThunk payl
             PRYNOX_TRY(lx_.colon());
             lx_.peek_ws();
             if (k == name) value_at = lx_.index();
-            lx_.skip_checked();
+            PRYNOX_TRY(lx_.skip_rest());
         }
         lx_.eat();
         const std::size_t end = lx_.index();

@@ -48,11 +48,16 @@ struct RecordDef {
 
 class Reader {
 public:
-    Reader(std::string_view text, bool text_path) : lx_(text, text_path), text_path_(text_path) {}
+    // text_path: errors carry positions and keys are read in document order.
+    Reader(Lexer& lx, bool text_path) : lx_(lx), text_path_(text_path) {}
 
     Lexer& lexer() { return lx_; }
     bool text_path() const { return text_path_; }
-    std::unexpected<ReadError> fail(std::string m) const { return std::unexpected(lx_.error(std::move(m))); }
+    // A reading error: with the position on the text path, without on a parsed value.
+    std::unexpected<ReadError> fail(std::string m) const {
+        if (text_path_) return std::unexpected(lx_.error(std::move(m)));
+        return std::unexpected(ReadError{std::move(m)});
+    }
 
     Status f64(double& out);
     Status u32(std::uint32_t& out);
@@ -158,7 +163,7 @@ private:
     Status record_impl(const RecordDef& def, FieldThunk field, void* ctx);
     Status map_impl(std::string_view expecting, MemberThunk member, void* ctx);
 
-    Lexer lx_;
+    Lexer& lx_;
     bool text_path_;
 };
 

@@ -142,7 +142,9 @@ private:
 
 class SpecReader {
 public:
-    SpecReader(std::string_view text, bool text_path) : r_(text, text_path) {}
+    SpecReader(std::string_view text, bool text_path) : lx_(text, true), r_(lx_, text_path) {
+        lx_.set_checked(!text_path);
+    }
 
     Reader& reader() { return r_; }
 
@@ -159,6 +161,7 @@ public:
 
 private:
     Status strategy(StrategySpec& s) {
+        s = StrategySpec{};  // a repeated key starts over
         return r_.record(kStrategyDef, [&](std::size_t k) -> Status {
             switch (k) {
                 case 0: return r_.u32(s.spec_version);
@@ -170,7 +173,9 @@ private:
                 case 6: return condition(s.exit);
                 case 7: return optional(s.short_entry, [&](Condition& c) { return condition(c); });
                 case 8: return optional(s.short_exit, [&](Condition& c) { return condition(c); });
-                case 9: return tagged(kSizingDef, [&](std::size_t v, VariantFields& f) { return sizing(s.sizing, v, f); });
+                case 9:
+                    s.sizing = Sizing{};
+                    return tagged(kSizingDef, [&](std::size_t v, VariantFields& f) { return sizing(s.sizing, v, f); });
                 case 10: return costs(s.costs);
                 case 11: return risk(s.risk);
                 case 12: return execution(s.execution);
@@ -203,6 +208,7 @@ private:
     }
 
     Status indicator(IndicatorSpec& s) {
+        s = IndicatorSpec{};
         return r_.record(kIndicatorDef, [&](std::size_t k) -> Status {
             switch (k) {
                 case 0: return r_.string(s.type);
@@ -230,11 +236,13 @@ private:
     }
 
     Status costs(Costs& c) {
+        c = Costs{};
         return r_.record(kCostsDef, [&](std::size_t k) -> Status {
             switch (k) {
                 case 0: return r_.f64(c.maker_bps);
                 case 1: return r_.f64(c.taker_bps);
                 case 2:
+                    c.slippage = Slippage{};
                     return tagged(kSlippageDef,
                                   [&](std::size_t v, VariantFields& f) { return slippage(c.slippage, v, f); });
                 default: return r_.boolean(c.funding);
@@ -243,6 +251,7 @@ private:
     }
 
     Status risk(Risk& x) {
+        x = Risk{};
         return r_.record(kRiskDef, [&](std::size_t k) -> Status {
             auto opt_f64 = [&](std::optional<double>& o) { return optional(o, [&](double& v) { return r_.f64(v); }); };
             switch (k) {
@@ -257,6 +266,7 @@ private:
     }
 
     Status execution(Execution& x) {
+        x = Execution{};
         return r_.record(kExecutionDef, [&](std::size_t k) -> Status {
             auto opt_f64 = [&](std::optional<double>& o) { return optional(o, [&](double& v) { return r_.f64(v); }); };
             switch (k) {
@@ -403,6 +413,7 @@ private:
     }
 
     Status book_model(BookModel& b) {
+        b = BookModel{};
         return tagged(kBookModelDef, [&](std::size_t v, VariantFields& f) -> Status {
             ContentFields cf(r_);
             b.kind = static_cast<BookModel::Kind>(v);
@@ -415,6 +426,7 @@ private:
     // ---- rules ----
 
     Status condition(Condition& out) {
+        out = Condition{};
         return r_.enumeration(kConditionNames, [&](std::size_t v, bool in_object) -> Status {
             if (!in_object) {
                 Unexpected u;
@@ -526,6 +538,7 @@ private:
         return true;
     }
 
+    Lexer lx_;
     Reader r_;
 };
 

@@ -20,51 +20,76 @@ constexpr const char* kUnknownCmd = "unknown cmd: ";
 CommandError missing_data_error() { return CommandError::parse(kMissingData); }
 CommandError missing_spec_error() { return CommandError::parse(kMissingSpec); }
 
-struct TopMembers {
-    bool is_object = false;
-    bool has_cmd = false;
-    bool cmd_is_string = false;
+// The command's members that matter, read in one pass that also checks the whole text. The
+// market data is read as it is met: a command that carries it is nearly always a "run", and
+// reading it where it stands spares a second pass over the largest part of the text.
+struct Command {
+    bool has_cmd = false;  // a "cmd" member holding a string
     std::string cmd;
-    std::size_t data = 0;  // offset + 1 of the last "data" value, 0 when absent
-    std::size_t spec = 0;
+    bool has_data = false;
+    RunData data;
+    std::optional<ReadError> data_error;
+    std::size_t spec = 0;  // offset + 1 of the last "spec" value, 0 when absent
 };
 
-// The command's top-level members; the text has been checked whole.
-TopMembers top_members(std::string_view text) {
-    TopMembers t;
-    Reader r(text, false);
-    Lexer& lx = r.lexer();
-    if (lx.peek_ws() != '{') return t;
-    t.is_object = true;
+std::expected<Command, CommandError> parse_command(std::string_view text) {
+    const auto syntax = [](const ReadError& e) { return std::unexpected(CommandError::parse(e.display())); };
+    Lexer lx(text, true);
+    Reader r(lx, false);
+    Command cmd;
+    if (lx.peek_ws() != '{') {
+        if (auto s = lx.skip_value(true); !s) return syntax(s.error());
+        if (auto s = lx.end(); !s) return syntax(s.error());
+        return cmd;
+    }
+    if (auto s = lx.enter(); !s) return syntax(s.error());
     lx.eat();
     bool first = true;
     for (;;) {
         bool has = false;
         std::string_view key;
-        if (!r.map_next(first, has, key) || !has) break;
+        if (auto s = r.map_next(first, has, key); !s) return syntax(s.error());
+        if (!has) break;
         const bool is_cmd = key == "cmd";
         const bool is_data = key == "data";
         const bool is_spec = key == "spec";
-        (void)lx.colon();
+        if (auto s = lx.colon(); !s) return syntax(s.error());
         lx.peek_ws();
         const std::size_t at = lx.index();
+        if (is_data) {
+            cmd.has_data = true;
+            cmd.data = RunData{};
+            cmd.data_error.reset();
+            const int budget = lx.depth_budget();
+            if (auto s = read_run_data(lx, cmd.data); !s) {
+                if (s.error().has_position) return syntax(s.error());
+                cmd.data_error = std::move(s.error());
+                cmd.data = RunData{};
+                // The rest of the value must still be well-formed JSON.
+                lx.seek(at);
+                lx.set_depth_budget(budget);
+                if (auto t = lx.skip_value(true); !t) return syntax(t.error());
+            }
+            continue;
+        }
         if (is_cmd) {
-            Scalar s;
-            t.has_cmd = true;
-            t.cmd_is_string = false;
-            if (lx.scalar(s) && s.kind == Scalar::Kind::Str) {
-                t.cmd_is_string = true;
-                t.cmd.assign(s.str);
+            Scalar sc;
+            if (auto s = lx.scalar(sc); !s) return syntax(s.error());
+            cmd.has_cmd = sc.kind == Scalar::Kind::Str;
+            if (cmd.has_cmd) {
+                cmd.cmd.assign(sc.str);
+                continue;
             }
             lx.seek(at);
-        } else if (is_data) {
-            t.data = at + 1;
         } else if (is_spec) {
-            t.spec = at + 1;
+            cmd.spec = at + 1;
         }
-        lx.skip_checked();
+        if (auto s = lx.skip_value(true); !s) return syntax(s.error());
     }
-    return t;
+    lx.eat();
+    lx.leave();
+    if (auto s = lx.end(); !s) return syntax(s.error());
+    return cmd;
 }
 
 std::string ok_answer() { return "{\"ok\":true}"; }
@@ -77,30 +102,26 @@ std::string version_answer() {
 }
 
 std::expected<std::string, CommandError> dispatch(std::optional<ImpactSpec>& spec, std::string_view text) {
-    {
-        Lexer lx(text, true);
-        if (auto s = lx.skip_value(true); !s) return std::unexpected(CommandError::parse(s.error().display()));
-        if (auto s = lx.end(); !s) return std::unexpected(CommandError::parse(s.error().display()));
-    }
-    TopMembers top = top_members(text);
-    if (!top.is_object || !top.has_cmd || !top.cmd_is_string) return std::unexpected(CommandError::parse(kMissingCmd));
-    if (top.cmd == "run") {
-        if (top.data == 0) return std::unexpected(missing_data_error());
-        auto data = run_data_from_value(text, top.data - 1);
-        if (!data) return std::unexpected(CommandError::parse(data.error().display()));
-        auto result = run_with_spec(spec, *data);
+    auto parsed = parse_command(text);
+    if (!parsed) return std::unexpected(std::move(parsed.error()));
+    Command& c = *parsed;
+    if (!c.has_cmd) return std::unexpected(CommandError::parse(kMissingCmd));
+    if (c.cmd == "run") {
+        if (!c.has_data) return std::unexpected(missing_data_error());
+        if (c.data_error) return std::unexpected(CommandError::parse(c.data_error->display()));
+        auto result = run_with_spec(spec, c.data);
         if (!result) return std::unexpected(std::move(result.error()));
         return write_report_json(result->report, result->impact_stats);
     }
-    if (top.cmd == "version") return version_answer();
-    if (top.cmd == "set_spec") {
-        if (top.spec == 0) return std::unexpected(missing_spec_error());
-        auto read = impact_spec_from_value(text, top.spec - 1);
+    if (c.cmd == "version") return version_answer();
+    if (c.cmd == "set_spec") {
+        if (c.spec == 0) return std::unexpected(missing_spec_error());
+        auto read = impact_spec_from_value(text, c.spec - 1);
         if (!read) return std::unexpected(CommandError::parse(read.error().display()));
         spec = std::move(*read);
         return ok_answer();
     }
-    return std::unexpected(CommandError::bad_spec(kUnknownCmd + top.cmd));
+    return std::unexpected(CommandError::bad_spec(kUnknownCmd + c.cmd));
 }
 
 // Unicode White_Space, as UTF-8: the length of the white-space character at s, or 0.

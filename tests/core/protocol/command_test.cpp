@@ -68,6 +68,32 @@ TEST(CommandProtocol, AnswersOfAHandleWithoutSpecification) {
     for (const auto& c : cases) EXPECT_EQ(answer(c.cmd), c.answer) << c.cmd;
 }
 
+TEST(CommandProtocol, MarketDataIsReadWhereItStands) {
+    const ProtocolCase cases[] = {
+        // a syntax error anywhere wins over a reading error of the data
+        {R"({"cmd":"run","data":{"candles":5},"x":[1,]})",
+         R"({"ok":false,"error":"parse: trailing comma at line 1 column 42"})"},
+        {R"({"cmd":"run","data":{"candles":[{"time":"t"},{"time":1,}]}})",
+         R"({"ok":false,"error":"parse: trailing comma at line 1 column 56"})"},
+        {R"({"cmd":"run","data":{"capital":[1e999]}})",
+         R"({"ok":false,"error":"parse: number out of range at line 1 column 37"})"},
+        {R"({"data":{"candles":5},"cmd":"version"})", R"({"version":"0.2.0"})"},
+        {R"({"cmd":"run","data":{"candles":5},"data":{"candles":[]}})", R"({"ok":false,"error":"bad spec: no spec set"})"},
+        {R"({"cmd":"run","data":{"candles":[]},"data":{"candles":5}})",
+         R"({"ok":false,"error":"parse: invalid type: integer `5`, expected a sequence"})"},
+        // of two bad members the one whose key sorts first is reported
+        {R"({"cmd":"run","data":{"trades":7,"candles":5,"books":3}})",
+         R"({"ok":false,"error":"parse: invalid type: integer `3`, expected a sequence"})"},
+        {R"({"cmd":"run","data":{"candles":[{"time":1,"open":1,"high":1,"low":1,"close":"c","volume":"v"}]}})",
+         R"({"ok":false,"error":"parse: invalid type: string \"c\", expected f64"})"},
+        {R"({"cmd":"run","data":)" + std::string(126, '[') + std::string(126, ']') + "}",
+         R"({"ok":false,"error":"parse: invalid type: sequence, expected i64"})"},
+        {R"({"cmd":"run","data":)" + std::string(127, '[') + std::string(127, ']') + "}",
+         R"({"ok":false,"error":"parse: recursion limit exceeded at line 1 column 147"})"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(answer(c.cmd), c.answer) << c.cmd;
+}
+
 TEST(CommandProtocol, SetSpecReplacesOnlyOnSuccess) {
     std::optional<ImpactSpec> slot;
     EXPECT_EQ(answer(R"({"cmd":"set_spec","spec":)" + testing::spec_with() + "}", &slot), R"({"ok":true})");
