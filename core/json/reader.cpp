@@ -350,20 +350,30 @@ Status Reader::content(Content& out) {
             Content v;
             PRYNOX_TRY(content(v));
             if (!text_path_) {
-                auto it = std::find_if(out.members.begin(), out.members.end(),
-                                       [&](const auto& m) { return m.first == key; });
-                if (it != out.members.end()) {
-                    it->second = std::move(v);
+                auto it = std::find(out.keys.begin(), out.keys.end(), key);
+                if (it != out.keys.end()) {
+                    out.items[static_cast<std::size_t>(it - out.keys.begin())] = std::move(v);
                     continue;
                 }
             }
-            out.members.emplace_back(std::move(key), std::move(v));
+            out.keys.push_back(std::move(key));
+            out.items.push_back(std::move(v));
         }
         lx_.eat();
         lx_.leave();
         if (!text_path_) {
-            std::sort(out.members.begin(), out.members.end(),
-                      [](const auto& a, const auto& b) { return a.first < b.first; });
+            // a parsed object lists its members in byte order of the keys
+            std::vector<std::size_t> order(out.keys.size());
+            for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+            std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return out.keys[a] < out.keys[b]; });
+            std::vector<std::string> keys;
+            std::vector<Content> items;
+            for (std::size_t k : order) {
+                keys.push_back(std::move(out.keys[k]));
+                items.push_back(std::move(out.items[k]));
+            }
+            out.keys = std::move(keys);
+            out.items = std::move(items);
         }
         return {};
     }

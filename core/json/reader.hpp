@@ -29,8 +29,8 @@ struct Content {
     std::int64_t i = 0;
     double f = 0.0;
     std::string s;
-    std::vector<Content> items;                           // Seq
-    std::vector<std::pair<std::string, Content>> members;  // Map, in reading order
+    std::vector<Content> items;     // Seq elements, or Map values
+    std::vector<std::string> keys;  // Map keys, one per value, in reading order
 
     Unexpected unexpected() const;
 };

@@ -321,11 +321,11 @@ private:
             } else {
                 Content all;
                 PRYNOX_TRY(r_.content(all));
-                for (auto& m : all.members) {
-                    if (m.first == def.tag) {
-                        PRYNOX_TRY(tag_from_content(def, m.second, variant));
+                for (std::size_t k = 0; k < all.keys.size(); ++k) {
+                    if (all.keys[k] == def.tag) {
+                        PRYNOX_TRY(tag_from_content(def, all.items[k], variant));
                     } else {
-                        rest.emplace_back(std::move(m.first), std::move(m.second));
+                        rest.emplace_back(std::move(all.keys[k]), std::move(all.items[k]));
                     }
                 }
             }
@@ -493,9 +493,9 @@ private:
         if (c.kind == Content::Kind::Str) {
             name = c.s;
             payload = nullptr;
-        } else if (c.kind == Content::Kind::Map && c.members.size() == 1) {
-            name = c.members[0].first;
-            payload = &c.members[0].second;
+        } else if (c.kind == Content::Kind::Map && c.keys.size() == 1) {
+            name = c.keys[0];
+            payload = &c.items[0];
         } else {
             return false;
         }
