@@ -1,6 +1,7 @@
 #include "core/engine/book_fill.hpp"
 
 #include <cmath>
+#include <cstdint>
 
 #include "core/engine/float_order.hpp"
 
@@ -12,13 +13,22 @@ constexpr double kHalfMax = 8.988465674311579e307;
 // min(qty, cap x depth); a quantity that is not a number stays one, so it fills nothing.
 double order_budget(double qty, double cap_depth) { return cap_depth < qty ? cap_depth : qty; }
 
+// Half away from zero, as std::round, without a library call on the fill path.
+double round_half_away(double q) {
+    if (!(std::fabs(q) < 4503599627370496.0)) return q;  // 2^52 and up: already whole
+    const double t = static_cast<double>(static_cast<std::int64_t>(q));
+    const double rest = q - t;  // exact below 2^52
+    // The sign of q carries over to a zero result, as with std::round.
+    return std::copysign(t + static_cast<double>(rest >= 0.5) - static_cast<double>(rest <= -0.5), q);
+}
+
 }  // namespace
 
 double round_to_1e8(double x) {
     if (!std::isfinite(x)) return 0.0;
     const double q = x / 1e-8;
     if (!std::isfinite(q)) return x;
-    return std::round(q) / 1e8;
+    return round_half_away(q) / 1e8;
 }
 
 bool book_side_usable(const std::vector<Level>& side) {
@@ -29,23 +39,36 @@ bool book_side_usable(const std::vector<Level>& side) {
     return true;
 }
 
-double book_mid(const OrderBook* book, double reference) {
-    if (book == nullptr || book->bids.empty() || book->asks.empty()) return reference;
-    if (!book_side_usable(book->bids) || !book_side_usable(book->asks)) return reference;
+namespace {
+
+double mid_of(const OrderBook* book, bool bids_usable, bool asks_usable, double reference) {
+    if (book == nullptr || book->bids.empty() || book->asks.empty() || !bids_usable || !asks_usable) {
+        return reference;
+    }
     const double b = book->bids.front().price;
     const double a = book->asks.front().price;
     const double mid = (std::fabs(b) <= kHalfMax && std::fabs(a) <= kHalfMax) ? (b + a) / 2.0 : b / 2.0 + a / 2.0;
     return mid > 0.0 ? mid : reference;
 }
 
+}  // namespace
+
+double book_mid(const OrderBook* book, double reference) {
+    if (book == nullptr) return reference;
+    return mid_of(book, book_side_usable(book->bids), book_side_usable(book->asks), reference);
+}
+
 FillResult fill_through_book(bool sell, const OrderBook* book, const BookModel& model, double qty,
                              double reference, double cap) {
     const std::vector<Level>* side = nullptr;
+    double mid = reference;
     if (book != nullptr) {
+        const bool bids_usable = book_side_usable(book->bids);
+        const bool asks_usable = book_side_usable(book->asks);
         const std::vector<Level>& s = sell ? book->bids : book->asks;
-        if (!s.empty() && book_side_usable(s)) side = &s;
+        if (!s.empty() && (sell ? bids_usable : asks_usable)) side = &s;
+        mid = mid_of(book, bids_usable, asks_usable, reference);
     }
-    const double mid = book_mid(book, reference);
 
     double price = reference;
     double filled = 0.0;

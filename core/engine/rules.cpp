@@ -101,14 +101,17 @@ std::uint32_t RuleProgram::find_slot(std::string_view key) const {
     return it == slot_of_.end() ? kNoSlot : it->second;
 }
 
-RuleProgram::Id RuleProgram::missing_op() {
-    ops_.push_back(OpNode{});
+RuleProgram::Id RuleProgram::missing_op(std::uint64_t back) {
+    OpNode n;
+    n.back = back;
+    ops_.push_back(n);
     return static_cast<Id>(ops_.size() - 1);
 }
 
-RuleProgram::Id RuleProgram::compile_op(const Operand& o, std::uint64_t& reach) {
+RuleProgram::Id RuleProgram::compile_op(const Operand& o, std::uint64_t back, std::uint64_t& reach) {
     OpNode n;
-    reach = 0;
+    n.back = back;
+    reach = back;
     switch (o.kind) {
         case Operand::Kind::Number:
             n.kind = OpNode::Kind::Number;
@@ -119,21 +122,22 @@ RuleProgram::Id RuleProgram::compile_op(const Operand& o, std::uint64_t& reach) 
             n.slot = intern(o.ref);
             break;
         case Operand::Kind::Expr: {
-            if (!o.expr) return missing_op();
+            if (!o.expr) return missing_op(back);
             const Expr& e = *o.expr;
             switch (e.kind) {
                 case Expr::Kind::Price:
-                    n.kind = OpNode::Kind::Price;
-                    n.price = e.price;
+                    switch (e.price) {
+                        case PriceSource::Open: n.field = &Candle::open; break;
+                        case PriceSource::High: n.field = &Candle::high; break;
+                        case PriceSource::Low: n.field = &Candle::low; break;
+                        case PriceSource::Close: n.field = &Candle::close; break;
+                        case PriceSource::Volume: n.field = &Candle::volume; break;
+                        case PriceSource::Hlc3: n.kind = OpNode::Kind::Hlc3; break;
+                        case PriceSource::Ohlc4: n.kind = OpNode::Kind::Ohlc4; break;
+                    }
+                    if (e.price != PriceSource::Hlc3 && e.price != PriceSource::Ohlc4) n.kind = OpNode::Kind::Field;
                     break;
-                case Expr::Kind::Prev: {
-                    n.kind = OpNode::Kind::Prev;
-                    n.count = e.count;
-                    std::uint64_t r = 0;
-                    n.a = compile_op(e.a, r);
-                    reach = add_sat(r, e.count);
-                    break;
-                }
+                case Expr::Kind::Prev: return compile_op(e.a, add_sat(back, e.count), reach);
                 case Expr::Kind::Add:
                 case Expr::Kind::Sub:
                 case Expr::Kind::Mul:
@@ -144,8 +148,8 @@ RuleProgram::Id RuleProgram::compile_op(const Operand& o, std::uint64_t& reach) 
                                                          : OpNode::Kind::Div;
                     std::uint64_t ra = 0;
                     std::uint64_t rb = 0;
-                    n.a = compile_op(e.a, ra);
-                    n.b = compile_op(e.b, rb);
+                    n.a = compile_op(e.a, back, ra);
+                    n.b = compile_op(e.b, back, rb);
                     reach = std::max(ra, rb);
                     break;
                 }
@@ -181,7 +185,7 @@ RuleProgram::Id RuleProgram::compile_cond(const Condition& c, std::uint64_t& rea
     const std::size_t want = operand_count(n.kind);
     for (std::size_t k = 0; k < want; ++k) {
         std::uint64_t r = 0;
-        n.op[k] = k < node->operands.size() ? compile_op(node->operands[k], r) : missing_op();
+        n.op[k] = k < node->operands.size() ? compile_op(node->operands[k], 0, r) : missing_op(0);
         reach = std::max(reach, r);
     }
     switch (n.kind) {
@@ -218,86 +222,60 @@ RuleProgram::Id RuleProgram::add_rule(const Condition& rule) {
 
 RuleProgram::Id RuleProgram::add_operand(const Operand& operand) {
     std::uint64_t r = 0;
-    const Id id = compile_op(operand, r);
+    const Id id = compile_op(operand, 0, r);
     reach_ = std::max(reach_, r);
     return id;
 }
 
 bool RuleProgram::eval_op(Id id, const Eval& e, std::size_t index, double& out) const {
     const OpNode& n = ops_[id];
+    if (n.kind <= OpNode::Kind::Missing) return eval_leaf(n, e, index, out);
+    double a = 0.0;
+    double b = 0.0;
+    if (!eval_op(n.a, e, index, a) || !eval_op(n.b, e, index, b)) return false;
     switch (n.kind) {
-        case OpNode::Kind::Number: out = n.number; return true;
-        case OpNode::Kind::Missing: return false;
-        case OpNode::Kind::Slot:
-            if (e.values == nullptr || n.slot >= e.values->slots()) return false;
-            return e.values->get(index, n.slot, out);
-        case OpNode::Kind::Price: {
-            const Candle& c = e.candles[index];
-            switch (n.price) {
-                case PriceSource::Open: out = c.open; break;
-                case PriceSource::High: out = c.high; break;
-                case PriceSource::Low: out = c.low; break;
-                case PriceSource::Close: out = c.close; break;
-                case PriceSource::Volume: out = c.volume; break;
-                case PriceSource::Hlc3: out = ((c.high + c.low) + c.close) / 3.0; break;
-                case PriceSource::Ohlc4: out = (((c.open + c.high) + c.low) + c.close) * 0.25; break;
-            }
-            return true;
-        }
-        case OpNode::Kind::Prev:
-            if (index < n.count) return false;
-            return eval_op(n.a, e, index - n.count, out);
-        case OpNode::Kind::Add:
-        case OpNode::Kind::Sub:
-        case OpNode::Kind::Mul:
-        case OpNode::Kind::Div: {
-            double a = 0.0;
-            double b = 0.0;
-            if (!eval_op(n.a, e, index, a) || !eval_op(n.b, e, index, b)) return false;
-            switch (n.kind) {
-                case OpNode::Kind::Add: out = a + b; break;
-                case OpNode::Kind::Sub: out = a - b; break;
-                case OpNode::Kind::Mul: out = a * b; break;
-                default: out = std::fabs(b) < kEpsilon ? std::numeric_limits<double>::quiet_NaN() : a / b; break;
-            }
-            return true;
-        }
+        case OpNode::Kind::Add: out = a + b; break;
+        case OpNode::Kind::Sub: out = a - b; break;
+        case OpNode::Kind::Mul: out = a * b; break;
+        default: out = std::fabs(b) < kEpsilon ? std::numeric_limits<double>::quiet_NaN() : a / b; break;
     }
-    return false;
+    return true;
 }
 
+// Evaluation has no side effects, so comparisons evaluate all their operands and combine the
+// outcomes without branching on the data: signals on market data are close to coin flips.
 bool RuleProgram::evaluate_node(const CondNode& n, const Eval& e, std::size_t i, const RuleContext& ctx) const {
     double a = 0.0;
     double b = 0.0;
     switch (n.kind) {
-        case Condition::Kind::Gt: return operand(n.op[0], e, i, a) && operand(n.op[1], e, i, b) && a > b;
-        case Condition::Kind::Lt: return operand(n.op[0], e, i, a) && operand(n.op[1], e, i, b) && a < b;
-        case Condition::Kind::Ge: return operand(n.op[0], e, i, a) && operand(n.op[1], e, i, b) && a >= b;
-        case Condition::Kind::Le: return operand(n.op[0], e, i, a) && operand(n.op[1], e, i, b) && a <= b;
+        case Condition::Kind::Gt: return operand(n.op[0], e, i, a) & operand(n.op[1], e, i, b) & (a > b);
+        case Condition::Kind::Lt: return operand(n.op[0], e, i, a) & operand(n.op[1], e, i, b) & (a < b);
+        case Condition::Kind::Ge: return operand(n.op[0], e, i, a) & operand(n.op[1], e, i, b) & (a >= b);
+        case Condition::Kind::Le: return operand(n.op[0], e, i, a) & operand(n.op[1], e, i, b) & (a <= b);
         case Condition::Kind::Eq:
-            return operand(n.op[0], e, i, a) && operand(n.op[1], e, i, b) && std::fabs(a - b) < kEpsilon;
+            return operand(n.op[0], e, i, a) & operand(n.op[1], e, i, b) & (std::fabs(a - b) < kEpsilon);
         case Condition::Kind::Ne:
-            return operand(n.op[0], e, i, a) && operand(n.op[1], e, i, b) && std::fabs(a - b) >= kEpsilon;
+            return operand(n.op[0], e, i, a) & operand(n.op[1], e, i, b) & (std::fabs(a - b) >= kEpsilon);
         case Condition::Kind::CrossAbove:
         case Condition::Kind::CrossBelow: {
-            if (i == 0 || !operand(n.op[0], e, i, a) || !operand(n.op[1], e, i, b)) return false;
-            const bool above = n.kind == Condition::Kind::CrossAbove;
-            if (!(above ? a > b : a < b)) return false;
+            if (i == 0) return false;
             double pa = 0.0;
             double pb = 0.0;
-            if (!operand(n.op[0], e, i - 1, pa) || !operand(n.op[1], e, i - 1, pb)) return false;
-            return above ? pa <= pb : pa >= pb;
+            const bool present = operand(n.op[0], e, i, a) & operand(n.op[1], e, i, b) &
+                                 operand(n.op[0], e, i - 1, pa) & operand(n.op[1], e, i - 1, pb);
+            if (n.kind == Condition::Kind::CrossAbove) return present & (pa <= pb) & (a > b);
+            return present & (pa >= pb) & (a < b);
         }
         case Condition::Kind::Between: {
             double hi = 0.0;
-            return operand(n.op[0], e, i, a) && operand(n.op[1], e, i, b) && operand(n.op[2], e, i, hi) &&
-                   b <= a && a <= hi;
+            return operand(n.op[0], e, i, a) & operand(n.op[1], e, i, b) & operand(n.op[2], e, i, hi) & (b <= a) &
+                   (a <= hi);
         }
         case Condition::Kind::Rising:
         case Condition::Kind::Falling: {
             if (n.count == 0 || i < n.count) return false;
-            if (!operand(n.op[0], e, i, a) || !operand(n.op[0], e, i - n.count, b)) return false;
-            return n.kind == Condition::Kind::Rising ? a > b : a < b;
+            const bool present = operand(n.op[0], e, i, a) & operand(n.op[0], e, i - n.count, b);
+            return present & (n.kind == Condition::Kind::Rising ? a > b : a < b);
         }
         case Condition::Kind::All:
             for (std::uint32_t k = 0; k < n.child_count; ++k) {

@@ -72,14 +72,17 @@ public:
     std::uint32_t find_slot(std::string_view key) const;
 
 private:
+    // Operands are trees of arithmetic over leaves. A prev only moves the bar its leaves read,
+    // so it is folded into them as `back`: prev(add(a, b), n) reads a and b n bars back, and
+    // is missing before bar n exactly when its leaves are.
     struct OpNode {
-        enum class Kind : std::uint8_t { Number, Slot, Missing, Price, Prev, Add, Sub, Mul, Div };
+        enum class Kind : std::uint8_t { Number, Slot, Field, Hlc3, Ohlc4, Missing, Add, Sub, Mul, Div };
         Kind kind = Kind::Missing;
-        PriceSource price = PriceSource::Close;
-        std::uint32_t a = 0;
+        std::uint32_t slot = kNoSlot;  // Slot
+        double Candle::*field = &Candle::close;  // Field
+        std::uint32_t a = 0;           // Add..Div
         std::uint32_t b = 0;
-        std::uint32_t count = 0;  // Prev
-        std::uint32_t slot = kNoSlot;
+        std::uint64_t back = 0;        // leaves: bars before the evaluated one
         double number = 0.0;
     };
     struct CondNode {
@@ -98,15 +101,42 @@ private:
         bool rows_ok;  // index within the history
     };
 
-    Id compile_op(const Operand& o, std::uint64_t& reach);
+    Id compile_op(const Operand& o, std::uint64_t back, std::uint64_t& reach);
     Id compile_cond(const Condition& c, std::uint64_t& reach);
-    Id missing_op();
+    Id missing_op(std::uint64_t back);
     std::uint32_t intern(std::string_view key);
 
     bool eval_op(Id id, const Eval& e, std::size_t index, double& out) const;
+    static bool eval_leaf(const OpNode& n, const Eval& e, std::size_t index, double& out) {
+        if (index < n.back) return false;
+        const std::size_t k = index - static_cast<std::size_t>(n.back);
+        switch (n.kind) {
+            case OpNode::Kind::Number: out = n.number; return true;
+            case OpNode::Kind::Slot:
+                if (e.values == nullptr || n.slot >= e.values->slots()) return false;
+                return e.values->get(k, n.slot, out);
+            case OpNode::Kind::Field:
+                out = e.candles[k].*n.field;
+                return true;
+            case OpNode::Kind::Hlc3: {
+                const Candle& c = e.candles[k];
+                out = ((c.high + c.low) + c.close) / 3.0;
+                return true;
+            }
+            case OpNode::Kind::Ohlc4: {
+                const Candle& c = e.candles[k];
+                out = (((c.open + c.high) + c.low) + c.close) * 0.25;
+                return true;
+            }
+            default: return false;
+        }
+    }
     bool eval_cond(Id id, const Eval& e, std::size_t index, const RuleContext& ctx) const;
     bool operand(Id id, const Eval& e, std::size_t index, double& out) const {
-        return e.rows_ok && eval_op(id, e, index, out);
+        if (!e.rows_ok) return false;
+        const OpNode& n = ops_[id];
+        if (n.kind <= OpNode::Kind::Missing) return eval_leaf(n, e, index, out);
+        return eval_op(id, e, index, out);
     }
     bool evaluate_node(const CondNode& n, const Eval& e, std::size_t index, const RuleContext& ctx) const;
 

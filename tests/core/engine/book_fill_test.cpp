@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <vector>
 #include <limits>
 
 #include "core/engine/pending_order.hpp"
@@ -36,6 +38,33 @@ TEST(EngineRounding, RoundTo1e8) {
     };
     for (auto [x, want] : cases) EXPECT_EQ(round_to_1e8(x), want) << x;
     EXPECT_TRUE(std::signbit(round_to_1e8(-1e-12)));
+}
+
+// The rounding is std::round(x / 1e-8) / 1e8 for every finite quotient.
+TEST(EngineRounding, MatchesRoundHalfAwayFromZero) {
+    std::uint64_t state = 12345;
+    auto next = [&] {
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        return state;
+    };
+    std::vector<double> xs = {0.5e-8, -0.5e-8, 1.5e-8, -2.5e-8, 4503599627370495.5e-8, 4503599627370496.0e-8,
+                              -4503599627370497.0e-8, 1e-300, -1e-300, -0.0, 0.49999999999999994e-8};
+    for (int k = 0; k < 200000; ++k) {
+        const double mantissa = static_cast<double>(next() >> 11) / 9007199254740992.0;
+        const int exponent = static_cast<int>(next() % 80) - 40;
+        const double x = std::ldexp(mantissa, exponent) * ((next() & 1) ? -1.0 : 1.0);
+        xs.push_back(x);
+        // Exact halves of the grid.
+        const double half = (std::floor(x / 1e-8) + 0.5);
+        xs.push_back(half * 1e-8);
+        xs.push_back(half / 1e8);
+    }
+    for (double x : xs) {
+        const double want = std::round(x / 1e-8) / 1e8;
+        const double got = round_to_1e8(x);
+        ASSERT_EQ(std::signbit(got), std::signbit(want)) << x;
+        ASSERT_EQ(got, want) << x;
+    }
 }
 
 OrderBook ladder() { return book({{99, 4}, {98, 4}, {97, 4}}, {{100, 4}, {101, 4}, {102, 4}}); }

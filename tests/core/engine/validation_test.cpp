@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/engine/backtest.hpp"
+#include "core/engine/run_validation.hpp"
 #include "engine_test_support.hpp"
 
 namespace prynox {
@@ -374,6 +375,24 @@ TEST(EngineValidation, DefaultSourceReportsUnknownTypes) {
     EXPECT_EQ(r.error().display(), "backtest: unknown indicator type: NoSuchIndicatorType");
     auto empty = run_backtest(base_spec(), data_of(flat_candles({1})));
     EXPECT_TRUE(empty.has_value());
+}
+
+}  // namespace
+}  // namespace prynox
+
+namespace prynox {
+namespace {
+
+TEST(EngineErrors, DisplayTexts) {
+    EXPECT_EQ(EngineError::invalid_spec("m").display(), "invalid strategy spec: m");
+    EXPECT_EQ(EngineError::unknown_indicator("").display(), "unknown indicator type: ");
+    EXPECT_EQ(EngineError::invalid_parameters("Rsi", "parameter #0 must be finite").display(),
+              "invalid parameters for indicator Rsi: parameter #0 must be finite");
+    EXPECT_EQ(EngineError::undeclared_indicator("rsi.k").display(), "rule references undeclared indicator: rsi.k");
+    EXPECT_EQ(EngineError::invalid_input("invalid trade: x").display(), "invalid input data: invalid trade: x");
+    const CommandError c = backtest_error(EngineError::unknown_indicator("Q\"\\\n"));
+    EXPECT_EQ(c.kind, CommandError::Kind::Backtest);
+    EXPECT_EQ(c.display(), "backtest: unknown indicator type: Q\"\\\n");
 }
 
 }  // namespace
