@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "indicators/indicator.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,8 +18,9 @@ public:
 
     std::optional<double> update(const BarContext& ctx) override {
         if (ctx.candle == nullptr) [[unlikely]]
-            return std::nullopt;
-        return state_.update_value(ctx.candle->close);
+            return no_value();
+        auto value = state_.update_value(ctx.candle->close);
+        return value ? some_value(*value) : no_value();
     }
     std::uint64_t warmup_period() const override { return state_.warmup_period(); }
 

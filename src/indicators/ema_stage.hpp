@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "indicators/fused.hpp"
+
 namespace prynox {
 
 class EmaStage {
@@ -21,16 +23,11 @@ public:
 
     // Does not look at v: callers reject what they must not feed.
     std::optional<double> step(double v) {
-        if (seeded_) [[likely]] {
-            value_ = std::fma(alpha_, v, one_minus_alpha_ * value_);
-            return value_;
-        }
-        seed_sum_ += v;
-        ++seed_count_;
-        if (seed_count_ < seed_length_) return std::nullopt;
-        value_ = seed_sum_ / static_cast<double>(seed_count_);
-        seeded_ = true;
-        return value_;
+        if (!seeded_) [[unlikely]]
+            return seed(v);
+        double value = fused_multiply_add(alpha_, v, one_minus_alpha_ * value_);
+        value_ = value;
+        return value;
     }
 
     std::uint64_t period() const { return period_; }
@@ -41,6 +38,16 @@ public:
     std::uint64_t seed_count() const { return seed_count_; }
 
 private:
+    // Out of line: the steady path needs no saved registers.
+    [[gnu::noinline]] std::optional<double> seed(double v) {
+        seed_sum_ += v;
+        ++seed_count_;
+        if (seed_count_ < seed_length_) return std::nullopt;
+        value_ = seed_sum_ / static_cast<double>(seed_count_);
+        seeded_ = true;
+        return value_;
+    }
+
     std::uint64_t period_;
     std::uint64_t seed_length_;
     double alpha_;

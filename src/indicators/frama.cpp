@@ -19,15 +19,12 @@ std::expected<Frama, IndicatorError> Frama::create(std::uint64_t period) {
 
 std::optional<double> Frama::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
-    if (!window_.make_room() || !newer_.make_room() || !older_.make_room()) return std::nullopt;
-    // Once the window holds more than N/2 closes, the close N/2 bars back joins the older half.
-    bool crossing = window_.size() >= half_;
-    double crossing_value = crossing ? window_.back(half_ - 1) : 0.0;
+    if (!recent_.make_room() || !newer_.make_room() || !older_.make_room()) return std::nullopt;
     // Room was made above: none of these pushes can fail.
+    if (recent_.full()) (void)older_.push(recent_.oldest());
+    (void)recent_.push(x);
     (void)newer_.push(x);
-    if (crossing) (void)older_.push(crossing_value);
-    (void)window_.push(x);
-    if (!window_.full()) return std::nullopt;
+    if (older_.pushed() < half_) return std::nullopt;  // fewer than N closes so far
 
     double hi1 = older_.max(), lo1 = older_.min();
     double hi2 = newer_.max(), lo2 = newer_.min();

@@ -22,18 +22,19 @@ public:
     static std::expected<Frama, IndicatorError> create(std::uint64_t period);
 
     std::optional<double> update_value(double x);
-    std::uint64_t warmup_period() const { return window_.capacity(); }
+    std::uint64_t warmup_period() const { return period_; }
 
 private:
     explicit Frama(std::uint64_t period)
-        : window_(period), half_(period / 2), n_(static_cast<double>(period)), h_(static_cast<double>(half_)),
-          newer_(half_), older_(half_) {}
+        : period_(period), half_(period / 2), n_(static_cast<double>(period)), h_(static_cast<double>(half_)),
+          recent_(half_), newer_(half_), older_(half_) {}
 
-    // The closes themselves, to hand the value that crosses from the newer half to the older.
-    RollingWindow<double> window_;
+    std::uint64_t period_;
     std::uint64_t half_;
     double n_;
     double h_;
+    // The newest N/2 closes, to hand the close that crosses from the newer half to the older.
+    RollingWindow<double> recent_;
     // Extremes of the newest N/2 closes and of the N/2 before them, each O(1) amortised.
     WindowExtremes newer_;
     WindowExtremes older_;

@@ -40,9 +40,11 @@ HilbertPipeline::Step HilbertPipeline::step(double x) {
 
     double p = period_;
     if (std::fabs(im_) > kEps && std::fabs(re_) > kEps) p = kTwoPi / std::atan2(im_, re_);
-    // fmin/fmax keep the bound when p is not a number.
-    p = std::fmin(p, 1.5 * period_);
-    p = std::fmax(p, 0.67 * period_);
+    // Written so that a p that is not a number takes the bound, as fmin and fmax would.
+    double upper = 1.5 * period_;
+    double lower = 0.67 * period_;
+    if (!(p <= upper)) p = upper;
+    if (!(p >= lower)) p = lower;
     if (p < 6.0) p = 6.0;
     if (p > 50.0) p = 50.0;
     period_ = 0.2 * p + 0.8 * period_;

@@ -20,18 +20,15 @@ public:
 
     // Mean of the last N accepted values once N are held; a non-finite x changes nothing.
     std::optional<double> update_value(double x) {
-        if (!std::isfinite(x)) [[unlikely]]
-            return std::nullopt;
-        if (ring_.full()) [[likely]] {
-            sum_ = x + (sum_ - ring_.replace(x));
-        } else {
-            if (!ring_.fill(x)) return std::nullopt;
-            sum_ = x + sum_;
-        }
+        if (!std::isfinite(x) || !ring_.full()) [[unlikely]]
+            return update_filling(x);
+        // Read the sum before the slot write, which the compiler must assume may alias it.
+        double sum = sum_;
+        sum = x + (sum - ring_.replace(x));
+        sum_ = sum;
         if (++updates_ >= resum_interval_) [[unlikely]]
-            resum();
-        if (!ring_.full()) return std::nullopt;
-        return sum_ / n_;
+            sum = resum();
+        return sum / n_;
     }
 
     std::uint64_t period() const { return ring_.period(); }
@@ -40,7 +37,9 @@ public:
     double sum() const { return sum_; }
 
 private:
-    void resum();
+    // The rare paths stay out of line so the steady path needs no saved registers.
+    [[gnu::noinline]] std::optional<double> update_filling(double x);
+    [[gnu::noinline]] double resum();
 
     FixedRing ring_;
     double n_;

@@ -12,7 +12,9 @@ std::expected<Wma, IndicatorError> Wma::create(std::uint64_t period) {
 Wma::Wma(std::uint64_t period)
     : ring_(period), n_(static_cast<double>(ring_.period())), divisor_((n_ + 1.0) * n_ * 0.5) {}
 
-std::optional<double> Wma::fill(double x) {
+std::optional<double> Wma::update_filling(double x) {
+    if (!std::isfinite(x)) return std::nullopt;
+    if (ring_.full()) return update_value(x);
     if (!ring_.fill(x)) return std::nullopt;
     sum_ = sum_ + x;
     if (!ring_.full()) return std::nullopt;
@@ -27,7 +29,7 @@ std::optional<double> Wma::fill(double x) {
     return numerator_ / divisor_;
 }
 
-void Wma::recompute() {
+double Wma::recompute() {
     double s = -0.0;
     double num = -0.0;
     double weight = 1.0;
@@ -39,6 +41,7 @@ void Wma::recompute() {
     sum_ = s;
     numerator_ = num;
     laps_ = 0;
+    return num;
 }
 
 }  // namespace prynox

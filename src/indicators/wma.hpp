@@ -19,17 +19,18 @@ public:
     explicit Wma(std::uint64_t period);
 
     std::optional<double> update_value(double x) {
-        if (!std::isfinite(x)) [[unlikely]]
-            return std::nullopt;
-        if (ring_.full()) [[likely]] {
-            double old = ring_.replace(x);
-            numerator_ = (numerator_ - sum_) + x * n_;
-            sum_ = x + (sum_ - old);
-            if (ring_.head() == 0 && ++laps_ == 16) [[unlikely]]
-                recompute();
-            return numerator_ / divisor_;
-        }
-        return fill(x);
+        if (!std::isfinite(x) || !ring_.full()) [[unlikely]]
+            return update_filling(x);
+        double sum = sum_;
+        double numerator = numerator_;
+        double old = ring_.replace(x);
+        numerator = (numerator - sum) + x * n_;
+        sum = x + (sum - old);
+        numerator_ = numerator;
+        sum_ = sum;
+        if (ring_.head() == 0 && ++laps_ == 16) [[unlikely]]
+            numerator = recompute();
+        return numerator / divisor_;
     }
 
     std::uint64_t period() const { return ring_.period(); }
@@ -37,8 +38,9 @@ public:
     double divisor() const { return divisor_; }
 
 private:
-    std::optional<double> fill(double x);
-    void recompute();
+    // The rare paths stay out of line so the steady path needs no saved registers.
+    [[gnu::noinline]] std::optional<double> update_filling(double x);
+    [[gnu::noinline]] double recompute();
 
     FixedRing ring_;
     double n_;

@@ -12,7 +12,9 @@
 #include "indicators/cmo.hpp"
 #include "indicators/ema_stage.hpp"
 #include "indicators/fixed_ring.hpp"
+#include "indicators/fused.hpp"
 #include "indicators/midpoint.hpp"
+#include "indicators/optional_value.hpp"
 #include "indicators/regression_window.hpp"
 #include "indicators/rolling_window.hpp"
 #include "indicators/sma.hpp"
@@ -202,6 +204,29 @@ TEST(EmaStageTest, TheStepIsFusedNotTwoRoundings) {
         value = fused;
     }
     EXPECT_GT(differing, 0);
+}
+
+TEST(OptionalValueTest, ImagesAreTheOptionalsTheyStandFor) {
+    // The returned optional is assembled from a {value, flag} image; this pins the layout.
+    for (double v : {0.0, -0.0, 2.5, -1e308, 5e-324, kInf, kNaN}) {
+        std::optional<double> o = some_value(v);
+        ASSERT_TRUE(o.has_value());
+        EXPECT_TRUE(same_bits(*o, v) || (std::isnan(v) && std::isnan(*o)));
+    }
+    EXPECT_FALSE(no_value().has_value());
+    EXPECT_EQ(no_value(), std::nullopt);
+    EXPECT_EQ(some_value(3.0), std::optional<double>(3.0));
+}
+
+TEST(FusedTest, OneRoundingLikeStdFma) {
+    std::uint64_t seed = 5;
+    for (int i = 0; i < 10000; ++i) {
+        double a = test::unit(seed) * 1e3, b = test::unit(seed) * 1e-2, c = test::unit(seed) * 1e5;
+        ASSERT_TRUE(same_bits(fused_multiply_add(a, b, c), std::fma(a, b, c))) << a << " " << b << " " << c;
+    }
+    // 0.1 * 10 - 1 is 0 when rounded twice, 2^-54 when fused.
+    EXPECT_EQ(fused_multiply_add(0.1, 10.0, -1.0), std::fma(0.1, 10.0, -1.0));
+    EXPECT_NE(fused_multiply_add(0.1, 10.0, -1.0), 0.0);
 }
 
 TEST(EmaStageTest, OwnAlphaAndSeedLength) {

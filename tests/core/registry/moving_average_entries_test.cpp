@@ -21,7 +21,7 @@ const std::string kMax = "invalid period: period exceeds the maximum supported w
 struct EntryCase {
     const char* type;
     std::vector<double> params;
-    std::string message;  // empty: builds
+    std::string message = "";  // empty: builds
 };
 
 std::string outcome(const EntryCase& c) {
