@@ -70,6 +70,9 @@ public:
         }
         account_.cash = data.capital;
         equity_.reserve(n_);
+        // At most one trade closes per bar, plus the end close. Reserving the bound keeps the
+        // list from moving as it grows; only the pages the trades fill are ever touched.
+        account_.trades.reserve(n_ + 1);
     }
 
     RunResult run() {

@@ -1,7 +1,6 @@
 #include "core/engine/book_fill.hpp"
 
 #include <cmath>
-#include <cstdint>
 
 #include "core/engine/float_order.hpp"
 
@@ -12,34 +11,6 @@ constexpr double kHalfMax = 8.988465674311579e307;
 
 // min(qty, cap x depth); a quantity that is not a number stays one, so it fills nothing.
 double order_budget(double qty, double cap_depth) { return cap_depth < qty ? cap_depth : qty; }
-
-// Half away from zero, as std::round, without a library call on the fill path.
-double round_half_away(double q) {
-    if (!(std::fabs(q) < 4503599627370496.0)) return q;  // 2^52 and up: already whole
-    const double t = static_cast<double>(static_cast<std::int64_t>(q));
-    const double rest = q - t;  // exact below 2^52
-    // The sign of q carries over to a zero result, as with std::round.
-    return std::copysign(t + static_cast<double>(rest >= 0.5) - static_cast<double>(rest <= -0.5), q);
-}
-
-}  // namespace
-
-double round_to_1e8(double x) {
-    if (!std::isfinite(x)) return 0.0;
-    const double q = x / 1e-8;
-    if (!std::isfinite(q)) return x;
-    return round_half_away(q) / 1e8;
-}
-
-bool book_side_usable(const std::vector<Level>& side) {
-    for (const Level& l : side) {
-        if (!(std::isfinite(l.price) && l.price > 0.0)) return false;
-        if (!(std::isfinite(l.size) && l.size >= 0.0)) return false;
-    }
-    return true;
-}
-
-namespace {
 
 double mid_of(const OrderBook* book, bool bids_usable, bool asks_usable, double reference) {
     if (book == nullptr || book->bids.empty() || book->asks.empty() || !bids_usable || !asks_usable) {
@@ -52,6 +23,14 @@ double mid_of(const OrderBook* book, bool bids_usable, bool asks_usable, double 
 }
 
 }  // namespace
+
+bool book_side_usable(const std::vector<Level>& side) {
+    for (const Level& l : side) {
+        if (!(std::isfinite(l.price) && l.price > 0.0)) return false;
+        if (!(std::isfinite(l.size) && l.size >= 0.0)) return false;
+    }
+    return true;
+}
 
 double book_mid(const OrderBook* book, double reference) {
     if (book == nullptr) return reference;

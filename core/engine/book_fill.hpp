@@ -1,14 +1,31 @@
 #pragma once
 // Pricing one order of a given quantity against one bar's order book under the run's book
 // model and participation cap.
+#include <cmath>
+#include <cstdint>
+
 #include "core/model/market.hpp"
 #include "core/model/spec.hpp"
 
 namespace prynox {
 
+// Half away from zero, as std::round, without a library call on the fill path.
+inline double round_half_away(double q) {
+    if (!(std::fabs(q) < 4503599627370496.0)) return q;  // 2^52 and up: already whole
+    const double t = static_cast<double>(static_cast<std::int64_t>(q));
+    const double rest = q - t;  // exact below 2^52
+    // The sign of q carries over to a zero result, as with std::round.
+    return std::copysign(t + static_cast<double>(rest >= 0.5) - static_cast<double>(rest <= -0.5), q);
+}
+
 // x / 1e-8 rounded half away from zero, divided by 1e8; 0 for a non-finite x, and x itself
 // when it is too large for the quotient to stay finite (it then has no digits below 1e-8).
-double round_to_1e8(double x);
+inline double round_to_1e8(double x) {
+    if (!std::isfinite(x)) return 0.0;
+    const double q = x / 1e-8;
+    if (!std::isfinite(q)) return x;
+    return round_half_away(q) / 1e8;
+}
 
 struct FillResult {
     double price = 0.0;         // average fill price
