@@ -1,0 +1,72 @@
+// A strategy reads moving averages by id end to end: a crossover of Sma(2) and Sma(4) through a
+// whole "run" command gives the one trade computed by hand.
+#include <gtest/gtest.h>
+#include <rapidjson/document.h>
+
+#include <optional>
+#include <string>
+
+#include "core/model/spec.hpp"
+#include "core/protocol/command.hpp"
+
+namespace prynox {
+namespace {
+
+TEST(MovingAverageRunTest, CrossoverTradesAsComputedByHand) {
+    // closes:   10 10 10 10  12   14    13    11    9     8     8  7
+    // Sma(2):    - 10 10 10  11   13  13.5    12   10   8.5     8  7.5
+    // Sma(4):    -  -  - 10 10.5 11.5 12.25 12.5 11.75 10.25   9  8
+    // The fast line crosses above at bar 4 (11 > 10.5 after 10 <= 10) and below at bar 7
+    // (12 < 12.5 after 13.5 >= 12.25); both fills at the bar's close.
+    const double closes[] = {10, 10, 10, 10, 12, 14, 13, 11, 9, 8, 8, 7};
+    // A one-level book around each close gives the impact model depth; with coef 0 every fill
+    // is at the reference price.
+    std::string candles, books;
+    for (int i = 0; i < 12; ++i) {
+        if (i) candles += ',', books += ',';
+        std::string c = std::to_string(closes[i]);
+        candles += "{\"time\":" + std::to_string(1000 * (i + 1)) + ",\"open\":" + c + ",\"high\":" + c +
+                   ",\"low\":" + c + ",\"close\":" + c + ",\"volume\":1000}";
+        books += "{\"bids\":[{\"price\":" + std::to_string(closes[i] - 0.5) + ",\"size\":100}],\"asks\":[{\"price\":" +
+                 std::to_string(closes[i] + 0.5) + ",\"size\":100}]}";
+    }
+    std::string spec =
+        R"({"strategy":{"symbol":"T","timeframe":"1m","indicators":{"fast":{"type":"Sma","params":[2]},)"
+        R"("slow":{"type":"Sma","params":[4]}},"entry":{"cross_above":["fast","slow"]},)"
+        R"("exit":{"cross_below":["fast","slow"]},"sizing":{"type":"fixed_qty","qty":1},)"
+        R"("costs":{"maker_bps":0,"taker_bps":0},"execution":{"fill_timing":"close"}},)"
+        R"("book_model":{"kind":"square_root","coef":0}})";
+    std::optional<ImpactSpec> handle;
+    std::string set = run_command(handle, R"({"cmd":"set_spec","spec":)" + spec + "}");
+    ASSERT_EQ(set, R"({"ok":true})");
+    std::string answer = run_command(handle, R"({"cmd":"run","data":{"candles":[)" + candles + R"(],"books":[)" + books + "]}}");
+
+    rapidjson::Document doc;
+    doc.Parse(answer.c_str());
+    ASSERT_FALSE(doc.HasParseError()) << answer;
+    ASSERT_TRUE(doc.IsObject() && doc.HasMember("report")) << answer;
+    const auto& trades = doc["report"]["trades"];
+    ASSERT_TRUE(trades.IsArray()) << answer;
+    ASSERT_EQ(trades.Size(), 1u) << answer.substr(0, 3000);
+    EXPECT_EQ(trades[0]["entry_time"].GetInt64(), 5000);
+    EXPECT_EQ(trades[0]["exit_time"].GetInt64(), 8000);
+    EXPECT_EQ(trades[0]["entry_price"].GetDouble(), 12.0);
+    EXPECT_EQ(trades[0]["exit_price"].GetDouble(), 11.0);
+    EXPECT_EQ(trades[0]["pnl"].GetDouble(), -1.0);
+}
+
+TEST(MovingAverageRunTest, BadParametersAnswerWithTheTypeName) {
+    std::optional<ImpactSpec> handle;
+    std::string spec =
+        R"({"strategy":{"symbol":"T","timeframe":"1m","indicators":{"k":{"type":"Kama","params":[10,30,30]}},)"
+        R"("entry":{"gt":["k",0]},"exit":{"lt":["k",0]},"sizing":{"type":"fixed_qty","qty":1}},)"
+        R"("book_model":{"kind":"square_root","coef":0}})";
+    ASSERT_EQ(run_command(handle, R"({"cmd":"set_spec","spec":)" + spec + "}"), R"({"ok":true})");
+    std::string answer = run_command(
+        handle, R"({"cmd":"run","data":{"candles":[{"time":1,"open":1,"high":1,"low":1,"close":1}]}})");
+    EXPECT_EQ(answer,
+              R"({"ok":false,"error":"backtest: invalid parameters for indicator Kama: invalid period: KAMA fast period must be strictly less than slow"})");
+}
+
+}  // namespace
+}  // namespace prynox
