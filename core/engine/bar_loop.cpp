@@ -20,6 +20,7 @@ namespace prynox {
 namespace {
 
 constexpr std::size_t kNoBar = std::numeric_limits<std::size_t>::max();
+constexpr std::size_t kTradesReserved = std::size_t{1} << 21;
 
 std::size_t add_sat(std::size_t a, std::uint64_t b) {
     const auto limit = std::numeric_limits<std::size_t>::max();
@@ -70,9 +71,9 @@ public:
         }
         account_.cash = data.capital;
         equity_.reserve(n_);
-        // At most one trade closes per bar, plus the end close. Reserving the bound keeps the
-        // list from moving as it grows; only the pages the trades fill are ever touched.
-        account_.trades.reserve(n_ + 1);
+        // At most one trade closes per bar, plus the end close. Reserving that bound (up to a
+        // limit) keeps the list from moving as it grows; only the pages trades fill are touched.
+        account_.trades.reserve(std::min<std::size_t>(n_ + 1, kTradesReserved));
     }
 
     RunResult run() {
