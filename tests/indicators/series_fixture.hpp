@@ -4,6 +4,7 @@
 // state over it, and bar-by-bar comparisons with a reference computed over the accepted closes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
