@@ -13,7 +13,8 @@
 //     and multiplier checks; own messages are constants in the type's header), plus
 //       std::optional<double> update_value(double x)   and   std::uint64_t warmup_period() const
 //     for a type fed by the close. Types that read more of the bar implement Indicator
-//     themselves (indicators/indicator.hpp).
+//     themselves (indicators/indicator.hpp) and return some_value(v) / no_value()
+//     (indicators/optional_value.hpp), which halves the cost of a cheap update under g++ 12.
 //  2. Add a row to the family's file core/registry/entries_<family>.cpp (every family listed in
 //     families.hpp already has one, returning no rows):
 //       {"Kama", [](const ParamValues& p) { return box_close(Kama::create(p.window(0), p.window(1), p.window(2))); }},
