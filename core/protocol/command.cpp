@@ -110,6 +110,8 @@ std::expected<std::string, CommandError> dispatch(std::optional<ImpactSpec>& spe
         if (!c.has_data) return std::unexpected(missing_data_error());
         if (c.data_error) return std::unexpected(CommandError::parse(c.data_error->display()));
         auto result = run_with_spec(spec, c.data);
+        // The market data is no longer needed: free it before the report takes its room.
+        c.data = RunData{};
         if (!result) return std::unexpected(std::move(result.error()));
         return write_report_json(result->report, result->impact_stats);
     }
