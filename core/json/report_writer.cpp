@@ -13,8 +13,10 @@ void member_float(std::string& out, const char* key_with_colon, double v) {
 }  // namespace
 
 void write_report_json(std::string& out, const BacktestReport& r, const ImpactStats& s) {
-    // Roughly what a bar and a trade take, so the buffer grows a few times at most.
-    out.reserve(out.size() + 512 + r.equity.size() * 40 + r.trades.size() * 200);
+    // At least what a bar and a trade take with 13-digit times and long floats, so that a large
+    // report never reallocates (a reallocation would hold both buffers at once).
+    out.reserve(out.size() + 512 + r.symbol.size() * 6 + r.timeframe.size() * 6 + r.equity.size() * 56 +
+                r.trades.size() * 256);
     out += "{\"report\":{\"schema_version\":";
     append_json_uint(out, r.schema_version);
     out += ",\"symbol\":";
