@@ -181,63 +181,49 @@ Status Reader::record_impl(const RecordDef& def, FieldThunk field, void* ctx) {
         PRYNOX_TRY(lx_.enter());
         lx_.eat();
         bool first = true;
-        if (text_path_) {
-            for (;;) {
-                bool has = false;
-                std::string_view key;
-                PRYNOX_TRY(map_next(first, has, key));
-                if (!has) break;
-                std::size_t k = 0;
-                while (k < nf && def.fields[k].name != key) ++k;
-                if (k == nf) {
-                    PRYNOX_TRY(lx_.colon());
-                    PRYNOX_TRY(lx_.skip_value(false));
-                    continue;
-                }
-                if (seen & (1u << k)) return fail(msg::duplicate_field(def.fields[k].name));
-                PRYNOX_TRY(lx_.colon());
+        // On a parsed object (the value path) the last of equal keys counts and the members are
+        // taken in byte order of their keys. Fields are read in document order here; of the
+        // errors of the last occurrences, the one whose key sorts first is reported, which is
+        // what reading in key order would give.
+        std::vector<std::pair<std::size_t, ReadError>> errors;  // allocated only on failure
+        for (;;) {
+            bool has = false;
+            std::string_view key;
+            PRYNOX_TRY(map_next(first, has, key));
+            if (!has) break;
+            std::size_t k = 0;
+            while (k < nf && def.fields[k].name != key) ++k;
+            if (text_path_ && k < nf && (seen & (1u << k))) return fail(msg::duplicate_field(def.fields[k].name));
+            PRYNOX_TRY(lx_.colon());
+            if (k == nf) {
+                // Unknown members of text are skipped without a depth limit.
+                PRYNOX_TRY(text_path_ ? lx_.skip_value(false) : lx_.skip_rest());
+                continue;
+            }
+            seen |= 1u << k;
+            if (text_path_) {
                 PRYNOX_TRY(field(ctx, k));
-                seen |= 1u << k;
+                continue;
             }
-            lx_.eat();
-        } else {
-            // A parsed object keeps the last of equal keys and is read in byte order of its keys.
-            // Fields are read in document order; of the errors of the last occurrences, the one
-            // whose key sorts first is reported, which is what reading in key order would give.
-            std::vector<std::pair<std::size_t, ReadError>> errors;  // allocated only on failure
-            for (;;) {
-                bool has = false;
-                std::string_view key;
-                PRYNOX_TRY(map_next(first, has, key));
-                if (!has) break;
-                std::size_t k = 0;
-                while (k < nf && def.fields[k].name != key) ++k;
-                PRYNOX_TRY(lx_.colon());
-                if (k == nf) {
-                    PRYNOX_TRY(lx_.skip_rest());
-                    continue;
-                }
-                std::erase_if(errors, [k](const auto& e) { return e.first == k; });
-                lx_.peek_ws();
-                const std::size_t start = lx_.index();
-                const int budget = lx_.depth_budget();
-                if (auto st = field(ctx, k); !st) {
-                    errors.emplace_back(k, std::move(st.error()));
-                    // A syntax error ends the read; a reading error waits for the others.
-                    if (errors.back().second.has_position) return std::unexpected(std::move(errors.back().second));
-                    lx_.seek(start);
-                    lx_.set_depth_budget(budget);
-                    PRYNOX_TRY(lx_.skip_rest());
-                }
-                seen |= 1u << k;
+            std::erase_if(errors, [k](const auto& e) { return e.first == k; });
+            lx_.peek_ws();
+            const std::size_t start = lx_.index();
+            const int budget = lx_.depth_budget();
+            if (auto st = field(ctx, k); !st) {
+                // A syntax error ends the read; a reading error waits for the others.
+                if (st.error().has_position) return std::unexpected(std::move(st.error()));
+                errors.emplace_back(k, std::move(st.error()));
+                lx_.seek(start);
+                lx_.set_depth_budget(budget);
+                PRYNOX_TRY(lx_.skip_rest());
             }
-            lx_.eat();
-            if (!errors.empty()) {
-                auto first_error = std::min_element(errors.begin(), errors.end(), [&](const auto& x, const auto& y) {
-                    return def.fields[x.first].name < def.fields[y.first].name;
-                });
-                return std::unexpected(std::move(first_error->second));
-            }
+        }
+        lx_.eat();
+        if (!errors.empty()) {
+            auto first_error = std::min_element(errors.begin(), errors.end(), [&](const auto& x, const auto& y) {
+                return def.fields[x.first].name < def.fields[y.first].name;
+            });
+            return std::unexpected(std::move(first_error->second));
         }
         lx_.leave();
         for (std::size_t k = 0; k < nf; ++k) {
