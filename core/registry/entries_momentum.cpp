@@ -1,9 +1,46 @@
-// Registry rows of the momentum and rate-of-change types. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see table.cpp).
+// Registry rows of the momentum and rate-of-change types of the close.
 #include "core/registry/families.hpp"
+#include "indicators/coppock.hpp"
+#include "indicators/disparity_index.hpp"
+#include "indicators/dpo.hpp"
+#include "indicators/log_return.hpp"
+#include "indicators/mom.hpp"
+#include "indicators/pmo.hpp"
+#include "indicators/polarized_fractal_efficiency.hpp"
+#include "indicators/roc.hpp"
+#include "indicators/rocp.hpp"
+#include "indicators/rocr.hpp"
+#include "indicators/rocr100.hpp"
+#include "indicators/tii.hpp"
+#include "indicators/vertical_horizontal_filter.hpp"
+#include "indicators/wave_pm.hpp"
 
 namespace prynox::registry_family {
 
-std::span<const BuilderRow> momentum() { return {}; }
+namespace {
+
+const BuilderRow kRows[] = {
+    {"Coppock",
+     [](const ParamValues& p) { return box_close(Coppock::create(p.window(0), p.window(1), p.window(2))); }},
+    {"DisparityIndex", [](const ParamValues& p) { return box_close(DisparityIndex::create(p.window(0))); }},
+    {"Dpo", [](const ParamValues& p) { return box_close(Dpo::create(p.window(0))); }},
+    {"LogReturn", [](const ParamValues& p) { return box_close(LogReturn::create(p.window(0))); }},
+    {"Mom", [](const ParamValues& p) { return box_close(Mom::create(p.window(0))); }},
+    {"Pmo", [](const ParamValues& p) { return box_close(Pmo::create(p.window(0), p.window(1))); }},
+    {"PolarizedFractalEfficiency",
+     [](const ParamValues& p) { return box_close(PolarizedFractalEfficiency::create(p.window(0), p.window(1))); }},
+    {"Roc", [](const ParamValues& p) { return box_close(Roc::create(p.window(0))); }},
+    {"Rocp", [](const ParamValues& p) { return box_close(Rocp::create(p.window(0))); }},
+    {"Rocr", [](const ParamValues& p) { return box_close(Rocr::create(p.window(0))); }},
+    {"Rocr100", [](const ParamValues& p) { return box_close(Rocr100::create(p.window(0))); }},
+    {"Tii", [](const ParamValues& p) { return box_close(Tii::create(p.window(0), p.window(1))); }},
+    {"VerticalHorizontalFilter",
+     [](const ParamValues& p) { return box_close(VerticalHorizontalFilter::create(p.window(0))); }},
+    {"WavePm", [](const ParamValues& p) { return box_close(WavePm::create(p.window(0), p.window(1))); }},
+};
+
+}  // namespace
+
+std::span<const BuilderRow> momentum() { return kRows; }
 
 }  // namespace prynox::registry_family
