@@ -1,9 +1,40 @@
-// Registry rows of the moving-average oscillators. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see table.cpp).
+// Registry rows of the moving-average oscillators (Trix included: it is an oscillator of a
+// triple-smoothed average).
 #include "core/registry/families.hpp"
+#include "indicators/apo.hpp"
+#include "indicators/elder_impulse.hpp"
+#include "indicators/macd_histogram.hpp"
+#include "indicators/ppo.hpp"
+#include "indicators/ppo_histogram.hpp"
+#include "indicators/stc.hpp"
+#include "indicators/trix.hpp"
+#include "indicators/tsi.hpp"
 
 namespace prynox::registry_family {
 
-std::span<const BuilderRow> ma_oscillators() { return {}; }
+namespace {
+
+const BuilderRow kRows[] = {
+    {"Apo", [](const ParamValues& p) { return box_close(Apo::create(p.window(0), p.window(1))); }},
+    {"ElderImpulse",
+     [](const ParamValues& p) {
+         return box_close(ElderImpulse::create(p.window(0), p.window(1), p.window(2), p.window(3)));
+     }},
+    {"MacdHistogram",
+     [](const ParamValues& p) { return box_close(MacdHistogram::create(p.window(0), p.window(1), p.window(2))); }},
+    {"Ppo", [](const ParamValues& p) { return box_close(Ppo::create(p.window(0), p.window(1))); }},
+    {"PpoHistogram",
+     [](const ParamValues& p) { return box_close(PpoHistogram::create(p.window(0), p.window(1), p.window(2))); }},
+    {"Stc",
+     [](const ParamValues& p) {
+         return box_close(Stc::create(p.window(0), p.window(1), p.window(2), p.real(3)));
+     }},
+    {"Trix", [](const ParamValues& p) { return box_close(Trix::create(p.window(0))); }},
+    {"Tsi", [](const ParamValues& p) { return box_close(Tsi::create(p.window(0), p.window(1))); }},
+};
+
+}  // namespace
+
+std::span<const BuilderRow> ma_oscillators() { return kRows; }
 
 }  // namespace prynox::registry_family

@@ -1,9 +1,28 @@
-// Registry rows of the trailing stops and labels over the close. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see table.cpp).
+// Registry rows of the trailing stops and the trend and regime labels over the close.
 #include "core/registry/families.hpp"
+#include "indicators/percentage_trailing_stop.hpp"
+#include "indicators/regime_label.hpp"
+#include "indicators/renko_trailing_stop.hpp"
+#include "indicators/step_trailing_stop.hpp"
+#include "indicators/trend_label.hpp"
+#include "indicators/trend_strength_index.hpp"
 
 namespace prynox::registry_family {
 
-std::span<const BuilderRow> trailing_labels() { return {}; }
+namespace {
+
+const BuilderRow kRows[] = {
+    {"PercentageTrailingStop",
+     [](const ParamValues& p) { return box_close(PercentageTrailingStop::create(p.real(0))); }},
+    {"RegimeLabel", [](const ParamValues& p) { return box_close(RegimeLabel::create(p.window(0), p.window(1))); }},
+    {"RenkoTrailingStop", [](const ParamValues& p) { return box_close(RenkoTrailingStop::create(p.real(0))); }},
+    {"StepTrailingStop", [](const ParamValues& p) { return box_close(StepTrailingStop::create(p.real(0))); }},
+    {"TrendLabel", [](const ParamValues& p) { return box_close(TrendLabel::create(p.window(0))); }},
+    {"TrendStrengthIndex", [](const ParamValues& p) { return box_close(TrendStrengthIndex::create(p.window(0))); }},
+};
+
+}  // namespace
+
+std::span<const BuilderRow> trailing_labels() { return kRows; }
 
 }  // namespace prynox::registry_family

@@ -31,6 +31,12 @@ public:
     std::uint64_t period() const { return ring_.period(); }
     std::uint64_t warmup_period() const { return ring_.period(); }
     double multiplier() const { return k_; }
+    // The shifted sums over the values held, for owners that derive another statistic from them.
+    std::uint64_t count() const { return ring_.count(); }
+    double s1() const { return s1_; }
+    double s2() const { return s2_; }
+    // The last N values were bit-identical.
+    bool constant_window() const { return equal_run_ == ring_.period(); }
 
 private:
     void reanchor();

@@ -1,0 +1,63 @@
+#include "indicators/regime_label.hpp"
+
+#include "indicators/fused.hpp"
+#include "indicators/period_checks.hpp"
+
+namespace prynox {
+
+std::expected<RegimeLabel, IndicatorError> RegimeLabel::create(std::uint64_t vol_period, std::uint64_t lookback) {
+    if (auto e = check_minimum(vol_period, 2, kRegimeVolPeriodMessage)) return std::unexpected(*e);
+    if (auto e = check_minimum(lookback, 2, kRegimeLookbackMessage)) return std::unexpected(*e);
+    return RegimeLabel(vol_period, lookback);
+}
+
+namespace {
+
+// Linear interpolation between the order statistics around position (L - 1) * q.
+double quantile(std::span<const double> v, double q) {
+    const std::size_t last = v.size() - 1;
+    double t = static_cast<double>(last) * q;
+    double whole = std::floor(t);
+    std::size_t i = static_cast<std::size_t>(whole);
+    if (i >= last) return v[last];
+    return v[i] + (t - whole) * (v[i + 1] - v[i]);
+}
+
+}  // namespace
+
+std::optional<double> RegimeLabel::update_value(double x) {
+    if (!(std::isfinite(x) && x > 0.0)) [[unlikely]]
+        return std::nullopt;
+    if (!has_previous_) [[unlikely]] {
+        previous_ = x;
+        has_previous_ = true;
+        return std::nullopt;
+    }
+    // A ratio that overflows or underflows has no finite log: the bar is skipped whole.
+    double r = std::log(x / previous_);
+    if (!std::isfinite(r)) [[unlikely]]
+        return std::nullopt;
+    const std::uint64_t v = returns_.period();
+    const std::uint64_t held = returns_.count();
+    (void)returns_.update_value(r);
+    if (held < v && returns_.count() == held) return std::nullopt;  // storage could not grow
+    previous_ = x;
+    if (returns_.count() < v) return std::nullopt;
+    // Identical returns have no spread; the anchored sums may still hold rounding residue.
+    double sigma = 0.0;
+    if (!returns_.constant_window()) {
+        const double n = static_cast<double>(v);
+        double u = returns_.s1() / n;
+        double variance = fused_multiply_add(n, -(u * u), returns_.s2()) / (n - 1.0);
+        if (variance > 0.0) sigma = std::sqrt(variance);
+    }
+    if (!volatilities_.push(sigma) || !volatilities_.full()) return std::nullopt;
+    auto sorted = volatilities_.sorted();
+    double q25 = quantile(sorted, 0.25);
+    double q75 = quantile(sorted, 0.75);
+    if (sigma < q25) return -1.0;
+    if (sigma > q75) return 1.0;
+    return 0.0;
+}
+
+}  // namespace prynox

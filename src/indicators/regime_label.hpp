@@ -1,0 +1,40 @@
+#pragma once
+// Volatility regime of the close: the sample standard deviation of the last V log returns,
+// ranked among the last L such values: -1 below their lower quartile, +1 above their upper
+// quartile, 0 between.
+#include <cmath>
+#include <cstdint>
+#include <expected>
+#include <optional>
+
+#include "indicators/bollinger.hpp"
+#include "indicators/indicator_error.hpp"
+#include "indicators/saturating.hpp"
+#include "indicators/sorted_window.hpp"
+
+namespace prynox {
+
+inline constexpr const char* kRegimeVolPeriodMessage = "regime label needs vol_period >= 2";
+inline constexpr const char* kRegimeLookbackMessage = "regime label needs lookback >= 2";
+
+class RegimeLabel {
+public:
+    // vol_period: minimum 2, then MAX_PERIOD; lookback: the same.
+    static std::expected<RegimeLabel, IndicatorError> create(std::uint64_t vol_period, std::uint64_t lookback);
+
+    std::optional<double> update_value(double x);
+    // V + L
+    std::uint64_t warmup_period() const { return sat_add(returns_.period(), volatilities_.capacity()); }
+
+private:
+    RegimeLabel(std::uint64_t vol_period, std::uint64_t lookback)
+        : returns_(vol_period, 1.0), volatilities_(lookback) {}
+
+    // The Bollinger core keeps the return window and its anchored sums; only its sums are read.
+    BollingerBands returns_;
+    SortedWindow volatilities_;
+    double previous_ = 0.0;
+    bool has_previous_ = false;
+};
+
+}  // namespace prynox
