@@ -1,9 +1,24 @@
-// Registry rows of the tail-risk measures. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see table.cpp).
+// Registry rows of the tail-risk measures of a window of per-bar returns.
 #include "core/registry/families.hpp"
+#include "indicators/common_sense_ratio.hpp"
+#include "indicators/conditional_value_at_risk.hpp"
+#include "indicators/tail_ratio.hpp"
+#include "indicators/value_at_risk.hpp"
 
 namespace prynox::registry_family {
 
-std::span<const BuilderRow> tail_risk() { return {}; }
+namespace {
+
+const BuilderRow kRows[] = {
+    {"CommonSenseRatio", [](const ParamValues& p) { return box_close(CommonSenseRatio::create(p.window(0))); }},
+    {"ConditionalValueAtRisk",
+     [](const ParamValues& p) { return box_close(ConditionalValueAtRisk::create(p.window(0), p.real(1))); }},
+    {"TailRatio", [](const ParamValues& p) { return box_close(TailRatio::create(p.window(0))); }},
+    {"ValueAtRisk", [](const ParamValues& p) { return box_close(ValueAtRisk::create(p.window(0), p.real(1))); }},
+};
+
+}  // namespace
+
+std::span<const BuilderRow> tail_risk() { return kRows; }
 
 }  // namespace prynox::registry_family

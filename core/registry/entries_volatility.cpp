@@ -1,9 +1,37 @@
-// Registry rows of the volatility measures. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see table.cpp).
+// Registry rows of the volatility measures of the close.
 #include "core/registry/families.hpp"
+#include "indicators/bipower_variation.hpp"
+#include "indicators/ewma_volatility.hpp"
+#include "indicators/garch11.hpp"
+#include "indicators/historical_volatility.hpp"
+#include "indicators/jump_indicator.hpp"
+#include "indicators/realized_volatility.hpp"
+#include "indicators/rvi_volatility.hpp"
+#include "indicators/ulcer_index.hpp"
+#include "indicators/volatility_of_volatility.hpp"
 
 namespace prynox::registry_family {
 
-std::span<const BuilderRow> volatility() { return {}; }
+namespace {
+
+const BuilderRow kRows[] = {
+    {"BipowerVariation", [](const ParamValues& p) { return box_close(BipowerVariation::create(p.window(0))); }},
+    {"EwmaVolatility", [](const ParamValues& p) { return box_close(EwmaVolatility::create(p.real(0))); }},
+    {"Garch11",
+     [](const ParamValues& p) { return box_close(Garch11::create(p.real(0), p.real(1), p.real(2))); }},
+    {"HistoricalVolatility",
+     [](const ParamValues& p) { return box_close(HistoricalVolatility::create(p.window(0), p.window(1))); }},
+    {"JumpIndicator",
+     [](const ParamValues& p) { return box_close(JumpIndicator::create(p.window(0), p.real(1))); }},
+    {"RealizedVolatility", [](const ParamValues& p) { return box_close(RealizedVolatility::create(p.window(0))); }},
+    {"RviVolatility", [](const ParamValues& p) { return box_close(RviVolatility::create(p.window(0))); }},
+    {"UlcerIndex", [](const ParamValues& p) { return box_close(UlcerIndex::create(p.window(0))); }},
+    {"VolatilityOfVolatility",
+     [](const ParamValues& p) { return box_close(VolatilityOfVolatility::create(p.window(0), p.window(1))); }},
+};
+
+}  // namespace
+
+std::span<const BuilderRow> volatility() { return kRows; }
 
 }  // namespace prynox::registry_family
