@@ -64,6 +64,15 @@ public:
     // Makes sure the next push cannot allocate; false when the storage could not grow.
     [[nodiscard]] bool make_room() { return len_ < buf_.size() || len_ == capacity_ || grow(); }
 
+    // Takes the storage for the whole capacity now, so that no later push allocates: for an
+    // owner whose data seen so far already justifies it (a window alongside that has filled).
+    // False when the storage could not grow; the window is unchanged either way.
+    [[nodiscard]] bool reserve_full() {
+        while (buf_.size() < capacity_)
+            if (!grow()) return false;
+        return true;
+    }
+
     T pop_front() {
         require(len_ > 0, "window is non-empty");
         T v = buf_[head_];

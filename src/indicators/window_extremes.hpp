@@ -15,6 +15,11 @@ public:
     // Makes sure the next push cannot allocate; false when the storage could not grow.
     [[nodiscard]] bool make_room() { return maxq_.make_room() && minq_.make_room(); }
 
+    // Storage for a full window in both queues now, so that no later push allocates: the
+    // queues otherwise grow whenever they first get longer, which may be long after the
+    // window has filled. For an owner to call once `length` values have been pushed.
+    [[nodiscard]] bool reserve_full() { return maxq_.reserve_full() && minq_.reserve_full(); }
+
     // False (nothing changed) when storage could not grow.
     [[nodiscard]] bool push(double x) {
         if (!make_room()) return false;

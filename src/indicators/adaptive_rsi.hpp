@@ -1,0 +1,42 @@
+#pragma once
+// An RSI whose smoothing factor follows Kaufman's efficiency ratio over the last N changes:
+// sc = (er * (2/3 - 2/31) + 2/31)^2, so a trending market moves the averages fast and a
+// choppy one slowly. The averages are seeded with the plain means of the first N changes.
+#include <cstdint>
+#include <expected>
+#include <optional>
+
+#include "indicators/indicator_error.hpp"
+#include "indicators/rolling_window.hpp"
+#include "indicators/saturating.hpp"
+
+namespace prynox {
+
+class AdaptiveRsi {
+public:
+    // Window check on the period.
+    static std::expected<AdaptiveRsi, IndicatorError> create(std::uint64_t period);
+
+    std::optional<double> update_value(double x);
+    // N + 1
+    std::uint64_t warmup_period() const { return closes_.capacity(); }
+
+private:
+    explicit AdaptiveRsi(std::uint64_t period)
+        : closes_(sat_add(period, 1)), moves_(period), period_(period) {}
+
+    RollingWindow<double> closes_;  // the last N + 1 closes
+    RollingWindow<double> moves_;   // the last N absolute changes
+    std::uint64_t period_;
+    double path_ = 0.0;  // running sum of moves_, never re-summed
+    double previous_ = 0.0;
+    bool has_previous_ = false;
+    double seed_gain_ = 0.0;
+    double seed_loss_ = 0.0;
+    std::uint64_t seed_count_ = 0;
+    double avg_gain_ = 0.0;
+    double avg_loss_ = 0.0;
+    bool averaged_ = false;
+};
+
+}  // namespace prynox
