@@ -11,19 +11,19 @@ std::expected<RegimeLabel, IndicatorError> RegimeLabel::create(std::uint64_t vol
     return RegimeLabel(vol_period, lookback);
 }
 
-namespace {
-
-// Linear interpolation between the order statistics around position (L - 1) * q.
-double quantile(std::span<const double> v, double q) {
-    const std::size_t last = v.size() - 1;
-    double t = static_cast<double>(last) * q;
+// Position t = (L - 1) * q, i = floor(t); fixed by L, so worked out once.
+RegimeLabel::QuantilePosition RegimeLabel::quantile_position(std::uint64_t lookback, double q) {
+    double t = static_cast<double>(lookback - 1) * q;
     double whole = std::floor(t);
-    std::size_t i = static_cast<std::size_t>(whole);
-    if (i >= last) return v[last];
-    return v[i] + (t - whole) * (v[i + 1] - v[i]);
+    return {static_cast<std::size_t>(whole), t - whole};
 }
 
-}  // namespace
+// Linear interpolation between the order statistics around the position.
+double RegimeLabel::quantile(std::span<const double> v, QuantilePosition at) {
+    const std::size_t last = v.size() - 1;
+    if (at.index >= last) return v[last];
+    return v[at.index] + at.fraction * (v[at.index + 1] - v[at.index]);
+}
 
 std::optional<double> RegimeLabel::update_value(double x) {
     if (!(std::isfinite(x) && x > 0.0)) [[unlikely]]
@@ -53,11 +53,11 @@ std::optional<double> RegimeLabel::update_value(double x) {
     }
     if (!volatilities_.push(sigma) || !volatilities_.full()) return std::nullopt;
     auto sorted = volatilities_.sorted();
-    double q25 = quantile(sorted, 0.25);
-    double q75 = quantile(sorted, 0.75);
-    if (sigma < q25) return -1.0;
-    if (sigma > q75) return 1.0;
-    return 0.0;
+    double q25 = quantile(sorted, q25_);
+    double q75 = quantile(sorted, q75_);
+    // -1 below the lower quartile, +1 above the upper one (q25 <= q75, so at most one holds);
+    // written without branches, which the data would mispredict half the time.
+    return static_cast<double>(sigma > q75) - static_cast<double>(sigma < q25);
 }
 
 }  // namespace prynox

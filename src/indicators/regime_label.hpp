@@ -3,9 +3,11 @@
 // ranked among the last L such values: -1 below their lower quartile, +1 above their upper
 // quartile, 0 between.
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <expected>
 #include <optional>
+#include <span>
 
 #include "indicators/bollinger.hpp"
 #include "indicators/indicator_error.hpp"
@@ -27,12 +29,24 @@ public:
     std::uint64_t warmup_period() const { return sat_add(returns_.period(), volatilities_.capacity()); }
 
 private:
+    // Where a quantile falls among L sorted values: the lower index and the fraction towards the
+    // next one (the fraction is unused when the index is the last).
+    struct QuantilePosition {
+        std::size_t index;
+        double fraction;
+    };
+    static QuantilePosition quantile_position(std::uint64_t lookback, double q);
+    static double quantile(std::span<const double> sorted, QuantilePosition at);
+
     RegimeLabel(std::uint64_t vol_period, std::uint64_t lookback)
-        : returns_(vol_period, 1.0), volatilities_(lookback) {}
+        : returns_(vol_period, 1.0), volatilities_(lookback), q25_(quantile_position(lookback, 0.25)),
+          q75_(quantile_position(lookback, 0.75)) {}
 
     // The Bollinger core keeps the return window and its anchored sums; only its sums are read.
     BollingerBands returns_;
     SortedWindow volatilities_;
+    QuantilePosition q25_;
+    QuantilePosition q75_;
     double previous_ = 0.0;
     bool has_previous_ = false;
 };
