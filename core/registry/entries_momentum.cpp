@@ -5,6 +5,7 @@
 #include "indicators/dpo.hpp"
 #include "indicators/log_return.hpp"
 #include "indicators/mom.hpp"
+#include "indicators/percent_b.hpp"
 #include "indicators/pmo.hpp"
 #include "indicators/polarized_fractal_efficiency.hpp"
 #include "indicators/roc.hpp"
@@ -20,12 +21,15 @@ namespace prynox::registry_family {
 namespace {
 
 const BuilderRow kRows[] = {
+    {"BollingerBandwidth",
+     [](const ParamValues& p) { return box_close(BollingerBandwidth::create(p.window(0), p.real(1))); }},
     {"Coppock",
      [](const ParamValues& p) { return box_close(Coppock::create(p.window(0), p.window(1), p.window(2))); }},
     {"DisparityIndex", [](const ParamValues& p) { return box_close(DisparityIndex::create(p.window(0))); }},
     {"Dpo", [](const ParamValues& p) { return box_close(Dpo::create(p.window(0))); }},
     {"LogReturn", [](const ParamValues& p) { return box_close(LogReturn::create(p.window(0))); }},
     {"Mom", [](const ParamValues& p) { return box_close(Mom::create(p.window(0))); }},
+    {"PercentB", [](const ParamValues& p) { return box_close(PercentB::create(p.window(0), p.real(1))); }},
     {"Pmo", [](const ParamValues& p) { return box_close(Pmo::create(p.window(0), p.window(1))); }},
     {"PolarizedFractalEfficiency",
      [](const ParamValues& p) { return box_close(PolarizedFractalEfficiency::create(p.window(0), p.window(1))); }},
