@@ -3,11 +3,14 @@
 // as "up" volatility on a rise and "down" volatility on a fall, each averaged Wilder-style
 // (seeded with the plain mean of the first N); the value is 100 up / (up + down), 50 when both
 // are 0. A small value type: the candle types that run it on their own series embed it.
+#include <cmath>
 #include <cstdint>
 #include <expected>
 #include <optional>
 
+#include "indicators/fused.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/invariant.hpp"
 #include "indicators/saturating.hpp"
 #include "indicators/shifted_sums_window.hpp"
 
@@ -21,8 +24,35 @@ public:
     static std::expected<RviVolatility, IndicatorError> create(std::uint64_t period);
 
     // A non-finite x, or one whose deviations are too large to square, gives nothing and
-    // changes nothing.
-    std::optional<double> update_value(double x);
+    // changes nothing. Inline: the candle types that embed it call it on every bar.
+    std::optional<double> update_value(double x) {
+        if (!std::isfinite(x)) return std::nullopt;
+        if (!window_.push(x)) return std::nullopt;
+        if (!window_.full()) {
+            previous_ = x;
+            has_previous_ = true;
+            return std::nullopt;
+        }
+        double sd = std::sqrt(window_.population_variance());
+        require(has_previous_, "prev_close is set on every input before this point");
+        double up = x > previous_ ? sd : 0.0;
+        double down = x < previous_ ? sd : 0.0;
+        previous_ = x;
+        if (averaged_) {
+            up_ = fused_multiply_add(up_, n_minus_1_, up) / n_;
+            down_ = fused_multiply_add(down_, n_minus_1_, down) / n_;
+        } else {
+            up_ += up;
+            down_ += down;
+            if (++seeds_ < window_.length()) return std::nullopt;
+            up_ = up_ / n_;
+            down_ = down_ / n_;
+            averaged_ = true;
+        }
+        double total = up_ + down_;
+        if (total == 0.0) return 50.0;
+        return (100.0 * up_) / total;
+    }
     // 2N - 1
     std::uint64_t warmup_period() const { return sat_sub(sat_mul(2, window_.length()), 1); }
     std::uint64_t period() const { return window_.length(); }
