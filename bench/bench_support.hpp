@@ -1,0 +1,131 @@
+#pragma once
+// Shared pieces of the per-type update benchmarks: a counting global operator new, 1,000,000 bars
+// of a random walk, and a benchmark that builds one indicator through the registry (the engine's
+// path) and times Indicator::update over all bars. Each iteration runs the whole series;
+// "ns/update" is the time per bar. "allocs" counts heap allocations during the timed passes,
+// which all start after a warm-up pass: it must be 0.
+//
+// Header only: every bench/*.cpp is its own executable, so each one that includes this gets its
+// own copy of the replaced operator new, exactly once.
+#include <benchmark/benchmark.h>
+
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/registry/registry.hpp"
+
+namespace prynox::bench {
+
+inline std::uint64_t g_allocations = 0;
+
+}  // namespace prynox::bench
+
+void* operator new(std::size_t n) {
+    ++prynox::bench::g_allocations;
+    if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace prynox::bench {
+
+inline constexpr std::size_t kBars = 1'000'000;
+
+using TypeList = std::vector<std::pair<std::string, std::vector<double>>>;
+
+// A driftless walk from 100, reflected at 1: a series that only rises would drive the average
+// loss of RSI-like types into subnormal numbers and time those instead.
+inline const std::vector<Candle>& candles() {
+    static const std::vector<Candle> c = [] {
+        std::vector<Candle> out(kBars);
+        std::uint64_t s = 12345;
+        double x = 100.0;
+        for (std::size_t i = 0; i < kBars; ++i) {
+            s = s * 6364136223846793005ull + 1442695040888963407ull;
+            double u = static_cast<double>(s >> 11) * 0x1.0p-53 - 0.5;
+            x = x + u;
+            if (x < 1.0) x = 2.0 - x;
+            out[i] = Candle{static_cast<std::int64_t>(i) * 60000, x, x + 0.5, x - 0.5, x, 1000.0};
+        }
+        return out;
+    }();
+    return c;
+}
+
+// Call after the timed loop, with the allocations counted there: the counters map allocates.
+inline void report(benchmark::State& state, std::uint64_t allocations) {
+    state.counters["ns/update"] = benchmark::Counter(static_cast<double>(state.iterations()) * kBars,
+                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["allocs"] = static_cast<double>(allocations);
+}
+
+inline void BM_Update(benchmark::State& state, std::string type, std::vector<double> params) {
+    auto built = build_indicator(type, params);
+    if (!built) {
+        state.SkipWithError(built.error().display().c_str());
+        return;
+    }
+    Indicator& ind = **built;
+    const auto& bars = candles();
+    BarContext ctx;
+    for (const Candle& c : bars) {  // warm-up pass: every window fills
+        ctx.candle = &c;
+        benchmark::DoNotOptimize(ind.update(ctx));
+    }
+    std::uint64_t before = g_allocations;
+    for (auto _ : state) {
+        for (const Candle& c : bars) {
+            ctx.candle = &c;
+            benchmark::DoNotOptimize(ind.update(ctx));
+        }
+    }
+    report(state, g_allocations - before);
+}
+
+// The bare core inlined into the loop, as a batch computation would run it: the difference to
+// update/ is the cost of the Indicator boundary (virtual call, bar context, boxed result).
+template <class Core>
+void BM_Core(benchmark::State& state, Core core) {
+    const auto& bars = candles();
+    double acc = 0.0;
+    for (const Candle& c : bars) acc += core.update_value(c.close).value_or(0.0);
+    std::uint64_t before = g_allocations;
+    for (auto _ : state) {
+        for (const Candle& c : bars) acc += core.update_value(c.close).value_or(0.0);
+        benchmark::DoNotOptimize(acc);
+    }
+    report(state, g_allocations - before);
+}
+
+// "update/Type/p1/p2...", each parameter in its shortest round-trip digits.
+inline std::string update_name(const std::string& type, const std::vector<double>& params) {
+    std::string name = "update/" + type;
+    for (double p : params) {
+        char text[32];
+        auto res = std::to_chars(text, text + sizeof text, p);
+        name += '/';
+        name.append(text, res.ptr);
+    }
+    return name;
+}
+
+inline void register_updates(const TypeList& types) {
+    for (const auto& [type, params] : types)
+        benchmark::RegisterBenchmark(update_name(type, params).c_str(), BM_Update, type, params)
+            ->Unit(benchmark::kMillisecond);
+}
+
+inline int run_main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+}  // namespace prynox::bench
