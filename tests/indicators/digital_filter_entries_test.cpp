@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/registry/registry.hpp"
+#include "indicator_test_support.hpp"
 #include "indicators/bandpass_filter.hpp"
 #include "indicators/empirical_mode_decomposition.hpp"
 #include "indicators/inverse_fisher_transform.hpp"
@@ -17,29 +18,9 @@
 namespace prynox {
 namespace {
 
-const std::string kZero = "period must be greater than zero";
-const std::string kMax = "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
+using namespace test;
+
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-struct EntryCase {
-    const char* type;
-    std::vector<double> params;
-    std::string message = "";  // empty: builds
-};
-
-std::string outcome(const EntryCase& c) {
-    auto r = build_indicator(c.type, c.params);
-    if (r) return "";
-    std::string prefix = std::string("invalid parameters for indicator ") + c.type + ": ";
-    std::string text = r.error().display();
-    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
-}
-
-std::string params_text(const std::vector<double>& params) {
-    std::string s;
-    for (double p : params) s += std::to_string(p) + " ";
-    return s;
-}
 
 TEST(DigitalFilterEntriesTest, OneWindowTypes) {
     for (const char* type : {"HighpassFilter", "SuperSmoother", "Decycler", "InstantaneousTrendline", "CyberneticCycle",
@@ -51,7 +32,7 @@ TEST(DigitalFilterEntriesTest, OneWindowTypes) {
                                    EntryCase{type, {1}, ""}, EntryCase{type, {14, -1, 0.5}, ""},
                                    EntryCase{type, {}, "missing parameter #0"},
                                    EntryCase{type, {2.5}, "parameter #0 must be a positive integer, got 2.5"}})
-            EXPECT_EQ(outcome(c), c.message) << c.type << " " << params_text(c.params);
+            EXPECT_EQ(outcome(c), c.message) << describe(c);
     }
 }
 
@@ -125,7 +106,7 @@ TEST(DigitalFilterEntriesTest, ChecksInOrder) {
         {"LaguerreRsi", {-5e-324}, gamma},
         {"LaguerreRsi", {}, "missing parameter #0"},
     };
-    for (const auto& c : cases) EXPECT_EQ(outcome(c), c.message) << c.type << " " << params_text(c.params);
+    for (const auto& c : cases) EXPECT_EQ(outcome(c), c.message) << describe(c);
 }
 
 TEST(DigitalFilterEntriesTest, ChecksOnlyReachableThroughTheConstructors) {
@@ -168,25 +149,15 @@ TEST(DigitalFilterEntriesTest, WarmUps) {
         {{"EmpiricalModeDecomposition", {30, 0.5}}, 60},
         {{"EmpiricalModeDecomposition", {16777216, 0.5}}, 33554432},
     };
-    for (const auto& [c, warmup] : cases) {
-        auto r = build_indicator(c.type, c.params);
-        ASSERT_TRUE(r) << c.type;
-        EXPECT_EQ((*r)->warmup_period(), warmup) << c.type;
-        EXPECT_TRUE((*r)->outputs().empty());
-    }
+    for (const auto& [c, warmup] : cases) expect_built_warmup(c, warmup);
 }
 
 TEST(DigitalFilterEntriesTest, BuiltObjectsReadTheClose) {
     auto r = build_indicator("SuperSmoother", std::vector<double>{10});
     ASSERT_TRUE(r);
-    Candle c{0, 9, 9, 9, 1, 5};
-    BarContext ctx;
-    ctx.candle = &c;
-    EXPECT_EQ((*r)->update(ctx), 1.0);
-    c.close = std::nan("");
-    EXPECT_FALSE((*r)->update(ctx));
-    c.close = 3;
-    EXPECT_EQ((*r)->update(ctx), 3.0);
+    EXPECT_EQ(update_close(**r, 1), 1.0);
+    EXPECT_FALSE(update_close(**r, std::nan("")));
+    EXPECT_EQ(update_close(**r, 3), 3.0);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <limits>
 #include <vector>
 
+#include "indicator_test_support.hpp"
 #include "indicators/adaptive_laguerre_filter.hpp"
 #include "indicators/bandpass_filter.hpp"
 #include "indicators/center_of_gravity.hpp"
@@ -29,12 +30,12 @@
 #include "indicators/super_smoother.hpp"
 #include "indicators/trendflex.hpp"
 #include "indicators/universal_oscillator.hpp"
-#include "series_fixture.hpp"
 
 namespace prynox {
 namespace {
 
 using test::Series;
+using test::run_on;
 using Vec = std::vector<double>;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kBig = 1.7e308;
@@ -308,37 +309,11 @@ Series ref_emd(const Vec& x, std::size_t p) {
 
 // ------------------------------------------------------------------ harness
 
-const Vec& closes() {
-    static const Vec c = test::varied_closes(kBars, 42, true);
-    return c;
-}
-const Vec& finite() {
-    static const Vec f = test::accepted(closes());
-    return f;
+const test::ClosesCase& data() {
+    static const test::ClosesCase d(test::varied_closes(kBars, 42, true), kBars);
+    return d;
 }
 Vec constant(double c, std::size_t n = 60) { return Vec(n, c); }
-
-template <class State>
-void expect_exact(State state, const Series& reference_on_accepted) {
-    test::expect_series_exact(test::run(state, closes()), test::on_bars(closes(), reference_on_accepted));
-}
-
-template <class State>
-void expect_near(State state, const Series& reference_on_accepted) {
-    test::expect_series_near(test::run(state, closes()), test::on_bars(closes(), reference_on_accepted), 1e-12);
-}
-
-// The warm-up a state reports is the bar of its first value on a series without gaps.
-template <class State>
-void expect_warmup_matches(State state) {
-    std::uint64_t warmup = state.warmup_period();
-    EXPECT_EQ(test::first_value_bar(test::run(state, test::varied_closes(kBars, 99, false))), warmup);
-}
-
-template <class State>
-Series run_on(State state, const Vec& xs) {
-    return test::run(state, xs);
-}
 
 // ------------------------------------------------------------------ the types
 
@@ -352,10 +327,10 @@ TEST(DigitalFilterTest, HighpassDecyclerAndOscillator) {
             for (std::size_t i = 0; i < h.size(); ++i) h[i] = x[i] - h[i];
             return lift(h);
         };
-        expect_near(*HighpassFilter::create(p), rejecting_overflow(finite(), highpass));
-        expect_near(*Decycler::create(p), rejecting_overflow(finite(), decycler));
-        expect_warmup_matches(*HighpassFilter::create(p));
-        expect_warmup_matches(*Decycler::create(p));
+        data().expect_near(*HighpassFilter::create(p), rejecting_overflow(data().finite(), highpass));
+        data().expect_near(*Decycler::create(p), rejecting_overflow(data().finite(), decycler));
+        data().expect_warmup_matches(*HighpassFilter::create(p));
+        data().expect_warmup_matches(*Decycler::create(p));
     }
     for (auto [f, s] : {std::pair<std::size_t, std::size_t>{1, 2}, {5, 20}, {10, 60}}) {
         auto oscillator = [f, s](const Vec& x) {
@@ -364,29 +339,29 @@ TEST(DigitalFilterTest, HighpassDecyclerAndOscillator) {
             for (std::size_t i = 0; i < v.size(); ++i) v[i] = (x[i] - hf[i]) - (x[i] - hs[i]);
             return lift(v);
         };
-        expect_near(*DecyclerOscillator::create(f, s), rejecting_overflow(finite(), oscillator));
-        expect_warmup_matches(*DecyclerOscillator::create(f, s));
+        data().expect_near(*DecyclerOscillator::create(f, s), rejecting_overflow(data().finite(), oscillator));
+        data().expect_warmup_matches(*DecyclerOscillator::create(f, s));
     }
 }
 
 TEST(DigitalFilterTest, SuperSmootherRoofingAndBandpass) {
     for (std::size_t p : {1u, 2u, 3u, 10u, 40u}) {
         SCOPED_TRACE(p);
-        expect_near(*SuperSmoother::create(p), lift(ref_smoother(finite(), static_cast<double>(p))));
-        expect_warmup_matches(*SuperSmoother::create(p));
+        data().expect_near(*SuperSmoother::create(p), lift(ref_smoother(data().finite(), static_cast<double>(p))));
+        data().expect_warmup_matches(*SuperSmoother::create(p));
     }
     for (auto [lp, hp] : {std::pair<std::size_t, std::size_t>{1, 2}, {10, 48}, {20, 125}}) {
         SCOPED_TRACE(lp);
-        Vec r = ref_smoother(ref_highpass1(finite(), static_cast<double>(hp)), static_cast<double>(lp));
-        expect_near(*RoofingFilter::create(lp, hp), lift(r));
-        expect_warmup_matches(*RoofingFilter::create(lp, hp));
+        Vec r = ref_smoother(ref_highpass1(data().finite(), static_cast<double>(hp)), static_cast<double>(lp));
+        data().expect_near(*RoofingFilter::create(lp, hp), lift(r));
+        data().expect_warmup_matches(*RoofingFilter::create(lp, hp));
     }
     for (auto [p, bw] : {std::pair<std::size_t, double>{2, 0.3}, {10, 0.5}, {20, 0.1}, {40, 0.05}}) {
         SCOPED_TRACE(p);
         double angle = bw * 12.566370614359172 / static_cast<double>(p);
         auto bandpass = [p, angle](const Vec& x) { return lift(ref_bandpass(x, static_cast<double>(p), angle)); };
-        expect_near(*BandpassFilter::create(p, bw), rejecting_overflow(finite(), bandpass));
-        expect_warmup_matches(*BandpassFilter::create(p, bw));
+        data().expect_near(*BandpassFilter::create(p, bw), rejecting_overflow(data().finite(), bandpass));
+        data().expect_warmup_matches(*BandpassFilter::create(p, bw));
     }
 }
 
@@ -401,10 +376,10 @@ TEST(DigitalFilterTest, CoefficientsOfTheEmbeddedRoofingFilter) {
 TEST(DigitalFilterTest, TrendlineAndCyberneticCycle) {
     for (std::size_t p : {1u, 2u, 7u, 20u}) {
         SCOPED_TRACE(p);
-        expect_exact(*InstantaneousTrendline::create(p), lift(ref_instantaneous_trendline(finite(), p)));
-        expect_exact(*CyberneticCycle::create(p), lift(ref_cybernetic_cycle(finite(), p)));
-        expect_warmup_matches(*InstantaneousTrendline::create(p));
-        expect_warmup_matches(*CyberneticCycle::create(p));
+        data().expect_exact(*InstantaneousTrendline::create(p), lift(ref_instantaneous_trendline(data().finite(), p)));
+        data().expect_exact(*CyberneticCycle::create(p), lift(ref_cybernetic_cycle(data().finite(), p)));
+        data().expect_warmup_matches(*InstantaneousTrendline::create(p));
+        data().expect_warmup_matches(*CyberneticCycle::create(p));
     }
     // Four-point average for closes 1 to 6 (a missing earlier close counts as the current
     // one), then the recursion.
@@ -422,20 +397,21 @@ TEST(DigitalFilterTest, TrendlineAndCyberneticCycle) {
 TEST(DigitalFilterTest, TrendflexAndReflex) {
     for (std::size_t p : {1u, 2u, 5u, 20u}) {
         SCOPED_TRACE(p);
-        expect_near(*Trendflex::create(p), ref_flex(finite(), p, false));
-        expect_near(*Reflex::create(p), ref_flex(finite(), p, true));
-        expect_warmup_matches(*Trendflex::create(p));
-        expect_warmup_matches(*Reflex::create(p));
+        data().expect_near(*Trendflex::create(p), ref_flex(data().finite(), p, false));
+        data().expect_near(*Reflex::create(p), ref_flex(data().finite(), p, true));
+        data().expect_warmup_matches(*Trendflex::create(p));
+        data().expect_warmup_matches(*Reflex::create(p));
     }
 }
 
 TEST(DigitalFilterTest, UniversalOscillator) {
     for (std::size_t p : {1u, 2u, 20u}) {
         SCOPED_TRACE(p);
-        expect_near(*UniversalOscillator::create(p), ref_universal_oscillator(finite(), static_cast<double>(p)));
-        expect_warmup_matches(*UniversalOscillator::create(p));
+        data().expect_near(*UniversalOscillator::create(p),
+                           ref_universal_oscillator(data().finite(), static_cast<double>(p)));
+        data().expect_warmup_matches(*UniversalOscillator::create(p));
     }
-    for (const auto& v : run_on(*UniversalOscillator::create(10), closes())) {
+    for (const auto& v : run_on(*UniversalOscillator::create(10), data().closes())) {
         if (v) {
             EXPECT_TRUE(*v >= -1 && *v <= 1);
         }
@@ -445,8 +421,8 @@ TEST(DigitalFilterTest, UniversalOscillator) {
 TEST(DigitalFilterTest, AdaptiveLaguerreFilter) {
     for (std::size_t p : {1u, 2u, 5u, 13u, 40u}) {
         SCOPED_TRACE(p);
-        expect_exact(*AdaptiveLaguerreFilter::create(p), ref_adaptive_laguerre(finite(), p));
-        expect_warmup_matches(*AdaptiveLaguerreFilter::create(p));
+        data().expect_exact(*AdaptiveLaguerreFilter::create(p), ref_adaptive_laguerre(data().finite(), p));
+        data().expect_warmup_matches(*AdaptiveLaguerreFilter::create(p));
     }
     // A close near the filter right after a jump puts an even count of unlike distances in
     // the median early on.
@@ -464,8 +440,8 @@ TEST(DigitalFilterTest, AdaptiveLaguerreFilter) {
 TEST(DigitalFilterTest, LaguerreRsi) {
     for (double gamma : {0.0, 0.2, 0.5, 0.8, 1.0}) {
         SCOPED_TRACE(gamma);
-        expect_exact(*LaguerreRsi::create(gamma), ref_laguerre_rsi(finite(), gamma));
-        expect_warmup_matches(*LaguerreRsi::create(gamma));
+        data().expect_exact(*LaguerreRsi::create(gamma), ref_laguerre_rsi(data().finite(), gamma));
+        data().expect_warmup_matches(*LaguerreRsi::create(gamma));
     }
     // gamma 0: the elements are the last four closes.
     Series s = run_on(*LaguerreRsi::create(0), Vec{5, 6, 4, 7, 8});
@@ -476,8 +452,8 @@ TEST(DigitalFilterTest, LaguerreRsi) {
 TEST(DigitalFilterTest, CenterOfGravity) {
     for (std::size_t p : {1u, 2u, 3u, 10u, 31u}) {
         SCOPED_TRACE(p);
-        expect_exact(*CenterOfGravity::create(p), ref_center_of_gravity(finite(), p));
-        expect_warmup_matches(*CenterOfGravity::create(p));
+        data().expect_exact(*CenterOfGravity::create(p), ref_center_of_gravity(data().finite(), p));
+        data().expect_warmup_matches(*CenterOfGravity::create(p));
     }
     // Closes summing to less than the smallest sum give 0.
     Series s = run_on(*CenterOfGravity::create(2), Vec{1, -1, 2});
@@ -488,14 +464,14 @@ TEST(DigitalFilterTest, CenterOfGravity) {
 TEST(DigitalFilterTest, FisherAndInverseFisher) {
     for (std::size_t p : {1u, 2u, 9u, 30u}) {
         SCOPED_TRACE(p);
-        expect_near(*FisherTransform::create(p), ref_fisher(finite(), p));
-        expect_warmup_matches(*FisherTransform::create(p));
+        data().expect_near(*FisherTransform::create(p), ref_fisher(data().finite(), p));
+        data().expect_warmup_matches(*FisherTransform::create(p));
     }
     for (double scale : {0.01, 1.0, 3.5}) {
         Vec t;
-        for (double x : finite()) t.push_back(std::tanh(x * scale));
-        expect_near(*InverseFisherTransform::create(scale), lift(t));
-        expect_warmup_matches(*InverseFisherTransform::create(scale));
+        for (double x : data().finite()) t.push_back(std::tanh(x * scale));
+        data().expect_near(*InverseFisherTransform::create(scale), lift(t));
+        data().expect_warmup_matches(*InverseFisherTransform::create(scale));
     }
     auto ift = *InverseFisherTransform::create(1e300);
     EXPECT_EQ(ift.update_value(1e300), 1.0);
@@ -506,34 +482,34 @@ TEST(DigitalFilterTest, FisherAndInverseFisher) {
 TEST(DigitalFilterTest, EhlersStochastic) {
     for (std::size_t p : {1u, 2u, 14u, 40u}) {
         SCOPED_TRACE(p);
-        expect_near(*EhlersStochastic::create(p), ref_ehlers_stochastic(finite(), p));
-        expect_warmup_matches(*EhlersStochastic::create(p));
+        data().expect_near(*EhlersStochastic::create(p), ref_ehlers_stochastic(data().finite(), p));
+        data().expect_warmup_matches(*EhlersStochastic::create(p));
     }
 }
 
 TEST(DigitalFilterTest, EvenBetterSinewave) {
     for (auto [d, s] : {std::pair<std::size_t, std::size_t>{1, 1}, {4, 3}, {40, 10}, {100000000, 2}}) {
         SCOPED_TRACE(d);
-        expect_near(*EvenBetterSinewave::create(d, s),
-                    ref_even_better_sinewave(finite(), static_cast<double>(d), static_cast<double>(s)));
-        expect_warmup_matches(*EvenBetterSinewave::create(d, s));
+        data().expect_near(*EvenBetterSinewave::create(d, s),
+                           ref_even_better_sinewave(data().finite(), static_cast<double>(d), static_cast<double>(s)));
+        data().expect_warmup_matches(*EvenBetterSinewave::create(d, s));
     }
 }
 
 TEST(DigitalFilterTest, EmpiricalModeDecomposition) {
     for (std::size_t p : {1u, 10u, 20u, 30u, 60u}) {
         SCOPED_TRACE(p);
-        expect_near(*EmpiricalModeDecomposition::create(p, 0.5), ref_emd(finite(), p));
-        expect_warmup_matches(*EmpiricalModeDecomposition::create(p, 0.5));
+        data().expect_near(*EmpiricalModeDecomposition::create(p, 0.5), ref_emd(data().finite(), p));
+        data().expect_warmup_matches(*EmpiricalModeDecomposition::create(p, 0.5));
     }
     EXPECT_EQ(EmpiricalModeDecomposition::create(10, 1)->warmup_period(), 50u);
     EXPECT_EQ(EmpiricalModeDecomposition::create(30, 1)->warmup_period(), 60u);
     // Peaks and valleys: the middle of three band-pass values above (below) both neighbours.
     auto emd = *EmpiricalModeDecomposition::create(8, 0.3);
-    Vec b = ref_bandpass(finite(), 8, 1.2566370614359172 / 8);
+    Vec b = ref_bandpass(data().finite(), 8, 1.2566370614359172 / 8);
     double peak = 0, valley = 0;
-    for (std::size_t i = 0; i < finite().size(); ++i) {
-        (void)emd.update_value(finite()[i]);
+    for (std::size_t i = 0; i < data().finite().size(); ++i) {
+        (void)emd.update_value(data().finite()[i]);
         double b1 = i >= 1 ? b[i - 1] : 0, b2 = i >= 2 ? b[i - 2] : 0;
         if (b1 > b[i] && b1 > b2) peak = b1;
         if (b1 < b[i] && b1 < b2) valley = b1;

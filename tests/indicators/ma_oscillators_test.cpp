@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/registry/registry.hpp"
+#include "indicator_test_support.hpp"
 #include "indicators/apo.hpp"
 #include "indicators/elder_impulse.hpp"
 #include "indicators/macd_histogram.hpp"
@@ -18,45 +19,24 @@
 #include "indicators/stc.hpp"
 #include "indicators/trix.hpp"
 #include "indicators/tsi.hpp"
-#include "series_fixture.hpp"
 
 namespace prynox {
 namespace {
 
+using test::EntryCase;
 using test::Series;
+using test::kMax;
+using test::kZero;
+using test::outcome;
+using test::ref_ema;
 using Vec = std::vector<double>;
 constexpr std::size_t kBars = 400;
 
 // ------------------------------------------------------------------ reference building blocks
 
-// Seeded with the mean of the first n inputs, then fma(alpha, x, (1 - alpha) * value).
-Series ref_ema(const Vec& xs, std::size_t n) {
-    Series out;
-    double alpha = 2.0 / (n + 1.0), value = 0.0, seed = -0.0;
-    for (std::size_t t = 0; t < xs.size(); ++t) {
-        if (t + 1 < n) {
-            seed += xs[t];
-            out.push_back(std::nullopt);
-        } else if (t + 1 == n) {
-            value = (seed + xs[t]) / static_cast<double>(n);
-            out.push_back(value);
-        } else {
-            value = std::fma(alpha, xs[t], (1.0 - alpha) * value);
-            out.push_back(value);
-        }
-    }
-    return out;
-}
-
 // The EMA of the present values of `in`, aligned back onto it.
 Series ema_of(const Series& in, std::size_t n) {
-    Vec present;
-    for (const auto& v : in)
-        if (v) present.push_back(*v);
-    Series inner = ref_ema(present, n), out(in.size());
-    for (std::size_t i = 0, k = 0; i < in.size(); ++i)
-        if (in[i]) out[i] = inner[k++];
-    return out;
+    return test::through(in, [n](const Vec& v) { return test::ref_ema(v, n); });
 }
 
 Series lift(const Vec& xs) { return Series(xs.begin(), xs.end()); }
@@ -149,28 +129,10 @@ Series ref_elder(const Vec& xs, std::size_t e, std::size_t f, std::size_t s, std
 
 // ------------------------------------------------------------------ harness
 
-const Vec& closes() {
-    static const Vec c = test::varied_closes(kBars, 7, true);
-    return c;
+const test::ClosesCase& data() {
+    static const test::ClosesCase d(test::varied_closes(kBars, 7, true), kBars);
+    return d;
 }
-const Vec& finite() {
-    static const Vec f = test::accepted(closes());
-    return f;
-}
-
-template <class State>
-void expect_exact(State state, const Series& reference_on_accepted) {
-    test::expect_series_exact(test::run(state, closes()), test::on_bars(closes(), reference_on_accepted));
-}
-
-// The reported warm-up is the bar of the first value on a series without gaps.
-template <class State>
-void expect_warmup_matches(State state) {
-    std::uint64_t warmup = state.warmup_period();
-    Series s = test::run(state, test::varied_closes(kBars, 99, false));
-    EXPECT_EQ(test::first_value_bar(s), warmup);
-}
-
 // Every output of `state` over a constant series equals `want` from bar `first` on, none before.
 template <class State>
 void expect_constant_answer(State state, double x, std::size_t first, double want) {
@@ -195,26 +157,26 @@ const FastSlow kPairs[] = {{1, 2, 1}, {3, 5, 4}, {12, 26, 9}, {5, 35, 5}, {2, 3,
 TEST(MaOscillatorTest, ApoPpoAndHistograms) {
     for (auto [f, s, g] : kPairs) {
         SCOPED_TRACE(testing::Message() << f << "/" << s << "/" << g);
-        Series apo = ref_macd_line(finite(), f, s);
-        expect_exact(*Apo::create(f, s), apo);
-        Series ppo = ref_ppo(finite(), f, s), sig = ema_of(ppo, g), hist(ppo.size());
+        Series apo = ref_macd_line(data().finite(), f, s);
+        data().expect_exact(*Apo::create(f, s), apo);
+        Series ppo = ref_ppo(data().finite(), f, s), sig = ema_of(ppo, g), hist(ppo.size());
         for (std::size_t i = 0; i < ppo.size(); ++i)
             if (sig[i]) hist[i] = *ppo[i] - *sig[i];
-        expect_exact(*Ppo::create(f, s), ppo);
-        expect_exact(*PpoHistogram::create(f, s, g), hist);
-        expect_exact(*MacdHistogram::create(f, s, g), ref_macd_histogram(finite(), f, s, g));
-        expect_warmup_matches(*Apo::create(f, s));
-        expect_warmup_matches(*Ppo::create(f, s));
-        expect_warmup_matches(*PpoHistogram::create(f, s, g));
-        expect_warmup_matches(*MacdHistogram::create(f, s, g));
+        data().expect_exact(*Ppo::create(f, s), ppo);
+        data().expect_exact(*PpoHistogram::create(f, s, g), hist);
+        data().expect_exact(*MacdHistogram::create(f, s, g), ref_macd_histogram(data().finite(), f, s, g));
+        data().expect_warmup_matches(*Apo::create(f, s));
+        data().expect_warmup_matches(*Ppo::create(f, s));
+        data().expect_warmup_matches(*PpoHistogram::create(f, s, g));
+        data().expect_warmup_matches(*MacdHistogram::create(f, s, g));
     }
 }
 
 TEST(MaOscillatorTest, Trix) {
     for (std::size_t n : {1u, 2u, 5u, 15u}) {
         SCOPED_TRACE(n);
-        expect_exact(*Trix::create(n), ref_trix(finite(), n));
-        expect_warmup_matches(*Trix::create(n));
+        data().expect_exact(*Trix::create(n), ref_trix(data().finite(), n));
+        data().expect_warmup_matches(*Trix::create(n));
     }
 }
 
@@ -222,9 +184,9 @@ TEST(MaOscillatorTest, Tsi) {
     for (auto [r, q] : {std::pair<std::size_t, std::size_t>{1, 1}, {25, 13}, {3, 9}, {13, 2}}) {
         SCOPED_TRACE(testing::Message() << r << "/" << q);
         // The first accepted close only sets the previous close.
-        Series want = ref_tsi(finite(), r, q);
-        expect_exact(*Tsi::create(r, q), want);
-        expect_warmup_matches(*Tsi::create(r, q));
+        Series want = ref_tsi(data().finite(), r, q);
+        data().expect_exact(*Tsi::create(r, q), want);
+        data().expect_warmup_matches(*Tsi::create(r, q));
     }
 }
 
@@ -232,8 +194,8 @@ TEST(MaOscillatorTest, Stc) {
     for (auto [f, s, c, factor] : {std::tuple<std::size_t, std::size_t, std::size_t, double>{23, 50, 10, 0.5},
                                    {3, 7, 1, 1.0}, {2, 5, 4, 0.25}, {5, 12, 30, 0.8}}) {
         SCOPED_TRACE(testing::Message() << f << "/" << s << "/" << c);
-        expect_exact(*Stc::create(f, s, c, factor), ref_stc(finite(), f, s, c, factor));
-        expect_warmup_matches(*Stc::create(f, s, c, factor));
+        data().expect_exact(*Stc::create(f, s, c, factor), ref_stc(data().finite(), f, s, c, factor));
+        data().expect_warmup_matches(*Stc::create(f, s, c, factor));
     }
 }
 
@@ -241,9 +203,9 @@ TEST(MaOscillatorTest, ElderImpulse) {
     for (auto [e, f, s, g] : {std::tuple<std::size_t, std::size_t, std::size_t, std::size_t>{13, 12, 26, 9},
                               {40, 3, 6, 2}, {1, 1, 2, 2}, {5, 4, 8, 3}}) {
         SCOPED_TRACE(testing::Message() << e << "/" << f << "/" << s << "/" << g);
-        Series want = ref_elder(finite(), e, f, s, g);
-        expect_exact(*ElderImpulse::create(e, f, s, g), want);
-        expect_warmup_matches(*ElderImpulse::create(e, f, s, g));
+        Series want = ref_elder(data().finite(), e, f, s, g);
+        data().expect_exact(*ElderImpulse::create(e, f, s, g), want);
+        data().expect_warmup_matches(*ElderImpulse::create(e, f, s, g));
         // Both signs occur on this series.
         EXPECT_NE(std::count(want.begin(), want.end(), std::optional<double>(1.0)), 0);
         EXPECT_NE(std::count(want.begin(), want.end(), std::optional<double>(-1.0)), 0);
@@ -334,23 +296,6 @@ TEST(MaOscillatorTest, UnboundedCycleGrowsWithTheData) {
 
 // ------------------------------------------------------------------ registry entries
 
-const std::string kZero = "period must be greater than zero";
-const std::string kMax = "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
-
-struct EntryCase {
-    const char* type;
-    std::vector<double> params;
-    std::string message = "";  // empty: builds
-};
-
-std::string outcome(const EntryCase& c) {
-    auto r = build_indicator(c.type, c.params);
-    if (r) return "";
-    std::string prefix = std::string("invalid parameters for indicator ") + c.type + ": ";
-    std::string text = r.error().display();
-    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
-}
-
 TEST(MaOscillatorEntriesTest, ChecksInOrder) {
     const std::string apo = "invalid period: APO fast period must be strictly less than slow";
     const std::string ppo = "invalid period: PPO fast period must be < slow period";
@@ -416,11 +361,7 @@ TEST(MaOscillatorEntriesTest, ChecksInOrder) {
         {"Stc", {23, 50, 10}, "missing parameter #3"},
         {"Stc", {23, 50, 10, std::nan("")}, "parameter #3 must be finite"},
     };
-    for (const auto& c : cases) {
-        std::string params;
-        for (double p : c.params) params += std::to_string(p) + " ";
-        EXPECT_EQ(outcome(c), c.message) << c.type << " " << params;
-    }
+    for (const auto& c : cases) EXPECT_EQ(outcome(c), c.message) << test::describe(c);
 }
 
 TEST(MaOscillatorEntriesTest, ConstructorChecksBeyondTheReaders) {
@@ -445,25 +386,15 @@ TEST(MaOscillatorEntriesTest, WarmUps) {
         {{"Stc", {23, 50, 1, 0.5}}, 50},
         {{"Stc", {23, 50, 1e300, 0.5}}, max},
     };
-    for (const auto& [c, warmup] : cases) {
-        auto r = build_indicator(c.type, c.params);
-        ASSERT_TRUE(r) << c.type;
-        EXPECT_EQ((*r)->warmup_period(), warmup) << c.type;
-        EXPECT_TRUE((*r)->outputs().empty());
-    }
+    for (const auto& [c, warmup] : cases) test::expect_built_warmup(c, warmup);
 }
 
 TEST(MaOscillatorEntriesTest, BuiltObjectsReadTheClose) {
     auto r = build_indicator("Apo", std::vector<double>{1, 2});
     ASSERT_TRUE(r);
-    Candle c{0, 9, 9, 9, 1, 5};
-    BarContext ctx;
-    ctx.candle = &c;
-    EXPECT_FALSE((*r)->update(ctx));
-    c.close = std::nan("");
-    EXPECT_FALSE((*r)->update(ctx));
-    c.close = 3;
-    EXPECT_EQ((*r)->update(ctx), 1.0);
+    EXPECT_FALSE(test::update_close(**r, 1));
+    EXPECT_FALSE(test::update_close(**r, std::nan("")));
+    EXPECT_EQ(test::update_close(**r, 3), 1.0);
 }
 
 }  // namespace

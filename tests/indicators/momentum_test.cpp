@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/registry/registry.hpp"
+#include "indicator_test_support.hpp"
 #include "indicators/coppock.hpp"
 #include "indicators/disparity_index.hpp"
 #include "indicators/dpo.hpp"
@@ -28,12 +29,16 @@
 #include "indicators/vertical_horizontal_filter.hpp"
 #include "indicators/wave_pm.hpp"
 #include "indicators/wma.hpp"
-#include "series_fixture.hpp"
 
 namespace prynox {
 namespace {
 
+using test::EntryCase;
 using test::Series;
+using test::expect_warmup_matches;
+using test::kMax;
+using test::kZero;
+using test::outcome;
 using Vec = std::vector<double>;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -98,14 +103,6 @@ void check(const State& prototype, Ref reference, double rel = 0.0,
         else
             test::expect_series_near(got, want, rel);
     }
-}
-
-// The warm-up a state reports is the bar of its first value on a series without gaps.
-template <class State>
-void expect_warmup_matches(State state) {
-    std::uint64_t warmup = state.warmup_period();
-    Series s = test::run(state, test::varied_closes(kBars, 99, false));
-    EXPECT_EQ(test::first_value_bar(s), warmup);
 }
 
 // Feeds the present values of a series through a core and puts its results in their place.
@@ -573,23 +570,6 @@ TEST(MomentumTest, LongWindowsOverShortSeriesStaySmall) {
 
 // ------------------------------------------------------------------ registry entries
 
-const std::string kZero = "period must be greater than zero";
-const std::string kMax = "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
-
-struct EntryCase {
-    const char* type;
-    std::vector<double> params;
-    std::string message = "";  // empty: builds
-};
-
-std::string outcome(const EntryCase& c) {
-    auto r = build_indicator(c.type, c.params);
-    if (r) return "";
-    std::string prefix = std::string("invalid parameters for indicator ") + c.type + ": ";
-    std::string text = r.error().display();
-    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
-}
-
 TEST(MomentumEntriesTest, OneWindowTypes) {
     for (const char* type : {"Mom", "Roc", "Rocp", "Rocr", "Rocr100", "LogReturn", "DisparityIndex", "Dpo",
                              "VerticalHorizontalFilter"}) {
@@ -598,7 +578,7 @@ TEST(MomentumEntriesTest, OneWindowTypes) {
                                    EntryCase{type, {1e300}, kMax}, EntryCase{type, {16777216}, ""},
                                    EntryCase{type, {1}, ""}, EntryCase{type, {14, 99, -1}, ""},
                                    EntryCase{type, {}, "missing parameter #0"}})
-            EXPECT_EQ(outcome(c), c.message) << c.type << " " << (c.params.empty() ? -1 : c.params[0]);
+            EXPECT_EQ(outcome(c), c.message) << test::describe(c);
     }
 }
 
@@ -639,9 +619,9 @@ TEST(MomentumEntriesTest, ChecksInOrder) {
             {type, {16777216, 16777216}, ""},
             {type, {14}, "missing parameter #1"},
         };
-        for (const auto& c : own) EXPECT_EQ(outcome(c), c.message) << c.type << " " << c.params[0];
+        for (const auto& c : own) EXPECT_EQ(outcome(c), c.message) << test::describe(c);
     }
-    for (const auto& c : cases) EXPECT_EQ(outcome(c), c.message) << c.type << " " << c.params[0];
+    for (const auto& c : cases) EXPECT_EQ(outcome(c), c.message) << test::describe(c);
 }
 
 TEST(MomentumEntriesTest, WarmUpsOfTheBuiltObjects) {
@@ -658,12 +638,7 @@ TEST(MomentumEntriesTest, WarmUpsOfTheBuiltObjects) {
         {{"Tii", {30, 1e20}}, max},  {{"Tii", {1, 1}}, 1},
         {{"VerticalHorizontalFilter", {28}}, 29}, {{"PolarizedFractalEfficiency", {10, 5}}, 15},
     };
-    for (const auto& [c, warmup] : cases) {
-        auto built = build_indicator(c.type, c.params);
-        ASSERT_TRUE(built) << c.type;
-        EXPECT_EQ((*built)->warmup_period(), warmup) << c.type << " " << c.params[0];
-        EXPECT_TRUE((*built)->outputs().empty());
-    }
+    for (const auto& [c, warmup] : cases) test::expect_built_warmup(c, warmup);
 }
 
 TEST(MomentumEntriesTest, BuiltObjectsReadTheClose) {

@@ -8,6 +8,7 @@
 #include <numeric>
 #include <vector>
 
+#include "indicator_test_support.hpp"
 #include "indicators/alma.hpp"
 #include "indicators/dema.hpp"
 #include "indicators/ehma.hpp"
@@ -33,12 +34,14 @@
 #include "indicators/vidya.hpp"
 #include "indicators/wma.hpp"
 #include "indicators/zlema.hpp"
-#include "series_fixture.hpp"
 
 namespace prynox {
 namespace {
 
 using test::Series;
+using test::ref_ema;
+using test::ref_sma;
+using test::through;
 using Vec = std::vector<double>;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr std::size_t kBars = 400;
@@ -47,62 +50,7 @@ constexpr std::size_t kBars = 400;
 // Each works on a plain vector of accepted inputs, indexed by position, and gives one optional
 // output per input.
 
-Vec present(const Series& s) {
-    Vec out;
-    for (const auto& v : s)
-        if (v) out.push_back(*v);
-    return out;
-}
-
-// Feeds the present values of `in` through f (a function of a plain vector) and puts the
-// results back at the positions they came from.
-template <class F>
-Series through(const Series& in, F f) {
-    Series inner = f(present(in));
-    Series out(in.size());
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < in.size(); ++i)
-        if (in[i]) out[i] = inner[k++];
-    return out;
-}
-
 Series lift(const Vec& xs) { return Series(xs.begin(), xs.end()); }
-
-Series ref_ema(const Vec& xs, std::size_t n) {
-    Series out;
-    double alpha = 2.0 / (n + 1.0), value = 0, seed = -0.0;
-    for (std::size_t t = 0; t < xs.size(); ++t) {
-        if (t + 1 < n) {
-            seed += xs[t];
-            out.push_back(std::nullopt);
-        } else if (t + 1 == n) {
-            seed += xs[t];
-            value = seed / static_cast<double>(n);
-            out.push_back(value);
-        } else {
-            value = std::fma(alpha, xs[t], (1.0 - alpha) * value);
-            out.push_back(value);
-        }
-    }
-    return out;
-}
-
-// Running sum, the leaving value subtracted, re-summed from -0.0 over the window every 16 n.
-Series ref_sma(const Vec& xs, std::size_t n) {
-    Series out;
-    double sum = 0.0;
-    std::size_t updates = 0;
-    for (std::size_t t = 0; t < xs.size(); ++t) {
-        sum = t >= n ? xs[t] + (sum - xs[t - n]) : xs[t] + sum;
-        if (++updates >= 16 * n) {
-            sum = -0.0;
-            for (std::size_t i = t + 1 - n; i <= t; ++i) sum += xs[i];
-            updates = 0;
-        }
-        out.push_back(t + 1 >= n ? std::optional<double>(sum / static_cast<double>(n)) : std::nullopt);
-    }
-    return out;
-}
 
 Series ref_wma(const Vec& xs, std::size_t n) {
     Series out;
@@ -142,37 +90,9 @@ Series ref_wma(const Vec& xs, std::size_t n) {
 
 // ------------------------------------------------------------------ harness
 
-const Vec& closes() {
-    static const Vec c = test::varied_closes(kBars, 42, true);
-    return c;
-}
-const Vec& finite() {
-    static const Vec f = test::accepted(closes());
-    return f;
-}
-
-template <class State>
-Series run_on_bars(State state) {
-    return test::run(state, closes());
-}
-
-template <class State>
-void expect_exact(State state, const Series& reference_on_accepted) {
-    test::expect_series_exact(run_on_bars(std::move(state)), test::on_bars(closes(), reference_on_accepted));
-}
-
-template <class State>
-void expect_near(State state, const Series& reference_on_accepted, double rel = 1e-12) {
-    test::expect_series_near(run_on_bars(std::move(state)), test::on_bars(closes(), reference_on_accepted), rel);
-}
-
-// The warm-up a state reports is the bar of its first value on a series without gaps.
-template <class State>
-void expect_warmup_matches(State state) {
-    std::uint64_t warmup = state.warmup_period();
-    Vec xs = test::varied_closes(kBars, 99, false);
-    Series s = test::run(state, xs);
-    EXPECT_EQ(test::first_value_bar(s), warmup);
+const test::ClosesCase& data() {
+    static const test::ClosesCase d(test::varied_closes(kBars, 42, true), kBars);
+    return d;
 }
 
 // ------------------------------------------------------------------ single-core types
@@ -180,46 +100,46 @@ void expect_warmup_matches(State state) {
 TEST(MovingAverageTest, SmaAgainstRunningSumAndPlainMean) {
     for (std::size_t n : {1u, 2u, 5u, 14u, 30u}) {
         SCOPED_TRACE(n);
-        expect_exact(*Sma::create(n), ref_sma(finite(), n));
+        data().expect_exact(*Sma::create(n), ref_sma(data().finite(), n));
         Series plain;
-        for (std::size_t t = 0; t < finite().size(); ++t) {
+        for (std::size_t t = 0; t < data().finite().size(); ++t) {
             if (t + 1 < n) {
                 plain.push_back(std::nullopt);
                 continue;
             }
             double s = 0;
-            for (std::size_t i = t + 1 - n; i <= t; ++i) s += finite()[i];
+            for (std::size_t i = t + 1 - n; i <= t; ++i) s += data().finite()[i];
             plain.push_back(s / n);
         }
-        expect_near(*Sma::create(n), plain, 1e-10);
-        expect_warmup_matches(*Sma::create(n));
+        data().expect_near(*Sma::create(n), plain, 1e-10);
+        data().expect_warmup_matches(*Sma::create(n));
     }
 }
 
 TEST(MovingAverageTest, WmaAgainstRunningSumsAndPlainWeights) {
     for (std::size_t n : {1u, 2u, 3u, 10u, 21u}) {
         SCOPED_TRACE(n);
-        expect_exact(*Wma::create(n), ref_wma(finite(), n));
+        data().expect_exact(*Wma::create(n), ref_wma(data().finite(), n));
         Series plain;
-        for (std::size_t t = 0; t < finite().size(); ++t) {
+        for (std::size_t t = 0; t < data().finite().size(); ++t) {
             if (t + 1 < n) {
                 plain.push_back(std::nullopt);
                 continue;
             }
             double num = 0;
-            for (std::size_t k = 0; k < n; ++k) num += (k + 1.0) * finite()[t + 1 - n + k];
+            for (std::size_t k = 0; k < n; ++k) num += (k + 1.0) * data().finite()[t + 1 - n + k];
             plain.push_back(num / (n * (n + 1.0) / 2));
         }
-        expect_near(*Wma::create(n), plain, 1e-10);
-        expect_warmup_matches(*Wma::create(n));
+        data().expect_near(*Wma::create(n), plain, 1e-10);
+        data().expect_warmup_matches(*Wma::create(n));
     }
 }
 
 TEST(MovingAverageTest, Ema) {
     for (std::size_t n : {1u, 3u, 10u, 50u}) {
         SCOPED_TRACE(n);
-        expect_exact(*Ema::create(n), ref_ema(finite(), n));
-        expect_warmup_matches(*Ema::create(n));
+        data().expect_exact(*Ema::create(n), ref_ema(data().finite(), n));
+        data().expect_warmup_matches(*Ema::create(n));
     }
     auto e = *Ema::create(3);
     EXPECT_FALSE(e.update_value(1));
@@ -234,15 +154,15 @@ TEST(MovingAverageTest, Zlema) {
         std::size_t lag = (n - 1) / 2;
         Vec adjusted;
         Series aligned;
-        for (std::size_t t = 0; t < finite().size(); ++t) {
+        for (std::size_t t = 0; t < data().finite().size(); ++t) {
             if (t < lag) {
                 aligned.push_back(std::nullopt);
                 continue;
             }
-            aligned.push_back(std::fma(2.0, finite()[t], -finite()[t - lag]));
+            aligned.push_back(std::fma(2.0, data().finite()[t], -data().finite()[t - lag]));
         }
-        expect_exact(*Zlema::create(n), through(aligned, [n](const Vec& v) { return ref_ema(v, n); }));
-        expect_warmup_matches(*Zlema::create(n));
+        data().expect_exact(*Zlema::create(n), through(aligned, [n](const Vec& v) { return ref_ema(v, n); }));
+        data().expect_warmup_matches(*Zlema::create(n));
     }
 }
 
@@ -251,7 +171,7 @@ TEST(MovingAverageTest, Zlema) {
 TEST(MovingAverageTest, DemaTemaGeneralizedDema) {
     for (std::size_t n : {1u, 2u, 7u, 20u}) {
         SCOPED_TRACE(n);
-        Series e1 = ref_ema(finite(), n);
+        Series e1 = ref_ema(data().finite(), n);
         Series e2 = through(e1, [n](const Vec& v) { return ref_ema(v, n); });
         Series e3 = through(e2, [n](const Vec& v) { return ref_ema(v, n); });
         Series dema(e1.size()), tema(e1.size()), gd(e1.size());
@@ -261,12 +181,12 @@ TEST(MovingAverageTest, DemaTemaGeneralizedDema) {
             if (e2[i]) gd[i] = *e1[i] * (1.0 + v) - *e2[i] * v;
             if (e3[i]) tema[i] = (3.0 * *e1[i] - 3.0 * *e2[i]) + *e3[i];
         }
-        expect_exact(*Dema::create(n), dema);
-        expect_exact(*Tema::create(n), tema);
-        expect_exact(*GeneralizedDema::create(n, v), gd);
-        expect_warmup_matches(*Dema::create(n));
-        expect_warmup_matches(*Tema::create(n));
-        expect_warmup_matches(*GeneralizedDema::create(n, v));
+        data().expect_exact(*Dema::create(n), dema);
+        data().expect_exact(*Tema::create(n), tema);
+        data().expect_exact(*GeneralizedDema::create(n, v), gd);
+        data().expect_warmup_matches(*Dema::create(n));
+        data().expect_warmup_matches(*Tema::create(n));
+        data().expect_warmup_matches(*GeneralizedDema::create(n, v));
     }
     auto d = *Dema::create(2);
     EXPECT_FALSE(d.update_value(1));
@@ -274,23 +194,23 @@ TEST(MovingAverageTest, DemaTemaGeneralizedDema) {
     EXPECT_TRUE(d.update_value(3));
     // v = 1 is the plain Dema.
     auto plain = *Dema::create(6);
-    expect_exact(*GeneralizedDema::create(6, 1.0), test::run(plain, finite()));
+    data().expect_exact(*GeneralizedDema::create(6, 1.0), test::run(plain, data().finite()));
 }
 
 TEST(MovingAverageTest, T3) {
     for (auto [n, v] : {std::pair<std::size_t, double>{1, 0.7}, {3, 0.7}, {5, 0.0}, {5, 1.0}, {8, 0.35}}) {
         SCOPED_TRACE(n);
         Series e[7];
-        e[0] = lift(finite());
+        e[0] = lift(data().finite());
         for (int k = 1; k <= 6; ++k) e[k] = through(e[k - 1], [n](const Vec& x) { return ref_ema(x, n); });
         double v2 = v * v, v3 = v * v * v;
         double c1 = -v3, c2 = 3 * v2 + 3 * v3, c3 = -6 * v2 - 3 * v - 3 * v3, c4 = 1 + 3 * v + v3 + 3 * v2;
-        Series want(finite().size());
+        Series want(data().finite().size());
         for (std::size_t i = 0; i < want.size(); ++i)
             if (e[6][i]) want[i] = ((*e[6][i] * c1 + *e[5][i] * c2) + *e[4][i] * c3) + *e[3][i] * c4;
         // The coefficients are sums of a few products; allow their last-bit order.
-        expect_near(*T3::create(n, v), want, 1e-13);
-        expect_warmup_matches(*T3::create(n, v));
+        data().expect_near(*T3::create(n, v), want, 1e-13);
+        data().expect_warmup_matches(*T3::create(n, v));
     }
     auto t3 = *T3::create(5, 0.7);
     EXPECT_EQ(t3.c1(), -(0.7 * (0.7 * 0.7)));
@@ -309,11 +229,11 @@ TEST(MovingAverageTest, Hma) {
     for (std::size_t n : {1u, 2u, 4u, 9u, 16u, 20u}) {
         SCOPED_TRACE(n);
         auto [h, r] = hull(n);
-        Series a = ref_wma(finite(), h), b = ref_wma(finite(), n), diff(finite().size());
+        Series a = ref_wma(data().finite(), h), b = ref_wma(data().finite(), n), diff(data().finite().size());
         for (std::size_t i = 0; i < diff.size(); ++i)
             if (a[i] && b[i]) diff[i] = (*a[i] + *a[i]) - *b[i];
-        expect_exact(*Hma::create(n), through(diff, [r](const Vec& v) { return ref_wma(v, r); }));
-        expect_warmup_matches(*Hma::create(n));
+        data().expect_exact(*Hma::create(n), through(diff, [r](const Vec& v) { return ref_wma(v, r); }));
+        data().expect_warmup_matches(*Hma::create(n));
     }
     EXPECT_EQ(Hma::create(1)->lengths().half, 1u);
     EXPECT_EQ(Hma::create(2)->lengths().root, 1u);
@@ -327,20 +247,20 @@ TEST(MovingAverageTest, Ehma) {
     for (std::size_t n : {1u, 2u, 6u, 16u, 25u}) {
         SCOPED_TRACE(n);
         auto [h, r] = hull(n);
-        Series a = ref_ema(finite(), h), b = ref_ema(finite(), n), raw(finite().size());
+        Series a = ref_ema(data().finite(), h), b = ref_ema(data().finite(), n), raw(data().finite().size());
         for (std::size_t i = 0; i < raw.size(); ++i)
             if (a[i] && b[i]) raw[i] = (*a[i] + *a[i]) - *b[i];
-        expect_exact(*Ehma::create(n), through(raw, [r](const Vec& v) { return ref_ema(v, r); }));
-        expect_warmup_matches(*Ehma::create(n));
+        data().expect_exact(*Ehma::create(n), through(raw, [r](const Vec& v) { return ref_ema(v, r); }));
+        data().expect_warmup_matches(*Ehma::create(n));
     }
 }
 
 TEST(MovingAverageTest, Trima) {
     for (std::size_t n : {1u, 2u, 5u, 10u, 15u}) {
         SCOPED_TRACE(n);
-        Series first = ref_sma(finite(), n - n / 2);
-        expect_exact(*Trima::create(n), through(first, [n](const Vec& v) { return ref_sma(v, n / 2 + 1); }));
-        expect_warmup_matches(*Trima::create(n));
+        Series first = ref_sma(data().finite(), n - n / 2);
+        data().expect_exact(*Trima::create(n), through(first, [n](const Vec& v) { return ref_sma(v, n / 2 + 1); }));
+        data().expect_warmup_matches(*Trima::create(n));
     }
     auto one = *Trima::create(1);
     for (double x : {3.0, 5.5}) EXPECT_EQ(one.update_value(x), x);
@@ -368,9 +288,10 @@ Series ref_seeded(const Vec& xs, std::size_t n, double (*step)(double x, double 
 TEST(MovingAverageTest, Smma) {
     for (std::size_t n : {1u, 2u, 14u}) {
         SCOPED_TRACE(n);
-        expect_exact(*Smma::create(n),
-                     ref_seeded(finite(), n, [](double x, double v, double nd) { return (x + v * (nd - 1)) / nd; }));
-        expect_warmup_matches(*Smma::create(n));
+        data().expect_exact(*Smma::create(n), ref_seeded(data().finite(), n, [](double x, double v, double nd) {
+            return (x + v * (nd - 1)) / nd;
+        }));
+        data().expect_warmup_matches(*Smma::create(n));
     }
     auto s = *Smma::create(2);
     EXPECT_FALSE(s.update_value(2));
@@ -386,8 +307,8 @@ TEST(MovingAverageTest, McGinleyDynamic) {
     };
     for (std::size_t n : {1u, 3u, 14u}) {
         SCOPED_TRACE(n);
-        expect_exact(*McGinleyDynamic::create(n), ref_seeded(finite(), n, step));
-        expect_warmup_matches(*McGinleyDynamic::create(n));
+        data().expect_exact(*McGinleyDynamic::create(n), ref_seeded(data().finite(), n, step));
+        data().expect_warmup_matches(*McGinleyDynamic::create(n));
     }
     auto m = *McGinleyDynamic::create(2);
     (void)m.update_value(10);
@@ -414,8 +335,8 @@ TEST(MovingAverageTest, JmaAndHoltWintersRecursions) {
         double pr = std::clamp(phase / 100 + 1.5, 0.5, 2.5);
         Series want;
         double e0 = 0, d0 = 0, d1 = 0, value = 0;
-        for (std::size_t i = 0; i < finite().size(); ++i) {
-            double x = finite()[i];
+        for (std::size_t i = 0; i < data().finite().size(); ++i) {
+            double x = data().finite()[i];
             if (i == 0) {
                 e0 = value = x;
             } else {
@@ -427,7 +348,7 @@ TEST(MovingAverageTest, JmaAndHoltWintersRecursions) {
             want.push_back(value);
         }
         // beta^power by repeated squaring may differ from pow in the last bit.
-        expect_near(*Jma::create(n, power, phase), want, 1e-12);
+        data().expect_near(*Jma::create(n, power, phase), want, 1e-12);
     }
     EXPECT_EQ(Jma::create(5, 2, -1000)->phase_ratio(), 0.5);
     EXPECT_EQ(Jma::create(5, 2, 1000)->phase_ratio(), 2.5);
@@ -438,13 +359,13 @@ TEST(MovingAverageTest, JmaAndHoltWintersRecursions) {
     for (auto [a, b] : {std::pair{0.5, 0.3}, {1.0, 1.0}, {0.2, 0.05}}) {
         Series want;
         double level = 0, trend = 0;
-        for (std::size_t i = 0; i < finite().size(); ++i) {
-            double x = finite()[i];
+        for (std::size_t i = 0; i < data().finite().size(); ++i) {
+            double x = data().finite()[i];
             if (i == 0) {
                 want.push_back(std::nullopt);
             } else if (i == 1) {
                 level = x;
-                trend = x - finite()[0];
+                trend = x - data().finite()[0];
                 want.push_back(level + trend);
             } else {
                 double nl = a * x + (1 - a) * (level + trend);
@@ -453,7 +374,7 @@ TEST(MovingAverageTest, JmaAndHoltWintersRecursions) {
                 want.push_back(level + trend);
             }
         }
-        expect_exact(*HoltWinters::create(a, b), want);
+        data().expect_exact(*HoltWinters::create(a, b), want);
     }
     auto hw = *HoltWinters::create(0.5, 0.5);
     EXPECT_FALSE(hw.update_value(10));
@@ -469,17 +390,17 @@ TEST(MovingAverageTest, Alma) {
         Vec w(n);
         for (std::size_t i = 0; i < n; ++i) total += w[i] = std::exp(-(i - m) * (i - m) / (2 * s * s));
         Series want;
-        for (std::size_t t = 0; t < finite().size(); ++t) {
+        for (std::size_t t = 0; t < data().finite().size(); ++t) {
             if (t + 1 < n) {
                 want.push_back(std::nullopt);
                 continue;
             }
             double v = 0.0;
-            for (std::size_t i = 0; i < n; ++i) v += w[i] / total * finite()[t + 1 - n + i];
+            for (std::size_t i = 0; i < n; ++i) v += w[i] / total * data().finite()[t + 1 - n + i];
             want.push_back(v);
         }
-        expect_near(*Alma::create(n, o, sigma), want);
-        expect_warmup_matches(*Alma::create(n, o, sigma));
+        data().expect_near(*Alma::create(n, o, sigma), want);
+        data().expect_warmup_matches(*Alma::create(n, o, sigma));
     }
 }
 
@@ -490,23 +411,23 @@ TEST(MovingAverageTest, SineWeightedMa) {
         double total = 0;
         for (std::size_t i = 0; i < n; ++i) total += w[i] = std::sin((i + 1) * M_PI / (n + 1));
         Series want;
-        for (std::size_t t = 0; t < finite().size(); ++t) {
+        for (std::size_t t = 0; t < data().finite().size(); ++t) {
             if (t + 1 < n) {
                 want.push_back(std::nullopt);
                 continue;
             }
             double v = 0;
-            for (std::size_t i = 0; i < n; ++i) v += w[i] * finite()[t + 1 - n + i];
+            for (std::size_t i = 0; i < n; ++i) v += w[i] * data().finite()[t + 1 - n + i];
             want.push_back(v / total);
         }
-        expect_near(*SineWeightedMa::create(n), want);
-        expect_warmup_matches(*SineWeightedMa::create(n));
+        data().expect_near(*SineWeightedMa::create(n), want);
+        data().expect_warmup_matches(*SineWeightedMa::create(n));
     }
     EXPECT_EQ(SineWeightedMa::create(1)->update_value(7.25), 7.25);
 }
 
 TEST(MovingAverageTest, GeometricMa) {
-    Vec closes_with_nonpositive = closes();
+    Vec closes_with_nonpositive = data().closes();
     closes_with_nonpositive[40] = 0.0;
     closes_with_nonpositive[90] = -3.0;
     Vec logs;
@@ -534,12 +455,12 @@ TEST(MovingAverageTest, GeometricMa) {
         for (double c : closes_with_nonpositive)
             spread.push_back(std::isfinite(c) && c > 0 ? want[k++] : std::nullopt);
         test::expect_series_near(got, spread, 1e-12);
-        expect_warmup_matches(*GeometricMa::create(n));
+        data().expect_warmup_matches(*GeometricMa::create(n));
     }
 }
 
 TEST(MovingAverageTest, MedianMaAndMidPoint) {
-    Vec xs = closes();
+    Vec xs = data().closes();
     for (std::size_t i = 0; i < xs.size(); i += 6)
         if (std::isfinite(xs[i])) xs[i] = std::round(xs[i]);  // repeated values
     Vec fin = test::accepted(xs);
@@ -561,8 +482,8 @@ TEST(MovingAverageTest, MedianMaAndMidPoint) {
         test::expect_series_exact(test::run(m, xs), test::on_bars(xs, med));
         auto p = *MidPoint::create(n);
         test::expect_series_exact(test::run(p, xs), test::on_bars(xs, mid));
-        expect_warmup_matches(*MedianMa::create(n));
-        expect_warmup_matches(*MidPoint::create(n));
+        data().expect_warmup_matches(*MedianMa::create(n));
+        data().expect_warmup_matches(*MidPoint::create(n));
     }
     auto m = *MedianMa::create(4);
     for (double x : {1.0, 2.0, 3.0}) (void)m.update_value(x);
@@ -578,13 +499,13 @@ TEST(MovingAverageTest, Frama) {
         std::size_t h = n / 2;
         Series want;
         std::optional<double> last;
-        for (std::size_t t = 0; t < finite().size(); ++t) {
+        for (std::size_t t = 0; t < data().finite().size(); ++t) {
             if (t + 1 < n) {
                 want.push_back(std::nullopt);
                 continue;
             }
             auto range = [&](std::size_t from, std::size_t count) {
-                auto b = finite().begin() + long(from);
+                auto b = data().finite().begin() + long(from);
                 auto [lo, hi] = std::minmax_element(b, b + long(count));
                 return *hi - *lo;
             };
@@ -594,13 +515,13 @@ TEST(MovingAverageTest, Frama) {
                 double d = (std::log(n1 + n2) - std::log(n3)) / std::log(2.0);
                 alpha = std::clamp(std::exp(-4.6 * (d - 1)), 0.01, 1.0);
             }
-            double x = finite()[t];
+            double x = data().finite()[t];
             double prev = last ? *last : x;
             last = x * alpha + (1 - alpha) * prev;
             want.push_back(last);
         }
-        expect_near(*Frama::create(n), want);
-        expect_warmup_matches(*Frama::create(n));
+        data().expect_near(*Frama::create(n), want);
+        data().expect_warmup_matches(*Frama::create(n));
     }
     // A flat window uses alpha 0.01.
     auto f = *Frama::create(4);
@@ -615,22 +536,22 @@ TEST(MovingAverageTest, Kama) {
         double f = 2.0 / (fast + 1.0), s = 2.0 / (slow + 1.0);
         Series want;
         std::optional<double> last;
-        for (std::size_t t = 0; t < finite().size(); ++t) {
+        for (std::size_t t = 0; t < data().finite().size(); ++t) {
             if (t < n) {
                 want.push_back(std::nullopt);
                 continue;
             }
-            double change = std::fabs(finite()[t] - finite()[t - n]);
+            double change = std::fabs(data().finite()[t] - data().finite()[t - n]);
             double vol = -0.0;
-            for (std::size_t k = t - n; k < t; ++k) vol += std::fabs(finite()[k + 1] - finite()[k]);
+            for (std::size_t k = t - n; k < t; ++k) vol += std::fabs(data().finite()[k + 1] - data().finite()[k]);
             double er = vol == 0 ? 0 : change / vol;
             double sc = (s + er * (f - s)) * (s + er * (f - s));
-            double prev = last ? *last : finite()[t - n];
-            last = prev + sc * (finite()[t] - prev);
+            double prev = last ? *last : data().finite()[t - n];
+            last = prev + sc * (data().finite()[t] - prev);
             want.push_back(last);
         }
-        expect_exact(*Kama::create(n, fast, slow), want);
-        expect_warmup_matches(*Kama::create(n, fast, slow));
+        data().expect_exact(*Kama::create(n, fast, slow), want);
+        data().expect_warmup_matches(*Kama::create(n, fast, slow));
     }
     // All-equal window: ER 0, the step is s^2 (x - previous).
     auto k = *Kama::create(2, 2, 30);
@@ -651,7 +572,7 @@ TEST(MovingAverageTest, Vidya) {
         Series want{std::nullopt};
         double up = 0, down = 0;
         std::optional<double> last;
-        const Vec& xs = finite();
+        const Vec& xs = data().finite();
         for (std::size_t t = 1; t < xs.size(); ++t) {
             auto ud = [&](std::size_t i) {
                 double c = xs[i] - xs[i - 1];
@@ -677,8 +598,8 @@ TEST(MovingAverageTest, Vidya) {
             last = xs[t] * k + (1 - k) * prev;
             want.push_back(last);
         }
-        expect_exact(*Vidya::create(p, q), want);
-        expect_warmup_matches(*Vidya::create(p, q));
+        data().expect_exact(*Vidya::create(p, q), want);
+        data().expect_warmup_matches(*Vidya::create(p, q));
     }
 }
 
@@ -730,8 +651,8 @@ Series ref_fama(const Vec& x, double fast, double slow) {
 TEST(MovingAverageTest, Fama) {
     for (auto [fast, slow] : {std::pair{0.5, 0.05}, {1.0, 1.0}, {0.3, 0.01}}) {
         SCOPED_TRACE(fast);
-        expect_near(*Fama::create(fast, slow), ref_fama(finite(), fast, slow));
-        expect_warmup_matches(*Fama::create(fast, slow));
+        data().expect_near(*Fama::create(fast, slow), ref_fama(data().finite(), fast, slow));
+        data().expect_warmup_matches(*Fama::create(fast, slow));
     }
 }
 

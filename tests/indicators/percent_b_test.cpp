@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "core/registry/registry.hpp"
+#include "indicator_test_support.hpp"
 #include "indicators/percent_b.hpp"
-#include "series_fixture.hpp"
 
 namespace prynox {
 namespace {
@@ -27,19 +27,14 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Trend, noise, jumps and rejected bars, then flat runs longer than every period tested of 0.1,
 // of 0, of -1/3 and of 1e-300, each after variation.
-const Vec& closes() {
-    static const Vec c = [] {
+const test::ClosesCase& data() {
+    static const test::ClosesCase d([] {
         Vec v = test::varied_closes(300, 17, true);
-        unsigned seed = 3;
-        for (double value : {0.1, 0.0, -1.0 / 3.0, 1e-300}) {
-            v.insert(v.end(), 45, value);
-            Vec more = test::varied_closes(30, seed++, false);
-            v.insert(v.end(), more.begin(), more.end());
-        }
+        test::append_flat_runs(v, {0.1, 0.0, -1.0 / 3.0, 1e-300}, 45, 30);
         v.insert(v.end(), {kNaN, -kInf, 5.0, kInf});
         return v;
-    }();
-    return c;
+    }());
+    return d;
 }
 
 struct Bands {
@@ -141,26 +136,26 @@ struct Setting {
 const Setting kSettings[] = {{1, 2.0}, {2, 1.0}, {3, 0.5}, {5, 2.0}, {20, 2.5}, {37, 1.7}};
 
 TEST(PercentBTest, MatchesTheAnchoredSumsExactlyOnEveryBar) {
-    const Vec xs = test::accepted(closes());
+    const Vec& xs = data().finite();
     for (auto [n, k] : kSettings) {
         SCOPED_TRACE(n);
         auto bands = anchored_bands(xs, n, k);
         auto pb = *PercentB::create(n, k);
         auto bw = *BollingerBandwidth::create(n, k);
-        test::expect_series_exact(test::run(pb, closes()), test::on_bars(closes(), reading(xs, bands, percent_b_of)));
-        test::expect_series_exact(test::run(bw, closes()), test::on_bars(closes(), reading(xs, bands, bandwidth_of)));
+        data().expect_exact(pb, reading(xs, bands, percent_b_of));
+        data().expect_exact(bw, reading(xs, bands, bandwidth_of));
     }
 }
 
 TEST(PercentBTest, AgreesWithThePlainMeanAndDeviation) {
-    const Vec xs = test::accepted(closes());
+    const Vec& xs = data().finite();
     for (auto [n, k] : kSettings) {
         SCOPED_TRACE(n);
         auto bands = plain_bands(xs, n, k);
         auto pb = *PercentB::create(n, k);
         auto bw = *BollingerBandwidth::create(n, k);
-        test::expect_series_near(test::run(pb, closes()), test::on_bars(closes(), reading(xs, bands, percent_b_of)), 1e-7);
-        test::expect_series_near(test::run(bw, closes()), test::on_bars(closes(), reading(xs, bands, bandwidth_of)), 1e-9);
+        data().expect_near(pb, reading(xs, bands, percent_b_of), 1e-7);
+        data().expect_near(bw, reading(xs, bands, bandwidth_of), 1e-9);
     }
 }
 
@@ -222,8 +217,12 @@ TEST(PercentBTest, OverflowingBandsGiveNoValueAndTheCoreRecovers) {
     auto got_pb = test::run(pb4, xs);
     auto got_bw = test::run(bw4, xs);
     for (std::size_t t = 0; t < xs.size(); ++t) {
-        if (got_pb[t]) EXPECT_TRUE(std::isfinite(*got_pb[t])) << t;
-        if (got_bw[t]) EXPECT_TRUE(std::isfinite(*got_bw[t])) << t;
+        if (got_pb[t]) {
+            EXPECT_TRUE(std::isfinite(*got_pb[t])) << t;
+        }
+        if (got_bw[t]) {
+            EXPECT_TRUE(std::isfinite(*got_bw[t])) << t;
+        }
     }
     auto plain = plain_bands(xs, 4, 2.0);
     EXPECT_NEAR(got_pb.back().value_or(kNaN), percent_b_of(xs.back(), *plain.back()), 1e-12);
@@ -253,24 +252,17 @@ TEST(PercentBTest, WarmUpsCountAcceptedCloses) {
 
 // ------------------------------------------------------------------ registry entries
 
-struct EntryCase {
+// Parameters and the refusal both types give them (empty: builds).
+struct ParamsCase {
     std::vector<double> params;
-    std::string message = "";  // empty: builds
+    std::string message = "";
 };
 
-std::string outcome(const char* type, const EntryCase& c) {
-    auto r = build_indicator(type, c.params);
-    if (r) return "";
-    std::string prefix = std::string("invalid parameters for indicator ") + type + ": ";
-    std::string text = r.error().display();
-    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
-}
-
 TEST(PercentBEntriesTest, ChecksInOrderWithTheirMessages) {
-    const std::string zero = "period must be greater than zero";
-    const std::string max = "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
+    const std::string& zero = test::kZero;
+    const std::string& max = test::kMax;
     const std::string mult = "multiplier must be greater than zero";
-    const std::vector<EntryCase> cases = {
+    const std::vector<ParamsCase> cases = {
         {{20, 2}},
         {{1, 5e-324}},
         {{16777216, 1.7e308}},
@@ -292,7 +284,7 @@ TEST(PercentBEntriesTest, ChecksInOrderWithTheirMessages) {
     };
     for (const char* type : {"PercentB", "BollingerBandwidth"})
         for (const auto& c : cases)
-            EXPECT_EQ(outcome(type, c), c.message) << type << " " << (c.params.empty() ? -1 : c.params[0]);
+            EXPECT_EQ(test::outcome(type, c.params), c.message) << test::describe({type, c.params});
 }
 
 TEST(PercentBEntriesTest, BuiltObjectsReadTheCloseAfterTheirWarmUp) {

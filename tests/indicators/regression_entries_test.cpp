@@ -7,27 +7,13 @@
 #include <vector>
 
 #include "core/registry/registry.hpp"
+#include "indicator_test_support.hpp"
 #include "indicators/r_squared.hpp"
 
 namespace prynox {
 namespace {
 
-const std::string kZero = "period must be greater than zero";
-const std::string kMax = "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
-
-struct EntryCase {
-    const char* type;
-    std::vector<double> params;
-    std::string message = "";  // empty: builds
-};
-
-std::string outcome(const EntryCase& c) {
-    auto r = build_indicator(c.type, c.params);
-    if (r) return "";
-    std::string prefix = std::string("invalid parameters for indicator ") + c.type + ": ";
-    std::string text = r.error().display();
-    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
-}
+using namespace test;
 
 TEST(RegressionEntriesTest, MinimumPeriods) {
     // A period below the minimum (0 included) reports the type's own message; MAX_PERIOD after.
@@ -48,7 +34,7 @@ TEST(RegressionEntriesTest, MinimumPeriods) {
                                        EntryCase{type, {1e300}, kMax}, EntryCase{type, {14, 99, -1}},
                                        EntryCase{type, {}, "missing parameter #0"},
                                        EntryCase{type, {0}, "parameter #0 must be a positive integer, got 0"}})
-                EXPECT_EQ(outcome(c), c.message) << type << " " << (c.params.empty() ? -1 : c.params[0]);
+                EXPECT_EQ(outcome(c), c.message) << describe(c);
     const std::string se = "invalid period: standard error needs period >= 3";
     const std::string lr = "invalid period: linear regression needs period >= 2";
     const std::vector<EntryCase> cases = {
@@ -58,34 +44,23 @@ TEST(RegressionEntriesTest, MinimumPeriods) {
         {"Cfo", {1e-17}, kZero},         {"Cfo", {1}, lr},                {"Cfo", {2}},
         {"Cfo", {16777216}},             {"Cfo", {16777217}, kMax},
     };
-    for (const auto& c : cases) EXPECT_EQ(outcome(c), c.message) << c.type << " " << c.params[0];
+    for (const auto& c : cases) EXPECT_EQ(outcome(c), c.message) << describe(c);
     EXPECT_EQ(std::string(kRSquaredPeriodMessage).size(), 21u);
 }
 
 TEST(RegressionEntriesTest, WarmUpsAndOutputs) {
     for (const char* type : {"LinearRegression", "LinRegSlope", "LinRegAngle", "LinRegIntercept", "Tsf", "RSquared",
                              "Cfo", "TsfOscillator", "StandardError", "CorrelationTrendIndicator"})
-        for (double n : {3.0, 14.0, 16777216.0}) {
-            auto r = build_indicator(type, std::vector<double>{n});
-            ASSERT_TRUE(r) << type;
-            EXPECT_EQ((*r)->warmup_period(), static_cast<std::uint64_t>(n)) << type;
-            EXPECT_TRUE((*r)->outputs().empty());
-        }
+        for (double n : {3.0, 14.0, 16777216.0}) expect_built_warmup({type, {n}}, static_cast<std::uint64_t>(n));
 }
 
 TEST(RegressionEntriesTest, BuiltObjectsReadTheClose) {
     auto r = build_indicator("Tsf", std::vector<double>{3});
     ASSERT_TRUE(r);
-    Candle c{0, 9, 9, 9, 1, 5};
-    BarContext ctx;
-    ctx.candle = &c;
-    EXPECT_FALSE((*r)->update(ctx));
-    c.close = 2;
-    EXPECT_FALSE((*r)->update(ctx));
-    c.close = std::nan("");
-    EXPECT_FALSE((*r)->update(ctx));
-    c.close = 3;
-    EXPECT_EQ((*r)->update(ctx), 4.0);
+    EXPECT_FALSE(update_close(**r, 1));
+    EXPECT_FALSE(update_close(**r, 2));
+    EXPECT_FALSE(update_close(**r, std::nan("")));
+    EXPECT_EQ(update_close(**r, 3), 4.0);
 }
 
 }  // namespace

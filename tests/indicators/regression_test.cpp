@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "indicator_test_support.hpp"
 #include "indicators/cfo.hpp"
 #include "indicators/correlation_trend_indicator.hpp"
 #include "indicators/lin_reg_angle.hpp"
@@ -21,7 +22,6 @@
 #include "indicators/standard_error.hpp"
 #include "indicators/tsf.hpp"
 #include "indicators/tsf_oscillator.hpp"
-#include "series_fixture.hpp"
 
 namespace prynox {
 namespace {
@@ -32,39 +32,10 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 const std::size_t kPeriods[] = {2, 3, 5, 14, 30};
 
-// Trend, noise, jumps and rejected bars, then flat runs longer than every period of 0.1, of 0,
-// and of -1/3 (values whose sums do not come out exact), each after variation.
-const Vec& closes() {
-    static const Vec c = [] {
-        Vec v = test::varied_closes(300, 42, true);
-        for (auto [value, seed] : {std::pair{0.1, 3u}, {0.0, 4u}, {-1.0 / 3.0, 5u}}) {
-            v.insert(v.end(), 35, value);
-            Vec more = test::varied_closes(25, seed, false);
-            v.insert(v.end(), more.begin(), more.end());
-        }
-        return v;
-    }();
-    return c;
-}
-const Vec& finite() {
-    static const Vec f = test::accepted(closes());
-    return f;
-}
-
-template <class State>
-void expect_exact(State state, const Series& reference_on_accepted) {
-    test::expect_series_exact(test::run(state, closes()), test::on_bars(closes(), reference_on_accepted));
-}
-
-template <class State>
-void expect_near(State state, const Series& reference_on_accepted, double rel) {
-    test::expect_series_near(test::run(state, closes()), test::on_bars(closes(), reference_on_accepted), rel);
-}
-
-template <class State>
-void expect_warmup_matches(State state) {
-    Vec xs = test::varied_closes(100, 99, false);
-    EXPECT_EQ(test::first_value_bar(test::run(state, xs)), state.warmup_period());
+// The closes with flat runs of awkward values; warm-ups on 100 gapless closes.
+const test::ClosesCase& data() {
+    static const test::ClosesCase d(test::closes_with_flat_runs(), 100);
+    return d;
 }
 
 bool flat_window(const Vec& xs, std::size_t t, std::size_t n) {
@@ -130,10 +101,10 @@ std::vector<std::optional<Fit>> running_fit(const Vec& xs, std::size_t N) {
 
 template <class F>
 Series map_fit(std::size_t N, F f) {
-    auto fits = running_fit(finite(), N);
+    auto fits = running_fit(data().finite(), N);
     Series out;
     for (std::size_t t = 0; t < fits.size(); ++t)
-        out.push_back(fits[t] ? std::optional<double>(f(*fits[t], finite()[t])) : std::nullopt);
+        out.push_back(fits[t] ? std::optional<double>(f(*fits[t], data().finite()[t])) : std::nullopt);
     return out;
 }
 
@@ -141,21 +112,21 @@ Series map_fit(std::size_t N, F f) {
 template <class F>
 Series map_plain_line(std::size_t N, F f) {
     Series out;
-    for (std::size_t t = 0; t < finite().size(); ++t) {
+    for (std::size_t t = 0; t < data().finite().size(); ++t) {
         if (t + 1 < N) {
             out.push_back(std::nullopt);
             continue;
         }
         double mx = (N - 1) / 2.0, my = 0;
-        for (std::size_t i = 0; i < N; ++i) my += finite()[t + 1 - N + i];
+        for (std::size_t i = 0; i < N; ++i) my += data().finite()[t + 1 - N + i];
         my /= N;
         double sxy = 0, sxx = 0;
         for (std::size_t i = 0; i < N; ++i) {
-            sxy += (i - mx) * (finite()[t + 1 - N + i] - my);
+            sxy += (i - mx) * (data().finite()[t + 1 - N + i] - my);
             sxx += (i - mx) * (i - mx);
         }
         double b = sxy / sxx;
-        out.push_back(f(b, my - b * mx, finite()[t]));
+        out.push_back(f(b, my - b * mx, data().finite()[t]));
     }
     return out;
 }
@@ -164,21 +135,26 @@ TEST(RegressionTest, LineSlopeInterceptForecastAngle) {
     for (std::size_t N : kPeriods) {
         SCOPED_TRACE(N);
         double n = static_cast<double>(N);
-        expect_exact(*LinearRegression::create(N), map_fit(N, [n](Fit f, double) { return (n - 1) * f.slope + f.intercept; }));
-        expect_exact(*LinRegSlope::create(N), map_fit(N, [](Fit f, double) { return f.slope; }));
-        expect_exact(*LinRegIntercept::create(N), map_fit(N, [](Fit f, double) { return f.intercept; }));
-        expect_exact(*Tsf::create(N), map_fit(N, [n](Fit f, double) { return f.slope * n + f.intercept; }));
-        expect_near(*LinRegAngle::create(N), map_fit(N, [](Fit f, double) { return std::atan(f.slope) * 180 / M_PI; }),
-                    1e-12);
+        data().expect_exact(*LinearRegression::create(N),
+                            map_fit(N, [n](Fit f, double) { return (n - 1) * f.slope + f.intercept; }));
+        data().expect_exact(*LinRegSlope::create(N), map_fit(N, [](Fit f, double) { return f.slope; }));
+        data().expect_exact(*LinRegIntercept::create(N), map_fit(N, [](Fit f, double) { return f.intercept; }));
+        data().expect_exact(*Tsf::create(N), map_fit(N, [n](Fit f, double) { return f.slope * n + f.intercept; }));
+        data().expect_near(*LinRegAngle::create(N),
+                           map_fit(N, [](Fit f, double) { return std::atan(f.slope) * 180 / M_PI; }),
+                           1e-12);
         // The running sums stay within rounding of a fresh fit.
-        expect_near(*LinearRegression::create(N), map_plain_line(N, [n](double b, double a, double) { return a + b * (n - 1); }), 1e-9);
-        expect_near(*LinRegSlope::create(N), map_plain_line(N, [](double b, double, double) { return b; }), 1e-9);
-        expect_near(*Tsf::create(N), map_plain_line(N, [n](double b, double a, double) { return a + b * n; }), 1e-9);
-        expect_warmup_matches(*LinearRegression::create(N));
-        expect_warmup_matches(*LinRegSlope::create(N));
-        expect_warmup_matches(*LinRegIntercept::create(N));
-        expect_warmup_matches(*Tsf::create(N));
-        expect_warmup_matches(*LinRegAngle::create(N));
+        data().expect_near(*LinearRegression::create(N),
+                           map_plain_line(N, [n](double b, double a, double) { return a + b * (n - 1); }), 1e-9);
+        data().expect_near(*LinRegSlope::create(N),
+                           map_plain_line(N, [](double b, double, double) { return b; }), 1e-9);
+        data().expect_near(*Tsf::create(N),
+                           map_plain_line(N, [n](double b, double a, double) { return a + b * n; }), 1e-9);
+        data().expect_warmup_matches(*LinearRegression::create(N));
+        data().expect_warmup_matches(*LinRegSlope::create(N));
+        data().expect_warmup_matches(*LinRegIntercept::create(N));
+        data().expect_warmup_matches(*Tsf::create(N));
+        data().expect_warmup_matches(*LinRegAngle::create(N));
     }
 }
 
@@ -186,32 +162,32 @@ TEST(RegressionTest, RSquared) {
     for (std::size_t N : kPeriods) {
         SCOPED_TRACE(N);
         double n = static_cast<double>(N), sx = ((n - 1) * n) * 0.5, den = ((n - 1) * n) * (2 * n - 1) / 6 * n - sx * sx;
-        expect_exact(*RSquared::create(N), map_fit(N, [&](Fit f, double) {
-                         if (f.flat) return 1.0;
-                         double total = f.syy - (f.sy / n) * ((f.sy / n) * n);
-                         if (total <= 0) return 1.0;
-                         return std::clamp((den / n) * (f.slope * f.slope) / total, 0.0, 1.0);
-                     }));
+        data().expect_exact(*RSquared::create(N), map_fit(N, [&](Fit f, double) {
+                                if (f.flat) return 1.0;
+                                double total = f.syy - (f.sy / n) * ((f.sy / n) * n);
+                                if (total <= 0) return 1.0;
+                                return std::clamp((den / n) * (f.slope * f.slope) / total, 0.0, 1.0);
+                            }));
         // Against the squared correlation of a fresh fit, away from flat windows.
         Series plain;
-        for (std::size_t t = 0; t < finite().size(); ++t) {
+        for (std::size_t t = 0; t < data().finite().size(); ++t) {
             if (t + 1 < N) {
                 plain.push_back(std::nullopt);
                 continue;
             }
             double mx = (N - 1) / 2.0, my = 0, sxy = 0, sxx = 0, syy = 0;
-            for (std::size_t i = 0; i < N; ++i) my += finite()[t + 1 - N + i] / n;
+            for (std::size_t i = 0; i < N; ++i) my += data().finite()[t + 1 - N + i] / n;
             for (std::size_t i = 0; i < N; ++i) {
-                double dy = finite()[t + 1 - N + i] - my;
+                double dy = data().finite()[t + 1 - N + i] - my;
                 sxy += (i - mx) * dy;
                 sxx += (i - mx) * (i - mx);
                 syy += dy * dy;
             }
-            plain.push_back(flat_window(finite(), t, N) ? 1.0 : sxy * sxy / (sxx * syy));
+            plain.push_back(flat_window(data().finite(), t, N) ? 1.0 : sxy * sxy / (sxx * syy));
         }
         auto r2 = *RSquared::create(N);
-        auto got = test::run(r2, closes());
-        auto want = test::on_bars(closes(), plain);
+        auto got = test::run(r2, data().closes());
+        auto want = test::on_bars(data().closes(), plain);
         for (std::size_t i = 0; i < got.size(); ++i) {
             ASSERT_EQ(got[i].has_value(), want[i].has_value());
             // Windows of tiny moves leave the ratio of two small sums poorly conditioned.
@@ -219,7 +195,7 @@ TEST(RegressionTest, RSquared) {
                 EXPECT_NEAR(*got[i], *want[i], 1e-6) << i;
             }
         }
-        expect_warmup_matches(*RSquared::create(N));
+        data().expect_warmup_matches(*RSquared::create(N));
     }
 }
 
@@ -240,10 +216,10 @@ TEST(RegressionTest, CfoAndTsfOscillator) {
         for (auto* s : {&cfo, &tsfo})
             for (auto& v : *s)
                 if (v && std::isnan(*v)) v.reset();
-        expect_exact(*Cfo::create(N), cfo);
-        expect_exact(*TsfOscillator::create(N), tsfo);
-        expect_warmup_matches(*Cfo::create(N));
-        expect_warmup_matches(*TsfOscillator::create(N));
+        data().expect_exact(*Cfo::create(N), cfo);
+        data().expect_exact(*TsfOscillator::create(N), tsfo);
+        data().expect_warmup_matches(*Cfo::create(N));
+        data().expect_warmup_matches(*TsfOscillator::create(N));
     }
 }
 
@@ -254,12 +230,12 @@ TEST(RegressionTest, StandardError) {
         SCOPED_TRACE(N);
         auto c = regression_constants(N);
         Series want;
-        for (std::size_t t = 0; t < finite().size(); ++t) {
+        for (std::size_t t = 0; t < data().finite().size(); ++t) {
             if (t + 1 < N) {
                 want.push_back(std::nullopt);
                 continue;
             }
-            const double* y = &finite()[t + 1 - N];
+            const double* y = &data().finite()[t + 1 - N];
             double k = y[0], mid = (c.n - 1) * 0.5, sum = 0, sxy = 0, sse = 0;
             for (std::size_t i = 0; i < N; ++i) sum += y[i] - k;
             double m = sum / c.n;
@@ -271,8 +247,8 @@ TEST(RegressionTest, StandardError) {
             }
             want.push_back(std::sqrt(sse / (c.n - 2)));
         }
-        expect_exact(*StandardError::create(N), want);
-        expect_warmup_matches(*StandardError::create(N));
+        data().expect_exact(*StandardError::create(N), want);
+        data().expect_warmup_matches(*StandardError::create(N));
     }
 }
 
@@ -281,16 +257,16 @@ TEST(RegressionTest, CorrelationTrendIndicator) {
         SCOPED_TRACE(N);
         auto c = regression_constants(N);
         Series want;
-        for (std::size_t t = 0; t < finite().size(); ++t) {
+        for (std::size_t t = 0; t < data().finite().size(); ++t) {
             if (t + 1 < N) {
                 want.push_back(std::nullopt);
                 continue;
             }
-            if (flat_window(finite(), t, N)) {
+            if (flat_window(data().finite(), t, N)) {
                 want.push_back(0.0);
                 continue;
             }
-            const double* y = &finite()[t + 1 - N];
+            const double* y = &data().finite()[t + 1 - N];
             double sum = -0.0, sy = 0, syy = 0, sxy = 0;
             for (std::size_t i = 0; i < N; ++i) sum += y[i];
             double mean = sum / c.n;
@@ -303,8 +279,8 @@ TEST(RegressionTest, CorrelationTrendIndicator) {
             double den = c.denominator * (syy * c.n - sy * sy);
             want.push_back(den == 0 ? 0.0 : std::clamp((sxy * c.n - c.sum_x * sy) / std::sqrt(den), -1.0, 1.0));
         }
-        expect_exact(*CorrelationTrendIndicator::create(N), want);
-        expect_warmup_matches(*CorrelationTrendIndicator::create(N));
+        data().expect_exact(*CorrelationTrendIndicator::create(N), want);
+        data().expect_warmup_matches(*CorrelationTrendIndicator::create(N));
     }
 }
 

@@ -9,30 +9,17 @@
 #include <vector>
 
 #include "core/registry/registry.hpp"
+#include "indicator_test_support.hpp"
 #include "indicators/m2_measure.hpp"
 #include "indicators/upside_potential_ratio.hpp"
 
 namespace prynox {
 namespace {
 
-const std::string kZero = "period must be greater than zero";
-const std::string kMax = "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
+using namespace test;
+
 const std::string kM2 = "invalid parameter: risk_free must be finite and benchmark_stddev finite and non-negative";
 const std::string kMar = "invalid parameter: mar must be finite";
-
-struct EntryCase {
-    const char* type;
-    std::vector<double> params;
-    std::string message = "";  // empty: builds
-};
-
-std::string outcome(const EntryCase& c) {
-    auto r = build_indicator(c.type, c.params);
-    if (r) return "";
-    std::string prefix = std::string("invalid parameters for indicator ") + c.type + ": ";
-    std::string text = r.error().display();
-    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
-}
 
 std::string text(const IndicatorError& e) { return e.display(); }
 
@@ -56,7 +43,7 @@ TEST(RiskRatiosEntriesTest, WindowTypes) {
                                    EntryCase{t.name, with(16777216)}, EntryCase{t.name, with(1)},
                                    EntryCase{t.name, {}, "missing parameter #0"},
                                    EntryCase{t.name, with(2.5), "parameter #0 must be a positive integer, got 2.5"}})
-            EXPECT_EQ(outcome(c), c.message) << c.type << " " << (c.params.empty() ? -1 : c.params[0]);
+            EXPECT_EQ(outcome(c), c.message) << describe(c);
     }
 }
 
@@ -87,7 +74,7 @@ TEST(RiskRatiosEntriesTest, MinimumLengthTypes) {
              {EntryCase{t.name, with(1e-17), minimum}, EntryCase{t.name, with(static_cast<double>(t.minimum - 1)), minimum},
               EntryCase{t.name, with(static_cast<double>(t.minimum))}, EntryCase{t.name, with(16777216)},
               EntryCase{t.name, with(16777217), kMax}, EntryCase{t.name, with(0), "parameter #0 must be a positive integer, got 0"}})
-            EXPECT_EQ(outcome(c), c.message) << c.type << " " << c.params[0];
+            EXPECT_EQ(outcome(c), c.message) << describe(c);
     }
 }
 
@@ -134,14 +121,10 @@ TEST(RiskRatiosEntriesTest, WarmUps) {
         {"GainToPainRatio", {7}}, {"GainLossRatio", {7}}, {"ProfitFactor", {7}},   {"WinRate", {7}},
         {"Expectancy", {7}},    {"KellyCriterion", {7}},  {"KRatio", {7}}};
     for (const auto& [type, params] : built) {
-        auto r = build_indicator(type, params);
-        ASSERT_TRUE(r) << type;
-        EXPECT_EQ((*r)->warmup_period(), 7u) << type;
+        expect_built_warmup({type, params}, 7);
         EXPECT_EQ(indicator_feed(type), Feed::Kline) << type;
     }
-    auto recovery = build_indicator("RecoveryFactor", {});
-    ASSERT_TRUE(recovery);
-    EXPECT_EQ((*recovery)->warmup_period(), 1u);
+    expect_built_warmup({"RecoveryFactor", {}}, 1);
 }
 
 }  // namespace

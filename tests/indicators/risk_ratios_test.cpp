@@ -33,12 +33,14 @@
 #include "indicators/sterling_ratio.hpp"
 #include "indicators/upside_potential_ratio.hpp"
 #include "indicators/win_rate.hpp"
-#include "series_fixture.hpp"
+#include "indicator_test_support.hpp"
 
 namespace prynox {
 namespace {
 
 using test::Series;
+using test::expect_exact;
+using test::run_on;
 using Vec = std::vector<double>;
 using Window = std::span<const double>;
 using Opt = std::optional<double>;
@@ -97,11 +99,6 @@ std::vector<Vec> datasets() { return {varied_returns(), test::varied_closes(400,
 
 // ------------------------------------------------------------------ harness
 
-template <class State>
-void expect_exact(State state, const Vec& bars, const Series& reference_on_accepted) {
-    test::expect_series_exact(test::run(state, bars), test::on_bars(bars, reference_on_accepted));
-}
-
 // One output per accepted value: f over the last n values once n are held.
 Series windowed(const Vec& xs, std::size_t n, const std::function<Opt(Window)>& f) {
     Series out;
@@ -112,17 +109,10 @@ Series windowed(const Vec& xs, std::size_t n, const std::function<Opt(Window)>& 
 
 Opt finite_or_none(double v) { return std::isfinite(v) ? Opt(v) : std::nullopt; }
 
+// The warm-up a state reports is the bar of its first value on the accepted values of `xs`.
 template <class State>
-Series run_on(State state, const Vec& xs) {
-    return test::run(state, xs);
-}
-
-// The warm-up a state reports is the bar of its first value on a series without gaps.
-template <class State>
-void expect_warmup_matches(State state, Vec xs = varied_returns()) {
-    std::uint64_t warmup = state.warmup_period();
-    xs.erase(std::remove_if(xs.begin(), xs.end(), [](double v) { return !std::isfinite(v); }), xs.end());
-    EXPECT_EQ(test::first_value_bar(test::run(state, xs)), warmup);
+void expect_warmup_matches(State state, const Vec& xs = varied_returns()) {
+    test::expect_warmup_matches(std::move(state), test::accepted(xs));
 }
 
 // A bar the state must reject: its output is none and every other output is what the state

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/registry/registry.hpp"
+#include "indicator_test_support.hpp"
 #include "indicators/adaptive_rsi.hpp"
 #include "indicators/anchored_rsi.hpp"
 #include "indicators/cmo.hpp"
@@ -19,33 +20,11 @@
 #include "indicators/rsi.hpp"
 #include "indicators/rsx.hpp"
 #include "indicators/stoch_rsi.hpp"
-#include "series_fixture.hpp"
 
 namespace prynox {
 namespace {
 
-const std::string kZero = "period must be greater than zero";
-const std::string kMax = "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
-
-struct EntryCase {
-    const char* type;
-    std::vector<double> params;
-    std::string message = "";  // empty: builds
-};
-
-std::string outcome(const EntryCase& c) {
-    auto r = build_indicator(c.type, c.params);
-    if (r) return "";
-    std::string prefix = std::string("invalid parameters for indicator ") + c.type + ": ";
-    std::string text = r.error().display();
-    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
-}
-
-std::string describe(const EntryCase& c) {
-    std::string s = c.type;
-    for (double p : c.params) s += " " + std::to_string(p);
-    return s;
-}
+using namespace test;
 
 TEST(RsiFamilyEntriesTest, OneWindowTypes) {
     for (const char* type : {"Rsi", "Cmo", "FisherRsi", "AdaptiveRsi", "Rsx", "DynamicMomentumIndex"}) {
@@ -133,10 +112,7 @@ TEST(RsiFamilyEntriesTest, WarmUps) {
         {{"DynamicMomentumIndex", {1}}, 31},
     };
     for (const auto& [c, warmup] : cases) {
-        auto r = build_indicator(c.type, c.params);
-        ASSERT_TRUE(r) << describe(c);
-        EXPECT_EQ((*r)->warmup_period(), warmup) << describe(c);
-        EXPECT_TRUE((*r)->outputs().empty());
+        expect_built_warmup(c, warmup);
         EXPECT_EQ(indicator_feed(c.type), Feed::Kline);
     }
 }
@@ -146,15 +122,15 @@ template <class State>
 void expect_boxed_matches(const char* type, std::vector<double> params, State state) {
     auto built = build_indicator(type, params);
     ASSERT_TRUE(built) << type;
-    std::vector<double> closes = test::varied_closes(200, 21, true);
-    test::Series boxed;
+    std::vector<double> closes = varied_closes(200, 21, true);
+    Series boxed;
     for (double x : closes) {
         Candle c{0, x, x, x, x, 1.0};
         BarContext ctx;
         ctx.candle = &c;
         boxed.push_back((*built)->update(ctx));
     }
-    test::expect_series_exact(boxed, test::run(state, closes));
+    expect_series_exact(boxed, run(state, closes));
 }
 
 TEST(RsiFamilyEntriesTest, BuiltObjectsReadTheClose) {

@@ -9,6 +9,7 @@
 #include <limits>
 #include <vector>
 
+#include "indicator_test_support.hpp"
 #include "indicators/adaptive_rsi.hpp"
 #include "indicators/anchored_rsi.hpp"
 #include "indicators/cmo.hpp"
@@ -17,18 +18,20 @@
 #include "indicators/dynamic_momentum_index.hpp"
 #include "indicators/fisher_rsi.hpp"
 #include "indicators/rmi.hpp"
+#include "indicators/rolling_window.hpp"
 #include "indicators/rsi.hpp"
 #include "indicators/rsx.hpp"
 #include "indicators/stoch_rsi.hpp"
-#include "indicators/rolling_window.hpp"
 #include "indicators/total_order.hpp"
 #include "indicators/window_extremes.hpp"
-#include "series_fixture.hpp"
 
 namespace prynox {
 namespace {
 
 using test::Series;
+using test::ref_ema;
+using test::ref_sma;
+using test::through;
 using Vec = std::vector<double>;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -36,50 +39,10 @@ constexpr std::size_t kBars = 400;
 
 // ------------------------------------------------------------------ harness
 
-const Vec& closes() {
-    static const Vec c = test::varied_closes(kBars, 7, true);
-    return c;
+const test::ClosesCase& data() {
+    static const test::ClosesCase d(test::varied_closes(kBars, 7, true), kBars);
+    return d;
 }
-const Vec& finite() {
-    static const Vec f = test::accepted(closes());
-    return f;
-}
-
-template <class State>
-void expect_exact(State state, const Series& reference_on_accepted) {
-    test::expect_series_exact(test::run(state, closes()), test::on_bars(closes(), reference_on_accepted));
-}
-
-template <class State>
-void expect_near(State state, const Series& reference_on_accepted, double rel) {
-    test::expect_series_near(test::run(state, closes()), test::on_bars(closes(), reference_on_accepted), rel);
-}
-
-// The warm-up a state reports is the bar of its first value on a series without gaps.
-template <class State>
-void expect_warmup_matches(State state) {
-    std::uint64_t warmup = state.warmup_period();
-    Series s = test::run(state, test::varied_closes(kBars, 99, false));
-    EXPECT_EQ(test::first_value_bar(s), warmup);
-}
-
-Vec present(const Series& s) {
-    Vec out;
-    for (const auto& v : s)
-        if (v) out.push_back(*v);
-    return out;
-}
-
-// Feeds the present values of `in` through f and puts the results back where they came from.
-Series through(const Series& in, const std::function<Series(const Vec&)>& f) {
-    Series inner = f(present(in));
-    Series out(in.size());
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < in.size(); ++i)
-        if (in[i]) out[i] = inner[k++];
-    return out;
-}
-
 double gain_of(double c) { return c > 0 ? c : 0.0; }
 double loss_of(double c) { return c < 0 ? -c : 0.0; }
 
@@ -155,38 +118,6 @@ Series ref_cmo_plain(const Vec& xs, std::size_t n) {
             down += loss_of(xs[i] - xs[i - 1]);
         }
         out.push_back(up + down == 0 ? 0.0 : (up - down) * 100 / (up + down));
-    }
-    return out;
-}
-
-Series ref_ema(const Vec& xs, std::size_t n) {
-    Series out;
-    double alpha = 2.0 / (n + 1.0), value = 0, seed = -0.0;
-    for (std::size_t t = 0; t < xs.size(); ++t) {
-        if (t < n) seed += xs[t];
-        if (t + 1 < n) {
-            out.push_back(std::nullopt);
-            continue;
-        }
-        value = t + 1 == n ? seed / n : std::fma(alpha, xs[t], (1.0 - alpha) * value);
-        out.push_back(value);
-    }
-    return out;
-}
-
-// Running sum, re-summed from -0.0 over the window after every 16 n updates.
-Series ref_sma(const Vec& xs, std::size_t n) {
-    Series out;
-    double sum = 0.0;
-    std::size_t updates = 0;
-    for (std::size_t t = 0; t < xs.size(); ++t) {
-        sum = t >= n ? xs[t] + (sum - xs[t - n]) : xs[t] + sum;
-        if (++updates >= 16 * n) {
-            sum = -0.0;
-            for (std::size_t i = t + 1 - n; i <= t; ++i) sum += xs[i];
-            updates = 0;
-        }
-        out.push_back(t + 1 >= n ? std::optional<double>(sum / n) : std::nullopt);
     }
     return out;
 }
@@ -379,8 +310,8 @@ Series ref_dmi(const Vec& xs, std::size_t n) {
 TEST(RsiFamilyTest, Rsi) {
     for (std::size_t n : {1u, 2u, 3u, 14u, 50u}) {
         SCOPED_TRACE(n);
-        expect_exact(*Rsi::create(n), ref_rsi(finite(), n));
-        expect_warmup_matches(*Rsi::create(n));
+        data().expect_exact(*Rsi::create(n), ref_rsi(data().finite(), n));
+        data().expect_warmup_matches(*Rsi::create(n));
     }
     auto one = *Rsi::create(1);
     EXPECT_EQ(one.n_minus_1(), 0.0);
@@ -390,23 +321,23 @@ TEST(RsiFamilyTest, Rsi) {
 TEST(RsiFamilyTest, Cmo) {
     for (std::size_t n : {1u, 2u, 9u, 14u, 40u}) {
         SCOPED_TRACE(n);
-        expect_exact(*Cmo::create(n), ref_cmo_running(finite(), n));
-        expect_near(*Cmo::create(n), ref_cmo_plain(finite(), n), 1e-9);
-        expect_warmup_matches(*Cmo::create(n));
+        data().expect_exact(*Cmo::create(n), ref_cmo_running(data().finite(), n));
+        data().expect_near(*Cmo::create(n), ref_cmo_plain(data().finite(), n), 1e-9);
+        data().expect_warmup_matches(*Cmo::create(n));
     }
 }
 
 TEST(RsiFamilyTest, FisherRsi) {
     for (std::size_t n : {1u, 2u, 14u}) {
         SCOPED_TRACE(n);
-        Series want = ref_rsi(finite(), n);
+        Series want = ref_rsi(data().finite(), n);
         for (auto& r : want)
             if (r) {
                 double v = std::clamp((*r - 50) / 50, -0.999, 0.999);
                 r = 0.5 * std::log((1 + v) / (1 - v));
             }
-        expect_near(*FisherRsi::create(n), want, 1e-12);
-        expect_warmup_matches(*FisherRsi::create(n));
+        data().expect_near(*FisherRsi::create(n), want, 1e-12);
+        data().expect_warmup_matches(*FisherRsi::create(n));
     }
 }
 
@@ -414,15 +345,15 @@ TEST(RsiFamilyTest, ConnorsRsi) {
     for (auto [a, b, r] : {std::tuple<std::size_t, std::size_t, std::size_t>{3, 2, 100}, {2, 2, 2}, {1, 1, 1},
                            {14, 5, 20}, {2, 30, 3}}) {
         SCOPED_TRACE(r);
-        expect_exact(*ConnorsRsi::create(a, b, r), ref_connors(finite(), a, b, r));
-        expect_warmup_matches(*ConnorsRsi::create(a, b, r));
+        data().expect_exact(*ConnorsRsi::create(a, b, r), ref_connors(data().finite(), a, b, r));
+        data().expect_warmup_matches(*ConnorsRsi::create(a, b, r));
     }
 }
 
 TEST(RsiFamilyTest, ConnorsRsiAroundZeroAndNegativeCloses) {
     // Closes of exactly 0 record no rate of change; negative closes give -0.0 rates, which rank
     // below +0.0.
-    Vec xs = closes();
+    Vec xs = data().closes();
     for (std::size_t i : {40u, 41u, 90u, 200u, 230u}) xs[i] = 0.0;
     for (std::size_t i = 300; i < 330; ++i) xs[i] = i % 4 == 0 ? -2.0 : -3.0 + (i % 3);
     Vec fin = test::accepted(xs);
@@ -435,8 +366,8 @@ TEST(RsiFamilyTest, ConnorsRsiAroundZeroAndNegativeCloses) {
 TEST(RsiFamilyTest, StochRsi) {
     for (auto [n, k] : {std::pair<std::size_t, std::size_t>{14, 14}, {1, 1}, {2, 5}, {5, 1}, {3, 40}}) {
         SCOPED_TRACE(n);
-        expect_exact(*StochRsi::create(n, k), ref_stoch_rsi(finite(), n, k));
-        expect_warmup_matches(*StochRsi::create(n, k));
+        data().expect_exact(*StochRsi::create(n, k), ref_stoch_rsi(data().finite(), n, k));
+        data().expect_warmup_matches(*StochRsi::create(n, k));
     }
 }
 
@@ -444,8 +375,9 @@ TEST(RsiFamilyTest, DerivativeOscillator) {
     for (auto [n, p, q, s] : {std::tuple<std::size_t, std::size_t, std::size_t, std::size_t>{14, 5, 3, 9},
                               {1, 1, 1, 1}, {2, 3, 1, 2}, {5, 1, 7, 4}}) {
         SCOPED_TRACE(n);
-        expect_exact(*DerivativeOscillator::create(n, p, q, s), ref_derivative_oscillator(finite(), n, p, q, s));
-        expect_warmup_matches(*DerivativeOscillator::create(n, p, q, s));
+        data().expect_exact(*DerivativeOscillator::create(n, p, q, s),
+                            ref_derivative_oscillator(data().finite(), n, p, q, s));
+        data().expect_warmup_matches(*DerivativeOscillator::create(n, p, q, s));
     }
     EXPECT_EQ(DerivativeOscillator::create(14, 5, 3, 9)->warmup_period(), 29u);
 }
@@ -453,38 +385,38 @@ TEST(RsiFamilyTest, DerivativeOscillator) {
 TEST(RsiFamilyTest, AdaptiveRsi) {
     for (std::size_t n : {1u, 2u, 5u, 14u, 31u}) {
         SCOPED_TRACE(n);
-        expect_exact(*AdaptiveRsi::create(n), ref_adaptive_rsi(finite(), n, true));
-        expect_near(*AdaptiveRsi::create(n), ref_adaptive_rsi(finite(), n, false), 1e-9);
-        expect_warmup_matches(*AdaptiveRsi::create(n));
+        data().expect_exact(*AdaptiveRsi::create(n), ref_adaptive_rsi(data().finite(), n, true));
+        data().expect_near(*AdaptiveRsi::create(n), ref_adaptive_rsi(data().finite(), n, false), 1e-9);
+        data().expect_warmup_matches(*AdaptiveRsi::create(n));
     }
 }
 
 TEST(RsiFamilyTest, AnchoredRsi) {
-    expect_exact(AnchoredRsi{}, ref_anchored_rsi(finite()));
-    expect_warmup_matches(AnchoredRsi{});
+    data().expect_exact(AnchoredRsi{}, ref_anchored_rsi(data().finite()));
+    data().expect_warmup_matches(AnchoredRsi{});
 }
 
 TEST(RsiFamilyTest, Rmi) {
     for (auto [n, m] : {std::pair<std::size_t, std::size_t>{14, 5}, {1, 1}, {2, 3}, {20, 1}, {3, 25}}) {
         SCOPED_TRACE(n);
-        expect_exact(*Rmi::create(n, m), ref_rmi(finite(), n, m));
-        expect_warmup_matches(*Rmi::create(n, m));
+        data().expect_exact(*Rmi::create(n, m), ref_rmi(data().finite(), n, m));
+        data().expect_warmup_matches(*Rmi::create(n, m));
     }
 }
 
 TEST(RsiFamilyTest, Rsx) {
     for (std::size_t n : {1u, 2u, 14u, 30u}) {
         SCOPED_TRACE(n);
-        expect_exact(*Rsx::create(n), ref_rsx(finite(), n));
-        expect_warmup_matches(*Rsx::create(n));
+        data().expect_exact(*Rsx::create(n), ref_rsx(data().finite(), n));
+        data().expect_warmup_matches(*Rsx::create(n));
     }
 }
 
 TEST(RsiFamilyTest, DynamicMomentumIndex) {
     for (std::size_t n : {1u, 5u, 14u, 30u, 200u}) {
         SCOPED_TRACE(n);
-        expect_exact(*DynamicMomentumIndex::create(n), ref_dmi(finite(), n));
-        expect_warmup_matches(*DynamicMomentumIndex::create(n));
+        data().expect_exact(*DynamicMomentumIndex::create(n), ref_dmi(data().finite(), n));
+        data().expect_warmup_matches(*DynamicMomentumIndex::create(n));
     }
 }
 

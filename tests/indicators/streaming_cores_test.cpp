@@ -8,6 +8,7 @@
 #include <numeric>
 #include <vector>
 
+#include "indicator_test_support.hpp"
 #include "indicators/bollinger.hpp"
 #include "indicators/cmo.hpp"
 #include "indicators/ema_stage.hpp"
@@ -24,7 +25,6 @@
 #include "indicators/window_extremes.hpp"
 #include "indicators/wma.hpp"
 #include "indicators/zlema.hpp"
-#include "series_fixture.hpp"
 
 namespace prynox {
 namespace {

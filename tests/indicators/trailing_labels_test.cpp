@@ -11,48 +11,31 @@
 #include <vector>
 
 #include "core/registry/registry.hpp"
+#include "indicator_test_support.hpp"
 #include "indicators/percentage_trailing_stop.hpp"
 #include "indicators/regime_label.hpp"
 #include "indicators/renko_trailing_stop.hpp"
 #include "indicators/step_trailing_stop.hpp"
 #include "indicators/trend_label.hpp"
 #include "indicators/trend_strength_index.hpp"
-#include "series_fixture.hpp"
 
 namespace prynox {
 namespace {
 
+using test::EntryCase;
 using test::Series;
+using test::kMax;
+using test::kZero;
+using test::outcome;
+using test::run_on;
 using Vec = std::vector<double>;
 constexpr std::size_t kBars = 400;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-const Vec& closes() {
-    static const Vec c = test::varied_closes(kBars, 11, true);
-    return c;
+const test::ClosesCase& data() {
+    static const test::ClosesCase d(test::varied_closes(kBars, 11, true), kBars);
+    return d;
 }
-const Vec& finite() {
-    static const Vec f = test::accepted(closes());
-    return f;
-}
-
-template <class State>
-void expect_exact(State state, const Series& reference_on_accepted) {
-    test::expect_series_exact(test::run(state, closes()), test::on_bars(closes(), reference_on_accepted));
-}
-
-template <class State>
-void expect_warmup_matches(State state) {
-    std::uint64_t warmup = state.warmup_period();
-    Series s = test::run(state, test::varied_closes(kBars, 99, false));
-    EXPECT_EQ(test::first_value_bar(s), warmup);
-}
-
-template <class State>
-Series run_values(State state, const Vec& xs) {
-    return test::run(state, xs);
-}
-
 Series values(std::initializer_list<std::optional<double>> xs) { return Series(xs.begin(), xs.end()); }
 
 // ------------------------------------------------------------------ trailing stops
@@ -116,51 +99,52 @@ TEST(TrailingStopTest, AgainstRecomputation) {
     for (double p : {0.5, 2.5, 10.0}) {
         SCOPED_TRACE(p);
         auto d = [p](double x) { return (std::fabs(x) * p) / 100.0; };
-        expect_exact(*PercentageTrailingStop::create(p),
-                     ref_flipping(finite(), [&](double x) { return x - d(x); }, [&](double x) { return x + d(x); }));
+        data().expect_exact(*PercentageTrailingStop::create(p),
+                            ref_flipping(data().finite(), [&](double x) { return x - d(x); },
+                                         [&](double x) { return x + d(x); }));
     }
     for (double s : {0.25, 1.5, 7.0}) {
         SCOPED_TRACE(s);
-        expect_exact(*StepTrailingStop::create(s),
-                     ref_flipping(finite(), [s](double x) { return s * std::floor((x - s) / s); },
-                                  [s](double x) { return s * std::ceil((x + s) / s); }));
+        data().expect_exact(*StepTrailingStop::create(s),
+                            ref_flipping(data().finite(), [s](double x) { return s * std::floor((x - s) / s); },
+                                         [s](double x) { return s * std::ceil((x + s) / s); }));
     }
     for (double b : {0.3, 2.0, 5.0}) {
         SCOPED_TRACE(b);
-        expect_exact(*RenkoTrailingStop::create(b), ref_renko(finite(), b));
+        data().expect_exact(*RenkoTrailingStop::create(b), ref_renko(data().finite(), b));
     }
     // Each stop flips both ways on this series (a stop above the close is short).
-    for (const Series& s : {run_values(*PercentageTrailingStop::create(2.5), finite()),
-                            run_values(*StepTrailingStop::create(1.5), finite()),
-                            run_values(*RenkoTrailingStop::create(2.0), finite())}) {
+    for (const Series& s : {run_on(*PercentageTrailingStop::create(2.5), data().finite()),
+                            run_on(*StepTrailingStop::create(1.5), data().finite()),
+                            run_on(*RenkoTrailingStop::create(2.0), data().finite())}) {
         std::size_t above = 0;
-        for (std::size_t i = 0; i < s.size(); ++i) above += *s[i] > finite()[i];
+        for (std::size_t i = 0; i < s.size(); ++i) above += *s[i] > data().finite()[i];
         EXPECT_GT(above, 10u);
         EXPECT_LT(above, s.size() - 10);
     }
-    expect_warmup_matches(*PercentageTrailingStop::create(1));
-    expect_warmup_matches(*StepTrailingStop::create(1));
-    expect_warmup_matches(*RenkoTrailingStop::create(1));
+    data().expect_warmup_matches(*PercentageTrailingStop::create(1));
+    data().expect_warmup_matches(*StepTrailingStop::create(1));
+    data().expect_warmup_matches(*RenkoTrailingStop::create(1));
 }
 
 TEST(TrailingStopTest, WorkedExamples) {
-    test::expect_series_exact(run_values(*PercentageTrailingStop::create(10), {100, 105, 90}), values({90, 94.5, 99}));
-    test::expect_series_exact(run_values(*StepTrailingStop::create(5), {103, 112, 100}), values({95, 105, 105}));
-    test::expect_series_exact(run_values(*RenkoTrailingStop::create(2), {10, 11, 14.5, 9}), values({8, 8, 12, 11}));
+    test::expect_series_exact(run_on(*PercentageTrailingStop::create(10), {100, 105, 90}), values({90, 94.5, 99}));
+    test::expect_series_exact(run_on(*StepTrailingStop::create(5), {103, 112, 100}), values({95, 105, 105}));
+    test::expect_series_exact(run_on(*RenkoTrailingStop::create(2), {10, 11, 14.5, 9}), values({8, 8, 12, 11}));
     // A close equal to the stop keeps the direction.
-    test::expect_series_exact(run_values(*PercentageTrailingStop::create(10), {100, 90, 80}), values({90, 90, 88}));
+    test::expect_series_exact(run_on(*PercentageTrailingStop::create(10), {100, 90, 80}), values({90, 90, 88}));
     // Short: the stop only falls, and a close above it flips back to long.
-    test::expect_series_exact(run_values(*StepTrailingStop::create(5), {103, 90, 80, 96, 101}),
+    test::expect_series_exact(run_on(*StepTrailingStop::create(5), {103, 90, 80, 96, 101}),
                               values({95, 95, 85, 90, 95}));
 }
 
 TEST(TrailingStopTest, LevelsBeyondTheDoublesAreNotTaken) {
     // |x| * p overflows: the first level would be -inf, so nothing is set until a close fits;
     // a level that is not the new stop may overflow freely.
-    test::expect_series_exact(run_values(*PercentageTrailingStop::create(200), {1.7e308, 100, 1.7e308, 50}),
+    test::expect_series_exact(run_on(*PercentageTrailingStop::create(200), {1.7e308, 100, 1.7e308, 50}),
                               values({std::nullopt, -100, -100, -50}));
     // A flip to short whose level would be +inf leaves the stop long where it was.
-    test::expect_series_exact(run_values(*PercentageTrailingStop::create(1e10), {1, -1e300, 5}),
+    test::expect_series_exact(run_on(*PercentageTrailingStop::create(1e10), {1, -1e300, 5}),
                               values({-99999999, std::nullopt, -99999999}));
     // A grid step so fine that the grid index overflows.
     auto step = *StepTrailingStop::create(1e-300);
@@ -181,7 +165,7 @@ TEST(TrailingStopTest, LevelsBeyondTheDoublesAreNotTaken) {
 
 TEST(TrailingStopTest, RejectedClosesChangeNothing) {
     Vec dirty = {100, kNaN, 105, std::numeric_limits<double>::infinity(), 90};
-    test::expect_series_exact(run_values(*PercentageTrailingStop::create(10), dirty),
+    test::expect_series_exact(run_on(*PercentageTrailingStop::create(10), dirty),
                               values({90, std::nullopt, 94.5, std::nullopt, 99}));
 }
 
@@ -218,32 +202,32 @@ double ref_strength(const Vec& w) {
 TEST(TrendLabelTest, AgainstRecomputation) {
     for (std::size_t n : {2u, 3u, 10u, 31u}) {
         SCOPED_TRACE(n);
-        Series label(finite().size()), strength(finite().size());
-        for (std::size_t t = n - 1; t < finite().size(); ++t) {
-            Vec w = window_at(finite(), t, n);
+        Series label(data().finite().size()), strength(data().finite().size());
+        for (std::size_t t = n - 1; t < data().finite().size(); ++t) {
+            Vec w = window_at(data().finite(), t, n);
             double s = ref_trend_sum(w);
             label[t] = s > 0 ? 1.0 : (s < 0 ? -1.0 : 0.0);
             strength[t] = ref_strength(w);
         }
-        expect_exact(*TrendLabel::create(n), label);
-        expect_exact(*TrendStrengthIndex::create(n), strength);
-        expect_warmup_matches(*TrendLabel::create(n));
-        expect_warmup_matches(*TrendStrengthIndex::create(n));
+        data().expect_exact(*TrendLabel::create(n), label);
+        data().expect_exact(*TrendStrengthIndex::create(n), strength);
+        data().expect_warmup_matches(*TrendLabel::create(n));
+        data().expect_warmup_matches(*TrendStrengthIndex::create(n));
     }
 }
 
 TEST(TrendLabelTest, WorkedExamplesAndFlatWindows) {
-    test::expect_series_exact(run_values(*TrendStrengthIndex::create(5), {1, 2, 3, 4, 5}),
+    test::expect_series_exact(run_on(*TrendStrengthIndex::create(5), {1, 2, 3, 4, 5}),
                               values({std::nullopt, std::nullopt, std::nullopt, std::nullopt, 1}));
-    test::expect_series_exact(run_values(*TrendStrengthIndex::create(5), {5, 4, 3, 2, 1}),
+    test::expect_series_exact(run_on(*TrendStrengthIndex::create(5), {5, 4, 3, 2, 1}),
                               values({std::nullopt, std::nullopt, std::nullopt, std::nullopt, -1}));
-    test::expect_series_exact(run_values(*TrendLabel::create(3), {1, 2, 3, 3, 3, 3, 2, 0.1, 0.1, 0.1}),
+    test::expect_series_exact(run_on(*TrendLabel::create(3), {1, 2, 3, 3, 3, 3, 2, 0.1, 0.1, 0.1}),
                               values({std::nullopt, std::nullopt, 1, 1, 0, 0, -1, -1, -1, 0}));
     // Constant windows, from the start and after variation, give 0.
     for (double x : {0.1, 103.25, 0.0, -3.7, 1e300}) {
         Vec xs = {5, 1, 9};
         xs.insert(xs.end(), 12, x);
-        Series label = run_values(*TrendLabel::create(4), xs), strength = run_values(*TrendStrengthIndex::create(4), xs);
+        Series label = run_on(*TrendLabel::create(4), xs), strength = run_on(*TrendStrengthIndex::create(4), xs);
         for (std::size_t i = 6; i < xs.size(); ++i) {
             EXPECT_EQ(label[i], 0.0) << x << " bar " << i;
             EXPECT_EQ(strength[i], 0.0) << x << " bar " << i;
@@ -266,7 +250,7 @@ TEST(TrendLabelTest, LongConstantWindowIsFlatExactly) {
 TEST(TrendLabelTest, HugeClosesGiveNoStrength) {
     // Squares of deviations near 1e308 overflow: no value for those windows, then values again.
     auto tsi = *TrendStrengthIndex::create(3);
-    Series got = run_values(tsi, {1, 2, 1.5e308, -1.5e308, 1, 2, 3, 4, 5});
+    Series got = run_on(tsi, {1, 2, 1.5e308, -1.5e308, 1, 2, 3, 4, 5});
     EXPECT_FALSE(got[2]);
     EXPECT_FALSE(got[3]);
     EXPECT_EQ(got[8], 1.0);
@@ -316,8 +300,8 @@ TEST(RegimeLabelTest, AgainstRecomputation) {
     // the volatility sits on a quartile within rounding.
     for (auto [v, l] : {std::pair<std::size_t, std::size_t>{2, 2}, {5, 8}, {20, 50}, {14, 3}}) {
         SCOPED_TRACE(testing::Message() << v << "/" << l);
-        RegimeRef want = ref_regime(finite(), v, l);
-        Series got = run_values(*RegimeLabel::create(v, l), finite());
+        RegimeRef want = ref_regime(data().finite(), v, l);
+        Series got = run_on(*RegimeLabel::create(v, l), data().finite());
         std::size_t counted[3] = {0, 0, 0};
         for (std::size_t i = 0; i < got.size(); ++i) {
             ASSERT_EQ(got[i].has_value(), want.labels[i].has_value()) << i;
@@ -327,10 +311,10 @@ TEST(RegimeLabelTest, AgainstRecomputation) {
         }
         EXPECT_GT(counted[0], 0u);
         EXPECT_GT(counted[2], 0u);
-        expect_warmup_matches(*RegimeLabel::create(v, l));
+        data().expect_warmup_matches(*RegimeLabel::create(v, l));
         // Rejected closes (non-finite) change nothing.
-        Series on_bars = run_values(*RegimeLabel::create(v, l), closes());
-        test::expect_series_exact(on_bars, test::on_bars(closes(), got));
+        Series on_bars = run_on(*RegimeLabel::create(v, l), data().closes());
+        test::expect_series_exact(on_bars, test::on_bars(data().closes(), got));
     }
 }
 
@@ -347,7 +331,7 @@ TEST(RegimeLabelTest, NonPositiveAndOverflowingClosesAreSkippedWhole) {
         if (i == 100) dirty.push_back(5e-324);
         dirty.push_back(clean[i]);
     }
-    Series got = run_values(*RegimeLabel::create(5, 10), dirty), want = run_values(*RegimeLabel::create(5, 10), clean);
+    Series got = run_on(*RegimeLabel::create(5, 10), dirty), want = run_on(*RegimeLabel::create(5, 10), clean);
     Series spread;
     for (std::size_t i = 0, k = 0; i < dirty.size(); ++i) {
         bool skipped = (k < clean.size() && dirty[i] != clean[k]);
@@ -360,35 +344,19 @@ TEST(RegimeLabelTest, ConstantReturnsHaveNoSpread) {
     // Closes doubling every bar: every log return is ln 2, every volatility 0, every label 0.
     Vec xs;
     for (int k = 0; k < 60; ++k) xs.push_back(std::ldexp(1.0, k));
-    Series got = run_values(*RegimeLabel::create(5, 4), xs);
+    Series got = run_on(*RegimeLabel::create(5, 4), xs);
     for (std::size_t i = 8; i < got.size(); ++i) EXPECT_EQ(got[i], 0.0) << i;
     EXPECT_FALSE(got[7]);
     // A burst of volatility ranks high, the calm after it low.
     auto r = *RegimeLabel::create(2, 3);
-    Series s = run_values(r, {100, 101, 102, 103, 110, 111, 112, 113});
+    Series s = run_on(r, {100, 101, 102, 103, 110, 111, 112, 113});
     EXPECT_EQ(s[4], 1.0);
     EXPECT_EQ(s[6], -1.0);
 }
 
 // ------------------------------------------------------------------ registry entries
 
-const std::string kZero = "period must be greater than zero";
-const std::string kMax = "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
 const std::string kMultiplier = "multiplier must be greater than zero";
-
-struct EntryCase {
-    const char* type;
-    std::vector<double> params;
-    std::string message = "";  // empty: builds
-};
-
-std::string outcome(const EntryCase& c) {
-    auto r = build_indicator(c.type, c.params);
-    if (r) return "";
-    std::string prefix = std::string("invalid parameters for indicator ") + c.type + ": ";
-    std::string text = r.error().display();
-    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
-}
 
 TEST(TrailingLabelEntriesTest, ChecksInOrder) {
     const std::string vol = "invalid period: regime label needs vol_period >= 2";
@@ -428,11 +396,7 @@ TEST(TrailingLabelEntriesTest, ChecksInOrder) {
         cases.push_back({stop, {}, "missing parameter #0"});
         cases.push_back({stop, {kNaN}, "parameter #0 must be finite"});
     }
-    for (const auto& c : cases) {
-        std::string params;
-        for (double p : c.params) params += std::to_string(p) + " ";
-        EXPECT_EQ(outcome(c), c.message) << c.type << " " << params;
-    }
+    for (const auto& c : cases) EXPECT_EQ(outcome(c), c.message) << test::describe(c);
 }
 
 TEST(TrailingLabelEntriesTest, ConstructorChecksBeyondTheReaders) {
@@ -450,12 +414,7 @@ TEST(TrailingLabelEntriesTest, WarmUps) {
         {{"RegimeLabel", {16777216, 16777216}}, 33554432},
         {{"TrendLabel", {10}}, 10},           {{"TrendStrengthIndex", {10}}, 10},
     };
-    for (const auto& [c, warmup] : cases) {
-        auto r = build_indicator(c.type, c.params);
-        ASSERT_TRUE(r) << c.type;
-        EXPECT_EQ((*r)->warmup_period(), warmup) << c.type;
-        EXPECT_TRUE((*r)->outputs().empty());
-    }
+    for (const auto& [c, warmup] : cases) test::expect_built_warmup(c, warmup);
 }
 
 }  // namespace

@@ -7,33 +7,14 @@
 #include <vector>
 
 #include "core/registry/registry.hpp"
+#include "indicator_test_support.hpp"
 
 namespace prynox {
 namespace {
 
-const std::string kZero = "period must be greater than zero";
-const std::string kMax = "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
+using namespace test;
+
 const std::string kSecondZero = "parameter #1 must be a positive integer, got 0";
-
-struct EntryCase {
-    const char* type;
-    std::vector<double> params;
-    std::string message = "";  // empty: builds
-};
-
-std::string outcome(const EntryCase& c) {
-    auto r = build_indicator(c.type, c.params);
-    if (r) return "";
-    std::string prefix = std::string("invalid parameters for indicator ") + c.type + ": ";
-    std::string text = r.error().display();
-    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
-}
-
-std::string describe(const EntryCase& c) {
-    std::string s = c.type;
-    for (double p : c.params) s += " " + std::to_string(p);
-    return s;
-}
 
 TEST(WindowStatisticsEntriesTest, PlainWindows) {
     for (const char* type : {"Variance", "StdDev", "ZScore", "CoefficientOfVariation", "RollingIqr",
@@ -151,25 +132,15 @@ TEST(WindowStatisticsEntriesTest, WarmUpsAndOutputs) {
         {{"Autocorrelation", {1e300, 2}}, 18446744073709551615u},
         {{"SampleEntropy", {20000000, 2, 0.2}}, 20000000},
     };
-    for (const auto& [c, warmup] : cases) {
-        auto r = build_indicator(c.type, c.params);
-        ASSERT_TRUE(r) << c.type;
-        EXPECT_EQ((*r)->warmup_period(), warmup) << c.type;
-        EXPECT_TRUE((*r)->outputs().empty());
-    }
+    for (const auto& [c, warmup] : cases) expect_built_warmup(c, warmup);
 }
 
 TEST(WindowStatisticsEntriesTest, BuiltObjectsReadTheClose) {
     auto r = build_indicator("Variance", std::vector<double>{2});
     ASSERT_TRUE(r);
-    Candle c{0, 9, 9, 9, 1, 5};
-    BarContext ctx;
-    ctx.candle = &c;
-    EXPECT_FALSE((*r)->update(ctx));
-    c.close = std::nan("");
-    EXPECT_FALSE((*r)->update(ctx));
-    c.close = 3;
-    EXPECT_EQ((*r)->update(ctx), 1.0);
+    EXPECT_FALSE(update_close(**r, 1));
+    EXPECT_FALSE(update_close(**r, std::nan("")));
+    EXPECT_EQ(update_close(**r, 3), 1.0);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "indicator_test_support.hpp"
 #include "indicators/autocorrelation.hpp"
 #include "indicators/coefficient_of_variation.hpp"
 #include "indicators/detrended_std_dev.hpp"
@@ -29,7 +30,6 @@
 #include "indicators/total_order.hpp"
 #include "indicators/variance.hpp"
 #include "indicators/z_score.hpp"
-#include "series_fixture.hpp"
 
 namespace prynox {
 namespace {
@@ -40,47 +40,19 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr std::uint64_t kMaxU64 = std::numeric_limits<std::uint64_t>::max();
 
-// Trend, noise, jumps and rejected bars, then flat runs longer than every period of 0.1, of 0,
-// and of -1/3 (values whose sums do not come out exact), each after variation.
-const Vec& closes() {
-    static const Vec c = [] {
-        Vec v = test::varied_closes(300, 42, true);
-        for (auto [value, seed] : {std::pair{0.1, 3u}, {0.0, 4u}, {-1.0 / 3.0, 5u}}) {
-            v.insert(v.end(), 35, value);
-            Vec more = test::varied_closes(25, seed, false);
-            v.insert(v.end(), more.begin(), more.end());
-        }
-        return v;
-    }();
-    return c;
-}
-const Vec& finite() {
-    static const Vec f = test::accepted(closes());
-    return f;
-}
-
-template <class State>
-void expect_exact(State state, const Series& reference_on_accepted) {
-    test::expect_series_exact(test::run(state, closes()), test::on_bars(closes(), reference_on_accepted));
-}
-
-template <class State>
-void expect_near(State state, const Series& reference_on_accepted, double rel) {
-    test::expect_series_near(test::run(state, closes()), test::on_bars(closes(), reference_on_accepted), rel);
-}
-
-template <class State>
-void expect_warmup_matches(State state) {
-    Vec xs = test::varied_closes(120, 99, false);
-    EXPECT_EQ(test::first_value_bar(test::run(state, xs)), state.warmup_period());
+// The closes with flat runs of awkward values; warm-ups on 120 gapless closes.
+const test::ClosesCase& data() {
+    static const test::ClosesCase d(test::closes_with_flat_runs(), 120);
+    return d;
 }
 
 // The value of f over each full window of the accepted closes (a pointer to its oldest value).
 template <class F>
 Series per_window(std::size_t n, F f) {
+    const Vec& xs = data().finite();
     Series out;
-    for (std::size_t t = 0; t < finite().size(); ++t)
-        out.push_back(t + 1 < n ? std::nullopt : std::optional<double>(f(&finite()[t + 1 - n], finite()[t])));
+    for (std::size_t t = 0; t < xs.size(); ++t)
+        out.push_back(t + 1 < n ? std::nullopt : std::optional<double>(f(&xs[t + 1 - n], xs[t])));
     return out;
 }
 
@@ -105,7 +77,7 @@ struct Moments {
 // The anchored power sums written out: the leaving value's powers subtracted, the entering
 // value's added, and every N updates the anchor moved to the window's mean and the sums rebuilt.
 std::vector<std::optional<Moments>> running_moments(std::size_t N) {
-    const Vec& xs = finite();
+    const Vec& xs = data().finite();
     double k = 0;
     std::array<double, 4> s{};
     std::size_t updates = 0;
@@ -142,9 +114,10 @@ double variance_of(const Moments& m, double n) {
 template <class F>
 Series map_moments(std::size_t N, F f) {
     auto ms = running_moments(N);
+    const Vec& xs = data().finite();
     Series out;
     for (std::size_t t = 0; t < ms.size(); ++t)
-        out.push_back(ms[t] ? std::optional<double>(f(*ms[t], static_cast<double>(N), finite()[t])) : std::nullopt);
+        out.push_back(ms[t] ? std::optional<double>(f(*ms[t], static_cast<double>(N), xs[t])) : std::nullopt);
     return out;
 }
 
@@ -163,58 +136,60 @@ std::array<double, 3> central_moments(const double* y, std::size_t n) {
 TEST(WindowStatisticsTest, VarianceStdDevZScoreCoefficientOfVariation) {
     for (std::size_t N : {1u, 2u, 5u, 14u, 30u}) {
         SCOPED_TRACE(N);
-        expect_exact(*Variance::create(N), map_moments(N, [](const Moments& m, double n, double) { return variance_of(m, n); }));
-        expect_exact(*StdDev::create(N),
-                     map_moments(N, [](const Moments& m, double n, double) { return std::sqrt(variance_of(m, n)); }));
-        expect_exact(*ZScore::create(N), map_moments(N, [](const Moments& m, double n, double x) {
-                         double v = variance_of(m, n);
-                         return v == 0 ? 0.0 : (x - (m.k + m.s[0] / n)) / std::sqrt(v);
-                     }));
-        expect_exact(*CoefficientOfVariation::create(N), map_moments(N, [](const Moments& m, double n, double) {
-                         double mean = m.k + m.s[0] / n;
-                         return mean == 0 ? 0.0 : std::sqrt(variance_of(m, n)) / mean;
-                     }));
-        expect_near(*Variance::create(N), per_window(N, [N](const double* y, double) { return central_moments(y, N)[0]; }),
-                    1e-9);
-        expect_warmup_matches(*Variance::create(N));
-        expect_warmup_matches(*StdDev::create(N));
-        expect_warmup_matches(*ZScore::create(N));
-        expect_warmup_matches(*CoefficientOfVariation::create(N));
+        data().expect_exact(*Variance::create(N),
+                            map_moments(N, [](const Moments& m, double n, double) { return variance_of(m, n); }));
+        data().expect_exact(*StdDev::create(N),
+                            map_moments(N, [](const Moments& m, double n, double) { return std::sqrt(variance_of(m, n)); }));
+        data().expect_exact(*ZScore::create(N), map_moments(N, [](const Moments& m, double n, double x) {
+                                double v = variance_of(m, n);
+                                return v == 0 ? 0.0 : (x - (m.k + m.s[0] / n)) / std::sqrt(v);
+                            }));
+        data().expect_exact(*CoefficientOfVariation::create(N), map_moments(N, [](const Moments& m, double n, double) {
+                                double mean = m.k + m.s[0] / n;
+                                return mean == 0 ? 0.0 : std::sqrt(variance_of(m, n)) / mean;
+                            }));
+        data().expect_near(*Variance::create(N),
+                           per_window(N, [N](const double* y, double) { return central_moments(y, N)[0]; }),
+                           1e-9);
+        data().expect_warmup_matches(*Variance::create(N));
+        data().expect_warmup_matches(*StdDev::create(N));
+        data().expect_warmup_matches(*ZScore::create(N));
+        data().expect_warmup_matches(*CoefficientOfVariation::create(N));
     }
 }
 
 TEST(WindowStatisticsTest, SkewnessAndKurtosis) {
     for (std::size_t N : {4u, 5u, 14u, 30u}) {
         SCOPED_TRACE(N);
-        expect_exact(*Skewness::create(N), map_moments(N, [](const Moments& m, double n, double) {
-                         double v = variance_of(m, n);
-                         if (v == 0) return 0.0;
-                         double m1 = m.s[0] / n, r2 = m.s[1] / n, r3 = m.s[2] / n;
-                         return (r3 - 3 * m1 * r2 + 2 * (m1 * m1 * m1)) / (v * std::sqrt(v));
-                     }));
-        expect_exact(*Kurtosis::create(N), map_moments(N, [](const Moments& m, double n, double) {
-                         double v = variance_of(m, n);
-                         if (v == 0) return 0.0;
-                         double m1 = m.s[0] / n, r2 = m.s[1] / n, r3 = m.s[2] / n, r4 = m.s[3] / n;
-                         double q = m1 * m1;
-                         return (r4 - 4 * m1 * r3 + 6 * q * r2 - 3 * (q * q)) / (v * v) - 3;
-                     }));
+        data().expect_exact(*Skewness::create(N), map_moments(N, [](const Moments& m, double n, double) {
+                                double v = variance_of(m, n);
+                                if (v == 0) return 0.0;
+                                double m1 = m.s[0] / n, r2 = m.s[1] / n, r3 = m.s[2] / n;
+                                return (r3 - 3 * m1 * r2 + 2 * (m1 * m1 * m1)) / (v * std::sqrt(v));
+                            }));
+        data().expect_exact(*Kurtosis::create(N), map_moments(N, [](const Moments& m, double n, double) {
+                                double v = variance_of(m, n);
+                                if (v == 0) return 0.0;
+                                double m1 = m.s[0] / n, r2 = m.s[1] / n, r3 = m.s[2] / n, r4 = m.s[3] / n;
+                                double q = m1 * m1;
+                                return (r4 - 4 * m1 * r3 + 6 * q * r2 - 3 * (q * q)) / (v * v) - 3;
+                            }));
         // Against textbook central moments, on windows with a clear spread; power sums around an
         // anchor that lags a jump lose a few digits to cancellation.
         auto skew = *Skewness::create(N);
         auto kurt = *Kurtosis::create(N);
-        for (std::size_t t = 0; t < finite().size(); ++t) {
-            auto s = skew.update_value(finite()[t]);
-            auto k = kurt.update_value(finite()[t]);
+        for (std::size_t t = 0; t < data().finite().size(); ++t) {
+            auto s = skew.update_value(data().finite()[t]);
+            auto k = kurt.update_value(data().finite()[t]);
             if (t + 1 < N) continue;
-            auto [c2, c3, c4] = central_moments(&finite()[t + 1 - N], N);
+            auto [c2, c3, c4] = central_moments(&data().finite()[t + 1 - N], N);
             if (c2 < 1e-2) continue;
             double skew = c3 / std::pow(c2, 1.5), excess = c4 / (c2 * c2) - 3;
             EXPECT_NEAR(*s, skew, 1e-5 * std::max(1.0, std::fabs(skew))) << t;
             EXPECT_NEAR(*k, excess, 1e-5 * std::max(1.0, std::fabs(excess))) << t;
         }
-        expect_warmup_matches(*Skewness::create(N));
-        expect_warmup_matches(*Kurtosis::create(N));
+        data().expect_warmup_matches(*Skewness::create(N));
+        data().expect_warmup_matches(*Kurtosis::create(N));
     }
 }
 
@@ -222,21 +197,21 @@ TEST(WindowStatisticsTest, JarqueBera) {
     for (std::size_t N : {4u, 5u, 14u, 30u}) {
         SCOPED_TRACE(N);
         double n = static_cast<double>(N);
-        expect_exact(*JarqueBera::create(N), per_window(N, [&](const double* y, double) {
-                         if (flat(y, N)) return 0.0;
-                         double mean = mean_of(y, N), s2 = 0, s3 = 0, s4 = 0;
-                         for (std::size_t i = 0; i < N; ++i) {
-                             double d = y[i] - mean;
-                             s2 += d * d;
-                             s3 += d * d * d;
-                             s4 += (d * d) * (d * d);
-                         }
-                         double m2 = s2 / n, m3 = s3 / n, m4 = s4 / n;
-                         if (m2 == 0) return 0.0;
-                         double s = m3 / (m2 * std::sqrt(m2)), k = m4 / (m2 * m2) - 3;
-                         return n / 6 * (s * s + k * k * 0.25);
-                     }));
-        expect_warmup_matches(*JarqueBera::create(N));
+        data().expect_exact(*JarqueBera::create(N), per_window(N, [&](const double* y, double) {
+                                if (flat(y, N)) return 0.0;
+                                double mean = mean_of(y, N), s2 = 0, s3 = 0, s4 = 0;
+                                for (std::size_t i = 0; i < N; ++i) {
+                                    double d = y[i] - mean;
+                                    s2 += d * d;
+                                    s3 += d * d * d;
+                                    s4 += (d * d) * (d * d);
+                                }
+                                double m2 = s2 / n, m3 = s3 / n, m4 = s4 / n;
+                                if (m2 == 0) return 0.0;
+                                double s = m3 / (m2 * std::sqrt(m2)), k = m4 / (m2 * m2) - 3;
+                                return n / 6 * (s * s + k * k * 0.25);
+                            }));
+        data().expect_warmup_matches(*JarqueBera::create(N));
     }
 }
 
@@ -264,23 +239,23 @@ TEST(WindowStatisticsTest, QuantileIqrMedianAbsoluteDeviation) {
     for (std::size_t N : {1u, 2u, 5u, 14u, 30u}) {
         SCOPED_TRACE(N);
         for (double q : {0.0, 0.05, 0.25, 0.5, 0.9, 1.0}) {
-            expect_exact(*RollingQuantile::create(N, q),
-                         per_window(N, [&](const double* y, double) { return quantile(sorted_window(y, N), q); }));
+            data().expect_exact(*RollingQuantile::create(N, q),
+                                per_window(N, [&](const double* y, double) { return quantile(sorted_window(y, N), q); }));
         }
-        expect_exact(*RollingIqr::create(N), per_window(N, [&](const double* y, double) {
-                         Vec v = sorted_window(y, N);
-                         return quantile(v, 0.75) - quantile(v, 0.25);
-                     }));
-        expect_exact(*MedianAbsoluteDeviation::create(N), per_window(N, [&](const double* y, double) {
-                         double m = median(sorted_window(y, N));
-                         Vec dev;
-                         for (std::size_t i = 0; i < N; ++i) dev.push_back(std::fabs(y[i] - m));
-                         std::sort(dev.begin(), dev.end());
-                         return median(dev);
-                     }));
-        expect_warmup_matches(*RollingQuantile::create(N, 0.3));
-        expect_warmup_matches(*RollingIqr::create(N));
-        expect_warmup_matches(*MedianAbsoluteDeviation::create(N));
+        data().expect_exact(*RollingIqr::create(N), per_window(N, [&](const double* y, double) {
+                                Vec v = sorted_window(y, N);
+                                return quantile(v, 0.75) - quantile(v, 0.25);
+                            }));
+        data().expect_exact(*MedianAbsoluteDeviation::create(N), per_window(N, [&](const double* y, double) {
+                                double m = median(sorted_window(y, N));
+                                Vec dev;
+                                for (std::size_t i = 0; i < N; ++i) dev.push_back(std::fabs(y[i] - m));
+                                std::sort(dev.begin(), dev.end());
+                                return median(dev);
+                            }));
+        data().expect_warmup_matches(*RollingQuantile::create(N, 0.3));
+        data().expect_warmup_matches(*RollingIqr::create(N));
+        data().expect_warmup_matches(*MedianAbsoluteDeviation::create(N));
     }
     // q = 0 is the minimum and q = 1 the maximum.
     auto lo = *RollingQuantile::create(4, 0.0);
@@ -297,17 +272,17 @@ TEST(WindowStatisticsTest, QuantileIqrMedianAbsoluteDeviation) {
 TEST(WindowStatisticsTest, PercentileRankAndMinMaxScaler) {
     for (std::size_t N : {2u, 5u, 14u, 30u}) {
         SCOPED_TRACE(N);
-        expect_exact(*RollingPercentileRank::create(N), per_window(N, [&](const double* y, double x) {
-                         double below = 0, equal = 0;
-                         for (std::size_t i = 0; i < N; ++i) below += y[i] < x, equal += y[i] == x;
-                         return (below + equal / 2) / N * 100;
-                     }));
-        expect_exact(*RollingMinMaxScaler::create(N), per_window(N, [&](const double* y, double x) {
-                         auto [lo, hi] = std::minmax_element(y, y + N);
-                         return *hi - *lo <= 0 ? 0.5 : (x - *lo) / (*hi - *lo);
-                     }));
-        expect_warmup_matches(*RollingPercentileRank::create(N));
-        expect_warmup_matches(*RollingMinMaxScaler::create(N));
+        data().expect_exact(*RollingPercentileRank::create(N), per_window(N, [&](const double* y, double x) {
+                                double below = 0, equal = 0;
+                                for (std::size_t i = 0; i < N; ++i) below += y[i] < x, equal += y[i] == x;
+                                return (below + equal / 2) / N * 100;
+                            }));
+        data().expect_exact(*RollingMinMaxScaler::create(N), per_window(N, [&](const double* y, double x) {
+                                auto [lo, hi] = std::minmax_element(y, y + N);
+                                return *hi - *lo <= 0 ? 0.5 : (x - *lo) / (*hi - *lo);
+                            }));
+        data().expect_warmup_matches(*RollingPercentileRank::create(N));
+        data().expect_warmup_matches(*RollingMinMaxScaler::create(N));
     }
     // A new maximum of distinct values ranks (n - 0.5) / n, not 100.
     auto rank = *RollingPercentileRank::create(4);
@@ -320,31 +295,31 @@ TEST(WindowStatisticsTest, PercentileRankAndMinMaxScaler) {
 TEST(WindowStatisticsTest, AutocorrelationAndDetrendedStdDev) {
     for (auto [N, lag] : {std::pair<std::size_t, std::size_t>{2, 1}, {5, 1}, {14, 3}, {30, 29}, {30, 7}}) {
         SCOPED_TRACE(N);
-        expect_exact(*Autocorrelation::create(N, lag), per_window(N, [&](const double* y, double) {
-                         if (flat(y, N)) return 0.0;
-                         double mean = mean_of(y, N), den = 0, num = 0;
-                         for (std::size_t i = 0; i < N; ++i) den += (y[i] - mean) * (y[i] - mean);
-                         for (std::size_t i = 0; i + lag < N; ++i) num += (y[i] - mean) * (y[i + lag] - mean);
-                         return den == 0 ? 0.0 : num / den;
-                     }));
-        expect_warmup_matches(*Autocorrelation::create(N, lag));
+        data().expect_exact(*Autocorrelation::create(N, lag), per_window(N, [&](const double* y, double) {
+                                if (flat(y, N)) return 0.0;
+                                double mean = mean_of(y, N), den = 0, num = 0;
+                                for (std::size_t i = 0; i < N; ++i) den += (y[i] - mean) * (y[i] - mean);
+                                for (std::size_t i = 0; i + lag < N; ++i) num += (y[i] - mean) * (y[i + lag] - mean);
+                                return den == 0 ? 0.0 : num / den;
+                            }));
+        data().expect_warmup_matches(*Autocorrelation::create(N, lag));
     }
     for (std::size_t N : {2u, 3u, 9u, 30u}) {
         SCOPED_TRACE(N);
         double n = static_cast<double>(N), sx = ((n - 1) * n) * 0.5, d = ((n - 1) * n) * (2 * n - 1) / 6 * n - sx * sx;
-        expect_exact(*DetrendedStdDev::create(N), per_window(N, [&](const double* y, double) {
-                         double mt = (n - 1) / 2, sum = 0, sxy = 0, sse = 0;
-                         for (std::size_t i = 0; i < N; ++i) sum += y[i] - y[0];
-                         double mz = sum / n;
-                         for (std::size_t i = 0; i < N; ++i) sxy += (i - mt) * ((y[i] - y[0]) - mz);
-                         double b = sxy / (d / n);
-                         for (std::size_t i = 0; i < N; ++i) {
-                             double e = ((y[i] - y[0]) - mz) - b * (i - mt);
-                             sse += e * e;
-                         }
-                         return std::sqrt(sse / n);
-                     }));
-        expect_warmup_matches(*DetrendedStdDev::create(N));
+        data().expect_exact(*DetrendedStdDev::create(N), per_window(N, [&](const double* y, double) {
+                                double mt = (n - 1) / 2, sum = 0, sxy = 0, sse = 0;
+                                for (std::size_t i = 0; i < N; ++i) sum += y[i] - y[0];
+                                double mz = sum / n;
+                                for (std::size_t i = 0; i < N; ++i) sxy += (i - mt) * ((y[i] - y[0]) - mz);
+                                double b = sxy / (d / n);
+                                for (std::size_t i = 0; i < N; ++i) {
+                                    double e = ((y[i] - y[0]) - mz) - b * (i - mt);
+                                    sse += e * e;
+                                }
+                                return std::sqrt(sse / n);
+                            }));
+        data().expect_warmup_matches(*DetrendedStdDev::create(N));
     }
     // A straight line has no residual.
     for (std::size_t N : {5u, 10u, 64u}) {
@@ -387,9 +362,9 @@ double ref_hurst(const double* y, std::size_t n, std::size_t chunks) {
 TEST(WindowStatisticsTest, HurstExponent) {
     for (auto [N, chunks] : {std::pair<std::size_t, std::size_t>{4, 2}, {8, 2}, {20, 4}, {30, 15}, {64, 8}}) {
         SCOPED_TRACE(N);
-        expect_near(*HurstExponent::create(N, chunks),
-                    per_window(N, [&](const double* y, double) { return ref_hurst(y, N, chunks); }), 1e-12);
-        expect_warmup_matches(*HurstExponent::create(N, chunks));
+        data().expect_near(*HurstExponent::create(N, chunks),
+                           per_window(N, [&](const double* y, double) { return ref_hurst(y, N, chunks); }), 1e-12);
+        data().expect_warmup_matches(*HurstExponent::create(N, chunks));
     }
 }
 
@@ -430,9 +405,9 @@ TEST(WindowStatisticsTest, ShannonEntropy) {
     // Fewer bins than values count per bin; more bins than values sort the bin numbers.
     for (auto [N, bins] : {std::pair<std::size_t, std::size_t>{5, 2}, {14, 10}, {20, 20}, {30, 64}, {30, 16777216}}) {
         SCOPED_TRACE(bins);
-        expect_near(*ShannonEntropy::create(N, bins),
-                    per_window(N, [&](const double* y, double) { return ref_shannon(y, N, bins); }), 1e-12);
-        expect_warmup_matches(*ShannonEntropy::create(N, bins));
+        data().expect_near(*ShannonEntropy::create(N, bins),
+                           per_window(N, [&](const double* y, double) { return ref_shannon(y, N, bins); }), 1e-12);
+        data().expect_warmup_matches(*ShannonEntropy::create(N, bins));
     }
     // n distinct values spread evenly over n bins: log2 n bits.
     for (std::size_t n : {2u, 8u, 13u}) {
@@ -447,9 +422,9 @@ TEST(WindowStatisticsTest, SampleEntropy) {
     for (auto [N, m, rf] : {std::tuple<std::size_t, std::size_t, double>{10, 2, 0.2}, {30, 2, 0.5}, {20, 1, 0.1},
                             {14, 3, 1.0}, {5, 3, 0.2}, {12, 10, 3.0}}) {
         SCOPED_TRACE(N);
-        expect_near(*SampleEntropy::create(N, m, rf),
-                    per_window(N, [&](const double* y, double) { return ref_sample_entropy(y, N, m, rf); }), 1e-12);
-        expect_warmup_matches(*SampleEntropy::create(N, m, rf));
+        data().expect_near(*SampleEntropy::create(N, m, rf),
+                           per_window(N, [&](const double* y, double) { return ref_sample_entropy(y, N, m, rf); }), 1e-12);
+        data().expect_warmup_matches(*SampleEntropy::create(N, m, rf));
     }
     // Templates of length m match (three pairs) but none extends to m + 1: ln 3, not infinity.
     auto s = *SampleEntropy::create(6, 1, 0.1);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/registry/registry.hpp"
+#include "indicators/indicator_test_support.hpp"
 #include "indicators/jma.hpp"
 #include "indicators/mama.hpp"
 #include "indicators/t3.hpp"
@@ -15,22 +16,7 @@
 namespace prynox {
 namespace {
 
-const std::string kZero = "period must be greater than zero";
-const std::string kMax = "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
-
-struct EntryCase {
-    const char* type;
-    std::vector<double> params;
-    std::string message = "";  // empty: builds
-};
-
-std::string outcome(const EntryCase& c) {
-    auto r = build_indicator(c.type, c.params);
-    if (r) return "";
-    std::string prefix = std::string("invalid parameters for indicator ") + c.type + ": ";
-    std::string text = r.error().display();
-    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
-}
+using namespace test;
 
 TEST(MovingAverageEntriesTest, OneWindowTypes) {
     for (const char* type : {"Sma", "Wma", "Ema", "Smma", "McGinleyDynamic", "GeometricMa", "MedianMa", "MidPoint",
@@ -42,7 +28,7 @@ TEST(MovingAverageEntriesTest, OneWindowTypes) {
                                    EntryCase{type, {14, 99, -1}, ""},
                                    EntryCase{type, {}, "missing parameter #0"},
                                    EntryCase{type, {2.5}, "parameter #0 must be a positive integer, got 2.5"}})
-            EXPECT_EQ(outcome(c), c.message) << c.type << " " << (c.params.empty() ? -1 : c.params[0]);
+            EXPECT_EQ(outcome(c), c.message) << describe(c);
     }
 }
 
@@ -124,11 +110,7 @@ TEST(MovingAverageEntriesTest, ChecksInOrder) {
         {"HoltWinters", {0.5, 1.5}, beta},
         {"HoltWinters", {0.5, 1}, ""},
     };
-    for (const auto& c : cases) {
-        std::string params;
-        for (double p : c.params) params += std::to_string(p) + " ";
-        EXPECT_EQ(outcome(c), c.message) << c.type << " " << params;
-    }
+    for (const auto& c : cases) EXPECT_EQ(outcome(c), c.message) << describe(c);
 }
 
 TEST(MovingAverageEntriesTest, ChecksOnlyReachableThroughTheConstructors) {
@@ -175,27 +157,16 @@ TEST(MovingAverageEntriesTest, WarmUps) {
         {{"Dema", {16777216}}, 33554431},
         {{"T3", {16777216, 0.7}}, 100663291},
     };
-    for (const auto& [c, warmup] : cases) {
-        auto r = build_indicator(c.type, c.params);
-        ASSERT_TRUE(r) << c.type;
-        EXPECT_EQ((*r)->warmup_period(), warmup) << c.type;
-        EXPECT_TRUE((*r)->outputs().empty());
-    }
+    for (const auto& [c, warmup] : cases) expect_built_warmup(c, warmup);
 }
 
 TEST(MovingAverageEntriesTest, BuiltObjectsReadTheClose) {
     auto r = build_indicator("Sma", std::vector<double>{2});
     ASSERT_TRUE(r);
-    Candle c{0, 9, 9, 9, 1, 5};
-    BarContext ctx;
-    ctx.candle = &c;
-    EXPECT_FALSE((*r)->update(ctx));
-    c.close = 3;
-    EXPECT_EQ((*r)->update(ctx), 2.0);
-    c.close = std::nan("");
-    EXPECT_FALSE((*r)->update(ctx));
-    c.close = 5;
-    EXPECT_EQ((*r)->update(ctx), 4.0);
+    EXPECT_FALSE(update_close(**r, 1));
+    EXPECT_EQ(update_close(**r, 3), 2.0);
+    EXPECT_FALSE(update_close(**r, std::nan("")));
+    EXPECT_EQ(update_close(**r, 5), 4.0);
 }
 
 }  // namespace

@@ -1,0 +1,320 @@
+#pragma once
+// Shared plumbing of the indicator tests:
+// - close series: a varied walk (trend, noise, jumps, a flat run, small and large moves,
+//   non-finite bars), and that walk followed by flat runs of awkward values;
+// - feeding a state or a built indicator and collecting its outputs;
+// - bar-by-bar comparisons with a reference computed over the accepted closes, bit for bit or
+//   within a relative tolerance, and the reported warm-up against the first value;
+// - registry entries: the refusal a type name and parameters get from build_indicator, and the
+//   warm-up of what it builds.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <initializer_list>
+#include <limits>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/registry/registry.hpp"
+
+namespace prynox::test {
+
+using Series = std::vector<std::optional<double>>;
+
+// ------------------------------------------------------------------ close series
+
+inline std::uint64_t splitmix(std::uint64_t& s) {
+    std::uint64_t z = (s += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+// Uniform in [-1, 1).
+inline double unit(std::uint64_t& s) { return static_cast<double>(splitmix(s) >> 11) * 0x1.0p-52 - 1.0; }
+
+// n bars: a random walk around 100 with jumps, a flat run at bars 120..150, a quiet stretch of
+// tiny moves, and NaN / infinite closes at a few bars when `with_gaps`.
+inline std::vector<double> varied_closes(std::size_t n, std::uint64_t seed = 42, bool with_gaps = true) {
+    std::vector<double> out;
+    double x = 100.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i >= 120 && i <= 150) {
+            out.push_back(103.25);
+            x = 103.25;
+            continue;
+        }
+        double step = unit(seed) * (i >= 200 && i < 230 ? 0.001 : 1.5);
+        if (splitmix(seed) % 29 == 0) step += unit(seed) * 12.0;
+        x = std::fabs(x + step) + 0.5;
+        out.push_back(x);
+    }
+    if (with_gaps) {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        for (std::size_t i : {3u, 17u, 18u, 64u, 131u, 250u, 251u, 252u, 333u})
+            if (i < out.size()) out[i] = (i % 3 == 0) ? nan : ((i % 3 == 1) ? inf : -inf);
+    }
+    return out;
+}
+
+// Appends, for each value, a flat run of `run` bars of it followed by `between` varied closes
+// without gaps (seeds first_seed, first_seed + 1, ...): variation, then a window held flat.
+inline void append_flat_runs(std::vector<double>& v, std::initializer_list<double> values, std::size_t run,
+                             std::size_t between, std::uint64_t first_seed = 3) {
+    std::uint64_t seed = first_seed;
+    for (double value : values) {
+        v.insert(v.end(), run, value);
+        std::vector<double> more = varied_closes(between, seed++, false);
+        v.insert(v.end(), more.begin(), more.end());
+    }
+}
+
+// Trend, noise, jumps and rejected bars, then flat runs longer than a period of 30 of 0.1, of 0,
+// and of -1/3 (values whose sums do not come out exact), each after variation.
+inline std::vector<double> closes_with_flat_runs() {
+    std::vector<double> v = varied_closes(300, 42, true);
+    append_flat_runs(v, {0.1, 0.0, -1.0 / 3.0}, 35, 25);
+    return v;
+}
+
+inline std::vector<double> accepted(const std::vector<double>& closes) {
+    std::vector<double> out;
+    for (double c : closes)
+        if (std::isfinite(c)) out.push_back(c);
+    return out;
+}
+
+// ------------------------------------------------------------------ feeding and collecting
+
+// Feeds every close to the state's update_value.
+template <class State>
+Series run(State& state, const std::vector<double>& closes) {
+    Series out;
+    for (double c : closes) out.push_back(state.update_value(c));
+    return out;
+}
+
+// The same on a copy, so that a freshly created state can be passed directly.
+template <class State>
+Series run_on(State state, const std::vector<double>& closes) {
+    return run(state, closes);
+}
+
+// Spreads outputs computed over the accepted closes back onto the bars (none on rejected bars).
+inline Series on_bars(const std::vector<double>& closes, const Series& per_accepted) {
+    Series out;
+    std::size_t k = 0;
+    for (double c : closes) out.push_back(std::isfinite(c) ? per_accepted.at(k++) : std::nullopt);
+    return out;
+}
+
+inline std::vector<double> present(const Series& s) {
+    std::vector<double> out;
+    for (const auto& v : s)
+        if (v) out.push_back(*v);
+    return out;
+}
+
+// Feeds the present values of `in` through f (a function of a plain vector) and puts the
+// results back at the positions they came from.
+template <class F>
+Series through(const Series& in, F f) {
+    Series inner = f(present(in));
+    Series out(in.size());
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < in.size(); ++i)
+        if (in[i]) out[i] = inner[k++];
+    return out;
+}
+
+// ------------------------------------------------------------------ reference building blocks
+// Plain recurrences over a vector of accepted inputs, one optional output per input.
+
+// Seeded with the mean of the first n inputs (summed from -0.0), then
+// fma(alpha, x, (1 - alpha) * value) with alpha = 2 / (n + 1).
+inline Series ref_ema(const std::vector<double>& xs, std::size_t n) {
+    Series out;
+    double alpha = 2.0 / (n + 1.0), value = 0.0, seed = -0.0;
+    for (std::size_t t = 0; t < xs.size(); ++t) {
+        if (t + 1 < n) {
+            seed += xs[t];
+            out.push_back(std::nullopt);
+        } else if (t + 1 == n) {
+            seed += xs[t];
+            value = seed / static_cast<double>(n);
+            out.push_back(value);
+        } else {
+            value = std::fma(alpha, xs[t], (1.0 - alpha) * value);
+            out.push_back(value);
+        }
+    }
+    return out;
+}
+
+// Running sum, the leaving value subtracted, re-summed from -0.0 over the window every 16 n.
+inline Series ref_sma(const std::vector<double>& xs, std::size_t n) {
+    Series out;
+    double sum = 0.0;
+    std::size_t updates = 0;
+    for (std::size_t t = 0; t < xs.size(); ++t) {
+        sum = t >= n ? xs[t] + (sum - xs[t - n]) : xs[t] + sum;
+        if (++updates >= 16 * n) {
+            sum = -0.0;
+            for (std::size_t i = t + 1 - n; i <= t; ++i) sum += xs[i];
+            updates = 0;
+        }
+        out.push_back(t + 1 >= n ? std::optional<double>(sum / static_cast<double>(n)) : std::nullopt);
+    }
+    return out;
+}
+
+// ------------------------------------------------------------------ built indicators
+
+// One bar to a built indicator whose close is `close`; open, high and low 9 and volume 5, so a
+// type that read another field would show it.
+inline std::optional<double> update_close(Indicator& indicator, double close) {
+    Candle c{0, 9, 9, 9, close, 5};
+    BarContext ctx;
+    ctx.candle = &c;
+    return indicator.update(ctx);
+}
+
+// ------------------------------------------------------------------ comparisons
+
+inline bool same_bits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+inline void expect_series_exact(const Series& got, const Series& want) {
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        ASSERT_EQ(got[i].has_value(), want[i].has_value()) << "bar " << i;
+        if (got[i]) {
+            ASSERT_TRUE(same_bits(*got[i], *want[i])) << "bar " << i << ": " << *got[i] << " vs " << *want[i];
+        }
+    }
+}
+
+inline void expect_series_near(const Series& got, const Series& want, double rel) {
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        ASSERT_EQ(got[i].has_value(), want[i].has_value()) << "bar " << i;
+        if (got[i]) {
+            double tol = rel * std::max(1.0, std::fabs(*want[i]));
+            ASSERT_NEAR(*got[i], *want[i], tol) << "bar " << i;
+        }
+    }
+}
+
+// 1-based bar of the first value, 0 when none.
+inline std::size_t first_value_bar(const Series& s) {
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (s[i]) return i + 1;
+    return 0;
+}
+
+// Runs `state` over `bars` and compares its outputs bit for bit with a reference computed over
+// the accepted bars, spread back onto the bars.
+template <class State>
+void expect_exact(State state, const std::vector<double>& bars, const Series& reference_on_accepted) {
+    expect_series_exact(run(state, bars), on_bars(bars, reference_on_accepted));
+}
+
+template <class State>
+void expect_near(State state, const std::vector<double>& bars, const Series& reference_on_accepted, double rel) {
+    expect_series_near(run(state, bars), on_bars(bars, reference_on_accepted), rel);
+}
+
+// The warm-up a state reports is the bar of its first value on a series without gaps.
+template <class State>
+void expect_warmup_matches(State state, const std::vector<double>& gapless) {
+    std::uint64_t warmup = state.warmup_period();
+    EXPECT_EQ(first_value_bar(run(state, gapless)), warmup);
+}
+
+// The same on `bars` varied closes without gaps.
+template <class State>
+void expect_warmup_matches(State state, std::size_t bars = 400) {
+    expect_warmup_matches(std::move(state), varied_closes(bars, 99, false));
+}
+
+// A test file's close series with rejected bars, its accepted closes, and the checks of a
+// state's outputs over the bars against a reference computed over the accepted closes.
+class ClosesCase {
+public:
+    // `warmup_bars`: the length of the gapless varied series the warm-up checks run on.
+    explicit ClosesCase(std::vector<double> closes, std::size_t warmup_bars = 400)
+        : closes_(std::move(closes)), finite_(accepted(closes_)), warmup_bars_(warmup_bars) {}
+
+    const std::vector<double>& closes() const { return closes_; }
+    const std::vector<double>& finite() const { return finite_; }
+
+    template <class State>
+    void expect_exact(State state, const Series& reference_on_accepted) const {
+        test::expect_exact(std::move(state), closes_, reference_on_accepted);
+    }
+
+    template <class State>
+    void expect_near(State state, const Series& reference_on_accepted, double rel = 1e-12) const {
+        test::expect_near(std::move(state), closes_, reference_on_accepted, rel);
+    }
+
+    template <class State>
+    void expect_warmup_matches(State state) const {
+        test::expect_warmup_matches(std::move(state), warmup_bars_);
+    }
+
+private:
+    std::vector<double> closes_;
+    std::vector<double> finite_;
+    std::size_t warmup_bars_;
+};
+
+// ------------------------------------------------------------------ registry entries
+
+inline const std::string kZero = "period must be greater than zero";
+inline const std::string kMax =
+    "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
+
+// A type name and parameters, and the refusal they get (empty: the type builds).
+struct EntryCase {
+    const char* type;
+    std::vector<double> params;
+    std::string message = "";  // empty: builds
+};
+
+// The refusal of build_indicator without its "invalid parameters for indicator <type>: " prefix,
+// "" when the type builds, and the whole text marked when the prefix is missing.
+inline std::string outcome(const char* type, const std::vector<double>& params) {
+    auto r = build_indicator(type, params);
+    if (r) return "";
+    std::string prefix = std::string("invalid parameters for indicator ") + type + ": ";
+    std::string text = r.error().display();
+    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
+}
+
+inline std::string outcome(const EntryCase& c) { return outcome(c.type, c.params); }
+
+// "Type p1 p2 ..." for failure messages.
+inline std::string describe(const EntryCase& c) {
+    std::string s = c.type;
+    for (double p : c.params) {
+        s += ' ';
+        s += std::to_string(p);
+    }
+    return s;
+}
+
+// The case builds, reports `warmup` and has no extra outputs.
+inline void expect_built_warmup(const EntryCase& c, std::uint64_t warmup) {
+    auto r = build_indicator(c.type, c.params);
+    ASSERT_TRUE(r) << describe(c);
+    EXPECT_EQ((*r)->warmup_period(), warmup) << describe(c);
+    EXPECT_TRUE((*r)->outputs().empty()) << describe(c);
+}
+
+}  // namespace prynox::test
