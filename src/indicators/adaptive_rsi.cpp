@@ -38,55 +38,28 @@ std::optional<double> AdaptiveRsi::update_value(double x) {
     double gain = c > 0.0 ? c : 0.0;
     double loss = -c > 0.0 ? -c : 0.0;  // the same test as the gain's: no branch on the sign
 
-    double seed_gain = seed_gain_;
-    double seed_loss = seed_loss_;
-    std::uint64_t seed_count = seed_count_;
-    double avg_gain = avg_gain_;
-    double avg_loss = avg_loss_;
-    bool seeding = !averaged_;
-    if (seeding) {
-        seed_gain = seed_gain + gain;
-        seed_loss = seed_loss + loss;
-        seed_count = seed_count + 1;
-        // The means the seed will end with, checked at every seeding step so that sums too
-        // large to report are refused before the seed completes.
-        avg_gain = seed_gain / static_cast<double>(period_);
-        avg_loss = seed_loss / static_cast<double>(period_);
-    } else {
-        // A window of N flat changes needs no count of its moves: the close then equals the
-        // oldest, so a rounding residue left in the path still gives er = 0 and, with it,
-        // exactly the constant used for a path of 0.
-        double sc = kScFlat;
-        if (path != 0.0) {
-            // Once the averages are set the close window is full: after this close enters,
-            // its oldest is the close N bars ago.
-            double oldest = closes_[1];
-            double er = std::fabs(x - oldest) / path;
-            if (er < 0.0) er = 0.0;
-            if (er > 1.0) er = 1.0;
-            double t = er * kScRange + kScSlow;
-            sc = t * t;
-        }
-        avg_gain = avg_gain + (gain - avg_gain) * sc;
-        avg_loss = avg_loss + (loss - avg_loss) * sc;
+    // A window of N flat changes needs no count of its moves: the close then equals the oldest,
+    // so a rounding residue left in the path still gives er = 0 and, with it, exactly the
+    // constant used for a path of 0.
+    double sc = kScFlat;
+    if (averages_.seeded() && path != 0.0) {
+        // Once the averages are set the close window is full: after this close enters, its
+        // oldest is the close N bars ago.
+        double oldest = closes_[1];
+        double er = std::fabs(x - oldest) / path;
+        if (er < 0.0) er = 0.0;
+        if (er > 1.0) er = 1.0;
+        double t = er * kScRange + kScSlow;
+        sc = t * t;
     }
-    bool gives_value = !seeding || seed_count == period_;
-    double s = avg_gain + avg_loss;
-    if (!std::isfinite(s)) return std::nullopt;
+    auto step = averages_.next(gain, loss, [sc](double average, double v) { return average + (v - average) * sc; });
+    if (!step.finite()) return std::nullopt;
 
     previous_ = x;
     (void)closes_.push(x);  // room was made above
     (void)moves_.push(move);
     path_ = path;
-    seed_gain_ = seed_gain;
-    seed_loss_ = seed_loss;
-    seed_count_ = seed_count;
-    if (!gives_value) return std::nullopt;
-    avg_gain_ = avg_gain;
-    avg_loss_ = avg_loss;
-    averaged_ = true;
-    if (s == 0.0) return 50.0;
-    return (avg_gain / s) * 100.0;
+    return averages_.commit(step);
 }
 
 }  // namespace prynox

@@ -9,6 +9,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/rolling_window.hpp"
 #include "indicators/saturating.hpp"
+#include "indicators/seeded_gain_loss.hpp"
 
 namespace prynox {
 
@@ -23,20 +24,14 @@ public:
 
 private:
     explicit AdaptiveRsi(std::uint64_t period)
-        : closes_(sat_add(period, 1)), moves_(period), period_(period) {}
+        : closes_(sat_add(period, 1)), moves_(period), averages_(period) {}
 
     RollingWindow<double> closes_;  // the last N + 1 closes
     RollingWindow<double> moves_;   // the last N absolute changes
-    std::uint64_t period_;
+    SeededGainLoss averages_;
     double path_ = 0.0;  // running sum of moves_, never re-summed
     double previous_ = 0.0;
     bool has_previous_ = false;
-    double seed_gain_ = 0.0;
-    double seed_loss_ = 0.0;
-    std::uint64_t seed_count_ = 0;
-    double avg_gain_ = 0.0;
-    double avg_loss_ = 0.0;
-    bool averaged_ = false;
 };
 
 }  // namespace prynox

@@ -13,14 +13,9 @@ std::expected<DisparityIndex, IndicatorError> DisparityIndex::create(std::uint64
 
 std::optional<double> DisparityIndex::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
-    std::uint64_t held = sma_.ring().count();
     auto mean = sma_.update_value(x);
-    // The average refused x only if its storage could not grow: the run must not count it.
-    if (!sma_.ring().full() && sma_.ring().count() == held) [[unlikely]]
-        return std::nullopt;
-    bool constant = run_.push(x);
     if (!mean) return std::nullopt;
-    double m = constant ? x : *mean;
+    double m = *mean;
     // An average that overflowed is no distance to measure.
     if (!std::isfinite(m)) [[unlikely]]
         return std::nullopt;

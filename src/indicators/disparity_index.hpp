@@ -4,9 +4,8 @@
 #include <expected>
 #include <optional>
 
-#include "indicators/equal_run.hpp"
+#include "indicators/flat_exact_sma.hpp"
 #include "indicators/indicator_error.hpp"
-#include "indicators/sma.hpp"
 
 namespace prynox {
 
@@ -19,12 +18,11 @@ public:
     std::uint64_t warmup_period() const { return sma_.period(); }
 
 private:
-    explicit DisparityIndex(std::uint64_t period) : sma_(period), run_(period) {}
+    explicit DisparityIndex(std::uint64_t period) : sma_(period) {}
 
-    Sma sma_;
-    // A window of N equal closes has the close itself as its mean; the running sum of the
-    // average may be off by its drift there (an all-zero window would read as -100).
-    EqualRun run_;
+    // A window of N equal closes has the close itself as its mean, whatever the running sum's
+    // drift (an all-zero window would otherwise read as -100).
+    FlatExactSma sma_;
 };
 
 }  // namespace prynox

@@ -7,9 +7,8 @@
 #include <expected>
 #include <optional>
 
-#include "indicators/counted_sum.hpp"
 #include "indicators/indicator_error.hpp"
-#include "indicators/rolling_window.hpp"
+#include "indicators/sum_and_losses.hpp"
 
 namespace prynox {
 
@@ -20,43 +19,23 @@ public:
     std::optional<double> update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
-        if (!window_.make_room()) [[unlikely]]
+        if (!sums_.push(x) || !sums_.full()) [[unlikely]]
             return std::nullopt;
-        double sum;
-        CountedSum losses;  // its non-zero terms are exactly the negative values
-        if (window_.full()) [[likely]] {
-            double old = window_.oldest();
-            sum = (sum_ - old) + x;
-            losses = losses_.replaced(loss(old), loss(x));
-        } else {
-            sum = sum_ + x;
-            losses = losses_.added(loss(x));
-        }
-        // A sum that overflows would stay poisoned for the rest of the run.
-        if (!std::isfinite(sum) || !std::isfinite(losses.sum)) [[unlikely]]
-            return std::nullopt;
-        (void)window_.push(x);  // room was made above
-        sum_ = sum;
-        losses_ = losses;
-        if (!window_.full()) [[unlikely]]
-            return std::nullopt;
-        if (losses_.all_zero()) return 0.0;
-        double value = (sum_ / n_) / (losses_.sum / static_cast<double>(losses_.nonzero));
+        const CountedSum& losses = sums_.losses();
+        if (losses.all_zero()) return 0.0;
+        double value = (sums_.sum() / n_) / (losses.sum / static_cast<double>(losses.nonzero));
         // A loss sum whose residue cancels it exactly would divide by zero.
         if (!std::isfinite(value)) [[unlikely]]
             return std::nullopt;
         return value;
     }
-    std::uint64_t warmup_period() const { return window_.capacity(); }
+    std::uint64_t warmup_period() const { return sums_.period(); }
 
 private:
-    explicit Expectancy(std::uint64_t period) : window_(period), n_(static_cast<double>(period)) {}
-    static double loss(double r) { return r < 0.0 ? -r : 0.0; }
+    explicit Expectancy(std::uint64_t period) : sums_(period), n_(static_cast<double>(period)) {}
 
-    RollingWindow<double> window_;
+    SumAndLosses sums_;
     double n_;
-    double sum_ = 0.0;
-    CountedSum losses_;
 };
 
 }  // namespace prynox

@@ -7,9 +7,8 @@
 #include <expected>
 #include <optional>
 
-#include "indicators/counted_sum.hpp"
 #include "indicators/indicator_error.hpp"
-#include "indicators/rolling_window.hpp"
+#include "indicators/sum_and_losses.hpp"
 
 namespace prynox {
 
@@ -20,41 +19,21 @@ public:
     std::optional<double> update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
-        if (!window_.make_room()) [[unlikely]]
+        if (!sums_.push(x) || !sums_.full()) [[unlikely]]
             return std::nullopt;
-        double sum;
-        CountedSum pain;
-        if (window_.full()) [[likely]] {
-            double old = window_.oldest();
-            sum = (sum_ - old) + x;
-            pain = pain_.replaced(loss(old), loss(x));
-        } else {
-            sum = sum_ + x;
-            pain = pain_.added(loss(x));
-        }
-        // A sum that overflows would stay poisoned for the rest of the run.
-        if (!std::isfinite(sum) || !std::isfinite(pain.sum)) [[unlikely]]
-            return std::nullopt;
-        (void)window_.push(x);  // room was made above
-        sum_ = sum;
-        pain_ = pain;
-        if (!window_.full()) [[unlikely]]
-            return std::nullopt;
-        if (pain_.all_zero() || !(pain_.sum > 0.0)) return 0.0;
-        double value = sum_ / pain_.sum;
+        const CountedSum& pain = sums_.losses();
+        if (pain.all_zero() || !(pain.sum > 0.0)) return 0.0;
+        double value = sums_.sum() / pain.sum;
         if (!std::isfinite(value)) [[unlikely]]
             return std::nullopt;
         return value;
     }
-    std::uint64_t warmup_period() const { return window_.capacity(); }
+    std::uint64_t warmup_period() const { return sums_.period(); }
 
 private:
-    explicit GainToPainRatio(std::uint64_t period) : window_(period) {}
-    static double loss(double r) { return r < 0.0 ? -r : 0.0; }
+    explicit GainToPainRatio(std::uint64_t period) : sums_(period) {}
 
-    RollingWindow<double> window_;
-    double sum_ = 0.0;
-    CountedSum pain_;
+    SumAndLosses sums_;
 };
 
 }  // namespace prynox

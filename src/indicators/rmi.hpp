@@ -8,6 +8,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/rolling_window.hpp"
+#include "indicators/seeded_gain_loss.hpp"
 
 namespace prynox {
 
@@ -23,18 +24,12 @@ public:
 
 private:
     Rmi(std::uint64_t period, std::uint64_t momentum)
-        : closes_(momentum), period_(period), n_(static_cast<double>(period)) {}
+        : closes_(momentum), period_(period), n_(static_cast<double>(period)), averages_(period) {}
 
     RollingWindow<double> closes_;  // the last M closes
     std::uint64_t period_;
     double n_;
-    // The seed means are sums from -0.0 in arrival order over the first N changes, divided by N.
-    double seed_gain_ = -0.0;
-    double seed_loss_ = -0.0;
-    std::uint64_t seed_count_ = 0;
-    double avg_gain_ = 0.0;
-    double avg_loss_ = 0.0;
-    bool seeded_ = false;
+    SeededGainLoss averages_;
 };
 
 }  // namespace prynox

@@ -18,14 +18,9 @@ std::uint64_t Tii::warmup_period() const { return sat_add(sma_.period(), deviati
 
 std::optional<double> Tii::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
-    std::uint64_t held = sma_.ring().count();
     auto mean = sma_.update_value(x);
-    // The average refused x only if its storage could not grow: the run must not count it.
-    if (!sma_.ring().full() && sma_.ring().count() == held) [[unlikely]]
-        return std::nullopt;
-    bool constant = run_.push(x);
     if (!mean) return std::nullopt;
-    double d = constant ? 0.0 : x - *mean;
+    double d = x - *mean;  // exactly 0 when the last P closes are all equal
     // A deviation or sum that is not finite would stay in the sums for good: the deviations
     // keep their state and the bar gives no value.
     if (!std::isfinite(d)) [[unlikely]]

@@ -5,10 +5,9 @@
 #include <expected>
 #include <optional>
 
-#include "indicators/equal_run.hpp"
+#include "indicators/flat_exact_sma.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/rolling_window.hpp"
-#include "indicators/sma.hpp"
 
 namespace prynox {
 
@@ -23,11 +22,10 @@ public:
     std::uint64_t warmup_period() const;
 
 private:
-    Tii(std::uint64_t period, std::uint64_t signal) : sma_(period), run_(period), deviations_(signal) {}
+    Tii(std::uint64_t period, std::uint64_t signal) : sma_(period), deviations_(signal) {}
 
-    Sma sma_;
-    // The last P closes all equal: the deviation is exactly 0, whatever the average's drift.
-    EqualRun run_;
+    // The last P closes all equal: the mean is the close, so the deviation is exactly 0.
+    FlatExactSma sma_;
     RollingWindow<double> deviations_;
     double up_ = 0.0;    // SD+: sum of the positive deviations
     double down_ = 0.0;  // SD-: sum of the magnitudes of the negative deviations
