@@ -21,7 +21,7 @@ public:
         : period_(period), seed_length_(seed_length == 0 ? 1 : seed_length), alpha_(alpha),
           one_minus_alpha_(1.0 - alpha) {}
 
-    // Does not look at v: callers reject what they must not feed.
+    // Callers reject what they must not feed; only an overflowing seed sum is refused here.
     std::optional<double> step(double v) {
         if (!seeded_) [[unlikely]]
             return seed(v);
@@ -40,7 +40,11 @@ public:
 private:
     // Out of line: the steady path needs no saved registers.
     [[gnu::noinline]] std::optional<double> seed(double v) {
-        seed_sum_ += v;
+        // A seed sum that is not finite would leave the stage infinite for good: the input is
+        // refused instead, counts toward nothing and changes nothing.
+        const double sum = seed_sum_ + v;
+        if (!std::isfinite(sum)) return std::nullopt;
+        seed_sum_ = sum;
         ++seed_count_;
         if (seed_count_ < seed_length_) return std::nullopt;
         value_ = seed_sum_ / static_cast<double>(seed_count_);

@@ -685,3 +685,37 @@ TEST(MovingAverageTest, LongWindowsOverShortSeriesStaySmall) {
 
 }  // namespace
 }  // namespace prynox
+
+namespace prynox {
+namespace {
+
+// One overflowing seed must not leave an average infinite for the rest of the run: the bar is
+// refused and later bars seed and smooth as if it had not come.
+TEST(MovingAverageSeeds, OverflowingSeedSumIsRefused) {
+    for (const char* type : {"Ema", "Smma", "McGinleyDynamic", "Dema"}) {
+        const double params[] = {2.0};
+        auto built = build_indicator(type, params);
+        ASSERT_TRUE(built) << type;
+        auto& ind = **built;
+        auto feed = [&ind](double close) {
+            Candle c{0, close, close, close, close, 0.0};
+            BarContext ctx;
+            ctx.candle = &c;
+            return ind.update(ctx);
+        };
+        EXPECT_FALSE(feed(1.7e308)) << type;
+        EXPECT_FALSE(feed(1.7e308)) << type;  // the sum would overflow: refused
+        bool any = false;
+        for (double close : {10.0, 12.0, 11.0, 13.0, 12.5, 11.5}) {
+            const auto v = feed(close);
+            if (!v) continue;
+            any = true;
+            EXPECT_TRUE(std::isfinite(*v)) << type;
+        }
+        // McGinley's ratio to a seed near 1e308 underflows, so it may rightly stay silent.
+        if (std::string_view(type) != "McGinleyDynamic") EXPECT_TRUE(any) << type;
+    }
+}
+
+}  // namespace
+}  // namespace prynox
