@@ -65,14 +65,16 @@ inline void report(benchmark::State& state, std::uint64_t allocations) {
     state.counters["allocs"] = static_cast<double>(allocations);
 }
 
-inline void BM_Update(benchmark::State& state, std::string type, std::vector<double> params) {
+// The update loop over `bars`; BM_Update runs it over the shared walk.
+inline void BM_UpdateOn(benchmark::State& state, const std::vector<Candle>* series, std::string type,
+                        std::vector<double> params) {
     auto built = build_indicator(type, params);
     if (!built) {
         state.SkipWithError(built.error().display().c_str());
         return;
     }
     Indicator& ind = **built;
-    const auto& bars = candles();
+    const auto& bars = *series;
     BarContext ctx;
     for (const Candle& c : bars) {  // warm-up pass: every window fills
         ctx.candle = &c;
@@ -86,6 +88,10 @@ inline void BM_Update(benchmark::State& state, std::string type, std::vector<dou
         }
     }
     report(state, g_allocations - before);
+}
+
+inline void BM_Update(benchmark::State& state, std::string type, std::vector<double> params) {
+    BM_UpdateOn(state, &candles(), std::move(type), std::move(params));
 }
 
 // The bare core inlined into the loop, as a batch computation would run it: the difference to
@@ -118,6 +124,13 @@ inline std::string update_name(const std::string& type, const std::vector<double
 inline void register_updates(const TypeList& types) {
     for (const auto& [type, params] : types)
         benchmark::RegisterBenchmark(update_name(type, params).c_str(), BM_Update, type, params)
+            ->Unit(benchmark::kMillisecond);
+}
+
+// The same over another series of kBars candles (for types that read a different kind of input).
+inline void register_updates_on(const std::vector<Candle>& bars, const TypeList& types) {
+    for (const auto& [type, params] : types)
+        benchmark::RegisterBenchmark(update_name(type, params).c_str(), BM_UpdateOn, &bars, type, params)
             ->Unit(benchmark::kMillisecond);
 }
 
