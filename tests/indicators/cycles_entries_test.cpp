@@ -11,31 +11,20 @@
 #include "core/registry/registry.hpp"
 #include "indicators/autocorrelation_periodogram.hpp"
 #include "indicators/ht_trend_mode.hpp"
-#include "series_fixture.hpp"
+#include "indicator_test_support.hpp"
 
 namespace prynox {
 namespace {
 
-const std::string kZero = "period must be greater than zero";
+using test::EntryCase;
+using test::kZero;
+using test::outcome;
+
 const std::string kOrder =
     "invalid period: autocorrelation periodogram needs AvgLength < min_period < max_period";
 const std::string kRoofing = "invalid period: lp_period must be strictly less than hp_period";
 const char* const kParameterless[] = {"HtDcPhase", "SineWave", "HtTrendMode", "HilbertDominantCycle",
                                       "AdaptiveCycle"};
-
-struct EntryCase {
-    const char* type;
-    std::vector<double> params;
-    std::string message = "";  // empty: builds
-};
-
-std::string outcome(const EntryCase& c) {
-    auto r = build_indicator(c.type, c.params);
-    if (r) return "";
-    std::string prefix = std::string("invalid parameters for indicator ") + c.type + ": ";
-    std::string text = r.error().display();
-    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
-}
 
 TEST(CycleEntriesTest, AutocorrelationPeriodogramChecksInOrder) {
     const char* t = "AutocorrelationPeriodogram";
@@ -67,11 +56,7 @@ TEST(CycleEntriesTest, AutocorrelationPeriodogramChecksInOrder) {
         {t, {4, 1e300}, ""},
         {t, {8, 48, std::nan(""), -1}, ""},
     };
-    for (const auto& c : cases) {
-        std::string params;
-        for (double p : c.params) params += std::to_string(p) + " ";
-        EXPECT_EQ(outcome(c), c.message) << params;
-    }
+    for (const auto& c : cases) EXPECT_EQ(outcome(c), c.message) << test::describe(c);
 }
 
 TEST(CycleEntriesTest, ParameterlessTypesBuildFromAnyList) {
@@ -96,11 +81,7 @@ TEST(CycleEntriesTest, AutocorrelationPeriodogramWarmUps) {
         {{4, 20000000}, 20000003},
         {{4, 1e300}, std::numeric_limits<std::uint64_t>::max()},
     };
-    for (const auto& [params, warmup] : cases) {
-        auto r = build_indicator("AutocorrelationPeriodogram", params);
-        ASSERT_TRUE(r);
-        EXPECT_EQ((*r)->warmup_period(), warmup) << params[1];
-    }
+    for (const auto& [params, warmup] : cases) test::expect_built_warmup({"AutocorrelationPeriodogram", params}, warmup);
 }
 
 TEST(CycleEntriesTest, BoxedObjectsGiveTheirStatesValues) {

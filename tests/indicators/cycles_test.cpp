@@ -19,7 +19,7 @@
 #include "indicators/invariant.hpp"
 #include "indicators/sincos_table.hpp"
 #include "indicators/sine_wave.hpp"
-#include "series_fixture.hpp"
+#include "indicator_test_support.hpp"
 
 namespace prynox {
 namespace {
@@ -57,19 +57,12 @@ std::vector<Vec> all_series() {
 
 template <class State, class Ref>
 void expect_near_reference(const State& fresh, Ref reference, double rel = 1e-12) {
-    for (const Vec& xs : all_series()) {
-        State s = fresh;
-        Series got = test::run(s, xs);
-        test::expect_series_near(got, test::on_bars(xs, reference(test::accepted(xs))), rel);
-    }
+    for (const Vec& xs : all_series()) test::expect_near(fresh, xs, reference(test::accepted(xs)), rel);
 }
 
 template <class State, class Ref>
 void expect_exact_reference(const State& fresh, Ref reference) {
-    for (const Vec& xs : all_series()) {
-        State s = fresh;
-        test::expect_series_exact(test::run(s, xs), test::on_bars(xs, reference(test::accepted(xs))));
-    }
+    for (const Vec& xs : all_series()) test::expect_exact(fresh, xs, reference(test::accepted(xs)));
 }
 
 // ------------------------------------------------------------------ Hilbert pipeline reference
@@ -451,10 +444,8 @@ TEST(CycleTest, AutocorrelationPeriodogramAgainstRecomputation) {
         auto fresh = periodogram(c.lo, c.hi);
         EXPECT_EQ(fresh.has_table(), c.table);
         EXPECT_EQ(fresh.warmup_period(), c.hi + 3);
-        for (const Vec& xs : {closes(), cyclic_closes(kBars, 25.0), cyclic_closes(kBars, 60.0, 20.0)}) {
-            auto s = fresh;
-            test::expect_series_exact(test::run(s, xs), test::on_bars(xs, ref_periodogram(test::accepted(xs), c.lo, c.hi)));
-        }
+        for (const Vec& xs : {closes(), cyclic_closes(kBars, 25.0), cyclic_closes(kBars, 60.0, 20.0)})
+            test::expect_exact(fresh, xs, ref_periodogram(test::accepted(xs), c.lo, c.hi));
     }
 }
 

@@ -15,7 +15,7 @@
 #include "indicators/conditional_value_at_risk.hpp"
 #include "indicators/tail_ratio.hpp"
 #include "indicators/value_at_risk.hpp"
-#include "series_fixture.hpp"
+#include "indicator_test_support.hpp"
 
 namespace prynox {
 namespace {
@@ -83,13 +83,12 @@ Series over_windows(std::size_t n, F f) {
 
 template <class State>
 void expect_exact(State state, const Series& per_accepted) {
-    test::expect_series_exact(test::run(state, returns()), test::on_bars(returns(), per_accepted));
+    test::expect_exact(std::move(state), returns(), per_accepted);
 }
 
 template <class State>
 void expect_warmup_matches(State state) {
-    std::uint64_t warmup = state.warmup_period();
-    EXPECT_EQ(test::first_value_bar(test::run(state, test::varied_closes(200, 5, false))), warmup);
+    test::expect_warmup_matches(std::move(state), test::varied_closes(200, 5, false));
 }
 
 // ------------------------------------------------------------------ against plain sorts
@@ -211,21 +210,9 @@ TEST(TailRiskTest, NonFiniteClosesAndOverflowingQuantilesGiveNothing) {
 
 // ------------------------------------------------------------------ registry entries
 
-const std::string kMax = "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
-
-struct EntryCase {
-    const char* type;
-    std::vector<double> params;
-    std::string message = "";  // empty: builds
-};
-
-std::string outcome(const EntryCase& c) {
-    auto r = build_indicator(c.type, c.params);
-    if (r) return "";
-    std::string prefix = std::string("invalid parameters for indicator ") + c.type + ": ";
-    std::string text = r.error().display();
-    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
-}
+using test::EntryCase;
+using test::kMax;
+using test::outcome;
 
 TEST(TailRiskEntriesTest, ChecksInOrder) {
     const std::string confidence = "invalid period: confidence must lie strictly between 0 and 1";
@@ -250,23 +237,15 @@ TEST(TailRiskEntriesTest, ChecksInOrder) {
                                    EntryCase{type, {}, "missing parameter #0"}})
             cases.push_back(c);
     }
-    for (const auto& c : cases) {
-        std::string params;
-        for (double p : c.params) params += std::to_string(p) + " ";
-        EXPECT_EQ(outcome(c), c.message) << c.type << " " << params;
-    }
+    for (const auto& c : cases) EXPECT_EQ(outcome(c), c.message) << test::describe(c);
     EXPECT_EQ(ValueAtRisk::create(20, kNaN).error().display(), confidence);
     EXPECT_EQ(ConditionalValueAtRisk::create(20, -kInf).error().display(), confidence);
 }
 
 TEST(TailRiskEntriesTest, BuiltObjectsReportTheirWarmUpAndReadTheClose) {
     for (const auto& c : {EntryCase{"ValueAtRisk", {20, 0.95}}, EntryCase{"ConditionalValueAtRisk", {7, 0.9}},
-                          EntryCase{"TailRatio", {2}}, EntryCase{"CommonSenseRatio", {16777216}}}) {
-        auto built = build_indicator(c.type, c.params);
-        ASSERT_TRUE(built) << c.type;
-        EXPECT_EQ((*built)->warmup_period(), static_cast<std::uint64_t>(c.params[0])) << c.type;
-        EXPECT_TRUE((*built)->outputs().empty());
-    }
+                          EntryCase{"TailRatio", {2}}, EntryCase{"CommonSenseRatio", {16777216}}})
+        test::expect_built_warmup(c, static_cast<std::uint64_t>(c.params[0]));
     auto built = build_indicator("ValueAtRisk", std::vector<double>{2, 0.5});
     ASSERT_TRUE(built);
     Candle a{0, 9, 9, 9, -4, 0}, b{1, 9, 9, 9, 2, 0};

@@ -24,7 +24,7 @@
 #include "indicators/shifted_sums_window.hpp"
 #include "indicators/ulcer_index.hpp"
 #include "indicators/volatility_of_volatility.hpp"
-#include "series_fixture.hpp"
+#include "indicator_test_support.hpp"
 
 namespace prynox {
 namespace {
@@ -84,11 +84,6 @@ Series on_return_bars(const Vec& xs, const Series& per_return) {
     Series out(xs.size());
     for (std::size_t k = 0; k < per_return.size(); ++k) out[rs.bar_of_r[k]] = per_return[k];
     return out;
-}
-
-template <class State>
-Series run(State state, const Vec& xs) {
-    return test::run(state, xs);
 }
 
 
@@ -353,19 +348,18 @@ Series ref_ulcer(const Vec& x, std::size_t n) {
 
 template <class State>
 void expect_on_returns(State state, const Series& per_return, double rel = 1e-12) {
-    test::expect_series_near(run(std::move(state), closes()), on_return_bars(closes(), per_return), rel);
+    test::expect_series_near(test::run_on(std::move(state), closes()), on_return_bars(closes(), per_return), rel);
 }
 
 template <class State>
 void expect_on_finite_exact(State state, const Series& per_accepted) {
-    test::expect_series_exact(run(std::move(state), closes()), test::on_bars(closes(), per_accepted));
+    test::expect_exact(std::move(state), closes(), per_accepted);
 }
 
-// The bar of the first value on a clean series is the warm-up the state reports.
+// The bar of the first value on kBars clean closes is the warm-up the state reports.
 template <class State>
 void expect_warmup_matches(State state) {
-    std::uint64_t warmup = state.warmup_period();
-    EXPECT_EQ(test::first_value_bar(run(std::move(state), test::varied_closes(kBars, 99, false))), warmup);
+    test::expect_warmup_matches(std::move(state), kBars);
 }
 
 const Vec& returns() {
@@ -380,7 +374,7 @@ TEST(VolatilityTest, RealizedVolatility) {
         expect_warmup_matches(*RealizedVolatility::create(n));
     }
     // The running sum stays close to a plain sum of squares.
-    auto got = run(*RealizedVolatility::create(20), closes());
+    auto got = test::run_on(*RealizedVolatility::create(20), closes());
     Returns rs = log_returns(closes());
     for (std::size_t k = 19; k < rs.r.size(); ++k) {
         double q = 0;
@@ -404,7 +398,7 @@ TEST(VolatilityTest, HistoricalVolatility) {
         expect_warmup_matches(*HistoricalVolatility::create(n, a));
     }
     // Close to a plain two-pass standard deviation.
-    auto got = run(*HistoricalVolatility::create(10, 1), closes());
+    auto got = test::run_on(*HistoricalVolatility::create(10, 1), closes());
     Returns rs = log_returns(closes());
     for (std::size_t k = 9; k < rs.r.size(); ++k) {
         Vec w(rs.r.begin() + static_cast<long>(k - 9), rs.r.begin() + static_cast<long>(k + 1));
@@ -430,7 +424,7 @@ TEST(VolatilityTest, JumpIndicator) {
         expect_warmup_matches(*JumpIndicator::create(n, t));
     }
     // Jumps of the series are found: some bars give +1 and some -1.
-    auto got = run(*JumpIndicator::create(20, 2.0), closes());
+    auto got = test::run_on(*JumpIndicator::create(20, 2.0), closes());
     EXPECT_TRUE(std::count(got.begin(), got.end(), std::optional(1.0)) > 0);
     EXPECT_TRUE(std::count(got.begin(), got.end(), std::optional(-1.0)) > 0);
 }
@@ -502,7 +496,7 @@ TEST(VolatilityTest, FlatWindowsGiveTheirFixedValues) {
     // and after the running sums are next rebuilt.
     for (const Vec* xs : {&flat, &after}) {
         auto zero_from = [xs](auto state, std::size_t from) {
-            Series got = run(std::move(state), *xs);
+            Series got = test::run_on(std::move(state), *xs);
             for (std::size_t i = from; i < xs->size(); ++i) ASSERT_EQ(got[i], 0.0) << i;
         };
         zero_from(*RealizedVolatility::create(23), 83);
@@ -513,26 +507,26 @@ TEST(VolatilityTest, FlatWindowsGiveTheirFixedValues) {
         zero_from(*UlcerIndex::create(20), 98);
     }
     // From the start only: after moves their averages decay towards the flat value.
-    EXPECT_EQ(run(*RviVolatility::create(20), flat).back(), 50.0);
-    EXPECT_EQ(run(*EwmaVolatility::create(0.9), flat).back(), 0.0);
+    EXPECT_EQ(test::run_on(*RviVolatility::create(20), flat).back(), 50.0);
+    EXPECT_EQ(test::run_on(*EwmaVolatility::create(0.9), flat).back(), 0.0);
     // Equal non-zero returns: the window does not vary, so no return is a jump.
     Vec doubling;
     for (int i = 0; i < 60; ++i) doubling.push_back(std::ldexp(1.0, i - 30));
     doubling.push_back(doubling.back() * 1000);
     for (std::size_t n : {3u, 7u, 10u, 13u, 20u}) {
-        auto got = run(*JumpIndicator::create(n, 1e-9), doubling);
+        auto got = test::run_on(*JumpIndicator::create(n, 1e-9), doubling);
         for (std::size_t i = n + 1; i < got.size(); ++i) ASSERT_EQ(got[i], 0.0) << n << " " << i;
-        EXPECT_EQ(run(*HistoricalVolatility::create(n, 1), doubling)[59], 0.0);
+        EXPECT_EQ(test::run_on(*HistoricalVolatility::create(n, 1), doubling)[59], 0.0);
     }
 }
 
 TEST(VolatilityTest, UlcerIndexDrawdowns) {
     Vec rising;
     for (int i = 0; i < 50; ++i) rising.push_back(1 + i * 0.37);
-    EXPECT_EQ(run(*UlcerIndex::create(5), rising).back(), 0.0);
+    EXPECT_EQ(test::run_on(*UlcerIndex::create(5), rising).back(), 0.0);
     // A peak of 0 is no drawdown; then the peak 4 two bars back.
     Vec xs = {-3, 0, -1, -2, 4, 2, 1};
-    Series got = run(*UlcerIndex::create(2), xs);
+    Series got = test::run_on(*UlcerIndex::create(2), xs);
     EXPECT_FALSE(got[1]);
     EXPECT_EQ(got[2], 0.0);
     EXPECT_EQ(got[3], std::sqrt(5000.0));  // -2 against the peak -1: a drawdown of +100 %
@@ -546,7 +540,7 @@ TEST(VolatilityTest, UlcerIndexDrawdowns) {
 template <class State>
 void expect_hostile_bars_change_nothing(const State& fresh, const Vec& xs, const std::vector<std::size_t>& at,
                                         const Vec& hostile) {
-    Series plain = run(fresh, xs);
+    Series plain = test::run_on(fresh, xs);
     Vec spliced;
     std::vector<bool> is_hostile;
     for (std::size_t i = 0; i < xs.size(); ++i) {
@@ -556,7 +550,7 @@ void expect_hostile_bars_change_nothing(const State& fresh, const Vec& xs, const
         spliced.push_back(xs[i]);
         is_hostile.push_back(false);
     }
-    Series got = run(fresh, spliced);
+    Series got = test::run_on(fresh, spliced);
     Series kept;
     for (std::size_t i = 0; i < got.size(); ++i) {
         if (is_hostile[i])
@@ -624,22 +618,10 @@ TEST(VolatilityTest, ShiftedSumsRefuseWhatCannotBeSquaredAndGrowWithTheData) {
 
 // ------------------------------------------------------------------ registry entries
 
-const std::string kZero = "period must be greater than zero";
-const std::string kMax = "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
-
-struct EntryCase {
-    const char* type;
-    std::vector<double> params;
-    std::string message = "";  // empty: builds
-};
-
-std::string outcome(const EntryCase& c) {
-    auto r = build_indicator(c.type, c.params);
-    if (r) return "";
-    std::string prefix = std::string("invalid parameters for indicator ") + c.type + ": ";
-    std::string text = r.error().display();
-    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
-}
+using test::EntryCase;
+using test::kMax;
+using test::kZero;
+using test::outcome;
 
 TEST(VolatilityEntriesTest, ChecksInOrder) {
     const std::string bipower = "invalid period: bipower variation period must be >= 2";
@@ -705,11 +687,7 @@ TEST(VolatilityEntriesTest, ChecksInOrder) {
                                    EntryCase{type, {16777216}, ""}, EntryCase{type, {1}, ""},
                                    EntryCase{type, {14, 99, -1}, ""}, EntryCase{type, {}, "missing parameter #0"}})
             cases.push_back(c);
-    for (const auto& c : cases) {
-        std::string params;
-        for (double p : c.params) params += std::to_string(p) + " ";
-        EXPECT_EQ(outcome(c), c.message) << c.type << " " << params;
-    }
+    for (const auto& c : cases) EXPECT_EQ(outcome(c), c.message) << test::describe(c);
 }
 
 TEST(VolatilityEntriesTest, ChecksOnlyReachableThroughTheConstructors) {
