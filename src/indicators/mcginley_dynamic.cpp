@@ -22,13 +22,7 @@ std::optional<double> McGinleyDynamic::update_value(double x) {
         value_ = next;
         return value_;
     }
-    // A seed sum that overflows would leave the average infinite for good: the bar is
-    // refused instead and counts toward nothing.
-    const double sum = seed_sum_ + x;
-    if (!std::isfinite(sum)) return std::nullopt;
-    seed_sum_ = sum;
-    if (++seen_ < period_) return std::nullopt;
-    value_ = seed_sum_ / n_;
+    value_ = seed_.add(x, period_, n_);
     return value_;
 }
 

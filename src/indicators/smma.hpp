@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "indicators/indicator_error.hpp"
+#include "indicators/mean_seed.hpp"
 
 namespace prynox {
 
@@ -24,8 +25,7 @@ private:
     std::uint64_t period_;
     double n_;
     double n_minus_1_;
-    double seed_sum_ = 0.0;
-    std::uint64_t seen_ = 0;
+    MeanSeed seed_;
     std::optional<double> value_;
 };
 
