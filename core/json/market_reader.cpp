@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <new>
+#include <stdexcept>
+#include <type_traits>
 
 #include "core/json/reader.hpp"
 
@@ -117,10 +120,25 @@ private:
     template <class T, class F>
     Status list(std::vector<T>& out, F&& element) {
         out.clear();
+        if constexpr (std::is_same_v<T, Candle>) reserve_candles(out);
         return r_.sequence("a sequence", [&](std::size_t) -> Status {
             out.emplace_back();
             return element(out.back());
         });
+    }
+
+    // A candle takes at least 12 bytes of text ("[0,0,0,0,0],"), so the rest of the text bounds
+    // the count. Reserving that bound up front spares the copies of a growing list, whose old
+    // and new buffers would briefly both be held; pages are only touched as candles arrive.
+    void reserve_candles(std::vector<Candle>& out) {
+        if (lx_.peek_ws() != '[') return;
+        const std::size_t bound = (lx_.text().size() - lx_.index()) / 12 + 1;
+        try {
+            out.reserve(bound);
+        } catch (const std::bad_alloc&) {
+            // Address space is short: the list grows as it goes.
+        } catch (const std::length_error&) {
+        }
     }
 
     template <class T, class F>
