@@ -45,11 +45,12 @@ public:
     Phase phase(PerK&& per_k) const {
         std::size_t n = cycle_length();
         auto pairs = sincos_table_entry(n);
+        const double* prices = smooth_prices_.view().data();
         double real = 0.0;
         double imag = 0.0;
         for (std::size_t k = 0; k < n; ++k) {
-            real += pairs[k].sin * smooth_prices_[k];
-            imag += pairs[k].cos * smooth_prices_[k];
+            real += pairs[k].sin * prices[k];
+            imag += pairs[k].cos * prices[k];
             per_k(k);
         }
         return Phase{n, phase_degrees(real, imag)};

@@ -11,26 +11,37 @@ constexpr double kTwoPi = 6.283185307179586;
 
 HilbertPipeline::Step HilbertPipeline::step(double x) {
     ++count_;
-    price_.push(x);
-    if (!price_.full()) return {Stage::Priming, 0.0};
+    head_ = head_ == 0 ? kSpan - 1 : head_ - 1;
+    push(price_, x);
+    if (count_ < kSmoothFrom) [[unlikely]]
+        return {Stage::Priming, 0.0};
 
-    double smooth = (((4.0 * price_[0] + 3.0 * price_[1]) + 2.0 * price_[2]) + price_[3]) / 10.0;
-    smooth_.push(smooth);
-    if (!smooth_.full()) return {Stage::Smoothing, smooth};
+    // Each newest value is used from the register it was computed in; the older ones are read
+    // from the lists, element k at head + k.
+    const double* prices = price_.data() + head_;
+    double smooth = (((4.0 * x + 3.0 * prices[1]) + 2.0 * prices[2]) + prices[3]) / 10.0;
+    push(smooth_, smooth);
+    if (count_ < kDetrendFrom) [[unlikely]]
+        return {Stage::Smoothing, smooth};
 
     double clamped = period_ < 6.0 ? 6.0 : (period_ > 50.0 ? 50.0 : period_);
     double adj = 0.075 * clamped + 0.54;
-    detrender_.push(ht(smooth_) * adj);
-    if (!detrender_.full()) return {Stage::Detrending, smooth};
+    double detrender = ht(smooth, smooth_.data() + head_) * adj;
+    push(detrender_, detrender);
+    if (count_ < kQuadratureFrom) [[unlikely]]
+        return {Stage::Detrending, smooth};
 
-    q1_.push(ht(detrender_) * adj);
-    i1_.push(detrender_[3]);
-    if (!q1_.full() || !i1_.full()) return {Stage::Detrending, smooth};
+    const double* d = detrender_.data() + head_;
+    double q1 = ht(detrender, d) * adj;
+    push(q1_, q1);
+    if (count_ < kMeasuredFrom) [[unlikely]]
+        return {Stage::Detrending, smooth};
 
-    double ji = ht(i1_) * adj;
-    double jq = ht(q1_) * adj;
-    double i2 = i1_[0] - jq;
-    double q2 = q1_[0] + ji;
+    const double* i1 = d + kInPhaseLag;
+    double ji = ht(i1[0], i1) * adj;
+    double jq = ht(q1, q1_.data() + head_) * adj;
+    double i2 = i1[0] - jq;
+    double q2 = q1 + ji;
     i2 = 0.2 * i2 + 0.8 * i2_;
     q2 = 0.2 * q2 + 0.8 * q2_;
     re_ = 0.2 * (i2 * i2_ + q2 * q2_) + 0.8 * re_;

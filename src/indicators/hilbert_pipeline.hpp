@@ -3,9 +3,9 @@
 // weighted smoothing, a detrender, the in-phase and quadrature components and the phasor
 // product, from which the cycle period follows. The cores of the cycle family (phase, period,
 // the MAMA averages) run it and add their own steps on top.
+#include <array>
+#include <cstddef>
 #include <cstdint>
-
-#include "indicators/newest_first.hpp"
 
 namespace prynox {
 
@@ -30,19 +30,42 @@ public:
     std::uint64_t update_count() const { return count_; }
     double period() const { return period_; }
     // The newest in-phase and quadrature components (valid from Measured on).
-    double i1() const { return i1_[0]; }
-    double q1() const { return q1_[0]; }
+    double i1() const { return detrender_[head_ + kInPhaseLag]; }
+    double q1() const { return q1_[head_]; }
 
 private:
-    static double ht(const NewestFirst<7>& l) {
-        return ((0.0962 * l[0] + 0.5769 * l[2]) - 0.5769 * l[4]) - 0.0962 * l[6];
+    // Each list starts once the one before it is full (7 values; 4 for the prices), and is then
+    // pushed on every step, so how far an input gets follows from the count alone: the first
+    // input that fills a list is the one that starts the next.
+    static constexpr std::uint64_t kSmoothFrom = 4;
+    static constexpr std::uint64_t kDetrendFrom = kSmoothFrom + 6;
+    static constexpr std::uint64_t kQuadratureFrom = kDetrendFrom + 6;
+    static constexpr std::uint64_t kMeasuredFrom = kQuadratureFrom + 6;
+
+    // The in-phase component is the detrender 3 steps back, so its list of 7 is the detrender's
+    // elements 3..9 and needs no copy of its own.
+    static constexpr std::size_t kInPhaseLag = 3;
+    // The lists advance in lockstep under one head. Each is mirrored (slot j and j + kSpan hold
+    // the same value) so that its kSpan newest values lie contiguously, newest first, from the
+    // head: a push is two stores, not a shift, and element k is at head + k.
+    static constexpr std::size_t kSpan = kInPhaseLag + 7;
+    using List = std::array<double, 2 * kSpan>;
+
+    // The four-term transform of a list; l0 is its element 0, passed in from the register that
+    // computed it rather than read back from the list.
+    static double ht(double l0, const double* l) {
+        return ((0.0962 * l0 + 0.5769 * l[2]) - 0.5769 * l[4]) - 0.0962 * l[6];
+    }
+    void push(List& list, double v) {
+        list[head_] = v;
+        list[head_ + kSpan] = v;
     }
 
-    NewestFirst<4> price_;
-    NewestFirst<7> smooth_;
-    NewestFirst<7> detrender_;
-    NewestFirst<7> q1_;
-    NewestFirst<7> i1_;
+    List price_{};
+    List smooth_{};
+    List detrender_{};
+    List q1_{};
+    std::size_t head_ = 0;
     double i2_ = 0.0;
     double q2_ = 0.0;
     double re_ = 0.0;
