@@ -75,39 +75,19 @@ struct HilbertTrace {
 };
 
 HilbertTrace trace_hilbert(const Vec& x) {
-    const double eps = 2.220446049250313e-16;
     const std::size_t n = x.size();
     HilbertTrace tr{Vec(n), std::vector<char>(n), Vec(n), Vec(n)};
-    Vec det(n), q1(n), i1(n);
-    auto ht = [](const Vec& v, std::size_t t) {
-        return ((0.0962 * v[t] + 0.5769 * v[t - 2]) - 0.5769 * v[t - 4]) - 0.0962 * v[t - 6];
-    };
-    double period = 0, i2p = 0, q2p = 0, re = 0, im = 0, sp = 0;
+    test::RefHilbert h(n);
+    double sp = 0;
     for (std::size_t t = 0; t < n; ++t) {
-        tr.period[t] = period;
+        tr.period[t] = h.period;
         tr.smooth_period[t] = sp;
-        if (t < 3) continue;
-        tr.smooth[t] = (((4 * x[t] + 3 * x[t - 1]) + 2 * x[t - 2]) + x[t - 3]) / 10;
-        if (t < 9) continue;
-        double adj = 0.075 * std::clamp(period, 6.0, 50.0) + 0.54;
-        det[t] = ht(tr.smooth, t) * adj;
-        if (t < 15) continue;
-        q1[t] = ht(det, t) * adj;
-        i1[t] = det[t - 3];
-        if (t < 21) continue;
-        double ji = ht(i1, t) * adj, jq = ht(q1, t) * adj;
-        double i2 = 0.2 * (i1[t] - jq) + 0.8 * i2p;
-        double q2 = 0.2 * (q1[t] + ji) + 0.8 * q2p;
-        re = 0.2 * (i2 * i2p + q2 * q2p) + 0.8 * re;
-        im = 0.2 * (i2 * q2p - q2 * i2p) + 0.8 * im;
-        i2p = i2;
-        q2p = q2;
-        double p = (std::fabs(im) > eps && std::fabs(re) > eps) ? 2 * M_PI / std::atan2(im, re) : period;
-        p = std::clamp(std::max(std::min(p, 1.5 * period), 0.67 * period), 6.0, 50.0);
-        period = 0.2 * p + 0.8 * period;
-        sp = 0.33 * period + 0.67 * sp;
+        const auto stage = h.step(x, t);
+        tr.smooth[t] = h.smooth[t];
+        if (stage != test::RefHilbert::Measured) continue;
+        sp = 0.33 * h.period + 0.67 * sp;
         tr.measured[t] = 1;
-        tr.period[t] = period;
+        tr.period[t] = h.period;
         tr.smooth_period[t] = sp;
     }
     return tr;

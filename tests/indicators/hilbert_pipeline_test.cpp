@@ -11,6 +11,7 @@
 
 #include "indicators/hilbert_pipeline.hpp"
 #include "indicators/newest_first.hpp"
+#include "indicator_test_support.hpp"
 
 namespace prynox {
 namespace {
@@ -73,42 +74,20 @@ TEST(HilbertPipelineTest, StagesFollowTheFillingOfEachList) {
 }
 
 TEST(HilbertPipelineTest, ComponentsMatchPlainArrays) {
-    const double eps = 2.220446049250313e-16;
     Vec x = inputs(300);
-    std::size_t n = x.size();
-    Vec smooth(n), det(n), q1(n), i1(n);
-    auto ht = [](const Vec& v, std::size_t t) {
-        return ((0.0962 * v[t] + 0.5769 * v[t - 2]) - 0.5769 * v[t - 4]) - 0.0962 * v[t - 6];
-    };
-    double period = 0, i2p = 0, q2p = 0, re = 0, im = 0;
+    test::RefHilbert ref(x.size());
     HilbertPipeline p;
-    for (std::size_t t = 0; t < n; ++t) {
+    for (std::size_t t = 0; t < x.size(); ++t) {
         auto s = p.step(x[t]);
-        if (t < 3) continue;
-        smooth[t] = (((4 * x[t] + 3 * x[t - 1]) + 2 * x[t - 2]) + x[t - 3]) / 10;
-        ASSERT_EQ(s.smooth, smooth[t]) << t;
-        if (t < 9) continue;
-        double adj = 0.075 * std::clamp(period, 6.0, 50.0) + 0.54;
-        det[t] = ht(smooth, t) * adj;
-        if (t < 15) continue;
-        q1[t] = ht(det, t) * adj;
-        i1[t] = det[t - 3];
-        if (t < 21) continue;
-        double ji = ht(i1, t) * adj, jq = ht(q1, t) * adj;
-        double i2 = 0.2 * (i1[t] - jq) + 0.8 * i2p;
-        double q2 = 0.2 * (q1[t] + ji) + 0.8 * q2p;
-        re = 0.2 * (i2 * i2p + q2 * q2p) + 0.8 * re;
-        im = 0.2 * (i2 * q2p - q2 * i2p) + 0.8 * im;
-        i2p = i2;
-        q2p = q2;
-        double pr = (std::fabs(im) > eps && std::fabs(re) > eps) ? 2 * M_PI / std::atan2(im, re) : period;
-        pr = std::clamp(std::max(std::min(pr, 1.5 * period), 0.67 * period), 6.0, 50.0);
-        period = 0.2 * pr + 0.8 * period;
-        ASSERT_EQ(p.i1(), i1[t]) << t;
-        ASSERT_EQ(p.q1(), q1[t]) << t;
-        ASSERT_EQ(p.period(), period) << t;
+        const auto stage = ref.step(x, t);
+        if (stage == test::RefHilbert::Priming) continue;
+        ASSERT_EQ(s.smooth, ref.smooth[t]) << t;
+        if (stage != test::RefHilbert::Measured) continue;
+        ASSERT_EQ(p.i1(), ref.i1[t]) << t;
+        ASSERT_EQ(p.q1(), ref.q1[t]) << t;
+        ASSERT_EQ(p.period(), ref.period) << t;
     }
-    EXPECT_GT(period, 6.0);
+    EXPECT_GT(ref.period, 6.0);
 }
 
 }  // namespace

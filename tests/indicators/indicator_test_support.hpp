@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
@@ -316,5 +317,48 @@ inline void expect_built_warmup(const EntryCase& c, std::uint64_t warmup) {
     EXPECT_EQ((*r)->warmup_period(), warmup) << describe(c);
     EXPECT_TRUE((*r)->outputs().empty()) << describe(c);
 }
+
+
+// A plain-array recomputation of the Hilbert-transform pipeline that the cycle types and the
+// adaptive averages share; each test adds what its own type does with the measured period.
+struct RefHilbert {
+    enum Stage { Priming, Smoothing, Detrending, Measured };
+
+    explicit RefHilbert(std::size_t n) : smooth(n), det(n), q1(n), i1(n) {}
+
+    // Input t of x (every earlier input already fed). Measured: the period was updated.
+    Stage step(const std::vector<double>& x, std::size_t t) {
+        const double eps = 2.220446049250313e-16;
+        if (t < 3) return Priming;
+        smooth[t] = (((4 * x[t] + 3 * x[t - 1]) + 2 * x[t - 2]) + x[t - 3]) / 10;
+        if (t < 9) return Smoothing;
+        double adj = 0.075 * std::clamp(period, 6.0, 50.0) + 0.54;
+        det[t] = ht(smooth, t) * adj;
+        if (t < 15) return Detrending;
+        q1[t] = ht(det, t) * adj;
+        i1[t] = det[t - 3];
+        if (t < 21) return Detrending;
+        double ji = ht(i1, t) * adj, jq = ht(q1, t) * adj;
+        double i2 = 0.2 * (i1[t] - jq) + 0.8 * i2p;
+        double q2 = 0.2 * (q1[t] + ji) + 0.8 * q2p;
+        re = 0.2 * (i2 * i2p + q2 * q2p) + 0.8 * re;
+        im = 0.2 * (i2 * q2p - q2 * i2p) + 0.8 * im;
+        i2p = i2;
+        q2p = q2;
+        double p = (std::fabs(im) > eps && std::fabs(re) > eps) ? 2 * M_PI / std::atan2(im, re) : period;
+        p = std::clamp(std::max(std::min(p, 1.5 * period), 0.67 * period), 6.0, 50.0);
+        period = 0.2 * p + 0.8 * period;
+        return Measured;
+    }
+
+    std::vector<double> smooth, det, q1, i1;
+    double period = 0;
+
+private:
+    static double ht(const std::vector<double>& v, std::size_t t) {
+        return ((0.0962 * v[t] + 0.5769 * v[t - 2]) - 0.5769 * v[t - 4]) - 0.0962 * v[t - 6];
+    }
+    double i2p = 0, q2p = 0, re = 0, im = 0;
+};
 
 }  // namespace prynox::test

@@ -607,38 +607,15 @@ TEST(MovingAverageTest, Vidya) {
 
 Series ref_fama(const Vec& x, double fast, double slow) {
     const double eps = 2.220446049250313e-16;
-    std::size_t n = x.size();
-    Vec smooth(n), det(n), q1(n), i1(n);
-    auto ht = [](const Vec& v, std::size_t t) {
-        return ((0.0962 * v[t] + 0.5769 * v[t - 2]) - 0.5769 * v[t - 4]) - 0.0962 * v[t - 6];
-    };
-    double period = 0, i2p = 0, q2p = 0, re = 0, im = 0, prev_phase = 0, mama = 0, fama = 0;
+    test::RefHilbert h(x.size());
+    double prev_phase = 0, mama = 0, fama = 0;
     Series out;
-    for (std::size_t t = 0; t < n; ++t) {
+    for (std::size_t t = 0; t < x.size(); ++t) {
         out.push_back(std::nullopt);
-        if (t < 3) continue;
-        smooth[t] = (4 * x[t] + 3 * x[t - 1] + 2 * x[t - 2] + x[t - 3]) / 10;
-        if (t < 9) {
-            mama = fama = smooth[t];
-            continue;
-        }
-        double adj = 0.075 * std::clamp(period, 6.0, 50.0) + 0.54;
-        det[t] = ht(smooth, t) * adj;
-        if (t < 15) continue;
-        q1[t] = ht(det, t) * adj;
-        i1[t] = det[t - 3];
-        if (t < 21) continue;
-        double ji = ht(i1, t) * adj, jq = ht(q1, t) * adj;
-        double i2 = 0.2 * (i1[t] - jq) + 0.8 * i2p;
-        double q2 = 0.2 * (q1[t] + ji) + 0.8 * q2p;
-        re = 0.2 * (i2 * i2p + q2 * q2p) + 0.8 * re;
-        im = 0.2 * (i2 * q2p - q2 * i2p) + 0.8 * im;
-        i2p = i2;
-        q2p = q2;
-        double p = (std::fabs(im) > eps && std::fabs(re) > eps) ? 2 * M_PI / std::atan2(im, re) : period;
-        p = std::clamp(std::max(std::min(p, 1.5 * period), 0.67 * period), 6.0, 50.0);
-        period = 0.2 * p + 0.8 * period;
-        double phase = std::fabs(i1[t]) > eps ? std::atan(q1[t] / i1[t]) * (180 / M_PI) : prev_phase;
+        const auto stage = h.step(x, t);
+        if (stage == test::RefHilbert::Smoothing) mama = fama = h.smooth[t];
+        if (stage != test::RefHilbert::Measured) continue;
+        double phase = std::fabs(h.i1[t]) > eps ? std::atan(h.q1[t] / h.i1[t]) * (180 / M_PI) : prev_phase;
         double a = std::max(fast / std::max(prev_phase - phase, 1.0), slow);
         mama = a * x[t] + (1 - a) * mama;
         fama = fama * (1 - 0.5 * a) + 0.5 * a * mama;
