@@ -12,14 +12,13 @@
 //          naming those columns; a file with a single column is taken as closes.
 // Output, one line per bar:
 //   {"bar":0,"time":1700000000000,"value":null,"outputs":{}}
-// Floats are written in the report layout, a value that is not finite as null. The first line
+// Floats are written in the report layout; NaN and the infinities as the strings "NaN",
+// "Infinity" and "-Infinity". The first line
 // is {"type":...,"warmup":N}. Errors go to stderr with exit status 1.
-#include <rapidjson/document.h>
-#include <rapidjson/error/en.h>
-
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -32,6 +31,7 @@
 
 #include "core/engine/input_checks.hpp"
 #include "core/json/float_text.hpp"
+#include "core/json/lexer.hpp"
 #include "core/json/market_reader.hpp"
 #include "core/registry/registry.hpp"
 
@@ -65,12 +65,12 @@ bool parse_double(std::string_view s, double& out) {
 }
 
 RunData read_json(const std::string& text) {
-    rapidjson::Document doc;
-    doc.Parse(text.c_str(), text.size());
-    if (doc.HasParseError())
-        fail(std::string("JSON: ") + rapidjson::GetParseError_En(doc.GetParseError()) + " at byte " +
-             std::to_string(doc.GetErrorOffset()));
-    std::string wrapped = doc.IsArray() ? "{\"candles\":" + text + "}" : text;
+    // The whole text is checked first, so that the data reader may skip what it does not read.
+    Lexer lx(text, true);
+    const bool bare_array = lx.peek_ws() == '[';
+    if (auto s = lx.skip_value(true); !s) fail("JSON: " + s.error().display());
+    if (auto s = lx.end(); !s) fail("JSON: " + s.error().display());
+    std::string wrapped = bare_array ? "{\"candles\":" + text + "}" : text;
     auto data = run_data_from_value(wrapped, 0);
     if (!data) fail("JSON: " + data.error().display());
     auto check = [&](std::size_t n, const char* what) {
@@ -152,7 +152,10 @@ RunData read_csv(const std::string& text) {
     return data;
 }
 
+// Values the report would write as null are told apart here: a definition may give them.
 std::string json_float(double v) {
+    if (std::isnan(v)) return "\"NaN\"";
+    if (std::isinf(v)) return v > 0 ? "\"Infinity\"" : "\"-Infinity\"";
     std::string s;
     append_float_json(s, v);
     return s;

@@ -1,13 +1,13 @@
 // A strategy reads moving averages by id end to end: a crossover of Sma(2) and Sma(4) through a
 // whole "run" command gives the one trade computed by hand.
 #include <gtest/gtest.h>
-#include <rapidjson/document.h>
 
 #include <optional>
 #include <string>
 
 #include "core/model/spec.hpp"
 #include "core/protocol/command.hpp"
+#include "support/json_value.hpp"
 
 namespace prynox {
 namespace {
@@ -41,18 +41,16 @@ TEST(MovingAverageRunTest, CrossoverTradesAsComputedByHand) {
     ASSERT_EQ(set, R"({"ok":true})");
     std::string answer = run_command(handle, R"({"cmd":"run","data":{"candles":[)" + candles + R"(],"books":[)" + books + "]}}");
 
-    rapidjson::Document doc;
-    doc.Parse(answer.c_str());
-    ASSERT_FALSE(doc.HasParseError()) << answer;
-    ASSERT_TRUE(doc.IsObject() && doc.HasMember("report")) << answer;
-    const auto& trades = doc["report"]["trades"];
-    ASSERT_TRUE(trades.IsArray()) << answer;
-    ASSERT_EQ(trades.Size(), 1u) << answer.substr(0, 3000);
-    EXPECT_EQ(trades[0]["entry_time"].GetInt64(), 5000);
-    EXPECT_EQ(trades[0]["exit_time"].GetInt64(), 8000);
-    EXPECT_EQ(trades[0]["entry_price"].GetDouble(), 12.0);
-    EXPECT_EQ(trades[0]["exit_price"].GetDouble(), 11.0);
-    EXPECT_EQ(trades[0]["pnl"].GetDouble(), -1.0);
+    const Content doc = testing::parse_json(answer);
+    const Content& trades = testing::member(testing::member(doc, "report"), "trades");
+    ASSERT_EQ(trades.kind, Content::Kind::Seq) << answer;
+    ASSERT_EQ(trades.items.size(), 1u) << answer.substr(0, 3000);
+    const Content& trade = trades.items[0];
+    EXPECT_EQ(testing::number(testing::member(trade, "entry_time")), 5000);
+    EXPECT_EQ(testing::number(testing::member(trade, "exit_time")), 8000);
+    EXPECT_EQ(testing::number(testing::member(trade, "entry_price")), 12.0);
+    EXPECT_EQ(testing::number(testing::member(trade, "exit_price")), 11.0);
+    EXPECT_EQ(testing::number(testing::member(trade, "pnl")), -1.0);
 }
 
 TEST(MovingAverageRunTest, BadParametersAnswerWithTheTypeName) {

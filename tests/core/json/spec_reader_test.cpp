@@ -227,7 +227,9 @@ TEST(SpecReader, WherePathsDiffer) {
         } else {
             EXPECT_EQ(got_text, c.text) << c.json;
         }
-        if (c.value != "__syntax__") EXPECT_EQ(value_path(c.json), c.value) << c.json;
+        if (c.value != "__syntax__") {
+            EXPECT_EQ(value_path(c.json), c.value) << c.json;
+        }
     }
 }
 

@@ -63,7 +63,9 @@ TEST(RegistryNamesTest, LookupIsExactAndCoversEveryRow) {
         ASSERT_EQ(find_type(rows[i].name), i);
         std::string lower(rows[i].name);
         std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-        if (lower != rows[i].name) EXPECT_FALSE(find_type(lower)) << lower;
+        if (lower != rows[i].name) {
+            EXPECT_FALSE(find_type(lower)) << lower;
+        }
         EXPECT_FALSE(find_type(std::string(rows[i].name) + " "));
         EXPECT_FALSE(find_type(" " + std::string(rows[i].name)));
     }
