@@ -1,4 +1,4 @@
-// Cost of one Indicator::update for each momentum and rate-of-change type over the shared
+// Cost of one Indicator::update for each momentum, rate-of-change and band-position type over the shared
 // random walk (bench_support.hpp), through the boxed object the registry builds.
 #include "bench_support.hpp"
 
@@ -23,6 +23,10 @@ int main(int argc, char** argv) {
         {"Tii", {200, 100}},
         {"VerticalHorizontalFilter", {200}},
         {"PolarizedFractalEfficiency", {200, 20}},
+        {"PercentB", {20, 2}},
+        {"BollingerBandwidth", {20, 2}},
+        {"PercentB", {200, 2.5}},
+        {"BollingerBandwidth", {200, 2.5}},
     });
     return prynox::bench::run_main(argc, argv);
 }

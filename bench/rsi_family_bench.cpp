@@ -2,7 +2,7 @@
 // (bench_support.hpp), through the boxed object the registry builds (the engine's path), plus
 // the bare RSI core.
 #include "bench_support.hpp"
-#include "indicators/rsi.hpp"
+#include "indicators/rsi_family/rsi.hpp"
 
 int main(int argc, char** argv) {
     using namespace prynox;

@@ -2,7 +2,7 @@
 // (bench_support.hpp), through the boxed object the registry builds, plus the bare
 // relative-volatility core that candle types embed.
 #include "bench_support.hpp"
-#include "indicators/rvi_volatility.hpp"
+#include "indicators/volatility/rvi_volatility.hpp"
 
 int main(int argc, char** argv) {
     using namespace prynox;

@@ -1,11 +1,11 @@
 // Registry rows of the cycle measurement types.
 #include "core/registry/families.hpp"
-#include "indicators/adaptive_cycle.hpp"
-#include "indicators/autocorrelation_periodogram.hpp"
-#include "indicators/hilbert_dominant_cycle.hpp"
-#include "indicators/ht_dc_phase.hpp"
-#include "indicators/ht_trend_mode.hpp"
-#include "indicators/sine_wave.hpp"
+#include "indicators/cycles/adaptive_cycle.hpp"
+#include "indicators/cycles/autocorrelation_periodogram.hpp"
+#include "indicators/cycles/hilbert_dominant_cycle.hpp"
+#include "indicators/cycles/ht_dc_phase.hpp"
+#include "indicators/cycles/ht_trend_mode.hpp"
+#include "indicators/cycles/sine_wave.hpp"
 
 namespace prynox::registry_family {
 

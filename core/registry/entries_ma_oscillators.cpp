@@ -1,14 +1,14 @@
 // Registry rows of the moving-average oscillators (Trix included: it is an oscillator of a
 // triple-smoothed average).
 #include "core/registry/families.hpp"
-#include "indicators/apo.hpp"
-#include "indicators/elder_impulse.hpp"
-#include "indicators/macd_histogram.hpp"
-#include "indicators/ppo.hpp"
-#include "indicators/ppo_histogram.hpp"
-#include "indicators/stc.hpp"
-#include "indicators/trix.hpp"
-#include "indicators/tsi.hpp"
+#include "indicators/ma_oscillators/apo.hpp"
+#include "indicators/ma_oscillators/elder_impulse.hpp"
+#include "indicators/ma_oscillators/macd_histogram.hpp"
+#include "indicators/ma_oscillators/ppo.hpp"
+#include "indicators/ma_oscillators/ppo_histogram.hpp"
+#include "indicators/ma_oscillators/stc.hpp"
+#include "indicators/ma_oscillators/trix.hpp"
+#include "indicators/ma_oscillators/tsi.hpp"
 
 namespace prynox::registry_family {
 

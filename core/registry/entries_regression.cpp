@@ -1,16 +1,16 @@
 // Registry rows of the regression indicators: least-squares lines of the close and the
 // correlation of the closes with time.
 #include "core/registry/families.hpp"
-#include "indicators/cfo.hpp"
-#include "indicators/correlation_trend_indicator.hpp"
-#include "indicators/lin_reg_angle.hpp"
-#include "indicators/lin_reg_intercept.hpp"
-#include "indicators/lin_reg_slope.hpp"
-#include "indicators/linear_regression.hpp"
-#include "indicators/r_squared.hpp"
-#include "indicators/standard_error.hpp"
-#include "indicators/tsf.hpp"
-#include "indicators/tsf_oscillator.hpp"
+#include "indicators/regression/cfo.hpp"
+#include "indicators/regression/correlation_trend_indicator.hpp"
+#include "indicators/regression/lin_reg_angle.hpp"
+#include "indicators/regression/lin_reg_intercept.hpp"
+#include "indicators/regression/lin_reg_slope.hpp"
+#include "indicators/regression/linear_regression.hpp"
+#include "indicators/regression/r_squared.hpp"
+#include "indicators/regression/standard_error.hpp"
+#include "indicators/regression/tsf.hpp"
+#include "indicators/regression/tsf_oscillator.hpp"
 
 namespace prynox::registry_family {
 

@@ -3,17 +3,17 @@
 // derivative oscillator, whose update is an RSI smoothed twice). LaguerreRsi, a filter type, has
 // its row with the digital filters.
 #include "core/registry/families.hpp"
-#include "indicators/adaptive_rsi.hpp"
-#include "indicators/anchored_rsi.hpp"
-#include "indicators/cmo.hpp"
-#include "indicators/connors_rsi.hpp"
-#include "indicators/derivative_oscillator.hpp"
-#include "indicators/dynamic_momentum_index.hpp"
-#include "indicators/fisher_rsi.hpp"
-#include "indicators/rmi.hpp"
-#include "indicators/rsi.hpp"
-#include "indicators/rsx.hpp"
-#include "indicators/stoch_rsi.hpp"
+#include "indicators/rsi_family/adaptive_rsi.hpp"
+#include "indicators/rsi_family/anchored_rsi.hpp"
+#include "indicators/rsi_family/cmo.hpp"
+#include "indicators/rsi_family/connors_rsi.hpp"
+#include "indicators/rsi_family/derivative_oscillator.hpp"
+#include "indicators/rsi_family/dynamic_momentum_index.hpp"
+#include "indicators/rsi_family/fisher_rsi.hpp"
+#include "indicators/rsi_family/rmi.hpp"
+#include "indicators/rsi_family/rsi.hpp"
+#include "indicators/rsi_family/rsx.hpp"
+#include "indicators/rsi_family/stoch_rsi.hpp"
 
 namespace prynox::registry_family {
 

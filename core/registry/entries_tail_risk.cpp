@@ -1,9 +1,9 @@
 // Registry rows of the tail-risk measures of a window of per-bar returns.
 #include "core/registry/families.hpp"
-#include "indicators/common_sense_ratio.hpp"
-#include "indicators/conditional_value_at_risk.hpp"
-#include "indicators/tail_ratio.hpp"
-#include "indicators/value_at_risk.hpp"
+#include "indicators/tail_risk/common_sense_ratio.hpp"
+#include "indicators/tail_risk/conditional_value_at_risk.hpp"
+#include "indicators/tail_risk/tail_ratio.hpp"
+#include "indicators/tail_risk/value_at_risk.hpp"
 
 namespace prynox::registry_family {
 

@@ -1,11 +1,11 @@
 // Registry rows of the trailing stops and the trend and regime labels over the close.
 #include "core/registry/families.hpp"
-#include "indicators/percentage_trailing_stop.hpp"
-#include "indicators/regime_label.hpp"
-#include "indicators/renko_trailing_stop.hpp"
-#include "indicators/step_trailing_stop.hpp"
-#include "indicators/trend_label.hpp"
-#include "indicators/trend_strength_index.hpp"
+#include "indicators/trailing_labels/percentage_trailing_stop.hpp"
+#include "indicators/trailing_labels/regime_label.hpp"
+#include "indicators/trailing_labels/renko_trailing_stop.hpp"
+#include "indicators/trailing_labels/step_trailing_stop.hpp"
+#include "indicators/trailing_labels/trend_label.hpp"
+#include "indicators/trailing_labels/trend_strength_index.hpp"
 
 namespace prynox::registry_family {
 

@@ -1,14 +1,14 @@
 // Registry rows of the volatility measures of the close.
 #include "core/registry/families.hpp"
-#include "indicators/bipower_variation.hpp"
-#include "indicators/ewma_volatility.hpp"
-#include "indicators/garch11.hpp"
-#include "indicators/historical_volatility.hpp"
-#include "indicators/jump_indicator.hpp"
-#include "indicators/realized_volatility.hpp"
-#include "indicators/rvi_volatility.hpp"
-#include "indicators/ulcer_index.hpp"
-#include "indicators/volatility_of_volatility.hpp"
+#include "indicators/volatility/bipower_variation.hpp"
+#include "indicators/volatility/ewma_volatility.hpp"
+#include "indicators/volatility/garch11.hpp"
+#include "indicators/volatility/historical_volatility.hpp"
+#include "indicators/volatility/jump_indicator.hpp"
+#include "indicators/volatility/realized_volatility.hpp"
+#include "indicators/volatility/rvi_volatility.hpp"
+#include "indicators/volatility/ulcer_index.hpp"
+#include "indicators/volatility/volatility_of_volatility.hpp"
 
 namespace prynox::registry_family {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/json/float_text.hpp"
-#include "indicators/saturating.hpp"
+#include "indicators/cores/saturating.hpp"
 
 namespace prynox {
 

@@ -8,8 +8,15 @@
 namespace prynox {
 namespace {
 
+BacktestReport report_of(std::string symbol, std::string timeframe) {
+    BacktestReport r;
+    r.symbol = std::move(symbol);
+    r.timeframe = std::move(timeframe);
+    return r;
+}
+
 TEST(ReportWriter, EmptyRunByteForByte) {
-    BacktestReport r{.symbol = "BTC", .timeframe = "1h"};
+    BacktestReport r = report_of("BTC", "1h");
     r.initial_capital = 100000.0;
     EXPECT_EQ(write_report_json(r, ImpactStats{}),
               R"({"report":{"schema_version":1,"symbol":"BTC","timeframe":"1h","metrics":{"pnl":0.0,"return_pct":0.0,)"
@@ -19,7 +26,7 @@ TEST(ReportWriter, EmptyRunByteForByte) {
 }
 
 TEST(ReportWriter, FloatsTimesEscapesAndOrder) {
-    BacktestReport r{.symbol = "a\"b\nc\\d\x01\xC3\xA9/", .timeframe = "1m"};
+    BacktestReport r = report_of("a\"b\nc\\d\x01\xC3\xA9/", "1m");
     r.metrics = {0.1, -2.5, std::nan(""), std::numeric_limits<double>::infinity(), 1e16, 1e-7, 0.5, -0.0, 3};
     r.trades.push_back({-86400000, 5, 104.47213595, 1.23456789, 2.0, -1e-5, 1.5e-7, "stop_loss"});
     r.trades.push_back({1, 2, 1.0, 2.0, 0.25, 2.5e20, 0.0, "end"});

@@ -1,0 +1,39 @@
+#pragma once
+// A simple moving average that gives the close itself for a window of N equal closes: the
+// running sum of the average may be off there by its drift (an all-zero window would read as
+// a tiny non-zero mean), and the run of equal closes says exactly when the window is flat.
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "indicators/cores/equal_run.hpp"
+#include "indicators/moving_averages/sma.hpp"
+
+namespace prynox {
+
+class FlatExactSma {
+public:
+    // For callers that already checked the period.
+    explicit FlatExactSma(std::uint64_t period) : sma_(period), run_(period) {}
+
+    // Takes a finite x: the mean of the last N closes once N are held. None, with nothing
+    // changed, when the average's storage could not grow.
+    std::optional<double> update_value(double x) {
+        std::uint64_t held = sma_.ring().count();
+        auto mean = sma_.update_value(x);
+        // The average refused x only if its storage could not grow: the run must not count it.
+        if (!sma_.ring().full() && sma_.ring().count() == held) [[unlikely]]
+            return std::nullopt;
+        bool constant = run_.push(x);
+        if (!mean) return std::nullopt;
+        return constant ? x : *mean;
+    }
+
+    std::uint64_t period() const { return sma_.period(); }
+
+private:
+    Sma sma_;
+    EqualRun run_;
+};
+
+}  // namespace prynox

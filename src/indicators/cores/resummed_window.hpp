@@ -1,0 +1,50 @@
+#pragma once
+// The last N values with their running sum: the leaving value subtracted, the entering one
+// added, and the sum recomputed exactly from the window (from -0.0, oldest first) once every
+// N accepted pushes, which bounds its drift. A push whose running sum would not be finite is
+// refused with nothing changed, so one huge value cannot poison the sum; a recomputation that
+// would not be finite is skipped and the running sum kept.
+#include <cmath>
+#include <cstdint>
+
+#include "indicators/cores/rolling_window.hpp"
+
+namespace prynox {
+
+class ResummedWindow {
+public:
+    // A length of 0 acts as 1.
+    explicit ResummedWindow(std::uint64_t length) : window_(length) {}
+
+    // Takes a finite x; false (nothing changed) when it cannot be taken.
+    [[nodiscard]] bool push(double x) {
+        double s = window_.full() ? (sum_ - window_.oldest()) + x : sum_ + x;
+        if (!std::isfinite(s)) [[unlikely]]
+            return false;
+        if (!window_.push(x)) [[unlikely]]
+            return false;
+        sum_ = s;
+        if (++updates_ >= window_.capacity()) [[unlikely]]
+            resum();
+        return true;
+    }
+
+    const RollingWindow<double>& values() const { return window_; }
+    std::uint64_t length() const { return window_.capacity(); }
+    bool full() const { return window_.full(); }
+    double sum() const { return sum_; }
+
+private:
+    void resum() {
+        double s = -0.0;
+        window_.for_each([&s](double v) { s += v; });
+        if (std::isfinite(s)) sum_ = s;
+        updates_ = 0;
+    }
+
+    RollingWindow<double> window_;
+    double sum_ = 0.0;
+    std::uint64_t updates_ = 0;
+};
+
+}  // namespace prynox

@@ -1,0 +1,121 @@
+#pragma once
+// The last N values with sums of their deviations from an anchor K (S1 = sum of (v - K),
+// S2 = sum of (v - K)^2): the first value becomes K, each push adds the entering deviation and
+// subtracts the leaving one, and after every N pushes K moves to the window's mean and the sums
+// are rebuilt exactly from the window, so they stay well conditioned far from zero.
+//
+// A push is prepared first (nothing changes) and then committed, so a caller that finds the
+// prepared sums unusable, or whose own later step fails, can drop the value with its state
+// untouched. A push is refused when the window's storage cannot grow or when the sums would stop
+// being finite (deviations too large to square); a rebuild that would not be finite is skipped
+// and the running sums kept. A window of N bit-identical values has variance exactly 0, whatever
+// drift the sums carry.
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "indicators/cores/fused.hpp"
+#include "indicators/cores/rolling_window.hpp"
+
+namespace prynox {
+
+// The scalar part of the state: what a prepared push replaces on commit.
+struct ShiftedSums {
+    double anchor = 0.0;
+    double s1 = 0.0;
+    double s2 = 0.0;
+    double last = 0.0;            // the newest value, for the run of equal values
+    std::uint64_t updates = 0;    // pushes since the last rebuild
+    std::uint64_t equal_run = 0;  // bit-identical values ending at the newest, capped at N
+    bool anchored = false;
+};
+
+class ShiftedSumsWindow {
+public:
+    // A length of 0 acts as 1.
+    explicit ShiftedSumsWindow(std::uint64_t length)
+        : window_(length), n_(static_cast<double>(window_.capacity())) {}
+
+    std::uint64_t length() const { return window_.capacity(); }
+    std::size_t size() const { return window_.size(); }
+    bool full() const { return window_.full(); }
+    // Whether the window holds N values once the next value is pushed.
+    bool full_after_push() const { return window_.full() || window_.size() + 1 == window_.capacity(); }
+    const RollingWindow<double>& values() const { return window_; }
+    const ShiftedSums& sums() const { return sums_; }
+
+    // The sums once x is pushed, or nothing (state unchanged) when x cannot be taken. x is finite.
+    std::optional<ShiftedSums> prepare(double x) {
+        if (!window_.make_room()) [[unlikely]]
+            return std::nullopt;
+        ShiftedSums s = sums_;
+        if (!s.anchored) {
+            s.anchor = x;
+            s.anchored = true;
+        }
+        if (window_.full()) {
+            double d_old = window_.oldest() - s.anchor;
+            s.s1 = s.s1 - d_old;
+            s.s2 = s.s2 - d_old * d_old;
+        }
+        double d = x - s.anchor;
+        s.s1 = s.s1 + d;
+        s.s2 = s.s2 + d * d;
+        bool same = s.equal_run > 0 && std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(s.last);
+        s.equal_run = same ? (s.equal_run < window_.capacity() ? s.equal_run + 1 : s.equal_run) : 1;
+        s.last = x;
+        if (++s.updates >= window_.capacity()) [[unlikely]] {
+            ShiftedSums rebuilt = s;
+            if (rebuild(x, rebuilt)) s = rebuilt;
+            s.updates = 0;
+        }
+        // Both variance forms must be computable from what is kept.
+        double u = s.s1 / n_;
+        double uu = u * u;
+        if (!std::isfinite(s.s2) || !std::isfinite(uu) || !std::isfinite(fused_multiply_add(n_, -uu, s.s2)))
+            [[unlikely]]
+            return std::nullopt;
+        return s;
+    }
+    // Pushes x with the sums prepare(x) gave; nothing may change the window in between.
+    void commit(double x, const ShiftedSums& next) {
+        (void)window_.push(x);  // prepare made room
+        sums_ = next;
+    }
+    [[nodiscard]] bool push(double x) {
+        auto next = prepare(x);
+        if (!next) return false;
+        commit(x, *next);
+        return true;
+    }
+
+    // K + S1 / N.
+    double mean() const { return sums_.anchor + sums_.s1 / n_; }
+    // (S2 - N (S1 / N)^2) / (N - 1), the product fused with the subtraction; never below +0.
+    double sample_variance() const { return sample_variance(sums_); }
+    double sample_variance(const ShiftedSums& s) const {
+        if (s.equal_run >= window_.capacity()) return 0.0;
+        double u = s.s1 / n_;
+        double v = fused_multiply_add(n_, -(u * u), s.s2) / (n_ - 1.0);
+        return v > 0.0 ? v : 0.0;  // also turns -0.0 into +0.0
+    }
+    // S2 / N - (S1 / N)^2; never below +0.
+    double population_variance() const { return population_variance(sums_); }
+    double population_variance(const ShiftedSums& s) const {
+        if (s.equal_run >= window_.capacity()) return 0.0;
+        double u = s.s1 / n_;
+        double v = s.s2 / n_ - u * u;
+        return v > 0.0 ? v : 0.0;
+    }
+
+private:
+    // The rebuild over the window as it stands once x is pushed: false when it is not finite.
+    bool rebuild(double x, ShiftedSums& s) const;
+
+    RollingWindow<double> window_;
+    double n_;
+    ShiftedSums sums_;
+};
+
+}  // namespace prynox

@@ -1,0 +1,62 @@
+#pragma once
+// Largest and smallest value (total order) of a window by a scan, for types whose own
+// algorithm scans. The scan compares total-order keys, which compile to branch-free min/max.
+// extremes_after_push sees the window as it would stand after pushing x without pushing, so
+// that an owner can still decide not to push.
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+
+#include "indicators/cores/rolling_window.hpp"
+#include "indicators/cores/total_order.hpp"
+
+namespace prynox {
+
+struct Extremes {
+    double hi;
+    double lo;
+};
+
+// The double whose total-order key is k (the key mapping is its own inverse).
+constexpr double from_total_order_key(std::int64_t k) {
+    return std::bit_cast<double>(k ^ static_cast<std::int64_t>(static_cast<std::uint64_t>(k >> 63) >> 1));
+}
+
+namespace detail {
+struct KeyRange {
+    std::int64_t hi = std::numeric_limits<std::int64_t>::min();
+    std::int64_t lo = std::numeric_limits<std::int64_t>::max();
+    void add(double v) {
+        std::int64_t k = total_order_key(v);
+        hi = std::max(hi, k);
+        lo = std::min(lo, k);
+    }
+    Extremes extremes() const { return {from_total_order_key(hi), from_total_order_key(lo)}; }
+};
+}  // namespace detail
+
+// The window must not be empty.
+inline Extremes window_extremes(const RollingWindow<double>& window) {
+    detail::KeyRange r;
+    window.for_each([&r](double v) { r.add(v); });
+    return r.extremes();
+}
+
+inline Extremes extremes_after_push(const RollingWindow<double>& window, double x) {
+    detail::KeyRange r;
+    r.add(x);
+    // A full window drops its oldest value on the push.
+    bool skip = window.full();
+    window.for_each([&r, &skip](double v) {
+        if (skip) {
+            skip = false;
+            return;
+        }
+        r.add(v);
+    });
+    return r.extremes();
+}
+
+}  // namespace prynox

@@ -1,0 +1,34 @@
+#include "indicators/digital_filters/fisher_transform.hpp"
+
+#include "indicators/cores/fused.hpp"
+#include "indicators/cores/period_checks.hpp"
+#include "indicators/cores/window_scan.hpp"
+
+namespace prynox {
+
+std::expected<FisherTransform, IndicatorError> FisherTransform::create(std::uint64_t period) {
+    if (auto e = check_window(period)) return std::unexpected(*e);
+    return FisherTransform(period);
+}
+
+std::optional<double> FisherTransform::update_value(double x) {
+    if (!std::isfinite(x)) return std::nullopt;
+    if (!window_.push(x)) [[unlikely]]
+        return std::nullopt;
+    if (!window_.full()) return std::nullopt;
+    auto [hi, lo] = window_extremes(window_);
+    double range = hi - lo;
+    double n = range > 0.0 ? fused_multiply_add(2.0, (x - lo) / range, -1.0) : 0.0;
+    // A placement beyond the largest double gives no value and leaves the smoothing as it was;
+    // the window moves on regardless, so the huge closes leave it like any other.
+    if (!std::isfinite(n)) [[unlikely]]
+        return std::nullopt;
+    double v = fused_multiply_add(0.33, n, 0.67 * v_);
+    v = v < -kLimit ? -kLimit : (v > kLimit ? kLimit : v);
+    double value = 0.5 * std::log((1.0 + v) / (1.0 - v)) + 0.5 * (last_ ? *last_ : 0.0);
+    v_ = v;
+    last_ = value;
+    return value;
+}
+
+}  // namespace prynox

@@ -1,0 +1,26 @@
+#include "indicators/momentum/disparity_index.hpp"
+
+#include <cmath>
+
+#include "indicators/cores/period_checks.hpp"
+
+namespace prynox {
+
+std::expected<DisparityIndex, IndicatorError> DisparityIndex::create(std::uint64_t period) {
+    if (auto e = check_window(period)) return std::unexpected(*e);
+    return DisparityIndex(period);
+}
+
+std::optional<double> DisparityIndex::update_value(double x) {
+    if (!std::isfinite(x)) return std::nullopt;
+    auto mean = sma_.update_value(x);
+    if (!mean) return std::nullopt;
+    double m = *mean;
+    // An average that overflowed is no distance to measure.
+    if (!std::isfinite(m)) [[unlikely]]
+        return std::nullopt;
+    if (m == 0.0) return 0.0;
+    return ((x - m) * 100.0) / m;
+}
+
+}  // namespace prynox

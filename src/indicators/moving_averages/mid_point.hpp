@@ -1,0 +1,31 @@
+#pragma once
+// Midpoint of the highest and lowest of the last N closes.
+#include <cmath>
+#include <cstdint>
+#include <expected>
+#include <optional>
+
+#include "indicators/indicator_error.hpp"
+#include "indicators/cores/midpoint.hpp"
+#include "indicators/cores/window_extremes.hpp"
+
+namespace prynox {
+
+class MidPoint {
+public:
+    static std::expected<MidPoint, IndicatorError> create(std::uint64_t period);
+
+    std::optional<double> update_value(double x) {
+        if (!std::isfinite(x)) return std::nullopt;
+        if (!extremes_.push(x)) return std::nullopt;
+        if (!extremes_.full()) return std::nullopt;
+        return midpoint(extremes_.max(), extremes_.min());
+    }
+    std::uint64_t warmup_period() const { return extremes_.length(); }
+
+private:
+    explicit MidPoint(std::uint64_t period) : extremes_(period) {}
+    WindowExtremes extremes_;
+};
+
+}  // namespace prynox

@@ -1,0 +1,25 @@
+#include "indicators/moving_averages/smma.hpp"
+
+#include "indicators/cores/period_checks.hpp"
+
+namespace prynox {
+
+std::expected<Smma, IndicatorError> Smma::create(std::uint64_t period) {
+    if (auto e = check_window(period)) return std::unexpected(*e);
+    return Smma(period);
+}
+
+std::optional<double> Smma::update_value(double x) {
+    if (!std::isfinite(x)) return std::nullopt;
+    if (value_) {
+        double next = (x + *value_ * n_minus_1_) / n_;
+        // A step that overflows would poison every later value: it is skipped instead.
+        if (!std::isfinite(next)) return std::nullopt;
+        value_ = next;
+        return value_;
+    }
+    value_ = seed_.add(x, period_, n_);
+    return value_;
+}
+
+}  // namespace prynox

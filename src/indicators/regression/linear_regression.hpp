@@ -1,0 +1,28 @@
+#pragma once
+// Linear regression: the least-squares line of the last N closes at the newest position.
+#include <cstdint>
+#include <expected>
+#include <optional>
+
+#include "indicators/indicator_error.hpp"
+#include "indicators/cores/regression_fit.hpp"
+
+namespace prynox {
+
+inline constexpr const char* kLinearRegressionPeriodMessage = "linear regression needs period >= 2";
+
+class LinearRegression {
+public:
+    // A minimum of 2 with its own message (which also covers 0), then MAX_PERIOD.
+    static std::expected<LinearRegression, IndicatorError> create(std::uint64_t period);
+
+    std::optional<double> update_value(double x);
+    std::uint64_t warmup_period() const { return fit_.period(); }
+
+private:
+    explicit LinearRegression(std::uint64_t period) : fit_(period) {}
+
+    RegressionFit fit_;
+};
+
+}  // namespace prynox

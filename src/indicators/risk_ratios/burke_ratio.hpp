@@ -1,0 +1,22 @@
+#pragma once
+// Mean of the last N returns over the root of the summed squared depths of the drawdown
+// episodes of their compounded equity curve (starting at 1); 0 without an episode.
+#include <cstdint>
+#include <optional>
+
+#include "indicators/cores/period_checks.hpp"
+#include "indicators/cores/rolling_window.hpp"
+#include "indicators/cores/scanned_window.hpp"
+
+namespace prynox {
+
+inline constexpr const char* kBurkeRatioPeriodMessage = "burke ratio needs period >= 2";
+
+struct BurkeRatioFormula {
+    static CheckResult check(std::uint64_t period) { return check_minimum(period, 2, kBurkeRatioPeriodMessage); }
+    std::optional<double> operator()(const RollingWindow<double>& returns) const;
+};
+
+using BurkeRatio = ScannedWindow<BurkeRatioFormula>;
+
+}  // namespace prynox

@@ -1,0 +1,12 @@
+#include "indicators/risk_ratios/gain_to_pain_ratio.hpp"
+
+#include "indicators/cores/period_checks.hpp"
+
+namespace prynox {
+
+std::expected<GainToPainRatio, IndicatorError> GainToPainRatio::create(std::uint64_t period) {
+    if (auto e = check_window(period)) return std::unexpected(*e);
+    return GainToPainRatio(period);
+}
+
+}  // namespace prynox

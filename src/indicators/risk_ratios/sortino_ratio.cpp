@@ -1,0 +1,35 @@
+#include "indicators/risk_ratios/sortino_ratio.hpp"
+
+#include "indicators/cores/period_checks.hpp"
+
+namespace prynox {
+
+std::expected<SortinoRatio, IndicatorError> SortinoRatio::create(std::uint64_t period, double mar) {
+    if (auto e = check_minimum(period, 2, kSortinoRatioPeriodMessage)) return std::unexpected(*e);
+    return SortinoRatio(period, mar);
+}
+
+std::optional<double> SortinoRatio::update_value(double x) {
+    if (!std::isfinite(x)) [[unlikely]]
+        return std::nullopt;
+    if (!returns_.push(x)) [[unlikely]]
+        return std::nullopt;
+    if (!returns_.full()) [[unlikely]]
+        return std::nullopt;
+    double shortfall = 0.0;
+    returns_.values().for_each([&](double r) {
+        double d = r - mar_;
+        if (d < 0.0) shortfall += d * d;
+    });
+    double downside = shortfall / n_;
+    // Shortfalls too large to square mean nothing.
+    if (!std::isfinite(downside)) [[unlikely]]
+        return std::nullopt;
+    if (downside == 0.0) return 0.0;
+    double value = (returns_.sum() / n_ - mar_) / std::sqrt(downside);
+    if (!std::isfinite(value)) [[unlikely]]
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace prynox

@@ -1,0 +1,23 @@
+#include "indicators/risk_ratios/sterling_ratio.hpp"
+
+#include <cmath>
+
+#include "indicators/cores/equity_episodes.hpp"
+
+namespace prynox {
+
+std::optional<double> SterlingRatioFormula::operator()(const RollingWindow<double>& returns) const {
+    auto curve = EquityEpisodes::of(returns);
+    if (!curve) [[unlikely]]
+        return std::nullopt;
+    double mean = curve->return_sum / static_cast<double>(returns.capacity());
+    if (curve->episodes.count() == 0) return 0.0;
+    double mean_depth = curve->episodes.depth_sum() / static_cast<double>(curve->episodes.count());
+    if (!(mean_depth > 0.0)) return 0.0;
+    double value = mean / mean_depth;
+    if (!std::isfinite(value)) [[unlikely]]
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace prynox

@@ -1,0 +1,49 @@
+#include "indicators/rsi_family/cmo.hpp"
+
+#include "indicators/cores/period_checks.hpp"
+
+namespace prynox {
+
+std::expected<Cmo, IndicatorError> Cmo::create(std::uint64_t period) {
+    if (auto e = check_window(period)) return std::unexpected(*e);
+    return Cmo(period);
+}
+
+std::optional<double> Cmo::update_value(double x) {
+    if (!std::isfinite(x)) return std::nullopt;
+    if (!has_previous_) {
+        previous_ = x;
+        has_previous_ = true;
+        return std::nullopt;
+    }
+    if (!changes_.make_room()) return std::nullopt;
+    double c = x - previous_;
+    double up = c > 0.0 ? c : 0.0;
+    double down = -c > 0.0 ? -c : 0.0;
+    // The sums are worked out before anything moves: a change or a sum that overflows refuses
+    // the bar like a non-finite close, so it cannot leave U or D infinite for good.
+    bool evicts = changes_.full();
+    auto [old_up, old_down] = evicts ? changes_.oldest() : std::pair{0.0, 0.0};
+    double up_sum = up + (evicts ? up_sum_ - old_up : up_sum_);
+    double down_sum = down + (evicts ? down_sum_ - old_down : down_sum_);
+    // Sums whose value would overflow are refused too, while filling as well, so the window
+    // never holds moves it cannot report.
+    if (!std::isfinite(up_sum + down_sum) || !std::isfinite((up_sum - down_sum) * 100.0)) return std::nullopt;
+    previous_ = x;
+    // A pair is non-zero exactly when its change was; at most one side of a pair is non-zero,
+    // so their sum tests both without a branch on the sign.
+    if (evicts) {
+        (void)changes_.pop_front();
+        nonzero_ -= (old_up + old_down != 0.0) ? 1 : 0;
+    }
+    (void)changes_.push({up, down});  // room was made above
+    up_sum_ = up_sum;
+    down_sum_ = down_sum;
+    nonzero_ += (c != 0.0) ? 1 : 0;
+    if (!changes_.full()) return std::nullopt;
+    double total = up_sum_ + down_sum_;
+    if (nonzero_ == 0 || total == 0.0) return 0.0;
+    return ((up_sum_ - down_sum_) * 100.0) / total;
+}
+
+}  // namespace prynox

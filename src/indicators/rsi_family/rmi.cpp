@@ -1,0 +1,34 @@
+#include "indicators/rsi_family/rmi.hpp"
+
+#include <cmath>
+
+#include "indicators/cores/saturating.hpp"
+
+namespace prynox {
+
+std::expected<Rmi, IndicatorError> Rmi::create(std::uint64_t period, std::uint64_t momentum) {
+    if (period == 0 || momentum == 0) return std::unexpected(IndicatorError::zero_period());
+    return Rmi(period, momentum);
+}
+
+std::uint64_t Rmi::warmup_period() const { return sat_add(period_, closes_.capacity()); }
+
+std::optional<double> Rmi::update_value(double x) {
+    if (!std::isfinite(x)) return std::nullopt;
+    if (!closes_.full()) {
+        if (!closes_.push(x)) return std::nullopt;
+        return std::nullopt;
+    }
+    // Worked out first and stored only when finite: a change or an average that overflows
+    // refuses the bar like a non-finite close.
+    double c = x - closes_.oldest();
+    if (!std::isfinite(c)) return std::nullopt;
+    double gain = c > 0.0 ? c : 0.0;
+    double loss = -c > 0.0 ? -c : 0.0;  // the same test as the gain's: no branch on the sign
+    auto step = averages_.next(gain, loss, [n = n_](double average, double v) { return (v + average * (n - 1.0)) / n; });
+    if (!step.finite()) return std::nullopt;
+    (void)closes_.push(x);  // full: replaces the oldest, never allocates
+    return averages_.commit(step);
+}
+
+}  // namespace prynox

@@ -1,0 +1,24 @@
+#include "indicators/volatility/historical_volatility.hpp"
+
+#include "indicators/cores/period_checks.hpp"
+
+namespace prynox {
+
+std::expected<HistoricalVolatility, IndicatorError> HistoricalVolatility::create(std::uint64_t period,
+                                                                                 std::uint64_t annualisation) {
+    if (period == 0 || annualisation == 0) return std::unexpected(IndicatorError::zero_period());
+    if (auto e = check_minimum(period, 2, kHistoricalVolatilityPeriodMessage)) return std::unexpected(*e);
+    return HistoricalVolatility(period, annualisation);
+}
+
+std::optional<double> HistoricalVolatility::update_value(double x) {
+    auto r = input_.next(x);
+    if (!r) return std::nullopt;
+    if (!returns_.push(*r)) return std::nullopt;
+    input_.accept(x);
+    if (!returns_.full()) return std::nullopt;
+    double sd = std::sqrt(returns_.sample_variance());
+    return sd * sqrt_annualisation_ * 100.0;
+}
+
+}  // namespace prynox

@@ -1,0 +1,22 @@
+#include "indicators/window_statistics/rolling_iqr.hpp"
+
+#include <cmath>
+
+#include "indicators/cores/finite_result.hpp"
+#include "indicators/cores/period_checks.hpp"
+#include "indicators/cores/window_quantile.hpp"
+
+namespace prynox {
+
+std::expected<RollingIqr, IndicatorError> RollingIqr::create(std::uint64_t period) {
+    if (auto e = check_window(period)) return std::unexpected(*e);
+    return RollingIqr(period);
+}
+
+std::optional<double> RollingIqr::update_value(double x) {
+    if (!std::isfinite(x) || !window_.push(x) || !window_.full()) return std::nullopt;
+    auto sorted = window_.sorted();
+    return finite_result(window_quantile(sorted, 0.75) - window_quantile(sorted, 0.25));
+}
+
+}  // namespace prynox

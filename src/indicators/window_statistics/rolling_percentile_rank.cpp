@@ -1,0 +1,25 @@
+#include "indicators/window_statistics/rolling_percentile_rank.hpp"
+
+#include <cmath>
+
+#include "indicators/cores/period_checks.hpp"
+
+namespace prynox {
+
+std::expected<RollingPercentileRank, IndicatorError> RollingPercentileRank::create(std::uint64_t period) {
+    if (auto e = check_window(period)) return std::unexpected(*e);
+    return RollingPercentileRank(period);
+}
+
+std::optional<double> RollingPercentileRank::update_value(double x) {
+    if (!std::isfinite(x) || !window_.push(x) || !window_.full()) return std::nullopt;
+    std::uint64_t below = 0;
+    std::uint64_t equal = 0;
+    window_.for_each([&](double y) {
+        below += y < x ? 1 : 0;
+        equal += y == x ? 1 : 0;
+    });
+    return (static_cast<double>(below) + static_cast<double>(equal) / 2.0) / n_ * 100.0;
+}
+
+}  // namespace prynox

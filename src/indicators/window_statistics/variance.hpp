@@ -1,0 +1,27 @@
+#pragma once
+// Population variance of the last N closes.
+#include <cstdint>
+#include <expected>
+#include <optional>
+#include <utility>
+
+#include "indicators/indicator_error.hpp"
+#include "indicators/cores/moment_sums.hpp"
+
+namespace prynox {
+
+class Variance {
+public:
+    // Window check on the period.
+    static std::expected<Variance, IndicatorError> create(std::uint64_t period);
+
+    std::optional<double> update_value(double x);
+    std::uint64_t warmup_period() const { return sums_.period(); }
+
+private:
+    explicit Variance(MomentSums<2> sums) : sums_(std::move(sums)) {}
+
+    MomentSums<2> sums_;
+};
+
+}  // namespace prynox
