@@ -63,7 +63,8 @@ public:
         values_ = ValueHistory(program_.slot_count(), n_, program_.reach());
 
         slots_.reserve(objects_.size());
-        for (std::string_view id : setup.indicators.ids) slots_.emplace_back(id, program_);
+        for (std::size_t k = 0; k < objects_.size(); ++k)
+            slots_.emplace_back(setup.indicators.ids[k], objects_[k]->output_names(), program_);
         if (data.trades) {
             std::size_t widest = 0;
             for (const auto& bar : *data.trades) widest = std::max(widest, bar.size());
@@ -161,9 +162,9 @@ private:
         values_.begin_bar(i);
         for (std::size_t k = 0; k < objects_.size(); ++k) {
             Indicator& ind = *objects_[k];
-            const std::optional<double> v = ind.update(ctx);
+            const OptionalValue v = ind.update(ctx);
             if (!v) continue;
-            IndicatorSlots& slots = slots_[k];
+            const IndicatorSlots& slots = slots_[k];
             slots.store_value(i, *v, values_);
             if (slots.reads_outputs()) slots.store_outputs(i, ind.outputs(), values_);
         }

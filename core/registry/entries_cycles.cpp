@@ -11,14 +11,13 @@ namespace prynox::registry_family {
 
 namespace {
 
-const BuilderRow kRows[] = {
-    {"AdaptiveCycle", [](const ParamValues&) { return box_close(AdaptiveCycle::create()); }},
-    {"AutocorrelationPeriodogram",
-     [](const ParamValues& p) { return box_close(AutocorrelationPeriodogram::create(p.window(0), p.window(1))); }},
-    {"HilbertDominantCycle", [](const ParamValues&) { return box_close(HilbertDominantCycle::create()); }},
-    {"HtDcPhase", [](const ParamValues&) { return box_close(HtDcPhase::create()); }},
-    {"HtTrendMode", [](const ParamValues&) { return box_close(HtTrendMode::create()); }},
-    {"SineWave", [](const ParamValues&) { return box_close(SineWave::create()); }},
+constexpr BuilderRow kRows[] = {
+    row<"AdaptiveCycle", AdaptiveCycle::create>(),
+    row<"AutocorrelationPeriodogram", AutocorrelationPeriodogram::create>(),
+    row<"HilbertDominantCycle", HilbertDominantCycle::create>(),
+    row<"HtDcPhase", HtDcPhase::create>(),
+    row<"HtTrendMode", HtTrendMode::create>(),
+    row<"SineWave", SineWave::create>(),
 };
 
 }  // namespace

@@ -14,23 +14,15 @@ namespace prynox::registry_family {
 
 namespace {
 
-const BuilderRow kRows[] = {
-    {"Apo", [](const ParamValues& p) { return box_close(Apo::create(p.window(0), p.window(1))); }},
-    {"ElderImpulse",
-     [](const ParamValues& p) {
-         return box_close(ElderImpulse::create(p.window(0), p.window(1), p.window(2), p.window(3)));
-     }},
-    {"MacdHistogram",
-     [](const ParamValues& p) { return box_close(MacdHistogram::create(p.window(0), p.window(1), p.window(2))); }},
-    {"Ppo", [](const ParamValues& p) { return box_close(Ppo::create(p.window(0), p.window(1))); }},
-    {"PpoHistogram",
-     [](const ParamValues& p) { return box_close(PpoHistogram::create(p.window(0), p.window(1), p.window(2))); }},
-    {"Stc",
-     [](const ParamValues& p) {
-         return box_close(Stc::create(p.window(0), p.window(1), p.window(2), p.real(3)));
-     }},
-    {"Trix", [](const ParamValues& p) { return box_close(Trix::create(p.window(0))); }},
-    {"Tsi", [](const ParamValues& p) { return box_close(Tsi::create(p.window(0), p.window(1))); }},
+constexpr BuilderRow kRows[] = {
+    row<"Apo", Apo::create>(),
+    row<"ElderImpulse", ElderImpulse::create>(),
+    row<"MacdHistogram", MacdHistogram::create>(),
+    row<"Ppo", Ppo::create>(),
+    row<"PpoHistogram", PpoHistogram::create>(),
+    row<"Stc", Stc::create>(),
+    row<"Trix", Trix::create>(),
+    row<"Tsi", Tsi::create>(),
 };
 
 }  // namespace

@@ -20,27 +20,23 @@ namespace prynox::registry_family {
 
 namespace {
 
-const BuilderRow kRows[] = {
-    {"BollingerBandwidth",
-     [](const ParamValues& p) { return box_close(BollingerBandwidth::create(p.window(0), p.real(1))); }},
-    {"Coppock",
-     [](const ParamValues& p) { return box_close(Coppock::create(p.window(0), p.window(1), p.window(2))); }},
-    {"DisparityIndex", [](const ParamValues& p) { return box_close(DisparityIndex::create(p.window(0))); }},
-    {"Dpo", [](const ParamValues& p) { return box_close(Dpo::create(p.window(0))); }},
-    {"LogReturn", [](const ParamValues& p) { return box_close(LogReturn::create(p.window(0))); }},
-    {"Mom", [](const ParamValues& p) { return box_close(Mom::create(p.window(0))); }},
-    {"PercentB", [](const ParamValues& p) { return box_close(PercentB::create(p.window(0), p.real(1))); }},
-    {"Pmo", [](const ParamValues& p) { return box_close(Pmo::create(p.window(0), p.window(1))); }},
-    {"PolarizedFractalEfficiency",
-     [](const ParamValues& p) { return box_close(PolarizedFractalEfficiency::create(p.window(0), p.window(1))); }},
-    {"Roc", [](const ParamValues& p) { return box_close(Roc::create(p.window(0))); }},
-    {"Rocp", [](const ParamValues& p) { return box_close(Rocp::create(p.window(0))); }},
-    {"Rocr", [](const ParamValues& p) { return box_close(Rocr::create(p.window(0))); }},
-    {"Rocr100", [](const ParamValues& p) { return box_close(Rocr100::create(p.window(0))); }},
-    {"Tii", [](const ParamValues& p) { return box_close(Tii::create(p.window(0), p.window(1))); }},
-    {"VerticalHorizontalFilter",
-     [](const ParamValues& p) { return box_close(VerticalHorizontalFilter::create(p.window(0))); }},
-    {"WavePm", [](const ParamValues& p) { return box_close(WavePm::create(p.window(0), p.window(1))); }},
+constexpr BuilderRow kRows[] = {
+    row<"BollingerBandwidth", BollingerBandwidth::create>(),
+    row<"Coppock", Coppock::create>(),
+    row<"DisparityIndex", DisparityIndex::create>(),
+    row<"Dpo", Dpo::create>(),
+    row<"LogReturn", LogReturn::create>(),
+    row<"Mom", Mom::create>(),
+    row<"PercentB", PercentB::create>(),
+    row<"Pmo", Pmo::create>(),
+    row<"PolarizedFractalEfficiency", PolarizedFractalEfficiency::create>(),
+    row<"Roc", Roc::create>(),
+    row<"Rocp", Rocp::create>(),
+    row<"Rocr", Rocr::create>(),
+    row<"Rocr100", Rocr100::create>(),
+    row<"Tii", Tii::create>(),
+    row<"VerticalHorizontalFilter", VerticalHorizontalFilter::create>(),
+    row<"WavePm", WavePm::create>(),
 };
 
 }  // namespace

@@ -29,33 +29,34 @@ namespace prynox::registry_family {
 
 namespace {
 
-const BuilderRow kRows[] = {
-    {"Alma", [](const ParamValues& p) { return box_close(Alma::create(p.window(0), p.real(1), p.real(2))); }},
-    {"Dema", [](const ParamValues& p) { return box_close(Dema::create(p.window(0))); }},
-    {"Ehma", [](const ParamValues& p) { return box_close(Ehma::create(p.window(0))); }},
-    {"Ema", [](const ParamValues& p) { return box_close(Ema::create(p.window(0))); }},
-    {"Fama", [](const ParamValues& p) { return box_close(Fama::create(p.real(0), p.real(1))); }},
-    {"Frama", [](const ParamValues& p) { return box_close(Frama::create(p.window(0))); }},
-    {"GeneralizedDema",
-     [](const ParamValues& p) { return box_close(GeneralizedDema::create(p.window(0), p.real(1))); }},
-    {"GeometricMa", [](const ParamValues& p) { return box_close(GeometricMa::create(p.window(0))); }},
-    {"Hma", [](const ParamValues& p) { return box_close(Hma::create(p.window(0))); }},
-    {"HoltWinters", [](const ParamValues& p) { return box_close(HoltWinters::create(p.real(0), p.real(1))); }},
+constexpr BuilderRow kRows[] = {
+    row<"Alma", Alma::create>(),
+    row<"Dema", Dema::create>(),
+    row<"Ehma", Ehma::create>(),
+    row<"Ema", Ema::create>(),
+    row<"Fama", Fama::create>(),
+    row<"Frama", Frama::create>(),
+    row<"GeneralizedDema", GeneralizedDema::create>(),
+    row<"GeometricMa", GeometricMa::create>(),
+    row<"Hma", Hma::create>(),
+    row<"HoltWinters", HoltWinters::create>(),
     // The constructor takes the power (#2) before the phase (#1).
-    {"Jma", [](const ParamValues& p) { return box_close(Jma::create(p.window(0), p.u32(2), p.real(1))); }},
-    {"Kama", [](const ParamValues& p) { return box_close(Kama::create(p.window(0), p.window(1), p.window(2))); }},
-    {"McGinleyDynamic", [](const ParamValues& p) { return box_close(McGinleyDynamic::create(p.window(0))); }},
-    {"MedianMa", [](const ParamValues& p) { return box_close(MedianMa::create(p.window(0))); }},
-    {"MidPoint", [](const ParamValues& p) { return box_close(MidPoint::create(p.window(0))); }},
-    {"SineWeightedMa", [](const ParamValues& p) { return box_close(SineWeightedMa::create(p.window(0))); }},
-    {"Sma", [](const ParamValues& p) { return box_close(Sma::create(p.window(0))); }},
-    {"Smma", [](const ParamValues& p) { return box_close(Smma::create(p.window(0))); }},
-    {"T3", [](const ParamValues& p) { return box_close(T3::create(p.window(0), p.real(1))); }},
-    {"Tema", [](const ParamValues& p) { return box_close(Tema::create(p.window(0))); }},
-    {"Trima", [](const ParamValues& p) { return box_close(Trima::create(p.window(0))); }},
-    {"Vidya", [](const ParamValues& p) { return box_close(Vidya::create(p.window(0), p.window(1))); }},
-    {"Wma", [](const ParamValues& p) { return box_close(Wma::create(p.window(0))); }},
-    {"Zlema", [](const ParamValues& p) { return box_close(Zlema::create(p.window(0))); }},
+    row<"Jma", [](std::uint64_t period, double phase, std::uint32_t power) {
+        return Jma::create(period, power, phase);
+    }>(),
+    row<"Kama", Kama::create>(),
+    row<"McGinleyDynamic", McGinleyDynamic::create>(),
+    row<"MedianMa", MedianMa::create>(),
+    row<"MidPoint", MidPoint::create>(),
+    row<"SineWeightedMa", SineWeightedMa::create>(),
+    row<"Sma", Sma::create>(),
+    row<"Smma", Smma::create>(),
+    row<"T3", T3::create>(),
+    row<"Tema", Tema::create>(),
+    row<"Trima", Trima::create>(),
+    row<"Vidya", Vidya::create>(),
+    row<"Wma", Wma::create>(),
+    row<"Zlema", Zlema::create>(),
 };
 
 }  // namespace

@@ -16,18 +16,17 @@ namespace prynox::registry_family {
 
 namespace {
 
-const BuilderRow kRows[] = {
-    {"Cfo", [](const ParamValues& p) { return box_close(Cfo::create(p.window(0))); }},
-    {"CorrelationTrendIndicator",
-     [](const ParamValues& p) { return box_close(CorrelationTrendIndicator::create(p.window(0))); }},
-    {"LinRegAngle", [](const ParamValues& p) { return box_close(LinRegAngle::create(p.window(0))); }},
-    {"LinRegIntercept", [](const ParamValues& p) { return box_close(LinRegIntercept::create(p.window(0))); }},
-    {"LinRegSlope", [](const ParamValues& p) { return box_close(LinRegSlope::create(p.window(0))); }},
-    {"LinearRegression", [](const ParamValues& p) { return box_close(LinearRegression::create(p.window(0))); }},
-    {"RSquared", [](const ParamValues& p) { return box_close(RSquared::create(p.window(0))); }},
-    {"StandardError", [](const ParamValues& p) { return box_close(StandardError::create(p.window(0))); }},
-    {"Tsf", [](const ParamValues& p) { return box_close(Tsf::create(p.window(0))); }},
-    {"TsfOscillator", [](const ParamValues& p) { return box_close(TsfOscillator::create(p.window(0))); }},
+constexpr BuilderRow kRows[] = {
+    row<"Cfo", Cfo::create>(),
+    row<"CorrelationTrendIndicator", CorrelationTrendIndicator::create>(),
+    row<"LinRegAngle", LinRegAngle::create>(),
+    row<"LinRegIntercept", LinRegIntercept::create>(),
+    row<"LinRegSlope", LinRegSlope::create>(),
+    row<"LinearRegression", LinearRegression::create>(),
+    row<"RSquared", RSquared::create>(),
+    row<"StandardError", StandardError::create>(),
+    row<"Tsf", Tsf::create>(),
+    row<"TsfOscillator", TsfOscillator::create>(),
 };
 
 }  // namespace

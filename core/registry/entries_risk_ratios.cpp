@@ -25,32 +25,29 @@ namespace prynox::registry_family {
 
 namespace {
 
-const BuilderRow kRows[] = {
-    {"AverageDrawdown", [](const ParamValues& p) { return box_close(AverageDrawdown::create(p.window(0))); }},
-    {"BurkeRatio", [](const ParamValues& p) { return box_close(BurkeRatio::create(p.window(0))); }},
-    {"CalmarRatio", [](const ParamValues& p) { return box_close(CalmarRatio::create(p.window(0))); }},
-    {"Expectancy", [](const ParamValues& p) { return box_close(Expectancy::create(p.window(0))); }},
-    {"GainLossRatio", [](const ParamValues& p) { return box_close(GainLossRatio::create(p.window(0))); }},
-    {"GainToPainRatio", [](const ParamValues& p) { return box_close(GainToPainRatio::create(p.window(0))); }},
-    {"KRatio", [](const ParamValues& p) { return box_close(KRatio::create(p.window(0))); }},
-    {"KellyCriterion", [](const ParamValues& p) { return box_close(KellyCriterion::create(p.window(0))); }},
-    {"M2Measure",
-     [](const ParamValues& p) { return box_close(M2Measure::create(p.window(0), p.real(1), p.real(2))); }},
-    {"MartinRatio", [](const ParamValues& p) { return box_close(MartinRatio::create(p.window(0))); }},
-    {"MaxDrawdown", [](const ParamValues& p) { return box_close(MaxDrawdown::create(p.window(0))); }},
-    {"OmegaRatio",
-     [](const ParamValues& p) { return box_close(OmegaRatio::create(p.window(0), OmegaRatioFormula{p.real(1)})); }},
-    {"PainIndex", [](const ParamValues& p) { return box_close(PainIndex::create(p.window(0))); }},
-    {"ProfitFactor", [](const ParamValues& p) { return box_close(ProfitFactor::create(p.window(0))); }},
-    // No parameters and no checks: built in place.
-    {"RecoveryFactor",
-     [](const ParamValues&) { return box_close(std::expected<RecoveryFactor, IndicatorError>(RecoveryFactor{})); }},
-    {"SharpeRatio", [](const ParamValues& p) { return box_close(SharpeRatio::create(p.window(0), p.real(1))); }},
-    {"SortinoRatio", [](const ParamValues& p) { return box_close(SortinoRatio::create(p.window(0), p.real(1))); }},
-    {"SterlingRatio", [](const ParamValues& p) { return box_close(SterlingRatio::create(p.window(0))); }},
-    {"UpsidePotentialRatio",
-     [](const ParamValues& p) { return box_close(UpsidePotentialRatio::create(p.window(0), p.real(1))); }},
-    {"WinRate", [](const ParamValues& p) { return box_close(WinRate::create(p.window(0))); }},
+constexpr BuilderRow kRows[] = {
+    row<"AverageDrawdown", AverageDrawdown::create>(),
+    row<"BurkeRatio", BurkeRatio::create>(),
+    row<"CalmarRatio", CalmarRatio::create>(),
+    row<"Expectancy", Expectancy::create>(),
+    row<"GainLossRatio", GainLossRatio::create>(),
+    row<"GainToPainRatio", GainToPainRatio::create>(),
+    row<"KRatio", KRatio::create>(),
+    row<"KellyCriterion", KellyCriterion::create>(),
+    row<"M2Measure", M2Measure::create>(),
+    row<"MartinRatio", MartinRatio::create>(),
+    row<"MaxDrawdown", MaxDrawdown::create>(),
+    row<"OmegaRatio", [](std::uint64_t period, double threshold) {
+        return OmegaRatio::with_formula(period, OmegaRatioFormula{threshold});
+    }>(),
+    row<"PainIndex", PainIndex::create>(),
+    row<"ProfitFactor", ProfitFactor::create>(),
+    row<"RecoveryFactor", RecoveryFactor::create>(),
+    row<"SharpeRatio", SharpeRatio::create>(),
+    row<"SortinoRatio", SortinoRatio::create>(),
+    row<"SterlingRatio", SterlingRatio::create>(),
+    row<"UpsidePotentialRatio", UpsidePotentialRatio::create>(),
+    row<"WinRate", WinRate::create>(),
 };
 
 }  // namespace

@@ -19,23 +19,18 @@ namespace prynox::registry_family {
 
 namespace {
 
-const BuilderRow kRows[] = {
-    {"AdaptiveRsi", [](const ParamValues& p) { return box_close(AdaptiveRsi::create(p.window(0))); }},
-    {"AnchoredRsi",
-     [](const ParamValues&) { return box_close(std::expected<AnchoredRsi, IndicatorError>(AnchoredRsi{})); }},
-    {"Cmo", [](const ParamValues& p) { return box_close(Cmo::create(p.window(0))); }},
-    {"ConnorsRsi",
-     [](const ParamValues& p) { return box_close(ConnorsRsi::create(p.window(0), p.window(1), p.window(2))); }},
-    {"DerivativeOscillator",
-     [](const ParamValues& p) {
-         return box_close(DerivativeOscillator::create(p.window(0), p.window(1), p.window(2), p.window(3)));
-     }},
-    {"DynamicMomentumIndex", [](const ParamValues& p) { return box_close(DynamicMomentumIndex::create(p.window(0))); }},
-    {"FisherRsi", [](const ParamValues& p) { return box_close(FisherRsi::create(p.window(0))); }},
-    {"Rmi", [](const ParamValues& p) { return box_close(Rmi::create(p.window(0), p.window(1))); }},
-    {"Rsi", [](const ParamValues& p) { return box_close(Rsi::create(p.window(0))); }},
-    {"Rsx", [](const ParamValues& p) { return box_close(Rsx::create(p.window(0))); }},
-    {"StochRsi", [](const ParamValues& p) { return box_close(StochRsi::create(p.window(0), p.window(1))); }},
+constexpr BuilderRow kRows[] = {
+    row<"AdaptiveRsi", AdaptiveRsi::create>(),
+    row<"AnchoredRsi", AnchoredRsi::create>(),
+    row<"Cmo", Cmo::create>(),
+    row<"ConnorsRsi", ConnorsRsi::create>(),
+    row<"DerivativeOscillator", DerivativeOscillator::create>(),
+    row<"DynamicMomentumIndex", DynamicMomentumIndex::create>(),
+    row<"FisherRsi", FisherRsi::create>(),
+    row<"Rmi", Rmi::create>(),
+    row<"Rsi", Rsi::create>(),
+    row<"Rsx", Rsx::create>(),
+    row<"StochRsi", StochRsi::create>(),
 };
 
 }  // namespace

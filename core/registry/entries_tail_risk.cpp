@@ -9,12 +9,11 @@ namespace prynox::registry_family {
 
 namespace {
 
-const BuilderRow kRows[] = {
-    {"CommonSenseRatio", [](const ParamValues& p) { return box_close(CommonSenseRatio::create(p.window(0))); }},
-    {"ConditionalValueAtRisk",
-     [](const ParamValues& p) { return box_close(ConditionalValueAtRisk::create(p.window(0), p.real(1))); }},
-    {"TailRatio", [](const ParamValues& p) { return box_close(TailRatio::create(p.window(0))); }},
-    {"ValueAtRisk", [](const ParamValues& p) { return box_close(ValueAtRisk::create(p.window(0), p.real(1))); }},
+constexpr BuilderRow kRows[] = {
+    row<"CommonSenseRatio", CommonSenseRatio::create>(),
+    row<"ConditionalValueAtRisk", ConditionalValueAtRisk::create>(),
+    row<"TailRatio", TailRatio::create>(),
+    row<"ValueAtRisk", ValueAtRisk::create>(),
 };
 
 }  // namespace

@@ -11,14 +11,13 @@ namespace prynox::registry_family {
 
 namespace {
 
-const BuilderRow kRows[] = {
-    {"PercentageTrailingStop",
-     [](const ParamValues& p) { return box_close(PercentageTrailingStop::create(p.real(0))); }},
-    {"RegimeLabel", [](const ParamValues& p) { return box_close(RegimeLabel::create(p.window(0), p.window(1))); }},
-    {"RenkoTrailingStop", [](const ParamValues& p) { return box_close(RenkoTrailingStop::create(p.real(0))); }},
-    {"StepTrailingStop", [](const ParamValues& p) { return box_close(StepTrailingStop::create(p.real(0))); }},
-    {"TrendLabel", [](const ParamValues& p) { return box_close(TrendLabel::create(p.window(0))); }},
-    {"TrendStrengthIndex", [](const ParamValues& p) { return box_close(TrendStrengthIndex::create(p.window(0))); }},
+constexpr BuilderRow kRows[] = {
+    row<"PercentageTrailingStop", PercentageTrailingStop::create>(),
+    row<"RegimeLabel", RegimeLabel::create>(),
+    row<"RenkoTrailingStop", RenkoTrailingStop::create>(),
+    row<"StepTrailingStop", StepTrailingStop::create>(),
+    row<"TrendLabel", TrendLabel::create>(),
+    row<"TrendStrengthIndex", TrendStrengthIndex::create>(),
 };
 
 }  // namespace

@@ -14,20 +14,16 @@ namespace prynox::registry_family {
 
 namespace {
 
-const BuilderRow kRows[] = {
-    {"BipowerVariation", [](const ParamValues& p) { return box_close(BipowerVariation::create(p.window(0))); }},
-    {"EwmaVolatility", [](const ParamValues& p) { return box_close(EwmaVolatility::create(p.real(0))); }},
-    {"Garch11",
-     [](const ParamValues& p) { return box_close(Garch11::create(p.real(0), p.real(1), p.real(2))); }},
-    {"HistoricalVolatility",
-     [](const ParamValues& p) { return box_close(HistoricalVolatility::create(p.window(0), p.window(1))); }},
-    {"JumpIndicator",
-     [](const ParamValues& p) { return box_close(JumpIndicator::create(p.window(0), p.real(1))); }},
-    {"RealizedVolatility", [](const ParamValues& p) { return box_close(RealizedVolatility::create(p.window(0))); }},
-    {"RviVolatility", [](const ParamValues& p) { return box_close(RviVolatility::create(p.window(0))); }},
-    {"UlcerIndex", [](const ParamValues& p) { return box_close(UlcerIndex::create(p.window(0))); }},
-    {"VolatilityOfVolatility",
-     [](const ParamValues& p) { return box_close(VolatilityOfVolatility::create(p.window(0), p.window(1))); }},
+constexpr BuilderRow kRows[] = {
+    row<"BipowerVariation", BipowerVariation::create>(),
+    row<"EwmaVolatility", EwmaVolatility::create>(),
+    row<"Garch11", Garch11::create>(),
+    row<"HistoricalVolatility", HistoricalVolatility::create>(),
+    row<"JumpIndicator", JumpIndicator::create>(),
+    row<"RealizedVolatility", RealizedVolatility::create>(),
+    row<"RviVolatility", RviVolatility::create>(),
+    row<"UlcerIndex", UlcerIndex::create>(),
+    row<"VolatilityOfVolatility", VolatilityOfVolatility::create>(),
 };
 
 }  // namespace

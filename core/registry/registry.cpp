@@ -7,21 +7,6 @@
 
 namespace prynox {
 
-namespace {
-
-BuildResult run_builder(Builder build, const ParamValues& values) {
-    try {
-        return build(values);
-    } catch (const std::bad_alloc&) {
-        // Storage that cannot be had is refused like a window beyond the maximum.
-        return std::unexpected(IndicatorError::invalid_period(kMaxPeriodMessage));
-    } catch (const std::length_error&) {
-        return std::unexpected(IndicatorError::invalid_period(kMaxPeriodMessage));
-    }
-}
-
-}  // namespace
-
 std::expected<std::unique_ptr<Indicator>, EngineError> build_indicator(std::string_view type,
                                                                        std::span<const double> params) {
     auto index = find_type(type);
@@ -35,10 +20,14 @@ std::expected<std::unique_ptr<Indicator>, EngineError> build_indicator(std::stri
     }
     Builder build = type_builder(*index);
     if (build == nullptr) return std::unexpected(EngineError::unknown_indicator(std::string(type)));
-    const TypeRow& row = type_rows()[*index];
-    auto values = ParamValues::read(row.signature, params, row.name);
-    if (!values) return std::unexpected(std::move(values.error()));
-    return wrap_constructor_result(row.name, run_builder(build, *values));
+    try {
+        return build(params);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    // Storage that cannot be had is refused like a window beyond the maximum.
+    return std::unexpected(EngineError::invalid_parameters(
+        std::string(type_rows()[*index].name), IndicatorError::invalid_period(kMaxPeriodMessage).display()));
 }
 
 std::optional<Feed> indicator_feed(std::string_view type) {

@@ -1,26 +1,15 @@
 #pragma once
-// The table of every accepted indicator type: name, feed, parameter signature and, once its
-// family has landed, its builder. Lookup is by exact, case-sensitive name.
+// Lookup in the table of every accepted indicator type (type_rows.hpp) and, once its family has
+// landed, the type's builder. Lookup is by exact, case-sensitive name.
 #include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
 
-#include "core/model/spec.hpp"
 #include "core/registry/registry_entry.hpp"
+#include "core/registry/type_rows.hpp"
 
 namespace prynox {
-
-struct TypeRow {
-    std::string_view name;
-    Feed feed;
-    std::string_view signature;  // see param_values.hpp
-};
-
-struct AliasRow {
-    std::string_view name;
-    std::string_view type;  // the full type name it builds
-};
 
 inline constexpr std::size_t kTypeCount = 495;
 inline constexpr std::size_t kAliasCount = 2;

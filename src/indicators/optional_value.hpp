@@ -1,31 +1,50 @@
 #pragma once
-// Building the std::optional<double> that Indicator::update returns. g++ 12 assembles the
-// returned optional's flag word with a byte store and a wider reload, a store-forwarding stall
-// that doubles the cost of a cheap update; copying a ready {value, flag} image instead gives a
-// plain register return. The image layout (the value, then the engaged flag) is that of
-// libstdc++ and libc++; the indicator tests check it.
+// The result of one update: a value, or none. Both halves are full machine words, so the
+// result comes back in two registers (the value in a floating-point register, the presence in
+// an integer one). A std::optional<double> carries a one-byte flag beside undefined padding,
+// and g++ builds it in memory and reloads it at a different width: a store-forwarding stall
+// that cost a third of a cheap update.
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <type_traits>
 
 namespace prynox {
 
-static_assert(sizeof(std::optional<double>) == 16 && std::is_trivially_copyable_v<std::optional<double>>);
+class OptionalValue {
+public:
+    constexpr OptionalValue() = default;
+    constexpr OptionalValue(std::nullopt_t) {}
+    constexpr OptionalValue(double v) : value_(v), present_(1) {}
+    constexpr OptionalValue(const std::optional<double>& v) : value_(v ? *v : 0.0), present_(v ? 1 : 0) {}
 
-namespace detail {
-struct OptionalImage {
-    double value;
-    std::uint64_t engaged;
+    constexpr bool has_value() const { return present_ != 0; }
+    constexpr explicit operator bool() const { return present_ != 0; }
+    constexpr double operator*() const { return value_; }
+    constexpr double value_or(double fallback) const { return present_ != 0 ? value_ : fallback; }
+    constexpr void reset() { *this = OptionalValue(); }
+    constexpr operator std::optional<double>() const {
+        return present_ != 0 ? std::optional<double>(value_) : std::nullopt;
+    }
+
+    // Equality as for std::optional: two absent results are equal, a present one compares its
+    // value (so NaN equals nothing).
+    friend constexpr bool operator==(const OptionalValue& a, const OptionalValue& b) {
+        if (a.has_value() != b.has_value()) return false;
+        return !a.has_value() || a.value_ == b.value_;
+    }
+    friend constexpr bool operator==(const OptionalValue& a, std::nullopt_t) { return !a.has_value(); }
+    friend constexpr bool operator==(const OptionalValue& a, double b) { return a.has_value() && a.value_ == b; }
+    // Exact matches, so that std::optional's own templates (which treat an absent optional
+    // as unequal to any other value) are never chosen.
+    friend constexpr bool operator==(const OptionalValue& a, const std::optional<double>& b) {
+        return a == OptionalValue(b);
+    }
+
+private:
+    double value_ = 0.0;
+    std::uint64_t present_ = 0;
 };
-inline std::optional<double> from_image(OptionalImage image) {
-    std::optional<double> out;
-    std::memcpy(static_cast<void*>(&out), &image, sizeof out);
-    return out;
-}
-}  // namespace detail
 
-inline std::optional<double> some_value(double v) { return detail::from_image({v, 1}); }
-inline std::optional<double> no_value() { return detail::from_image({0.0, 0}); }
+static_assert(sizeof(OptionalValue) == 16 && std::is_trivially_copyable_v<OptionalValue>);
 
 }  // namespace prynox

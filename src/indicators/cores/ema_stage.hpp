@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "indicators/cores/fused.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -22,7 +23,7 @@ public:
           one_minus_alpha_(1.0 - alpha) {}
 
     // Callers reject what they must not feed; only an overflowing seed sum is refused here.
-    std::optional<double> step(double v) {
+    OptionalValue step(double v) {
         if (!seeded_) [[unlikely]]
             return seed(v);
         double value = fused_multiply_add(alpha_, v, one_minus_alpha_ * value_);
@@ -39,7 +40,7 @@ public:
 
 private:
     // Out of line: the steady path needs no saved registers.
-    [[gnu::noinline]] std::optional<double> seed(double v) {
+    [[gnu::noinline]] OptionalValue seed(double v) {
         // A seed sum that is not finite would leave the stage infinite for good: the input is
         // refused instead, counts toward nothing and changes nothing.
         const double sum = seed_sum_ + v;

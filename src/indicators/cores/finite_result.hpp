@@ -3,10 +3,11 @@
 // bar gives nothing rather than an infinity or a NaN that means nothing to a rule.
 #include <cmath>
 #include <optional>
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
-inline std::optional<double> finite_result(double v) {
+inline OptionalValue finite_result(double v) {
     if (!std::isfinite(v)) [[unlikely]]
         return std::nullopt;
     return v;

@@ -8,6 +8,7 @@
 
 #include "indicators/cores/equal_run.hpp"
 #include "indicators/moving_averages/sma.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
 
     // Takes a finite x: the mean of the last N closes once N are held. None, with nothing
     // changed, when the average's storage could not grow.
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         std::uint64_t held = sma_.ring().count();
         auto mean = sma_.update_value(x);
         // The average refused x only if its storage could not grow: the run must not count it.

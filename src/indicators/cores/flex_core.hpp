@@ -9,6 +9,7 @@
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
 #include "indicators/cores/super_smoother_stage.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -22,7 +23,7 @@ public:
     // before f0 joins it. A smoothed value, distance or mean square that overflows gives
     // nothing and changes nothing.
     template <class Distance>
-    std::optional<double> update(double x, Distance&& distance) {
+    OptionalValue update(double x, Distance&& distance) {
         if (!std::isfinite(x)) return std::nullopt;
         double f = smoother_.next(x);
         if (!std::isfinite(f)) [[unlikely]]

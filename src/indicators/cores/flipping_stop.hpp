@@ -7,12 +7,13 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
 class FlippingStop {
 public:
-    std::optional<double> step(double x, double below, double above) {
+    OptionalValue step(double x, double below, double above) {
         if (!has_level_) [[unlikely]] {
             if (!std::isfinite(below)) return std::nullopt;
             level_ = below;

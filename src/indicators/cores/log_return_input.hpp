@@ -7,6 +7,7 @@
 // on leaves the previous close as it was.
 #include <cmath>
 #include <optional>
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -14,7 +15,7 @@ class LogReturnInput {
 public:
     // The return of x, or nothing: x refused, or x the first close (then kept as the previous
     // close).
-    std::optional<double> next(double x) {
+    OptionalValue next(double x) {
         if (!(std::isfinite(x) && x > 0.0)) return std::nullopt;
         if (!primed_) [[unlikely]] {
             previous_ = x;

@@ -5,13 +5,14 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
 class MeanSeed {
 public:
     // The seed, sum / n, on the period-th accepted input; nothing before it and on a refused one.
-    std::optional<double> add(double x, std::uint64_t period, double n) {
+    OptionalValue add(double x, std::uint64_t period, double n) {
         const double sum = sum_ + x;
         if (!std::isfinite(sum)) return std::nullopt;
         sum_ = sum;

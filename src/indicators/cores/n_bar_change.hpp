@@ -12,6 +12,7 @@
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -29,7 +30,7 @@ public:
     // For callers that already checked the period.
     explicit NBarChange(std::uint64_t period) : window_(sat_add(period, 1)) {}
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!Rule::accepts(x)) [[unlikely]]
             return std::nullopt;
         if (!window_.full()) [[unlikely]]
@@ -50,7 +51,7 @@ public:
     const RollingWindow<double>& window() const { return window_; }
 
 private:
-    [[gnu::noinline]] std::optional<double> update_filling(double x) {
+    [[gnu::noinline]] OptionalValue update_filling(double x) {
         if (!window_.make_room()) return std::nullopt;
         if (window_.size() + 1 < window_.capacity()) {
             (void)window_.push(x);

@@ -1,4 +1,5 @@
 #include "indicators/cores/regression_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -56,19 +57,19 @@ void RegressionWindow::reanchor() {
     updates_ = 0;
 }
 
-std::optional<double> linear_regression_value(RegressionWindow& w, double x) {
+OptionalValue linear_regression_value(RegressionWindow& w, double x) {
     auto line = w.push(x);
     if (!line) return std::nullopt;
     return (w.n() - 1.0) * line->slope + line->intercept;
 }
 
-std::optional<double> linreg_slope_value(RegressionWindow& w, double x) {
+OptionalValue linreg_slope_value(RegressionWindow& w, double x) {
     auto line = w.push(x);
     if (!line) return std::nullopt;
     return line->slope;
 }
 
-std::optional<double> tsf_value(RegressionWindow& w, double x) {
+OptionalValue tsf_value(RegressionWindow& w, double x) {
     auto line = w.push(x);
     if (!line) return std::nullopt;
     return line->slope * w.n() + line->intercept;

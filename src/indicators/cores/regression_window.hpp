@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -52,10 +53,10 @@ private:
 };
 
 // The line's value at the newest position: intercept + slope * (N - 1).
-std::optional<double> linear_regression_value(RegressionWindow& w, double x);
+OptionalValue linear_regression_value(RegressionWindow& w, double x);
 // The slope.
-std::optional<double> linreg_slope_value(RegressionWindow& w, double x);
+OptionalValue linreg_slope_value(RegressionWindow& w, double x);
 // The line one position after the newest: slope * N + intercept.
-std::optional<double> tsf_value(RegressionWindow& w, double x);
+OptionalValue tsf_value(RegressionWindow& w, double x);
 
 }  // namespace prynox

@@ -14,18 +14,23 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
 template <class Formula>
 class ScannedWindow {
 public:
-    static std::expected<ScannedWindow, IndicatorError> create(std::uint64_t period, Formula formula = Formula{}) {
+    static std::expected<ScannedWindow, IndicatorError> create(std::uint64_t period) {
+        return with_formula(period, Formula{});
+    }
+    // For a formula that carries parameters of its own.
+    static std::expected<ScannedWindow, IndicatorError> with_formula(std::uint64_t period, Formula formula) {
         if (auto e = Formula::check(period)) return std::unexpected(*e);
         return ScannedWindow(period, std::move(formula));
     }
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
         if (!window_.push(x)) [[unlikely]]

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -48,7 +49,7 @@ public:
     }
 
     // Stores an accepted step: 100 * gain / (gain + loss), 50 when both are 0, once seeded.
-    std::optional<double> commit(const Step& s) {
+    OptionalValue commit(const Step& s) {
         seed_gain_ = s.seed_gain;
         seed_loss_ = s.seed_loss;
         seed_count_ = s.seed_count;

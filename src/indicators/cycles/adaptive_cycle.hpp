@@ -8,6 +8,7 @@
 
 #include "indicators/cycles/hilbert_dominant_cycle.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ public:
     // No parameters: never fails.
     static std::expected<AdaptiveCycle, IndicatorError> create() { return AdaptiveCycle(); }
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         auto dc = cycle_.update_value(x);
         if (!dc) return std::nullopt;
         double v = std::round(0.5 * *dc);  // halves away from zero
@@ -32,7 +33,7 @@ private:
     AdaptiveCycle() : cycle_(*HilbertDominantCycle::create()) {}
 
     HilbertDominantCycle cycle_;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

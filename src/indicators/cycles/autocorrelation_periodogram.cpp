@@ -1,4 +1,5 @@
 #include "indicators/cycles/autocorrelation_periodogram.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <cmath>
 #include <new>
@@ -99,7 +100,7 @@ bool AutocorrelationPeriodogram::reserve_arrays() {
     return false;
 }
 
-std::optional<double> AutocorrelationPeriodogram::update_value(double x) {
+OptionalValue AutocorrelationPeriodogram::update_value(double x) {
     // The filter refuses a close whose step overflows and then stays as it was; it is also put
     // back when the spectrum cannot be measured, so a refused close changes nothing.
     RoofingFilter before = roofing_;
@@ -123,7 +124,7 @@ std::optional<double> AutocorrelationPeriodogram::update_value(double x) {
     return value;
 }
 
-std::optional<double> AutocorrelationPeriodogram::measure() {
+OptionalValue AutocorrelationPeriodogram::measure() {
     if (!reserve_arrays()) return std::nullopt;
 
     // Correlation of the newest three filtered values with the three at each lag. Lags below 3

@@ -13,6 +13,7 @@
 #include "indicators/digital_filters/roofing_filter.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -29,7 +30,7 @@ public:
 
     // A period in [min_period, max_period] once max_period + 3 filtered values are held; a
     // non-finite x, or one whose derived numbers overflow, changes nothing.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
 
     // max_period + 3
     std::uint64_t warmup_period() const { return window_.capacity(); }
@@ -43,7 +44,7 @@ private:
     AutocorrelationPeriodogram(std::uint64_t min_period, std::uint64_t max_period);
     // The spectrum for the newest window into the scratch powers, which the caller swaps in
     // when it keeps the update; none when a power is not finite or the arrays could not be had.
-    std::optional<double> measure();
+    OptionalValue measure();
     bool reserve_arrays();
 
     RoofingFilter roofing_;  // high-pass over max_period, super smoother over 10

@@ -7,6 +7,7 @@
 
 #include "indicators/cores/cycle_phase.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,20 +18,20 @@ public:
 
     // The smoothed period from the 50th accepted close on; a close refused by
     // accepts_cycle_close changes nothing.
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!accepts_cycle_close(x)) [[unlikely]]
             return std::nullopt;
         return advance(x);
     }
 
     std::uint64_t warmup_period() const { return kCycleWarmup; }
-    const std::optional<double>& last() const { return last_; }
+    const OptionalValue& last() const { return last_; }
     double period() const { return pipeline_.period(); }
 
 private:
     HilbertDominantCycle() = default;
 
-    std::optional<double> advance(double x) {
+    OptionalValue advance(double x) {
         auto step = pipeline_.step(x);
         if (step.stage != HilbertPipeline::Stage::Measured) return std::nullopt;
         smooth_period_ = 0.33 * pipeline_.period() + 0.67 * smooth_period_;
@@ -41,7 +42,7 @@ private:
 
     HilbertPipeline pipeline_;
     double smooth_period_ = 0.0;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

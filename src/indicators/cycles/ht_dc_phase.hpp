@@ -6,6 +6,7 @@
 
 #include "indicators/cores/cycle_phase.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,22 +17,22 @@ public:
 
     // The phase from the 50th accepted close on; a close refused by accepts_cycle_close changes
     // nothing.
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!accepts_cycle_close(x)) [[unlikely]]
             return std::nullopt;
         return advance(x);
     }
 
     std::uint64_t warmup_period() const { return kCycleWarmup; }
-    const std::optional<double>& last() const { return last_; }
+    const OptionalValue& last() const { return last_; }
     const CyclePhase& core() const { return core_; }
 
 private:
     HtDcPhase() = default;
-    std::optional<double> advance(double x);
+    OptionalValue advance(double x);
 
     CyclePhase core_;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

@@ -1,4 +1,5 @@
 #include "indicators/cycles/ht_trend_mode.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -6,7 +7,7 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 }  // namespace
 
-std::optional<double> HtTrendMode::advance(double x) {
+OptionalValue HtTrendMode::advance(double x) {
     closes_.push(x);
     auto step = core_.step(x);
     if (step.stage != HilbertPipeline::Stage::Measured) return std::nullopt;

@@ -10,6 +10,7 @@
 #include "indicators/cores/cycle_phase.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/newest_first.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -20,7 +21,7 @@ public:
 
     // 1.0 or 0.0 from the 50th accepted close on; a close refused by accepts_cycle_close changes
     // nothing.
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!accepts_cycle_close(x)) [[unlikely]]
             return std::nullopt;
         return advance(x);
@@ -30,7 +31,7 @@ public:
 
 private:
     HtTrendMode() = default;
-    std::optional<double> advance(double x);
+    OptionalValue advance(double x);
 
     CyclePhase core_;
     NewestFirst<CyclePhase::kSmoothPrices> closes_;
@@ -41,7 +42,7 @@ private:
     double t1_ = 0.0;  // the last three averages of the closes over the cycle length
     double t2_ = 0.0;
     double t3_ = 0.0;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

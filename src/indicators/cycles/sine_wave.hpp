@@ -7,6 +7,7 @@
 
 #include "indicators/cycles/ht_dc_phase.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ public:
     // No parameters: never fails.
     static std::expected<SineWave, IndicatorError> create() { return SineWave(); }
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         auto phase = phase_.update_value(x);
         if (!phase) return std::nullopt;
         last_ = std::sin(*phase * 0.017453292519943295);
@@ -28,7 +29,7 @@ private:
     SineWave() : phase_(*HtDcPhase::create()) {}
 
     HtDcPhase phase_;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

@@ -7,6 +7,7 @@
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/total_order.hpp"
 #include "indicators/cores/window_scan.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -37,7 +38,7 @@ std::expected<AdaptiveLaguerreFilter, IndicatorError> AdaptiveLaguerreFilter::cr
     return AdaptiveLaguerreFilter(period);
 }
 
-std::optional<double> AdaptiveLaguerreFilter::update_value(double x) {
+OptionalValue AdaptiveLaguerreFilter::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     std::array<double, 4> l = last_ ? l_ : std::array<double, 4>{x, x, x, x};
     double d = last_ ? std::fabs(x - *last_) : 0.0;

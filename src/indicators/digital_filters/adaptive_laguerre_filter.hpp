@@ -10,6 +10,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -20,7 +21,7 @@ public:
 
     // The filter advances from the first close; a value comes once `period` distances are held.
     // A distance or output that overflows gives nothing and changes nothing.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return diffs_.capacity(); }
     // Slots the window has allocated (it grows with the closes seen).
     std::size_t storage() const { return diffs_.storage(); }
@@ -30,7 +31,7 @@ private:
 
     static constexpr std::size_t kMedianLength = 5;
 
-    std::optional<double> last_;  // previous output
+    OptionalValue last_;  // previous output
     RollingWindow<double> diffs_;
     std::array<double, 4> l_{0.0, 0.0, 0.0, 0.0};
     double alpha_ = 1.0;

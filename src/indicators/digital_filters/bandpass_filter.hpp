@@ -7,6 +7,7 @@
 
 #include "indicators/cores/bandpass_stage.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
     static std::expected<BandpassFilter, IndicatorError> create(std::uint64_t period, double bandwidth);
 
     // 0 for the first two closes. A step that overflows gives nothing and changes nothing.
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) return std::nullopt;
         double b = stage_.next(x);
         if (!std::isfinite(b)) [[unlikely]]

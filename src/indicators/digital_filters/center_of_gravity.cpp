@@ -4,6 +4,7 @@
 
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -12,7 +13,7 @@ std::expected<CenterOfGravity, IndicatorError> CenterOfGravity::create(std::uint
     return CenterOfGravity(period);
 }
 
-std::optional<double> CenterOfGravity::update_value(double x) {
+OptionalValue CenterOfGravity::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     bool repeats = !window_.empty() && std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(window_.newest());
     if (!window_.push(x)) [[unlikely]]

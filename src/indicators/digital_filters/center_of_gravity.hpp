@@ -8,6 +8,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
 
     // 0 while the closes sum to (nearly) zero, and 0 exactly for a window of one repeated close,
     // where the sums would leave a rounding residue. Sums that overflow give no value.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return window_.capacity(); }
     // Slots the window has allocated (it grows with the closes seen).
     std::size_t storage() const { return window_.storage(); }

@@ -1,6 +1,7 @@
 #include "indicators/digital_filters/cybernetic_cycle.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,7 +18,7 @@ CyberneticCycle::CyberneticCycle(std::uint64_t period) {
     k_c2_ = (1.0 - a) * (1.0 - a);
 }
 
-std::optional<double> CyberneticCycle::update_value(double x) {
+OptionalValue CyberneticCycle::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     double smooth = seen_ >= 3 ? (((x + 2.0 * p1_) + 2.0 * p2_) + p3_) / 6.0 : x;
     double cycle;

@@ -7,6 +7,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/two_pole_highpass.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,7 +18,7 @@ public:
 
     // The close itself for the first two closes. A step that overflows gives nothing and
     // changes nothing.
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) return std::nullopt;
         double h = stage_.next(x);
         double d = x - h;

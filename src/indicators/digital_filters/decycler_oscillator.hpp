@@ -7,6 +7,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/two_pole_highpass.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
     static std::expected<DecyclerOscillator, IndicatorError> create(std::uint64_t fast, std::uint64_t slow);
 
     // 0 for the first two closes. A step that overflows gives nothing and changes nothing.
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) return std::nullopt;
         double h_fast = fast_.next(x);
         double h_slow = slow_.next(x);

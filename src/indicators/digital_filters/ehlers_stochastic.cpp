@@ -3,6 +3,7 @@
 #include "indicators/cores/midpoint.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/window_scan.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -11,7 +12,7 @@ std::expected<EhlersStochastic, IndicatorError> EhlersStochastic::create(std::ui
     return EhlersStochastic(period);
 }
 
-std::optional<double> EhlersStochastic::update_value(double x) {
+OptionalValue EhlersStochastic::update_value(double x) {
     if (!window_.make_room()) [[unlikely]]
         return std::nullopt;
     auto roofed = roofing_.update_value(x);

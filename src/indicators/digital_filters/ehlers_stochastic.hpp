@@ -10,6 +10,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/digital_filters/roofing_filter.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -20,7 +21,7 @@ public:
 
     // A flat window places the value at 0. A roofed value that overflows gives nothing and
     // changes nothing; a placement that overflows gives no value.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return window_.capacity(); }
     // Slots the window has allocated (it grows with the closes seen).
     std::size_t storage() const { return window_.storage(); }
@@ -33,7 +34,7 @@ private:
 
     RoofingFilter roofing_;
     RollingWindow<double> window_;
-    std::optional<double> previous_;  // previous raw placement
+    OptionalValue previous_;  // previous raw placement
 };
 
 }  // namespace prynox

@@ -3,6 +3,7 @@
 #include <bit>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -14,7 +15,7 @@ std::expected<EmpiricalModeDecomposition, IndicatorError> EmpiricalModeDecomposi
     return EmpiricalModeDecomposition(period, fraction);
 }
 
-std::optional<double> EmpiricalModeDecomposition::update_value(double x) {
+OptionalValue EmpiricalModeDecomposition::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.make_room()) [[unlikely]]
         return std::nullopt;

@@ -10,6 +10,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -21,7 +22,7 @@ public:
     static std::expected<EmpiricalModeDecomposition, IndicatorError> create(std::uint64_t period, double fraction);
 
     // A band-pass value or running sum that overflows gives nothing and changes nothing.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // max(2 period, 50)
     std::uint64_t warmup_period() const {
         return window_.capacity() > kExtremaLength ? window_.capacity() : kExtremaLength;

@@ -2,6 +2,7 @@
 
 #include "indicators/cores/midpoint.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -19,7 +20,7 @@ EvenBetterSinewave::EvenBetterSinewave(std::uint64_t highpass_period, std::uint6
     input_weight_ = midpoint(alpha1_, 1.0);
 }
 
-std::optional<double> EvenBetterSinewave::update_value(double x) {
+OptionalValue EvenBetterSinewave::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     double hp = seen_ >= 1 ? alpha1_ * hp1_ + (x - x1_) * input_weight_ : 0.0;
     if (!std::isfinite(hp)) [[unlikely]]
@@ -27,7 +28,7 @@ std::optional<double> EvenBetterSinewave::update_value(double x) {
     double f = smoother_.next(hp);
     if (!std::isfinite(f)) [[unlikely]]
         return std::nullopt;
-    std::optional<double> value;
+    OptionalValue value;
     if (seen_ >= 2) {
         double power = ((f * f + f1_ * f1_) + f2_ * f2_) / 3.0;
         if (!std::isfinite(power)) [[unlikely]]

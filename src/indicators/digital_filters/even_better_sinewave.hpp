@@ -8,6 +8,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/super_smoother_stage.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -20,7 +21,7 @@ public:
 
     // No value for the first two closes. A high-pass, smoothed value or power that overflows
     // gives nothing and changes nothing.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return 3; }
 
     double alpha1() const { return alpha1_; }

@@ -3,6 +3,7 @@
 #include "indicators/cores/fused.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/window_scan.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -11,7 +12,7 @@ std::expected<FisherTransform, IndicatorError> FisherTransform::create(std::uint
     return FisherTransform(period);
 }
 
-std::optional<double> FisherTransform::update_value(double x) {
+OptionalValue FisherTransform::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.push(x)) [[unlikely]]
         return std::nullopt;

@@ -9,6 +9,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
     static std::expected<FisherTransform, IndicatorError> create(std::uint64_t period);
 
     // A flat window places the close at 0. A placement that overflows gives no value.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return window_.capacity(); }
     // Slots the window has allocated (it grows with the closes seen).
     std::size_t storage() const { return window_.storage(); }
@@ -28,7 +29,7 @@ private:
 
     static constexpr double kLimit = 0.999;
 
-    std::optional<double> last_;
+    OptionalValue last_;
     RollingWindow<double> window_;
     double v_ = 0.0;  // smoothed placement
 };

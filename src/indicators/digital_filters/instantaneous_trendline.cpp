@@ -1,6 +1,7 @@
 #include "indicators/digital_filters/instantaneous_trendline.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -19,7 +20,7 @@ InstantaneousTrendline::InstantaneousTrendline(std::uint64_t period) {
     k_it2_ = (1.0 - a) * (1.0 - a);
 }
 
-std::optional<double> InstantaneousTrendline::update_value(double x) {
+OptionalValue InstantaneousTrendline::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     double it;
     if (seen_ < kAverageCloses) {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ public:
     static std::expected<InstantaneousTrendline, IndicatorError> create(std::uint64_t period);
 
     // A step that overflows gives nothing and changes nothing.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return 1; }
 
 private:

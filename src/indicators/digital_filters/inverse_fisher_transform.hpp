@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,7 +18,7 @@ public:
     static std::expected<InverseFisherTransform, IndicatorError> create(double scale);
 
     // A product beyond the largest double gives exactly -1 or 1.
-    std::optional<double> update_value(double x) const {
+    OptionalValue update_value(double x) const {
         if (!std::isfinite(x)) return std::nullopt;
         return std::tanh(x * scale_);
     }

@@ -1,4 +1,5 @@
 #include "indicators/digital_filters/laguerre_rsi.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <bit>
 
@@ -16,7 +17,7 @@ std::expected<LaguerreRsi, IndicatorError> LaguerreRsi::create(double gamma) {
     return LaguerreRsi(gamma);
 }
 
-std::optional<double> LaguerreRsi::update_value(double x) {
+OptionalValue LaguerreRsi::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!initialised_) {
         l_ = {x, x, x, x};

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -20,7 +21,7 @@ public:
 
     // 50 on the first close and whenever the elements show no step. Elements or sums that
     // overflow give nothing and change nothing.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return 1; }
 
 private:

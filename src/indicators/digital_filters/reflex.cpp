@@ -1,6 +1,7 @@
 #include "indicators/digital_filters/reflex.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -9,7 +10,7 @@ std::expected<Reflex, IndicatorError> Reflex::create(std::uint64_t period) {
     return Reflex(period);
 }
 
-std::optional<double> Reflex::update_value(double x) {
+OptionalValue Reflex::update_value(double x) {
     return core_.update(x, [this](const RollingWindow<double>& w, double f0) {
         std::size_t n = static_cast<std::size_t>(core_.period());
         double slope = (w.back(n - 1) - f0) / n_;

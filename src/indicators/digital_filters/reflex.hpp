@@ -7,6 +7,7 @@
 
 #include "indicators/cores/flex_core.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ public:
     // Window check on the period.
     static std::expected<Reflex, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // period + 1
     std::uint64_t warmup_period() const { return core_.warmup_period(); }
     // Slots the window has allocated (it grows with the closes seen).

@@ -10,6 +10,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/one_pole_highpass.hpp"
 #include "indicators/cores/super_smoother_stage.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -24,7 +25,7 @@ public:
         : highpass_(hp_period), smoother_(static_cast<double>(lp_period)) {}
 
     // 0 for the first close. A step that overflows gives nothing and changes nothing.
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) return std::nullopt;
         double h = highpass_.next(x);
         if (!std::isfinite(h)) [[unlikely]]

@@ -7,6 +7,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/super_smoother_stage.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ public:
     static std::expected<SuperSmoother, IndicatorError> create(std::uint64_t period);
 
     // The first two closes pass through. A step that overflows gives nothing and changes nothing.
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) return std::nullopt;
         double f = stage_.next(x);
         if (!std::isfinite(f)) [[unlikely]]

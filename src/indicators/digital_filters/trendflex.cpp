@@ -1,6 +1,7 @@
 #include "indicators/digital_filters/trendflex.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -9,7 +10,7 @@ std::expected<Trendflex, IndicatorError> Trendflex::create(std::uint64_t period)
     return Trendflex(period);
 }
 
-std::optional<double> Trendflex::update_value(double x) {
+OptionalValue Trendflex::update_value(double x) {
     return core_.update(x, [this](const RollingWindow<double>& w, double f0) {
         std::size_t n = static_cast<std::size_t>(core_.period());
         double sum = 0.0;

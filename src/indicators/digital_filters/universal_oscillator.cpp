@@ -1,6 +1,7 @@
 #include "indicators/digital_filters/universal_oscillator.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -9,7 +10,7 @@ std::expected<UniversalOscillator, IndicatorError> UniversalOscillator::create(s
     return UniversalOscillator(period);
 }
 
-std::optional<double> UniversalOscillator::update_value(double x) {
+OptionalValue UniversalOscillator::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (seen_ < 2) {
         shift(x);

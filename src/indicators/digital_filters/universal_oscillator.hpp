@@ -8,6 +8,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/super_smoother_stage.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -19,7 +20,7 @@ public:
     // No value for the first two closes. A two-bar change beyond the largest double repeats
     // the last value (none before the first); a smoothed value that overflows gives nothing
     // and changes nothing.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return 3; }
 
 private:
@@ -36,7 +37,7 @@ private:
     double x2_ = 0.0;  // the close before it
     std::uint32_t seen_ = 0;  // earlier closes, up to 2
     double peak_ = 0.0;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

@@ -7,6 +7,7 @@
 
 #include "indicators/cores/ema_pair.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,7 +18,7 @@ public:
     // Zeros, then fast < slow, then MAX_PERIOD on both.
     static std::expected<Apo, IndicatorError> create(std::uint64_t fast, std::uint64_t slow);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
         auto p = pair_.step(x);

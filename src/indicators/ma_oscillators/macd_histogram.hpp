@@ -10,6 +10,7 @@
 #include "indicators/cores/ema_stage.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -21,7 +22,7 @@ public:
     static std::expected<MacdHistogram, IndicatorError> create(std::uint64_t fast, std::uint64_t slow,
                                                                std::uint64_t signal);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
         auto p = pair_.step(x);

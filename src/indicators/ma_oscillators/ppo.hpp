@@ -8,6 +8,7 @@
 
 #include "indicators/cores/ema_pair.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
     // Zeros, then fast < slow, then MAX_PERIOD on the slow period (the fast one is below it).
     static std::expected<Ppo, IndicatorError> create(std::uint64_t fast, std::uint64_t slow);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
         auto p = pair_.step(x);

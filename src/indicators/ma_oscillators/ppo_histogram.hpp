@@ -10,6 +10,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/ma_oscillators/ppo.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -19,7 +20,7 @@ public:
     static std::expected<PpoHistogram, IndicatorError> create(std::uint64_t fast, std::uint64_t slow,
                                                               std::uint64_t signal);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         auto p = ppo_.update_value(x);
         if (!p || !std::isfinite(*p)) return std::nullopt;
         auto s = signal_.step(*p);

@@ -1,6 +1,7 @@
 #include "indicators/ma_oscillators/stc.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -22,7 +23,7 @@ double stochastic(double v, double lo, double hi) { return hi > lo ? ((v - lo) *
 
 }  // namespace
 
-std::optional<double> Stc::update_value(double x) {
+OptionalValue Stc::update_value(double x) {
     if (!std::isfinite(x)) [[unlikely]]
         return std::nullopt;
     auto p = pair_.step(x);

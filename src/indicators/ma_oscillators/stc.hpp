@@ -10,6 +10,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/saturating.hpp"
 #include "indicators/cores/window_extremes.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -23,7 +24,7 @@ public:
     static std::expected<Stc, IndicatorError> create(std::uint64_t fast, std::uint64_t slow, std::uint64_t cycle,
                                                      double factor);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // S + 2C - 2
     std::uint64_t warmup_period() const {
         return sat_add(pair_.slow_period(), sat_sub(sat_mul(2, macd_.length()), 2));

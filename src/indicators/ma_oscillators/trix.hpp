@@ -10,6 +10,7 @@
 #include "indicators/cores/ema_stage.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
     // Window check on the period.
     static std::expected<Trix, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
         auto e1 = e1_.step(x);

@@ -1,6 +1,7 @@
 #include "indicators/ma_oscillators/tsi.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -11,7 +12,7 @@ std::expected<Tsi, IndicatorError> Tsi::create(std::uint64_t long_period, std::u
     return Tsi(long_period, short_period);
 }
 
-std::optional<double> Tsi::update_value(double x) {
+OptionalValue Tsi::update_value(double x) {
     if (!std::isfinite(x)) [[unlikely]]
         return std::nullopt;
     if (!has_previous_) [[unlikely]] {
@@ -24,7 +25,7 @@ std::optional<double> Tsi::update_value(double x) {
     if (!std::isfinite(m)) [[unlikely]]
         return std::nullopt;
     // The momentum chain may come up short on this bar; the magnitude chain still steps.
-    std::optional<double> a2;
+    OptionalValue a2;
     auto a1 = momentum_long_.step(m);
     if (a1 && std::isfinite(*a1)) a2 = momentum_short_.step(*a1);
     auto b1 = absolute_long_.step(std::fabs(m));

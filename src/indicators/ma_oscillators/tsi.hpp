@@ -9,6 +9,7 @@
 #include "indicators/cores/ema_stage.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,7 +18,7 @@ public:
     // Zeros of both, then MAX_PERIOD on both.
     static std::expected<Tsi, IndicatorError> create(std::uint64_t long_period, std::uint64_t short_period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // R + Q
     std::uint64_t warmup_period() const { return sat_add(momentum_long_.period(), momentum_short_.period()); }
 

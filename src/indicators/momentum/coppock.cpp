@@ -5,6 +5,7 @@
 
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ std::expected<Coppock, IndicatorError> Coppock::create(std::uint64_t roc1, std::
     return Coppock(roc1, roc2, wma);
 }
 
-std::optional<double> Coppock::update_value(double x) {
+OptionalValue Coppock::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     // Both rates of change see every accepted close, whether or not the other has a value.
     auto ra = a_.update_value(x);

@@ -7,6 +7,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/momentum/roc.hpp"
 #include "indicators/moving_averages/wma.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ public:
     // Any zero first, then the three periods against MAX_PERIOD in order.
     static std::expected<Coppock, IndicatorError> create(std::uint64_t roc1, std::uint64_t roc2, std::uint64_t wma);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // max(A, B) + W
     std::uint64_t warmup_period() const;
 

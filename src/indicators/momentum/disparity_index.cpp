@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -11,7 +12,7 @@ std::expected<DisparityIndex, IndicatorError> DisparityIndex::create(std::uint64
     return DisparityIndex(period);
 }
 
-std::optional<double> DisparityIndex::update_value(double x) {
+OptionalValue DisparityIndex::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     auto mean = sma_.update_value(x);
     if (!mean) return std::nullopt;

@@ -6,6 +6,7 @@
 
 #include "indicators/cores/flat_exact_sma.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -14,7 +15,7 @@ public:
     // The window check.
     static std::expected<DisparityIndex, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return sma_.period(); }
 
 private:

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ Dpo::Dpo(std::uint64_t period)
     : window_(std::max(period / 2 + 2, period)), n_(period), nf_(static_cast<double>(period)),
       shift_(static_cast<std::size_t>(period / 2 + 1)) {}
 
-std::optional<double> Dpo::update_value(double x) {
+OptionalValue Dpo::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.make_room()) return std::nullopt;
     // Everything is formed before the window moves: a sum that would overflow refuses the bar,

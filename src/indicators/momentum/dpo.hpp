@@ -7,6 +7,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ public:
     // The window check.
     static std::expected<Dpo, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // L = max(N/2 + 2, N)
     std::uint64_t warmup_period() const { return window_.capacity(); }
 

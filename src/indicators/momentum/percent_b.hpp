@@ -12,6 +12,7 @@
 #include "indicators/cores/bollinger.hpp"
 #include "indicators/cores/finite_result.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -26,7 +27,7 @@ public:
         return BandReading(std::move(*bands));
     }
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         // The core refuses a non-finite close before it moves.
         auto bands = bands_.update_value(x);
         if (!bands) return std::nullopt;

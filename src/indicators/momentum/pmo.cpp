@@ -1,4 +1,5 @@
 #include "indicators/momentum/pmo.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <cmath>
 
@@ -10,7 +11,7 @@ std::expected<Pmo, IndicatorError> Pmo::create(std::uint64_t first, std::uint64_
     return Pmo(first, second);
 }
 
-std::optional<double> Pmo::update_value(double x) {
+OptionalValue Pmo::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!has_previous_) [[unlikely]] {
         previous_ = x;

@@ -8,6 +8,7 @@
 
 #include "indicators/cores/ema_stage.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
     // Any zero, then both periods at least 2; neither is bounded by MAX_PERIOD.
     static std::expected<Pmo, IndicatorError> create(std::uint64_t first, std::uint64_t second);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return 2; }
 
 private:

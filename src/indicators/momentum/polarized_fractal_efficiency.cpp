@@ -5,6 +5,7 @@
 #include "indicators/cores/fused.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -21,7 +22,7 @@ PolarizedFractalEfficiency::PolarizedFractalEfficiency(std::uint64_t period, std
 
 std::uint64_t PolarizedFractalEfficiency::warmup_period() const { return sat_add(steps_.capacity(), ema_.period()); }
 
-std::optional<double> PolarizedFractalEfficiency::update_value(double x) {
+OptionalValue PolarizedFractalEfficiency::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!closes_.make_room() || !steps_.make_room()) [[unlikely]]
         return std::nullopt;

@@ -9,6 +9,7 @@
 #include "indicators/cores/ema_stage.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
     static std::expected<PolarizedFractalEfficiency, IndicatorError> create(std::uint64_t period,
                                                                             std::uint64_t smoothing);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // N + M
     std::uint64_t warmup_period() const;
 

@@ -5,6 +5,7 @@
 
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ std::expected<Tii, IndicatorError> Tii::create(std::uint64_t period, std::uint64
 
 std::uint64_t Tii::warmup_period() const { return sat_add(sma_.period(), deviations_.capacity() - 1); }
 
-std::optional<double> Tii::update_value(double x) {
+OptionalValue Tii::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     auto mean = sma_.update_value(x);
     if (!mean) return std::nullopt;

@@ -8,6 +8,7 @@
 #include "indicators/cores/flat_exact_sma.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,7 +18,7 @@ public:
     // (its window grows with the bars seen).
     static std::expected<Tii, IndicatorError> create(std::uint64_t period, std::uint64_t signal);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // P + Q - 1
     std::uint64_t warmup_period() const;
 

@@ -4,6 +4,7 @@
 
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -14,7 +15,7 @@ std::expected<VerticalHorizontalFilter, IndicatorError> VerticalHorizontalFilter
 
 std::uint64_t VerticalHorizontalFilter::warmup_period() const { return sat_add(changes_.capacity(), 1); }
 
-std::optional<double> VerticalHorizontalFilter::update_value(double x) {
+OptionalValue VerticalHorizontalFilter::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!closes_.make_room() || !changes_.make_room()) [[unlikely]]
         return std::nullopt;

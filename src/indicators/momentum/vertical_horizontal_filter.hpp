@@ -8,6 +8,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/window_extremes.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ public:
     // The window check.
     static std::expected<VerticalHorizontalFilter, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // N + 1
     std::uint64_t warmup_period() const;
 

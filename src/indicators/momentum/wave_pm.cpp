@@ -4,6 +4,7 @@
 
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,7 +18,7 @@ std::uint64_t WavePm::warmup_period() const {
     return sat_sub(sat_add(wave_.period(), sat_mul(2, power_.period())), 1);
 }
 
-std::optional<double> WavePm::update_value(double x) {
+OptionalValue WavePm::update_value(double x) {
     auto d = change_.update_value(x);
     if (!d) return std::nullopt;
     double q = *d * *d;

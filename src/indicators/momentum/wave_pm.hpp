@@ -8,6 +8,7 @@
 #include "indicators/cores/ema_stage.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/momentum/mom.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ public:
     // Zero, then MAX_PERIOD on the period; then the same on the smoothing period.
     static std::expected<WavePm, IndicatorError> create(std::uint64_t period, std::uint64_t smoothing);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // M + 2N - 1
     std::uint64_t warmup_period() const;
 

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -29,7 +30,7 @@ std::vector<double> Alma::weights(std::uint64_t period, double offset, double si
     return w;
 }
 
-std::optional<double> Alma::update_value(double x) {
+OptionalValue Alma::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.full() && !window_.make_room()) return std::nullopt;
     if (window_.size() + 1 == window_.capacity() && weights_.empty()) {

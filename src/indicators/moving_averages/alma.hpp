@@ -9,6 +9,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -20,7 +21,7 @@ public:
     // Window check on N, then the offset, then sigma.
     static std::expected<Alma, IndicatorError> create(std::uint64_t period, double offset, double sigma);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return window_.capacity(); }
 
     // The N normalised weights, oldest first (computed when the window first fills).
@@ -35,7 +36,7 @@ private:
     // Sized by N: built only once N closes have been seen, so a long window over a short
     // series never allocates it.
     std::vector<double> weights_;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

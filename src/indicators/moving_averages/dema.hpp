@@ -9,6 +9,7 @@
 #include "indicators/cores/ema_stage.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ class Dema {
 public:
     static std::expected<Dema, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) return std::nullopt;
         auto e1 = e1_.step(x);
         if (!e1 || !std::isfinite(*e1)) return std::nullopt;

@@ -8,6 +8,7 @@
 #include "indicators/cores/ema_stage.hpp"
 #include "indicators/cores/hull_lengths.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ class Ehma {
 public:
     static std::expected<Ehma, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) return std::nullopt;
         auto a = half_.step(x);
         auto b = full_.step(x);

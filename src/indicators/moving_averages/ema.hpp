@@ -8,6 +8,7 @@
 
 #include "indicators/cores/ema_stage.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ class Ema {
 public:
     static std::expected<Ema, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
         return stage_.step(x);

@@ -7,6 +7,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/mama.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ public:
     // The checks of the MAMA core.
     static std::expected<Fama, IndicatorError> create(double fast_limit, double slow_limit);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         auto pair = core_.update_value(x);
         if (!pair) return std::nullopt;
         last_ = pair->fama;
@@ -26,7 +27,7 @@ public:
 private:
     explicit Fama(Mama core) : core_(core) {}
     Mama core_;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

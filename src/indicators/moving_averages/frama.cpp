@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,7 +18,7 @@ std::expected<Frama, IndicatorError> Frama::create(std::uint64_t period) {
     return Frama(period);
 }
 
-std::optional<double> Frama::update_value(double x) {
+OptionalValue Frama::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!recent_.make_room() || !newer_.make_room() || !older_.make_room()) return std::nullopt;
     // Room was made above: none of these pushes can fail.

@@ -10,6 +10,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/window_extremes.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -21,7 +22,7 @@ public:
     // Zero, the maximum, at least 2, even: in that order.
     static std::expected<Frama, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return period_; }
 
 private:
@@ -38,7 +39,7 @@ private:
     // Extremes of the newest N/2 closes and of the N/2 before them, each O(1) amortised.
     WindowExtremes newer_;
     WindowExtremes older_;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

@@ -1,6 +1,7 @@
 #include "indicators/moving_averages/geometric_ma.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -9,7 +10,7 @@ std::expected<GeometricMa, IndicatorError> GeometricMa::create(std::uint64_t per
     return GeometricMa(period);
 }
 
-std::optional<double> GeometricMa::update_value(double x) {
+OptionalValue GeometricMa::update_value(double x) {
     if (!std::isfinite(x) || !(x > 0.0)) return std::nullopt;
     if (!logs_.make_room()) return std::nullopt;
     double l = std::log(x);

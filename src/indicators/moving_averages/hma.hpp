@@ -8,6 +8,7 @@
 #include "indicators/cores/hull_lengths.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/moving_averages/wma.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ class Hma {
 public:
     static std::expected<Hma, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         auto a = half_.update_value(x);
         auto b = full_.update_value(x);
         if (!a || !b) return std::nullopt;

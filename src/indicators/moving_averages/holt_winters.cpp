@@ -1,4 +1,5 @@
 #include "indicators/moving_averages/holt_winters.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -10,7 +11,7 @@ std::expected<HoltWinters, IndicatorError> HoltWinters::create(double alpha, dou
     return HoltWinters(alpha, beta);
 }
 
-std::optional<double> HoltWinters::update_value(double x) {
+OptionalValue HoltWinters::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!first_) {
         first_ = x;

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,7 +18,7 @@ class HoltWinters {
 public:
     static std::expected<HoltWinters, IndicatorError> create(double alpha, double beta);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return 2; }
 
 private:
@@ -25,8 +26,8 @@ private:
 
     double alpha_;
     double beta_;
-    std::optional<double> first_;
-    std::optional<double> level_;
+    OptionalValue first_;
+    OptionalValue level_;
     double trend_ = 0.0;
 };
 

@@ -1,6 +1,7 @@
 #include "indicators/moving_averages/jma.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -27,7 +28,7 @@ Jma::Jma(std::uint64_t period, std::uint32_t power, double phase) {
     if (phase_ratio_ > 2.5) phase_ratio_ = 2.5;
 }
 
-std::optional<double> Jma::update_value(double x) {
+OptionalValue Jma::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!last_) {
         e0_ = x;

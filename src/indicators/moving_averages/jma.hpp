@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -19,7 +20,7 @@ public:
     // the argument list, as the registry passes them).
     static std::expected<Jma, IndicatorError> create(std::uint64_t period, std::uint32_t power, double phase);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return 1; }
 
     double beta() const { return beta_; }
@@ -35,7 +36,7 @@ private:
     double e0_ = 0.0;
     double d0_ = 0.0;
     double d1_ = 0.0;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

@@ -1,6 +1,7 @@
 #include "indicators/moving_averages/kama.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -10,7 +11,7 @@ std::expected<Kama, IndicatorError> Kama::create(std::uint64_t period, std::uint
     return Kama(period, fast, slow);
 }
 
-std::optional<double> Kama::update_value(double x) {
+OptionalValue Kama::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.push(x)) return std::nullopt;
     if (!window_.full()) return std::nullopt;

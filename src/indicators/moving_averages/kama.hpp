@@ -9,6 +9,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -19,7 +20,7 @@ public:
     // Any zero, then fast < slow; no period is bounded by MAX_PERIOD.
     static std::expected<Kama, IndicatorError> create(std::uint64_t period, std::uint64_t fast, std::uint64_t slow);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // N + 1
     std::uint64_t warmup_period() const { return window_.capacity(); }
 
@@ -31,7 +32,7 @@ private:
     RollingWindow<double> window_;
     double fast_;
     double slow_;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

@@ -1,6 +1,7 @@
 #include "indicators/moving_averages/mcginley_dynamic.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -9,7 +10,7 @@ std::expected<McGinleyDynamic, IndicatorError> McGinleyDynamic::create(std::uint
     return McGinleyDynamic(period);
 }
 
-std::optional<double> McGinleyDynamic::update_value(double x) {
+OptionalValue McGinleyDynamic::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (value_) {
         double previous = *value_;

@@ -8,6 +8,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/mean_seed.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ class McGinleyDynamic {
 public:
     static std::expected<McGinleyDynamic, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return period_; }
 
 private:
@@ -24,7 +25,7 @@ private:
     std::uint64_t period_;
     double n_;
     MeanSeed seed_;
-    std::optional<double> value_;
+    OptionalValue value_;
 };
 
 }  // namespace prynox

@@ -2,6 +2,7 @@
 
 #include "indicators/cores/midpoint.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -10,7 +11,7 @@ std::expected<MedianMa, IndicatorError> MedianMa::create(std::uint64_t period) {
     return MedianMa(period);
 }
 
-std::optional<double> MedianMa::update_value(double x) {
+OptionalValue MedianMa::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.push(x)) return std::nullopt;
     if (!window_.full()) return std::nullopt;

@@ -7,6 +7,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/sorted_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -14,14 +15,14 @@ class MedianMa {
 public:
     static std::expected<MedianMa, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return window_.capacity(); }
 
 private:
     explicit MedianMa(std::uint64_t period) : window_(period) {}
 
     SortedWindow window_;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

@@ -8,6 +8,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/midpoint.hpp"
 #include "indicators/cores/window_extremes.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ class MidPoint {
 public:
     static std::expected<MidPoint, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) return std::nullopt;
         if (!extremes_.push(x)) return std::nullopt;
         if (!extremes_.full()) return std::nullopt;

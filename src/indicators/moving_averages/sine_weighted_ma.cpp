@@ -3,6 +3,7 @@
 #include <new>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -26,7 +27,7 @@ std::vector<double> SineWeightedMa::weights(std::uint64_t period, double& total)
     return w;
 }
 
-std::optional<double> SineWeightedMa::update_value(double x) {
+OptionalValue SineWeightedMa::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.full() && !window_.make_room()) return std::nullopt;
     if (window_.size() + 1 == window_.capacity() && weights_.empty()) {

@@ -2,6 +2,7 @@
 
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -13,7 +14,7 @@ std::expected<Sma, IndicatorError> Sma::create(std::uint64_t period) {
 Sma::Sma(std::uint64_t period)
     : ring_(period), n_(static_cast<double>(ring_.period())), resum_interval_(sat_mul(16, ring_.period())) {}
 
-std::optional<double> Sma::update_filling(double x) {
+OptionalValue Sma::update_filling(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (ring_.full()) return update_value(x);
     if (!ring_.fill(x)) return std::nullopt;

@@ -8,6 +8,7 @@
 
 #include "indicators/cores/fixed_ring.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -19,7 +20,7 @@ public:
     explicit Sma(std::uint64_t period);
 
     // Mean of the last N accepted values once N are held; a non-finite x changes nothing.
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x) || !ring_.full()) [[unlikely]]
             return update_filling(x);
         // Read the sum before the slot write, which the compiler must assume may alias it.
@@ -38,7 +39,7 @@ public:
 
 private:
     // The rare paths stay out of line so the steady path needs no saved registers.
-    [[gnu::noinline]] std::optional<double> update_filling(double x);
+    [[gnu::noinline]] OptionalValue update_filling(double x);
     [[gnu::noinline]] double resum();
 
     FixedRing ring_;

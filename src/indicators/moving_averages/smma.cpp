@@ -1,6 +1,7 @@
 #include "indicators/moving_averages/smma.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -9,7 +10,7 @@ std::expected<Smma, IndicatorError> Smma::create(std::uint64_t period) {
     return Smma(period);
 }
 
-std::optional<double> Smma::update_value(double x) {
+OptionalValue Smma::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (value_) {
         double next = (x + *value_ * n_minus_1_) / n_;

@@ -8,6 +8,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/mean_seed.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ class Smma {
 public:
     static std::expected<Smma, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return period_; }
 
 private:
@@ -26,7 +27,7 @@ private:
     double n_;
     double n_minus_1_;
     MeanSeed seed_;
-    std::optional<double> value_;
+    OptionalValue value_;
 };
 
 }  // namespace prynox

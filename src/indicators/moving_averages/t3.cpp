@@ -1,6 +1,7 @@
 #include "indicators/moving_averages/t3.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -23,7 +24,7 @@ T3::T3(std::uint64_t period, double v)
     c4_ = 3.0 * v2 + ((1.0 + 3.0 * v) + v3);
 }
 
-std::optional<double> T3::update_value(double x) {
+OptionalValue T3::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     std::array<double, 6> e{};
     double input = x;

@@ -10,6 +10,7 @@
 #include "indicators/cores/ema_stage.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -20,7 +21,7 @@ public:
     // Window check on N, then v finite in [0, 1].
     static std::expected<T3, IndicatorError> create(std::uint64_t period, double volume_factor);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // 6N - 5
     std::uint64_t warmup_period() const { return sat_sub(sat_mul(6, period_), 5); }
 
@@ -35,7 +36,7 @@ private:
     std::uint64_t period_;
     std::array<EmaStage, 6> stages_;
     double c1_, c2_, c3_, c4_;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

@@ -7,6 +7,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/moving_averages/sma.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -14,7 +15,7 @@ class Trima {
 public:
     static std::expected<Trima, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         auto a = first_.update_value(x);
         if (!a) return std::nullopt;
         return second_.update_value(*a);

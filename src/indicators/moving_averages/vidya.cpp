@@ -1,6 +1,7 @@
 #include "indicators/moving_averages/vidya.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -10,7 +11,7 @@ std::expected<Vidya, IndicatorError> Vidya::create(std::uint64_t alpha_period, s
     return Vidya(alpha_period, cmo_period);
 }
 
-std::optional<double> Vidya::update_value(double x) {
+OptionalValue Vidya::update_value(double x) {
     auto cmo = cmo_.update_value(x);  // rejects a non-finite x itself
     if (!cmo) return std::nullopt;
     double k = std::fabs(*cmo) / 100.0 * alpha_;

@@ -8,6 +8,7 @@
 
 #include "indicators/rsi_family/cmo.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,7 +18,7 @@ public:
     // alpha and is not bounded).
     static std::expected<Vidya, IndicatorError> create(std::uint64_t alpha_period, std::uint64_t cmo_period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // Q + 1
     std::uint64_t warmup_period() const { return cmo_.warmup_period(); }
 
@@ -27,7 +28,7 @@ private:
 
     Cmo cmo_;
     double alpha_;
-    std::optional<double> last_;
+    OptionalValue last_;
 };
 
 }  // namespace prynox

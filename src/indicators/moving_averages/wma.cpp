@@ -1,6 +1,7 @@
 #include "indicators/moving_averages/wma.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -12,7 +13,7 @@ std::expected<Wma, IndicatorError> Wma::create(std::uint64_t period) {
 Wma::Wma(std::uint64_t period)
     : ring_(period), n_(static_cast<double>(ring_.period())), divisor_((n_ + 1.0) * n_ * 0.5) {}
 
-std::optional<double> Wma::update_filling(double x) {
+OptionalValue Wma::update_filling(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (ring_.full()) return update_value(x);
     if (!ring_.fill(x)) return std::nullopt;

@@ -9,6 +9,7 @@
 
 #include "indicators/cores/fixed_ring.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
     // For callers that already checked the period; 0 acts as 1.
     explicit Wma(std::uint64_t period);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x) || !ring_.full()) [[unlikely]]
             return update_filling(x);
         double sum = sum_;
@@ -39,7 +40,7 @@ public:
 
 private:
     // The rare paths stay out of line so the steady path needs no saved registers.
-    [[gnu::noinline]] std::optional<double> update_filling(double x);
+    [[gnu::noinline]] OptionalValue update_filling(double x);
     [[gnu::noinline]] double recompute();
 
     FixedRing ring_;

@@ -10,6 +10,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -19,7 +20,7 @@ public:
     // For callers that already checked the period; 0 acts as 1.
     explicit Zlema(std::uint64_t period);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) return std::nullopt;
         if (!window_.push(x)) return std::nullopt;
         if (!window_.full()) return std::nullopt;

@@ -4,6 +4,7 @@
 
 #include "indicators/regression/linear_regression.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -13,13 +14,13 @@ std::expected<Cfo, IndicatorError> Cfo::create(std::uint64_t period) {
     return Cfo(period);
 }
 
-std::optional<double> Cfo::update_value(double x) {
+OptionalValue Cfo::update_value(double x) {
     auto line = fit_.push(x);
     if (!line) return std::nullopt;
     return percent_from_close(x, fit_.at_newest(*line), last_);
 }
 
-std::optional<double> percent_from_close(double x, double reference, std::optional<double>& last) {
+OptionalValue percent_from_close(double x, double reference, OptionalValue& last) {
     if (x == 0.0) return last;
     double value = ((x - reference) * 100.0) / x;
     if (!std::isfinite(value)) [[unlikely]]

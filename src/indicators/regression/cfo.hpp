@@ -8,6 +8,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/regression_fit.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,18 +17,18 @@ public:
     // Zero, then MAX_PERIOD, then the minimum of 2 with the linear regression's message.
     static std::expected<Cfo, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return fit_.period(); }
 
 private:
     explicit Cfo(std::uint64_t period) : fit_(period) {}
 
-    std::optional<double> last_;
+    OptionalValue last_;
     RegressionFit fit_;
 };
 
 // (x - reference) * 100 / x, kept as the last result; a close of 0 repeats the last result and a
 // value that is not finite gives none and keeps it. Shared with the forecast oscillator.
-std::optional<double> percent_from_close(double x, double reference, std::optional<double>& last);
+OptionalValue percent_from_close(double x, double reference, OptionalValue& last);
 
 }  // namespace prynox

@@ -4,6 +4,7 @@
 
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/regression_constants.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -19,7 +20,7 @@ CorrelationTrendIndicator::CorrelationTrendIndicator(std::uint64_t period) : win
     den_ = c.denominator;
 }
 
-std::optional<double> CorrelationTrendIndicator::update_value(double x) {
+OptionalValue CorrelationTrendIndicator::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.push(x)) return std::nullopt;
     bool flat = run_.push(x);

@@ -4,6 +4,7 @@
 
 #include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ std::expected<LinRegAngle, IndicatorError> LinRegAngle::create(std::uint64_t per
     return LinRegAngle(period);
 }
 
-std::optional<double> LinRegAngle::update_value(double x) {
+OptionalValue LinRegAngle::update_value(double x) {
     auto line = fit_.push(x);
     if (!line) return std::nullopt;
     return finite_result(std::atan(line->slope) * kDegreesPerRadian);

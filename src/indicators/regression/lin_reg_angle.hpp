@@ -8,6 +8,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/regression/lin_reg_slope.hpp"
 #include "indicators/cores/regression_fit.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ public:
     // The slope's minimum of 2 and message (which also covers 0) (which also covers 0), then MAX_PERIOD.
     static std::expected<LinRegAngle, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return fit_.period(); }
 
 private:

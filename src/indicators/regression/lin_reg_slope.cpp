@@ -2,6 +2,7 @@
 
 #include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -10,7 +11,7 @@ std::expected<LinRegSlope, IndicatorError> LinRegSlope::create(std::uint64_t per
     return LinRegSlope(period);
 }
 
-std::optional<double> LinRegSlope::update_value(double x) {
+OptionalValue LinRegSlope::update_value(double x) {
     auto line = fit_.push(x);
     if (!line) return std::nullopt;
     return finite_result(line->slope);

@@ -2,6 +2,7 @@
 
 #include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -10,7 +11,7 @@ std::expected<RSquared, IndicatorError> RSquared::create(std::uint64_t period) {
     return RSquared(period);
 }
 
-std::optional<double> RSquared::update_value(double x) {
+OptionalValue RSquared::update_value(double x) {
     auto line = fit_.push(x);
     if (!line) return std::nullopt;
     // A flat window is explained perfectly, whatever residue its sums hold.

@@ -5,6 +5,7 @@
 #include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/regression_constants.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ std::expected<StandardError, IndicatorError> StandardError::create(std::uint64_t
 StandardError::StandardError(std::uint64_t period)
     : window_(period), n_(regression_constants(period).n), den_(regression_constants(period).denominator) {}
 
-std::optional<double> StandardError::update_value(double x) {
+OptionalValue StandardError::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.push(x)) return std::nullopt;
     if (!window_.full()) return std::nullopt;

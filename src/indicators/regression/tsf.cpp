@@ -2,6 +2,7 @@
 
 #include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -10,7 +11,7 @@ std::expected<Tsf, IndicatorError> Tsf::create(std::uint64_t period) {
     return Tsf(period);
 }
 
-std::optional<double> Tsf::update_value(double x) {
+OptionalValue Tsf::update_value(double x) {
     auto line = fit_.push(x);
     if (!line) return std::nullopt;
     return finite_result(fit_.forecast(*line));

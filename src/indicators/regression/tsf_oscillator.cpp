@@ -2,6 +2,7 @@
 
 #include "indicators/regression/cfo.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -10,7 +11,7 @@ std::expected<TsfOscillator, IndicatorError> TsfOscillator::create(std::uint64_t
     return TsfOscillator(period);
 }
 
-std::optional<double> TsfOscillator::update_value(double x) {
+OptionalValue TsfOscillator::update_value(double x) {
     auto line = fit_.push(x);
     if (!line) return std::nullopt;
     return percent_from_close(x, fit_.forecast(*line), last_);

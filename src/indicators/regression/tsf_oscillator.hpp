@@ -7,6 +7,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/regression_fit.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,13 +18,13 @@ public:
     // A minimum of 2 with its own message (which also covers 0), then MAX_PERIOD.
     static std::expected<TsfOscillator, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return fit_.period(); }
 
 private:
     explicit TsfOscillator(std::uint64_t period) : fit_(period) {}
 
-    std::optional<double> last_;
+    OptionalValue last_;
     RegressionFit fit_;
 };
 

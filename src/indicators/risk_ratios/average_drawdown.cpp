@@ -4,10 +4,11 @@
 #include <limits>
 
 #include "indicators/cores/drawdown_episodes.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
-std::optional<double> AverageDrawdownFormula::operator()(const RollingWindow<double>& levels) const {
+OptionalValue AverageDrawdownFormula::operator()(const RollingWindow<double>& levels) const {
     DrawdownEpisodes episodes(-std::numeric_limits<double>::infinity());
     levels.for_each([&episodes](double v) { episodes.step(v); });
     episodes.finish();

@@ -3,10 +3,11 @@
 #include <cmath>
 
 #include "indicators/cores/equity_episodes.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
-std::optional<double> BurkeRatioFormula::operator()(const RollingWindow<double>& returns) const {
+OptionalValue BurkeRatioFormula::operator()(const RollingWindow<double>& returns) const {
     auto curve = EquityEpisodes::of(returns);
     if (!curve) [[unlikely]]
         return std::nullopt;

@@ -1,6 +1,7 @@
 #include "indicators/risk_ratios/calmar_ratio.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -9,7 +10,7 @@ std::expected<CalmarRatio, IndicatorError> CalmarRatio::create(std::uint64_t per
     return CalmarRatio(period);
 }
 
-std::optional<double> CalmarRatio::update_value(double x) {
+OptionalValue CalmarRatio::update_value(double x) {
     if (!std::isfinite(x)) [[unlikely]]
         return std::nullopt;
     if (!returns_.push(x)) [[unlikely]]

@@ -9,6 +9,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/resummed_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ class CalmarRatio {
 public:
     static std::expected<CalmarRatio, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return returns_.length(); }
 
 private:

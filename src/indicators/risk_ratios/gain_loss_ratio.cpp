@@ -4,10 +4,11 @@
 #include <limits>
 
 #include "indicators/cores/gain_loss_tally.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
-std::optional<double> GainLossRatioFormula::operator()(const RollingWindow<double>& returns) const {
+OptionalValue GainLossRatioFormula::operator()(const RollingWindow<double>& returns) const {
     GainLossTally t = GainLossTally::of(returns);
     if (!t.finite()) [[unlikely]]
         return std::nullopt;

@@ -7,12 +7,13 @@
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/scanned_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
 struct GainLossRatioFormula {
     static CheckResult check(std::uint64_t period) { return check_window(period); }
-    std::optional<double> operator()(const RollingWindow<double>& returns) const;
+    OptionalValue operator()(const RollingWindow<double>& returns) const;
 };
 
 using GainLossRatio = ScannedWindow<GainLossRatioFormula>;

@@ -9,6 +9,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/sum_and_losses.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ class GainToPainRatio {
 public:
     static std::expected<GainToPainRatio, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
         if (!sums_.push(x) || !sums_.full()) [[unlikely]]

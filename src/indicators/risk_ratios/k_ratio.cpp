@@ -1,11 +1,12 @@
 #include "indicators/risk_ratios/k_ratio.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <bit>
 #include <cmath>
 
 namespace prynox {
 
-std::optional<double> KRatioFormula::operator()(const RollingWindow<double>& returns) const {
+OptionalValue KRatioFormula::operator()(const RollingWindow<double>& returns) const {
     // The cumulative sums of a constant window lie on a line, but their rounding leaves a tiny
     // residual that the ratio would blow up; the fit is exact, so the ratio is 0.
     std::uint64_t first = std::bit_cast<std::uint64_t>(returns.oldest());

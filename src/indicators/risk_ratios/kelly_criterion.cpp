@@ -3,10 +3,11 @@
 #include <cmath>
 
 #include "indicators/cores/gain_loss_tally.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
-std::optional<double> KellyCriterionFormula::operator()(const RollingWindow<double>& returns) const {
+OptionalValue KellyCriterionFormula::operator()(const RollingWindow<double>& returns) const {
     GainLossTally t = GainLossTally::of(returns);
     if (!t.finite()) [[unlikely]]
         return std::nullopt;

@@ -9,6 +9,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/return_moments.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -21,7 +22,7 @@ public:
     static std::expected<M2Measure, IndicatorError> create(std::uint64_t period, double risk_free,
                                                            double benchmark_stddev);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
         auto m = moments_.push(x);

@@ -1,10 +1,11 @@
 #include "indicators/risk_ratios/martin_ratio.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <cmath>
 
 namespace prynox {
 
-std::optional<double> MartinRatioFormula::operator()(const RollingWindow<double>& returns) const {
+OptionalValue MartinRatioFormula::operator()(const RollingWindow<double>& returns) const {
     double n = static_cast<double>(returns.capacity());
     double equity = 1.0;
     double peak = 1.0;

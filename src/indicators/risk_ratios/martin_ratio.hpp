@@ -8,6 +8,7 @@
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/scanned_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ inline constexpr const char* kMartinRatioPeriodMessage = "martin ratio needs per
 
 struct MartinRatioFormula {
     static CheckResult check(std::uint64_t period) { return check_minimum(period, 2, kMartinRatioPeriodMessage); }
-    std::optional<double> operator()(const RollingWindow<double>& returns) const;
+    OptionalValue operator()(const RollingWindow<double>& returns) const;
 };
 
 using MartinRatio = ScannedWindow<MartinRatioFormula>;

@@ -1,11 +1,12 @@
 #include "indicators/risk_ratios/max_drawdown.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <cmath>
 #include <limits>
 
 namespace prynox {
 
-std::optional<double> MaxDrawdownFormula::operator()(const RollingWindow<double>& levels) const {
+OptionalValue MaxDrawdownFormula::operator()(const RollingWindow<double>& levels) const {
     double peak = -std::numeric_limits<double>::infinity();
     double largest = 0.0;
     levels.for_each([&](double v) {

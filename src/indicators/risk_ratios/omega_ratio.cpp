@@ -1,11 +1,12 @@
 #include "indicators/risk_ratios/omega_ratio.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <cmath>
 #include <limits>
 
 namespace prynox {
 
-std::optional<double> OmegaRatioFormula::operator()(const RollingWindow<double>& returns) const {
+OptionalValue OmegaRatioFormula::operator()(const RollingWindow<double>& returns) const {
     double gains = 0.0;
     double losses = 0.0;
     returns.for_each([&](double r) {

@@ -7,6 +7,7 @@
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/scanned_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -14,7 +15,7 @@ struct OmegaRatioFormula {
     double threshold = 0.0;  // not checked (the registry reads it finite)
 
     static CheckResult check(std::uint64_t period) { return check_window(period); }
-    std::optional<double> operator()(const RollingWindow<double>& returns) const;
+    OptionalValue operator()(const RollingWindow<double>& returns) const;
 };
 
 using OmegaRatio = ScannedWindow<OmegaRatioFormula>;

@@ -1,11 +1,12 @@
 #include "indicators/risk_ratios/pain_index.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <cmath>
 #include <limits>
 
 namespace prynox {
 
-std::optional<double> PainIndexFormula::operator()(const RollingWindow<double>& levels) const {
+OptionalValue PainIndexFormula::operator()(const RollingWindow<double>& levels) const {
     double peak = -std::numeric_limits<double>::infinity();
     double sum = 0.0;
     levels.for_each([&](double v) {

@@ -4,15 +4,21 @@
 // close is 0. The running peak starts below every close, and drawdowns count only under a
 // peak > 0.
 #include <cmath>
+#include <expected>
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
 class RecoveryFactor {
 public:
-    std::optional<double> update_value(double x) {
+    // No parameters and no checks.
+    static std::expected<RecoveryFactor, IndicatorError> create() { return RecoveryFactor{}; }
+
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
         double peak = x > peak_ ? x : peak_;

@@ -1,6 +1,7 @@
 #include "indicators/risk_ratios/sortino_ratio.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -9,7 +10,7 @@ std::expected<SortinoRatio, IndicatorError> SortinoRatio::create(std::uint64_t p
     return SortinoRatio(period, mar);
 }
 
-std::optional<double> SortinoRatio::update_value(double x) {
+OptionalValue SortinoRatio::update_value(double x) {
     if (!std::isfinite(x)) [[unlikely]]
         return std::nullopt;
     if (!returns_.push(x)) [[unlikely]]

@@ -9,6 +9,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/resummed_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -19,7 +20,7 @@ public:
     // mar is not checked (the registry reads it finite).
     static std::expected<SortinoRatio, IndicatorError> create(std::uint64_t period, double mar);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return returns_.length(); }
 
 private:

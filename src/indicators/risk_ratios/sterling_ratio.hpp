@@ -7,6 +7,7 @@
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/scanned_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ struct SterlingRatioFormula {
     static CheckResult check(std::uint64_t period) {
         return check_minimum(period, 2, kSterlingRatioPeriodMessage);
     }
-    std::optional<double> operator()(const RollingWindow<double>& returns) const;
+    OptionalValue operator()(const RollingWindow<double>& returns) const;
 };
 
 using SterlingRatio = ScannedWindow<SterlingRatioFormula>;

@@ -11,6 +11,7 @@
 #include "indicators/cores/counted_sum.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -21,7 +22,7 @@ class UpsidePotentialRatio {
 public:
     static std::expected<UpsidePotentialRatio, IndicatorError> create(std::uint64_t period, double mar);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
         Terms in = terms(x);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,7 +18,7 @@ std::expected<AdaptiveRsi, IndicatorError> AdaptiveRsi::create(std::uint64_t per
     return AdaptiveRsi(period);
 }
 
-std::optional<double> AdaptiveRsi::update_value(double x) {
+OptionalValue AdaptiveRsi::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!closes_.make_room() || !moves_.make_room()) return std::nullopt;
     if (!has_previous_) {

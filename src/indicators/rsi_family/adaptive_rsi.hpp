@@ -10,6 +10,7 @@
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
 #include "indicators/cores/seeded_gain_loss.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
     // Window check on the period.
     static std::expected<AdaptiveRsi, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // N + 1
     std::uint64_t warmup_period() const { return closes_.capacity(); }
 

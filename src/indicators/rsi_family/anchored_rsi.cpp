@@ -1,10 +1,11 @@
 #include "indicators/rsi_family/anchored_rsi.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <cmath>
 
 namespace prynox {
 
-std::optional<double> AnchoredRsi::update_value(double x) {
+OptionalValue AnchoredRsi::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!has_previous_) {
         previous_ = x;

@@ -1,6 +1,7 @@
 #include "indicators/rsi_family/cmo.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -9,7 +10,7 @@ std::expected<Cmo, IndicatorError> Cmo::create(std::uint64_t period) {
     return Cmo(period);
 }
 
-std::optional<double> Cmo::update_value(double x) {
+OptionalValue Cmo::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!has_previous_) {
         previous_ = x;

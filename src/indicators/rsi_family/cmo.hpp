@@ -12,6 +12,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -21,7 +22,7 @@ public:
     static std::expected<Cmo, IndicatorError> create(std::uint64_t period);
     explicit Cmo(std::uint64_t period) : changes_(period) {}
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
 
     std::uint64_t period() const { return changes_.capacity(); }
     // The first input only primes the previous close.

@@ -5,6 +5,7 @@
 
 #include "indicators/cores/saturating.hpp"
 #include "indicators/cores/total_order.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -22,7 +23,7 @@ std::uint64_t ConnorsRsi::warmup_period() const {
     return std::max({sat_add(price_rsi_.period(), 1), sat_add(streak_rsi_.period(), 2), sat_add(rank_period_, 1)});
 }
 
-std::optional<double> ConnorsRsi::update_value(double x) {
+OptionalValue ConnorsRsi::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     // A change or a rate of change that overflows is refused like a non-finite close, before
     // anything moves; so is a bar whose rate of change could not be stored.

@@ -8,6 +8,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/rsi_family/rsi.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
     static std::expected<ConnorsRsi, IndicatorError> create(std::uint64_t rsi_period, std::uint64_t streak_period,
                                                              std::uint64_t rank_period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // max(A + 1, B + 2, R + 1): the streak RSI starts one bar late, the rank needs R changes.
     std::uint64_t warmup_period() const;
 

@@ -4,6 +4,7 @@
 
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -25,7 +26,7 @@ DerivativeOscillator::DerivativeOscillator(Rsi rsi, std::uint64_t p, std::uint64
       // Every length is at most MAX_PERIOD here, so the sum cannot wrap; saturating anyway.
       warmup_(sat_sub(sat_add(sat_add(rsi.period(), p), sat_add(q, s)), 2)) {}
 
-std::optional<double> DerivativeOscillator::update_value(double x) {
+OptionalValue DerivativeOscillator::update_value(double x) {
     auto r = rsi_.update_value(x);  // rejects a non-finite x itself
     if (!r || !std::isfinite(*r)) return std::nullopt;
     auto e1 = first_.step(*r);

@@ -9,6 +9,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/rsi_family/rsi.hpp"
 #include "indicators/moving_averages/sma.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -21,7 +22,7 @@ public:
                                                                        std::uint64_t second_smoothing,
                                                                        std::uint64_t signal_period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // N + P + Q + S - 2, fixed at construction.
     std::uint64_t warmup_period() const { return warmup_; }
 

@@ -6,6 +6,7 @@
 #include "indicators/cores/fused_pair.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,15 +19,15 @@ DynamicMomentumIndex::DynamicMomentumIndex(std::uint64_t period)
     : deviation_(kSdLength, 1.0), deviation_average_(kSdAverageLength), moves_(kChanges),
       base_(static_cast<double>(period)) {}
 
-std::optional<double> DynamicMomentumIndex::update_value(double x) {
+OptionalValue DynamicMomentumIndex::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     // A change that overflows refuses the bar like a non-finite close; so does a change window
     // that cannot grow. Nothing has moved yet.
     if (has_previous_ && !std::isfinite(x - previous_)) return std::nullopt;
     if (!moves_.make_room()) return std::nullopt;
 
-    std::optional<double> sd;
-    std::optional<double> average;
+    OptionalValue sd;
+    OptionalValue average;
     if (auto bands = deviation_.update_value(x)) {
         sd = bands->sd;
         average = deviation_average_.update_value(*sd);  // refuses a non-finite sd itself

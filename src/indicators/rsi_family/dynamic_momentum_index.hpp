@@ -11,6 +11,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/moving_averages/sma.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -19,7 +20,7 @@ public:
     // Window check on the base period.
     static std::expected<DynamicMomentumIndex, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // Thirty changes are needed whatever the period.
     std::uint64_t warmup_period() const { return kChanges + 1; }
 

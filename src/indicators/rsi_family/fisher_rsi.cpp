@@ -1,4 +1,5 @@
 #include "indicators/rsi_family/fisher_rsi.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <cmath>
 
@@ -10,7 +11,7 @@ std::expected<FisherRsi, IndicatorError> FisherRsi::create(std::uint64_t period)
     return FisherRsi(*rsi);
 }
 
-std::optional<double> FisherRsi::update_value(double x) {
+OptionalValue FisherRsi::update_value(double x) {
     auto r = rsi_.update_value(x);  // rejects a non-finite x itself
     if (!r) return std::nullopt;
     double v = (*r - 50.0) / 50.0;

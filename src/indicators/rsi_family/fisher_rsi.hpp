@@ -7,6 +7,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/rsi_family/rsi.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ public:
     // The RSI's window check.
     static std::expected<FisherRsi, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // N + 1
     std::uint64_t warmup_period() const { return rsi_.warmup_period(); }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -13,7 +14,7 @@ std::expected<Rmi, IndicatorError> Rmi::create(std::uint64_t period, std::uint64
 
 std::uint64_t Rmi::warmup_period() const { return sat_add(period_, closes_.capacity()); }
 
-std::optional<double> Rmi::update_value(double x) {
+OptionalValue Rmi::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!closes_.full()) {
         if (!closes_.push(x)) return std::nullopt;

@@ -1,6 +1,7 @@
 #include "indicators/rsi_family/rsi.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -9,7 +10,7 @@ std::expected<Rsi, IndicatorError> Rsi::create(std::uint64_t period) {
     return Rsi(period);
 }
 
-std::optional<double> Rsi::update_rare(double x) {
+OptionalValue Rsi::update_rare(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!has_previous_) {
         previous_ = x;

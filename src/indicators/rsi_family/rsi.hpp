@@ -12,6 +12,7 @@
 #include "indicators/cores/fused_pair.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -22,7 +23,7 @@ public:
 
     // A non-finite x gives no value and changes nothing; so does a change or an average that
     // overflows, so one absurd bar cannot leave the averages infinite for the rest of the run.
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!seeded_ || !std::isfinite(x)) [[unlikely]]
             return update_rare(x);
         double c = x - previous_;
@@ -54,7 +55,7 @@ private:
           inv_n_{1.0 / static_cast<double>(period), 1.0 / static_cast<double>(period)}, period_(period) {}
 
     // The first input, the seeding changes and rejected inputs.
-    [[gnu::noinline]] std::optional<double> update_rare(double x);
+    [[gnu::noinline]] OptionalValue update_rare(double x);
 
     // Gain and loss side by side: one multiply-add, one multiplication and one store for both.
     DoublePair averages_{0.0, 0.0};

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -40,7 +41,7 @@ std::expected<Rsx, IndicatorError> Rsx::create(std::uint64_t period) {
     return Rsx(period);
 }
 
-std::optional<double> Rsx::update_value(double x) {
+OptionalValue Rsx::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!has_previous_) {
         previous_ = x;

@@ -9,6 +9,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
     static std::expected<Rsx, IndicatorError> create(std::uint64_t period);
 
     // The first N - 1 changes advance the stages without a value.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // N + 1
     std::uint64_t warmup_period() const { return sat_add(period_, 1); }
 

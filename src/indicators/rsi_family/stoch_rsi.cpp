@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ std::expected<StochRsi, IndicatorError> StochRsi::create(std::uint64_t rsi_perio
 
 std::uint64_t StochRsi::warmup_period() const { return sat_add(rsi_.period(), extremes_.length()); }
 
-std::optional<double> StochRsi::update_value(double x) {
+OptionalValue StochRsi::update_value(double x) {
     // Room first, so that a window that cannot grow leaves the RSI untouched as well.
     if (!std::isfinite(x) || !extremes_.make_room()) return std::nullopt;
     auto r = rsi_.update_value(x);

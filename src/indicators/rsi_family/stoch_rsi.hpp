@@ -8,6 +8,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/rsi_family/rsi.hpp"
 #include "indicators/cores/window_extremes.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,7 +18,7 @@ public:
     // window grows with the data).
     static std::expected<StochRsi, IndicatorError> create(std::uint64_t rsi_period, std::uint64_t stoch_period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // N + K
     std::uint64_t warmup_period() const;
 

@@ -4,6 +4,7 @@
 
 #include "indicators/cores/window_quantile.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -12,7 +13,7 @@ std::expected<CommonSenseRatio, IndicatorError> CommonSenseRatio::create(std::ui
     return CommonSenseRatio(period);
 }
 
-std::optional<double> CommonSenseRatio::update_value(double x) {
+OptionalValue CommonSenseRatio::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.push(x)) return std::nullopt;
     if (!window_.full()) return std::nullopt;

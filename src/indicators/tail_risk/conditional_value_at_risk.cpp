@@ -5,6 +5,7 @@
 #include "indicators/invariant.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -24,7 +25,7 @@ ConditionalValueAtRisk::ConditionalValueAtRisk(std::uint64_t period, double conf
     k_real_ = static_cast<double>(k_);
 }
 
-std::optional<double> ConditionalValueAtRisk::update_value(double x) {
+OptionalValue ConditionalValueAtRisk::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.push(x)) return std::nullopt;
     if (!window_.full()) return std::nullopt;

@@ -9,6 +9,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/sorted_window.hpp"
 #include "indicators/tail_risk/value_at_risk.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -20,7 +21,7 @@ public:
     static std::expected<ConditionalValueAtRisk, IndicatorError> create(std::uint64_t period, double confidence);
 
     // Nothing for a bar whose tail mean is not finite.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return window_.capacity(); }
 
 private:

@@ -5,13 +5,14 @@
 
 #include "indicators/cores/window_quantile.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
 namespace {
 
 // q95 / |q05| of an ascending list, 0 when q05 is 0; nothing when not finite.
-std::optional<double> tail_ratio_of(std::span<const double> sorted) {
+OptionalValue tail_ratio_of(std::span<const double> sorted) {
     double q95 = window_quantile(sorted, 0.95);
     double q05 = window_quantile(sorted, 0.05);
     if (!std::isfinite(q95) || !std::isfinite(q05)) return std::nullopt;
@@ -28,7 +29,7 @@ std::expected<TailRatio, IndicatorError> TailRatio::create(std::uint64_t period)
     return TailRatio(period);
 }
 
-std::optional<double> TailRatio::update_value(double x) {
+OptionalValue TailRatio::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.push(x)) return std::nullopt;
     if (!window_.full()) return std::nullopt;

@@ -4,6 +4,7 @@
 
 #include "indicators/invariant.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -22,7 +23,7 @@ ValueAtRisk::ValueAtRisk(std::uint64_t period, double confidence) : window_(peri
     require(hi_ < period, "the quantile lies inside the window");
 }
 
-std::optional<double> ValueAtRisk::update_value(double x) {
+OptionalValue ValueAtRisk::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.push(x)) return std::nullopt;
     if (!window_.full()) return std::nullopt;

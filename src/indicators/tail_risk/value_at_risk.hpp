@@ -10,6 +10,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/sorted_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -28,7 +29,7 @@ public:
     static std::expected<ValueAtRisk, IndicatorError> create(std::uint64_t period, double confidence);
 
     // Nothing for a bar whose quantile is not finite.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return window_.capacity(); }
 
 private:

@@ -7,6 +7,7 @@
 
 #include "indicators/cores/flipping_stop.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ public:
     // The multiplier check on the percentage.
     static std::expected<PercentageTrailingStop, IndicatorError> create(double percent);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
         double d = (std::fabs(x) * percent_) / 100.0;

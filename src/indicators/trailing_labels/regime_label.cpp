@@ -2,6 +2,7 @@
 
 #include "indicators/cores/fused.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -25,7 +26,7 @@ double RegimeLabel::quantile(std::span<const double> v, QuantilePosition at) {
     return v[at.index] + at.fraction * (v[at.index + 1] - v[at.index]);
 }
 
-std::optional<double> RegimeLabel::update_value(double x) {
+OptionalValue RegimeLabel::update_value(double x) {
     if (!(std::isfinite(x) && x > 0.0)) [[unlikely]]
         return std::nullopt;
     if (!has_previous_) [[unlikely]] {

@@ -13,6 +13,7 @@
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/saturating.hpp"
 #include "indicators/cores/sorted_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -24,7 +25,7 @@ public:
     // vol_period: minimum 2, then MAX_PERIOD; lookback: the same.
     static std::expected<RegimeLabel, IndicatorError> create(std::uint64_t vol_period, std::uint64_t lookback);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // V + L
     std::uint64_t warmup_period() const { return sat_add(returns_.period(), volatilities_.capacity()); }
 

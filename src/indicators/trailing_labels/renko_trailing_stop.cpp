@@ -1,6 +1,7 @@
 #include "indicators/trailing_labels/renko_trailing_stop.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -9,7 +10,7 @@ std::expected<RenkoTrailingStop, IndicatorError> RenkoTrailingStop::create(doubl
     return RenkoTrailingStop(brick);
 }
 
-std::optional<double> RenkoTrailingStop::update_value(double x) {
+OptionalValue RenkoTrailingStop::update_value(double x) {
     if (!std::isfinite(x)) [[unlikely]]
         return std::nullopt;
     const double b = brick_;

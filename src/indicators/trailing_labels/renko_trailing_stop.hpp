@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ public:
     // The multiplier check on the brick size.
     static std::expected<RenkoTrailingStop, IndicatorError> create(double brick);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return 1; }
 
 private:

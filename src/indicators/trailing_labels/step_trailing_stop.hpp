@@ -8,6 +8,7 @@
 
 #include "indicators/cores/flipping_stop.hpp"
 #include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ public:
     // The multiplier check on the step.
     static std::expected<StepTrailingStop, IndicatorError> create(double step);
 
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) [[unlikely]]
             return std::nullopt;
         double below = step_ * std::floor((x - step_) / step_);

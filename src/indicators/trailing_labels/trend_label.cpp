@@ -1,6 +1,7 @@
 #include "indicators/trailing_labels/trend_label.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -9,7 +10,7 @@ std::expected<TrendLabel, IndicatorError> TrendLabel::create(std::uint64_t perio
     return TrendLabel(period);
 }
 
-std::optional<double> TrendLabel::update_value(double x) {
+OptionalValue TrendLabel::update_value(double x) {
     if (!std::isfinite(x)) [[unlikely]]
         return std::nullopt;
     if (!window_.push(x)) return std::nullopt;

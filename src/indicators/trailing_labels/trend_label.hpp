@@ -8,6 +8,7 @@
 #include "indicators/cores/equal_run.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -18,7 +19,7 @@ public:
     // A minimum of 2, then MAX_PERIOD.
     static std::expected<TrendLabel, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // N
     std::uint64_t warmup_period() const { return window_.capacity(); }
 

@@ -2,6 +2,7 @@
 
 #include "indicators/cores/fused.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -11,7 +12,7 @@ std::expected<TrendStrengthIndex, IndicatorError> TrendStrengthIndex::create(std
     return TrendStrengthIndex(period);
 }
 
-std::optional<double> TrendStrengthIndex::update_value(double x) {
+OptionalValue TrendStrengthIndex::update_value(double x) {
     if (!std::isfinite(x)) [[unlikely]]
         return std::nullopt;
     if (!window_.push(x)) return std::nullopt;

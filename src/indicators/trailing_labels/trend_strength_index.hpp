@@ -9,6 +9,7 @@
 #include "indicators/cores/equal_run.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -19,7 +20,7 @@ public:
     // Zero, then MAX_PERIOD, then the minimum of 2.
     static std::expected<TrendStrengthIndex, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // N
     std::uint64_t warmup_period() const { return window_.capacity(); }
 

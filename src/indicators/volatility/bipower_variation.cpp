@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -12,7 +13,7 @@ std::expected<BipowerVariation, IndicatorError> BipowerVariation::create(std::ui
     return BipowerVariation(period);
 }
 
-std::optional<double> BipowerVariation::update_value(double x) {
+OptionalValue BipowerVariation::update_value(double x) {
     auto r = input_.next(x);
     if (!r) return std::nullopt;
     if (!returns_.make_room()) return std::nullopt;

@@ -10,6 +10,7 @@
 #include "indicators/cores/log_return_input.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -20,7 +21,7 @@ public:
     // 0, then MAX_PERIOD, then the minimum of 2.
     static std::expected<BipowerVariation, IndicatorError> create(std::uint64_t period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // N + 1
     std::uint64_t warmup_period() const { return sat_add(returns_.capacity(), 1); }
 

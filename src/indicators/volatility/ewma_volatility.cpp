@@ -1,4 +1,5 @@
 #include "indicators/volatility/ewma_volatility.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <cmath>
 
@@ -10,7 +11,7 @@ std::expected<EwmaVolatility, IndicatorError> EwmaVolatility::create(double lamb
     return EwmaVolatility(lambda);
 }
 
-std::optional<double> EwmaVolatility::update_value(double x) {
+OptionalValue EwmaVolatility::update_value(double x) {
     auto r = input_.next(x);
     if (!r) return std::nullopt;
     double v = seeded_ ? variance_ * lambda_ + *r * (*r * (1.0 - lambda_)) : *r * *r;

@@ -7,6 +7,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/log_return_input.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -19,7 +20,7 @@ public:
     static std::expected<EwmaVolatility, IndicatorError> create(double lambda);
 
     // A step whose variance is not finite gives nothing and keeps the previous state.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return 2; }
 
 private:

@@ -1,4 +1,5 @@
 #include "indicators/volatility/garch11.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <cmath>
 
@@ -13,7 +14,7 @@ std::expected<Garch11, IndicatorError> Garch11::create(double omega, double alph
     return Garch11(omega, alpha, beta);
 }
 
-std::optional<double> Garch11::update_value(double x) {
+OptionalValue Garch11::update_value(double x) {
     auto r = input_.next(x);
     if (!r) return std::nullopt;
     double v = started_ ? (omega_ + alpha_ * previous_square_) + beta_ * variance_ : long_run_;

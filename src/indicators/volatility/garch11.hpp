@@ -9,6 +9,7 @@
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/log_return_input.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -25,7 +26,7 @@ public:
 
     // A step whose variance is not finite or not positive gives nothing and keeps the previous
     // state.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return 2; }
 
     double long_run_variance() const { return long_run_; }

@@ -1,6 +1,7 @@
 #include "indicators/volatility/historical_volatility.hpp"
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -11,7 +12,7 @@ std::expected<HistoricalVolatility, IndicatorError> HistoricalVolatility::create
     return HistoricalVolatility(period, annualisation);
 }
 
-std::optional<double> HistoricalVolatility::update_value(double x) {
+OptionalValue HistoricalVolatility::update_value(double x) {
     auto r = input_.next(x);
     if (!r) return std::nullopt;
     if (!returns_.push(*r)) return std::nullopt;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -13,10 +14,10 @@ std::expected<JumpIndicator, IndicatorError> JumpIndicator::create(std::uint64_t
     return JumpIndicator(period, threshold);
 }
 
-std::optional<double> JumpIndicator::update_value(double x) {
+OptionalValue JumpIndicator::update_value(double x) {
     auto r = input_.next(x);
     if (!r) return std::nullopt;
-    std::optional<double> value;
+    OptionalValue value;
     if (returns_.full()) {
         // Judged against the window before r enters it.
         double v = returns_.sample_variance();

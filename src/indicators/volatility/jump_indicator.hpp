@@ -10,6 +10,7 @@
 #include "indicators/cores/log_return_input.hpp"
 #include "indicators/cores/saturating.hpp"
 #include "indicators/cores/shifted_sums_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -21,7 +22,7 @@ public:
     // The minimum of 2 with MAX_PERIOD, then the threshold finite and > 0.
     static std::expected<JumpIndicator, IndicatorError> create(std::uint64_t period, double threshold);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // N + 2
     std::uint64_t warmup_period() const { return sat_add(returns_.length(), 2); }
 

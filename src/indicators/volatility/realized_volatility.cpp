@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -11,7 +12,7 @@ std::expected<RealizedVolatility, IndicatorError> RealizedVolatility::create(std
     return RealizedVolatility(period);
 }
 
-std::optional<double> RealizedVolatility::update_value(double x) {
+OptionalValue RealizedVolatility::update_value(double x) {
     auto r = input_.next(x);
     if (!r) return std::nullopt;
     if (!returns_.make_room()) return std::nullopt;

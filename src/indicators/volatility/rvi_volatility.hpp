@@ -13,6 +13,7 @@
 #include "indicators/invariant.hpp"
 #include "indicators/cores/saturating.hpp"
 #include "indicators/cores/shifted_sums_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -25,7 +26,7 @@ public:
 
     // A non-finite x, or one whose deviations are too large to square, gives nothing and
     // changes nothing. Inline: the candle types that embed it call it on every bar.
-    std::optional<double> update_value(double x) {
+    OptionalValue update_value(double x) {
         if (!std::isfinite(x)) return std::nullopt;
         if (!window_.push(x)) return std::nullopt;
         if (!window_.full()) {

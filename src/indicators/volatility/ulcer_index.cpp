@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -11,7 +12,7 @@ std::expected<UlcerIndex, IndicatorError> UlcerIndex::create(std::uint64_t perio
     return UlcerIndex(period);
 }
 
-std::optional<double> UlcerIndex::update_value(double x) {
+OptionalValue UlcerIndex::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     const std::uint64_t n = squares_.capacity();
     const bool tracks_earlier = n > 1;

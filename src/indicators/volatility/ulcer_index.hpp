@@ -10,6 +10,7 @@
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
 #include "indicators/cores/window_extremes.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -20,7 +21,7 @@ public:
 
     // A non-finite close, or one whose squared drawdown or sum is not finite, gives nothing and
     // changes nothing.
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // 2N - 1
     std::uint64_t warmup_period() const { return sat_sub(sat_mul(2, squares_.capacity()), 1); }
 

@@ -1,4 +1,5 @@
 #include "indicators/volatility/volatility_of_volatility.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <cmath>
 
@@ -12,7 +13,7 @@ std::expected<VolatilityOfVolatility, IndicatorError> VolatilityOfVolatility::cr
     return VolatilityOfVolatility(returns_period, vol_period);
 }
 
-std::optional<double> VolatilityOfVolatility::update_value(double x) {
+OptionalValue VolatilityOfVolatility::update_value(double x) {
     auto r = input_.next(x);
     if (!r) return std::nullopt;
     auto returns = returns_.prepare(*r);

@@ -9,6 +9,7 @@
 #include "indicators/cores/log_return_input.hpp"
 #include "indicators/cores/saturating.hpp"
 #include "indicators/cores/shifted_sums_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -20,7 +21,7 @@ public:
     static std::expected<VolatilityOfVolatility, IndicatorError> create(std::uint64_t returns_period,
                                                                         std::uint64_t vol_period);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     // P + Q
     std::uint64_t warmup_period() const { return sat_add(returns_.length(), vols_.length()); }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "indicators/cores/finite_result.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -12,7 +13,7 @@ std::expected<Autocorrelation, IndicatorError> Autocorrelation::create(std::uint
     return Autocorrelation(period, lag);
 }
 
-std::optional<double> Autocorrelation::update_value(double x) {
+OptionalValue Autocorrelation::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.push(x)) return std::nullopt;
     bool flat = run_.push(x);

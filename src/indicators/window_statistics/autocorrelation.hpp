@@ -9,6 +9,7 @@
 #include "indicators/cores/equal_run.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -21,7 +22,7 @@ public:
     // with the closes seen).
     static std::expected<Autocorrelation, IndicatorError> create(std::uint64_t period, std::uint64_t lag);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return window_.capacity(); }
 
 private:

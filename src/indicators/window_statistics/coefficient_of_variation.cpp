@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "indicators/cores/finite_result.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -13,7 +14,7 @@ std::expected<CoefficientOfVariation, IndicatorError> CoefficientOfVariation::cr
     return CoefficientOfVariation(std::move(*sums));
 }
 
-std::optional<double> CoefficientOfVariation::update_value(double x) {
+OptionalValue CoefficientOfVariation::update_value(double x) {
     if (!std::isfinite(x) || !sums_.push(x) || !sums_.full()) return std::nullopt;
     double mean = sums_.mean();
     if (mean == 0.0) return 0.0;

@@ -5,6 +5,7 @@
 #include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/regression_constants.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ std::expected<DetrendedStdDev, IndicatorError> DetrendedStdDev::create(std::uint
 DetrendedStdDev::DetrendedStdDev(std::uint64_t period)
     : window_(period), n_(regression_constants(period).n), den_(regression_constants(period).denominator) {}
 
-std::optional<double> DetrendedStdDev::update_value(double x) {
+OptionalValue DetrendedStdDev::update_value(double x) {
     if (!std::isfinite(x) || !window_.push(x) || !window_.full()) return std::nullopt;
     double y0 = window_.oldest();
     double mean_t = (n_ - 1.0) / 2.0;

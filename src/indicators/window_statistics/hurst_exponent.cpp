@@ -5,6 +5,7 @@
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/saturating.hpp"
 #include "indicators/cores/window_copy.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ std::expected<HurstExponent, IndicatorError> HurstExponent::create(std::uint64_t
     return HurstExponent(period, chunks);
 }
 
-std::optional<double> HurstExponent::update_value(double x) {
+OptionalValue HurstExponent::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.push(x)) return std::nullopt;
     bool flat = run_.push(x);

@@ -4,6 +4,7 @@
 
 #include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -13,7 +14,7 @@ std::expected<JarqueBera, IndicatorError> JarqueBera::create(std::uint64_t perio
     return JarqueBera(period);
 }
 
-std::optional<double> JarqueBera::update_value(double x) {
+OptionalValue JarqueBera::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.push(x)) return std::nullopt;
     bool flat = run_.push(x);

@@ -9,6 +9,7 @@
 #include "indicators/cores/midpoint.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/sorted_abs_deviations.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -26,7 +27,7 @@ std::expected<MedianAbsoluteDeviation, IndicatorError> MedianAbsoluteDeviation::
     return MedianAbsoluteDeviation(period);
 }
 
-std::optional<double> MedianAbsoluteDeviation::update_value(double x) {
+OptionalValue MedianAbsoluteDeviation::update_value(double x) {
     if (!std::isfinite(x) || !window_.push(x) || !window_.full()) return std::nullopt;
     auto sorted = window_.sorted();
     // Sized once, when the window first fills, so the merge never allocates.

@@ -5,6 +5,7 @@
 #include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/window_quantile.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -13,7 +14,7 @@ std::expected<RollingIqr, IndicatorError> RollingIqr::create(std::uint64_t perio
     return RollingIqr(period);
 }
 
-std::optional<double> RollingIqr::update_value(double x) {
+OptionalValue RollingIqr::update_value(double x) {
     if (!std::isfinite(x) || !window_.push(x) || !window_.full()) return std::nullopt;
     auto sorted = window_.sorted();
     return finite_result(window_quantile(sorted, 0.75) - window_quantile(sorted, 0.25));

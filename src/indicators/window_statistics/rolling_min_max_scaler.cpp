@@ -4,6 +4,7 @@
 
 #include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -13,7 +14,7 @@ std::expected<RollingMinMaxScaler, IndicatorError> RollingMinMaxScaler::create(s
     return RollingMinMaxScaler(period);
 }
 
-std::optional<double> RollingMinMaxScaler::update_value(double x) {
+OptionalValue RollingMinMaxScaler::update_value(double x) {
     if (!std::isfinite(x) || !extremes_.push(x) || !extremes_.full()) return std::nullopt;
     double lo = extremes_.min();
     double range = extremes_.max() - lo;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -11,7 +12,7 @@ std::expected<RollingPercentileRank, IndicatorError> RollingPercentileRank::crea
     return RollingPercentileRank(period);
 }
 
-std::optional<double> RollingPercentileRank::update_value(double x) {
+OptionalValue RollingPercentileRank::update_value(double x) {
     if (!std::isfinite(x) || !window_.push(x) || !window_.full()) return std::nullopt;
     std::uint64_t below = 0;
     std::uint64_t equal = 0;

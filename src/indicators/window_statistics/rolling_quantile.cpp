@@ -5,6 +5,7 @@
 #include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/window_quantile.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -15,7 +16,7 @@ std::expected<RollingQuantile, IndicatorError> RollingQuantile::create(std::uint
     return RollingQuantile(period, q);
 }
 
-std::optional<double> RollingQuantile::update_value(double x) {
+OptionalValue RollingQuantile::update_value(double x) {
     if (!std::isfinite(x) || !window_.push(x) || !window_.full()) return std::nullopt;
     return finite_result(window_quantile(window_.sorted(), q_));
 }

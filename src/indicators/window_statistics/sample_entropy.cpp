@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "indicators/cores/window_copy.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -16,7 +17,7 @@ std::expected<SampleEntropy, IndicatorError> SampleEntropy::create(std::uint64_t
     return SampleEntropy(period, m, r_factor);
 }
 
-std::optional<double> SampleEntropy::update_value(double x) {
+OptionalValue SampleEntropy::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     if (!window_.push(x)) return std::nullopt;
     bool flat = run_.push(x);

@@ -15,6 +15,7 @@
 #include "indicators/cores/equal_run.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -27,7 +28,7 @@ public:
     // not bounded by MAX_PERIOD (the window grows with the closes seen).
     static std::expected<SampleEntropy, IndicatorError> create(std::uint64_t period, std::uint64_t m, double r_factor);
 
-    std::optional<double> update_value(double x);
+    OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return window_.capacity(); }
 
 private:

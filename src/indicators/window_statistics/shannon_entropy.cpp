@@ -7,6 +7,7 @@
 
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -17,7 +18,7 @@ std::expected<ShannonEntropy, IndicatorError> ShannonEntropy::create(std::uint64
     return ShannonEntropy(period, bins);
 }
 
-std::optional<double> ShannonEntropy::update_value(double x) {
+OptionalValue ShannonEntropy::update_value(double x) {
     if (!std::isfinite(x) || !window_.push(x) || !window_.full()) return std::nullopt;
     double lo = window_.oldest();
     double hi = lo;

@@ -5,6 +5,7 @@
 
 #include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -13,7 +14,7 @@ std::expected<Skewness, IndicatorError> Skewness::create(std::uint64_t period) {
     return Skewness(MomentSums<3>(period));
 }
 
-std::optional<double> Skewness::update_value(double x) {
+OptionalValue Skewness::update_value(double x) {
     if (!std::isfinite(x) || !sums_.push(x) || !sums_.full()) return std::nullopt;
     double var = sums_.variance();
     if (var == 0.0) return 0.0;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "indicators/cores/finite_result.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -13,7 +14,7 @@ std::expected<Variance, IndicatorError> Variance::create(std::uint64_t period) {
     return Variance(std::move(*sums));
 }
 
-std::optional<double> Variance::update_value(double x) {
+OptionalValue Variance::update_value(double x) {
     if (!std::isfinite(x) || !sums_.push(x) || !sums_.full()) return std::nullopt;
     return finite_result(sums_.variance());
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "indicators/cores/finite_result.hpp"
+#include "indicators/optional_value.hpp"
 
 namespace prynox {
 
@@ -13,7 +14,7 @@ std::expected<ZScore, IndicatorError> ZScore::create(std::uint64_t period) {
     return ZScore(std::move(*sums));
 }
 
-std::optional<double> ZScore::update_value(double x) {
+OptionalValue ZScore::update_value(double x) {
     if (!std::isfinite(x) || !sums_.push(x) || !sums_.full()) return std::nullopt;
     double var = sums_.variance();
     if (var == 0.0) return 0.0;

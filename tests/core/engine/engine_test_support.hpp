@@ -216,10 +216,17 @@ public:
         std::vector<std::string> order;  // type names in update order
     };
 
+    // The type's output names are those of its longest scripted list.
     ScriptedIndicator(std::string tag, std::vector<ScriptedBar> script, std::uint64_t warmup, std::shared_ptr<Log> log)
-        : tag_(std::move(tag)), script_(std::move(script)), warmup_(warmup), log_(std::move(log)) {}
+        : tag_(std::move(tag)), script_(std::move(script)), warmup_(warmup), log_(std::move(log)) {
+        for (const auto& bar : script_)
+            if (bar.outputs.size() > names_.size()) {
+                names_.clear();
+                for (const auto& o : bar.outputs) names_.push_back(o.name);
+            }
+    }
 
-    std::optional<double> update(const BarContext& ctx) override {
+    OptionalValue update(const BarContext& ctx) override {
         if (log_) {
             log_->order.push_back(tag_);
             log_->contexts.push_back(ctx);
@@ -234,10 +241,12 @@ public:
         if (log_) ++log_->outputs_calls;
         return current_;
     }
+    std::span<const char* const> output_names() const override { return names_; }
     std::uint64_t warmup_period() const override { return warmup_; }
 
 private:
     std::string tag_;
+    std::vector<const char*> names_;
     std::vector<ScriptedBar> script_;
     std::uint64_t warmup_;
     std::shared_ptr<Log> log_;

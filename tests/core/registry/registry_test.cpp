@@ -13,7 +13,6 @@
 
 #include "core/json/float_text.hpp"
 #include "core/registry/param_readers.hpp"
-#include "core/registry/param_values.hpp"
 #include "core/registry/registry.hpp"
 #include "core/registry/type_table.hpp"
 #include "indicators/invariant.hpp"
@@ -318,29 +317,6 @@ TEST(ParamReadersTest, RefusalsNameTheTypeInTheEngineError) {
     EXPECT_EQ(r.error().kind, EngineError::Kind::InvalidParameters);
     EXPECT_EQ(r.error().first, "Rsi");
     EXPECT_EQ(r.error().display(), "invalid parameters for indicator Rsi: parameter #0 must be a positive integer, got 14.5");
-}
-
-TEST(ParamValuesTest, ReadsInIndexOrderAndStopsAtTheFirstRefusal) {
-    auto v = ParamValues::read("PFIU", std::vector<double>{3, 0.25, -5, 7, 99}, "T");
-    ASSERT_TRUE(v);
-    EXPECT_EQ(v->window(0), 3u);
-    EXPECT_EQ(v->real(1), 0.25);
-    EXPECT_EQ(v->i32(2), -5);
-    EXPECT_EQ(v->u32(3), 7u);
-    // #0 bad and #1 missing: only #0 is reported.
-    auto bad = ParamValues::read("PF", std::vector<double>{0.5}, "T");
-    ASSERT_FALSE(bad);
-    EXPECT_EQ(bad.error().second, "parameter #0 must be a positive integer, got 0.5");
-    auto missing = ParamValues::read("PF", std::vector<double>{5}, "T");
-    EXPECT_EQ(missing.error().second, "missing parameter #1");
-}
-
-TEST(ParamValuesTest, ReadingAnotherKindThanTheSignatureIsABrokenInvariant) {
-    auto v = ParamValues::read("PF", std::vector<double>{3, 0.5}, "T");
-    ASSERT_TRUE(v);
-    EXPECT_THROW((void)v->real(0), InvariantViolation);
-    EXPECT_THROW((void)v->window(1), InvariantViolation);
-    EXPECT_THROW((void)v->window(2), InvariantViolation);
 }
 
 // ---------------------------------------------------------------- numbers in messages

@@ -649,7 +649,7 @@ TEST(RiskRatiosTest, GainLossRatiosAgainstRecomputation) {
             expect_exact(*GainToPainRatio::create(n), bars, ref_sum_over_losses(xs, n, false));
             expect_exact(*Expectancy::create(n), bars, ref_sum_over_losses(xs, n, true));
             for (double threshold : {0.0, kMar, 100.0})
-                expect_exact(*OmegaRatio::create(n, OmegaRatioFormula{threshold}), bars,
+                expect_exact(*OmegaRatio::with_formula(n, OmegaRatioFormula{threshold}), bars,
                              windowed(xs, n, [threshold](Window w) { return ref_omega(w, threshold); }));
         }
 }
@@ -657,11 +657,11 @@ TEST(RiskRatiosTest, GainLossRatiosAgainstRecomputation) {
 TEST(RiskRatiosTest, GainLossRatiosFixedValues) {
     Vec zeros(5, 0.0), gains = {0.0, 0.1, 0.0, 0.2, 0.0}, losses = {-0.1, 0.0, -0.3, 0.0, -0.2};
     EXPECT_EQ(last_of(*ProfitFactor::create(5), zeros), 1.0);
-    EXPECT_EQ(last_of(*OmegaRatio::create(5, OmegaRatioFormula{0.0}), zeros), 1.0);
-    EXPECT_EQ(last_of(*OmegaRatio::create(5, OmegaRatioFormula{0.25}), Vec(5, 0.25)), 1.0);
+    EXPECT_EQ(last_of(*OmegaRatio::with_formula(5, OmegaRatioFormula{0.0}), zeros), 1.0);
+    EXPECT_EQ(last_of(*OmegaRatio::with_formula(5, OmegaRatioFormula{0.25}), Vec(5, 0.25)), 1.0);
     EXPECT_EQ(last_of(*GainLossRatio::create(5), zeros), 1.0);
     EXPECT_EQ(last_of(*ProfitFactor::create(5), gains), kInf);
-    EXPECT_EQ(last_of(*OmegaRatio::create(5, OmegaRatioFormula{0.0}), gains), kInf);
+    EXPECT_EQ(last_of(*OmegaRatio::with_formula(5, OmegaRatioFormula{0.0}), gains), kInf);
     EXPECT_EQ(last_of(*GainLossRatio::create(5), gains), kInf);
     EXPECT_EQ(last_of(*KellyCriterion::create(5), gains), 0.4);
     EXPECT_EQ(last_of(*KellyCriterion::create(5), losses), -1.0);
@@ -744,7 +744,7 @@ TEST(RiskRatiosTest, WarmUpIsThePeriod) {
         expect_warmup_matches(*SharpeRatio::create(n, 0.0));
         expect_warmup_matches(*SortinoRatio::create(n, 0.0));
         expect_warmup_matches(*M2Measure::create(n, 0.0, 0.1));
-        expect_warmup_matches(*OmegaRatio::create(n, OmegaRatioFormula{0.0}));
+        expect_warmup_matches(*OmegaRatio::with_formula(n, OmegaRatioFormula{0.0}));
         expect_warmup_matches(*UpsidePotentialRatio::create(n, 0.0));
         expect_warmup_matches(*GainToPainRatio::create(n));
         expect_warmup_matches(*GainLossRatio::create(n));
