@@ -5,13 +5,14 @@
 #include <optional>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/cores/period_window.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/scanned_window.hpp"
 
 namespace prynox {
 
 struct KellyCriterionFormula {
-    static CheckResult check(std::uint64_t period) { return check_window(period); }
+    static CheckResult check(std::uint64_t period) { return PeriodWindow::check(period); }
     std::optional<double> operator()(const RollingWindow<double>& returns) const;
 };
 

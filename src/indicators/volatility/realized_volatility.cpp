@@ -1,14 +1,14 @@
 #include "indicators/volatility/realized_volatility.hpp"
 
 #include <cmath>
-
-#include "indicators/cores/period_checks.hpp"
+#include <utility>
 
 namespace prynox {
 
 std::expected<RealizedVolatility, IndicatorError> RealizedVolatility::create(std::uint64_t period) {
-    if (auto e = check_window(period)) return std::unexpected(*e);
-    return RealizedVolatility(period);
+    auto state = ReturnWindow::create(period);
+    if (!state) return std::unexpected(state.error());
+    return RealizedVolatility(std::move(*state));
 }
 
 std::optional<double> RealizedVolatility::update_value(double x) {

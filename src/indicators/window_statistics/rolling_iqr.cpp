@@ -1,16 +1,17 @@
 #include "indicators/window_statistics/rolling_iqr.hpp"
 
 #include <cmath>
+#include <utility>
 
 #include "indicators/cores/finite_result.hpp"
-#include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/window_quantile.hpp"
 
 namespace prynox {
 
 std::expected<RollingIqr, IndicatorError> RollingIqr::create(std::uint64_t period) {
-    if (auto e = check_window(period)) return std::unexpected(*e);
-    return RollingIqr(period);
+    auto window = SortedWindow::create(period);
+    if (!window) return std::unexpected(window.error());
+    return RollingIqr(std::move(*window));
 }
 
 std::optional<double> RollingIqr::update_value(double x) {
