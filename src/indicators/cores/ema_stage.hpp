@@ -1,7 +1,9 @@
 #pragma once
-// One exponential smoothing stage: seeded with the mean of its first inputs, then
-// value = alpha * v + (1 - alpha) * value, the product (1 - alpha) * value rounded first and
-// the rest done in one fused multiply-add.
+// One exponential smoothing stage: seeded with the mean of its first inputs (their sum started
+// from -0.0, so a seed of negative zeros stays -0.0), then
+// value = alpha * v + one_minus_alpha * value, the product one_minus_alpha * value rounded
+// first and the rest done in one fused multiply-add. The library's one EMA stage, for the
+// averages of a period and the fixed-weight ones alike.
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -11,16 +13,32 @@
 
 namespace prynox {
 
+// The weight of the new input and the weight of the value so far.
+struct EmaWeights {
+    double alpha;
+    double one_minus_alpha;
+
+    // alpha = 2 / (n + 1) and 1 - alpha.
+    static EmaWeights of_period(std::uint64_t period) {
+        const double alpha = 2.0 / (static_cast<double>(period) + 1.0);
+        return {alpha, 1.0 - alpha};
+    }
+};
+
 class EmaStage {
 public:
     // alpha = 2 / (n + 1), seeded by the mean of the first n inputs.
-    explicit EmaStage(std::uint64_t period)
-        : EmaStage(period, 2.0 / (static_cast<double>(period) + 1.0), period) {}
+    explicit EmaStage(std::uint64_t period) : EmaStage(period, EmaWeights::of_period(period), period) {}
 
-    // A stage with its own alpha and seed length (a seed length of 1 starts at the first input).
+    // Weights given as they are (neither derived from the period nor from each other), seeded
+    // by the mean of the first n inputs: a fixed-weight average such as 0.15 and 0.85 over a
+    // seed of 12.
+    EmaStage(std::uint64_t period, EmaWeights weights) : EmaStage(period, weights, period) {}
+
+    // A stage with its own alpha (the other weight 1 - alpha) and seed length (a seed length
+    // of 1 starts at the first input).
     EmaStage(std::uint64_t period, double alpha, std::uint64_t seed_length)
-        : period_(period), seed_length_(seed_length == 0 ? 1 : seed_length), alpha_(alpha),
-          one_minus_alpha_(1.0 - alpha) {}
+        : EmaStage(period, EmaWeights{alpha, 1.0 - alpha}, seed_length) {}
 
     // Callers reject what they must not feed; only an overflowing seed sum is refused here.
     OptionalValue step(double v) {
@@ -39,6 +57,10 @@ public:
     std::uint64_t seed_count() const { return seed_count_; }
 
 private:
+    EmaStage(std::uint64_t period, EmaWeights weights, std::uint64_t seed_length)
+        : period_(period), seed_length_(seed_length == 0 ? 1 : seed_length), alpha_(weights.alpha),
+          one_minus_alpha_(weights.one_minus_alpha) {}
+
     // Out of line: the steady path needs no saved registers.
     [[gnu::noinline]] OptionalValue seed(double v) {
         // A seed sum that is not finite would leave the stage infinite for good: the input is

@@ -4,9 +4,12 @@
 // a tiny non-zero mean), and the run of equal closes says exactly when the window is flat.
 #include <cmath>
 #include <cstdint>
+#include <expected>
 #include <optional>
 
 #include "indicators/cores/equal_run.hpp"
+#include "indicators/cores/period_checks.hpp"
+#include "indicators/indicator_error.hpp"
 #include "indicators/moving_averages/sma.hpp"
 #include "indicators/optional_value.hpp"
 
@@ -14,6 +17,13 @@ namespace prynox {
 
 class FlatExactSma {
 public:
+    // The window check on the period: the one constructor that DisparityIndex and the candle
+    // types Qstick and TtmTrend share.
+    static CheckResult check(std::uint64_t period) { return check_window(period); }
+    static std::expected<FlatExactSma, IndicatorError> create(std::uint64_t period) {
+        if (auto e = check(period)) return std::unexpected(*e);
+        return FlatExactSma(period);
+    }
     // For callers that already checked the period.
     explicit FlatExactSma(std::uint64_t period) : sma_(period), run_(period) {}
 

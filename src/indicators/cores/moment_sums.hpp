@@ -25,8 +25,11 @@ class MomentSums {
     static_assert(P >= 2 && P <= 4);
 
 public:
-    // Window check on the period (the constructor the second-moment types share).
-    static std::expected<MomentSums, IndicatorError> create(std::uint64_t period);
+    // Window check on the period: the one constructor that Variance, ZScore,
+    // CoefficientOfVariation and FundingRateZScore share (StdDev's checks are the same). The
+    // higher moments have minimum-length checks of their own.
+    static std::expected<MomentSums, IndicatorError> create(std::uint64_t period)
+        requires(P == 2);
     // For callers that already checked the period.
     explicit MomentSums(std::uint64_t period) : window_(period), run_(period), n_(static_cast<double>(window_.capacity())) {}
 
@@ -101,7 +104,9 @@ private:
 };
 
 template <int P>
-std::expected<MomentSums<P>, IndicatorError> MomentSums<P>::create(std::uint64_t period) {
+std::expected<MomentSums<P>, IndicatorError> MomentSums<P>::create(std::uint64_t period)
+    requires(P == 2)
+{
     if (auto e = check_window(period)) return std::unexpected(*e);
     return MomentSums(period);
 }

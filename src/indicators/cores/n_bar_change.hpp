@@ -22,7 +22,8 @@ namespace prynox {
 template <class Rule>
 class NBarChange {
 public:
-    // The window check on the period.
+    // The window check on the period, then a window of N + 1 closes: the one constructor of
+    // Mom, Roc, Rocp, Rocr, Rocr100, LogReturn and OpenInterestMomentum.
     static std::expected<NBarChange, IndicatorError> create(std::uint64_t period) {
         if (auto e = check_window(period)) return std::unexpected(*e);
         return NBarChange(period);

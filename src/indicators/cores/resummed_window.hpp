@@ -6,14 +6,25 @@
 // would not be finite is skipped and the running sum kept.
 #include <cmath>
 #include <cstdint>
+#include <expected>
 
+#include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/indicator_error.hpp"
 
 namespace prynox {
 
 class ResummedWindow {
 public:
-    // A length of 0 acts as 1.
+    // The window check on the length: the one constructor that GeometricMa, GainToPainRatio
+    // and FundingRateMean share. GainToPainRatio runs the check only; its window keeps loss
+    // sums instead (SumAndLosses).
+    static CheckResult check(std::uint64_t length) { return check_window(length); }
+    static std::expected<ResummedWindow, IndicatorError> create(std::uint64_t length) {
+        if (auto e = check(length)) return std::unexpected(*e);
+        return ResummedWindow(length);
+    }
+    // For callers that already checked the length; 0 acts as 1.
     explicit ResummedWindow(std::uint64_t length) : window_(length) {}
 
     // Takes a finite x; false (nothing changed) when it cannot be taken.

@@ -4,11 +4,14 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <expected>
 #include <new>
 #include <span>
 #include <vector>
 
+#include "indicators/indicator_error.hpp"
 #include "indicators/invariant.hpp"
+#include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/total_order.hpp"
 
@@ -16,6 +19,14 @@ namespace prynox {
 
 class SortedWindow {
 public:
+    // The window check on the capacity: the one constructor that RollingIqr and QuartileBands
+    // share.
+    static CheckResult check(std::uint64_t capacity) { return check_window(capacity); }
+    static std::expected<SortedWindow, IndicatorError> create(std::uint64_t capacity) {
+        if (auto e = check(capacity)) return std::unexpected(*e);
+        return SortedWindow(capacity);
+    }
+    // For callers that already checked the capacity.
     explicit SortedWindow(std::uint64_t capacity) : queue_(capacity) {
         sorted_.reserve(next_storage_size(0, queue_.capacity()));
     }

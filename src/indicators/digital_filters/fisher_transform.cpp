@@ -1,15 +1,15 @@
 #include "indicators/digital_filters/fisher_transform.hpp"
 
 #include "indicators/cores/fused.hpp"
-#include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/window_scan.hpp"
 #include "indicators/optional_value.hpp"
 
 namespace prynox {
 
 std::expected<FisherTransform, IndicatorError> FisherTransform::create(std::uint64_t period) {
-    if (auto e = check_window(period)) return std::unexpected(*e);
-    return FisherTransform(period);
+    auto state = CarriedWindow::create(period);
+    if (!state) return std::unexpected(state.error());
+    return FisherTransform(std::move(*state));
 }
 
 OptionalValue FisherTransform::update_value(double x) {

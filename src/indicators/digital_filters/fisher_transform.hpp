@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <expected>
 #include <optional>
+#include <utility>
 
 #include "indicators/indicator_error.hpp"
+#include "indicators/cores/carried_window.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/optional_value.hpp"
 
@@ -25,13 +27,14 @@ public:
     std::size_t storage() const { return window_.storage(); }
 
 private:
-    explicit FisherTransform(std::uint64_t period) : window_(period) {}
+    explicit FisherTransform(CarriedWindow state)
+        : last_(state.previous), window_(std::move(state.window)), v_(state.value) {}
 
     static constexpr double kLimit = 0.999;
 
     OptionalValue last_;
     RollingWindow<double> window_;
-    double v_ = 0.0;  // smoothed placement
+    double v_;  // smoothed placement
 };
 
 }  // namespace prynox

@@ -1,15 +1,15 @@
 #include "indicators/momentum/disparity_index.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <cmath>
-
-#include "indicators/cores/period_checks.hpp"
-#include "indicators/optional_value.hpp"
+#include <utility>
 
 namespace prynox {
 
 std::expected<DisparityIndex, IndicatorError> DisparityIndex::create(std::uint64_t period) {
-    if (auto e = check_window(period)) return std::unexpected(*e);
-    return DisparityIndex(period);
+    auto sma = FlatExactSma::create(period);
+    if (!sma) return std::unexpected(sma.error());
+    return DisparityIndex(std::move(*sma));
 }
 
 OptionalValue DisparityIndex::update_value(double x) {

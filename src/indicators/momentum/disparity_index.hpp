@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <expected>
 #include <optional>
+#include <utility>
 
 #include "indicators/cores/flat_exact_sma.hpp"
 #include "indicators/indicator_error.hpp"
@@ -19,7 +20,7 @@ public:
     std::uint64_t warmup_period() const { return sma_.period(); }
 
 private:
-    explicit DisparityIndex(std::uint64_t period) : sma_(period) {}
+    explicit DisparityIndex(FlatExactSma sma) : sma_(std::move(sma)) {}
 
     // A window of N equal closes has the close itself as its mean, whatever the running sum's
     // drift (an all-zero window would otherwise read as -100).

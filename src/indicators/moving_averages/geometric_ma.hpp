@@ -6,9 +6,10 @@
 #include <cstdint>
 #include <expected>
 #include <optional>
+#include <utility>
 
 #include "indicators/indicator_error.hpp"
-#include "indicators/cores/rolling_window.hpp"
+#include "indicators/cores/resummed_window.hpp"
 #include "indicators/optional_value.hpp"
 
 namespace prynox {
@@ -18,15 +19,13 @@ public:
     static std::expected<GeometricMa, IndicatorError> create(std::uint64_t period);
 
     OptionalValue update_value(double x);
-    std::uint64_t warmup_period() const { return logs_.capacity(); }
+    std::uint64_t warmup_period() const { return logs_.length(); }
 
 private:
-    explicit GeometricMa(std::uint64_t period) : logs_(period), n_(static_cast<double>(period)) {}
+    explicit GeometricMa(ResummedWindow logs) : logs_(std::move(logs)), n_(static_cast<double>(logs_.length())) {}
 
-    RollingWindow<double> logs_;
+    ResummedWindow logs_;
     double n_;
-    double sum_ = 0.0;
-    std::uint64_t updates_ = 0;
 };
 
 }  // namespace prynox

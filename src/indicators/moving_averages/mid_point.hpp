@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <expected>
 #include <optional>
+#include <utility>
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/midpoint.hpp"
@@ -25,7 +26,7 @@ public:
     std::uint64_t warmup_period() const { return extremes_.length(); }
 
 private:
-    explicit MidPoint(std::uint64_t period) : extremes_(period) {}
+    explicit MidPoint(WindowExtremes extremes) : extremes_(std::move(extremes)) {}
     WindowExtremes extremes_;
 };
 

@@ -1,12 +1,12 @@
 #include "indicators/moving_averages/smma.hpp"
 
-#include "indicators/cores/period_checks.hpp"
+#include "indicators/cores/carried_window.hpp"
 #include "indicators/optional_value.hpp"
 
 namespace prynox {
 
 std::expected<Smma, IndicatorError> Smma::create(std::uint64_t period) {
-    if (auto e = check_window(period)) return std::unexpected(*e);
+    if (auto e = CarriedWindow::check(period)) return std::unexpected(*e);
     return Smma(period);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "indicators/cores/period_checks.hpp"
+#include "indicators/cores/period_window.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/scanned_window.hpp"
 #include "indicators/optional_value.hpp"
@@ -12,7 +13,7 @@
 namespace prynox {
 
 struct ProfitFactorFormula {
-    static CheckResult check(std::uint64_t period) { return check_window(period); }
+    static CheckResult check(std::uint64_t period) { return PeriodWindow::check(period); }
     OptionalValue operator()(const RollingWindow<double>& returns) const;
 };
 

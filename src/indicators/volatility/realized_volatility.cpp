@@ -1,15 +1,15 @@
 #include "indicators/volatility/realized_volatility.hpp"
+#include "indicators/optional_value.hpp"
 
 #include <cmath>
-
-#include "indicators/cores/period_checks.hpp"
-#include "indicators/optional_value.hpp"
+#include <utility>
 
 namespace prynox {
 
 std::expected<RealizedVolatility, IndicatorError> RealizedVolatility::create(std::uint64_t period) {
-    if (auto e = check_window(period)) return std::unexpected(*e);
-    return RealizedVolatility(period);
+    auto state = ReturnWindow::create(period);
+    if (!state) return std::unexpected(state.error());
+    return RealizedVolatility(std::move(*state));
 }
 
 OptionalValue RealizedVolatility::update_value(double x) {

@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <expected>
 #include <optional>
+#include <utility>
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/log_return_input.hpp"
+#include "indicators/cores/return_window.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
 #include "indicators/optional_value.hpp"
@@ -24,12 +26,14 @@ public:
     std::uint64_t warmup_period() const { return sat_add(returns_.capacity(), 1); }
 
 private:
-    explicit RealizedVolatility(std::uint64_t period) : returns_(period) {}
+    // The state's previous price is kept by the input, unprimed until the first close.
+    explicit RealizedVolatility(ReturnWindow state)
+        : returns_(std::move(state.values)), q_(state.sum), updates_(state.updates) {}
 
     LogReturnInput input_;
     RollingWindow<double> returns_;
-    double q_ = 0.0;
-    std::uint64_t updates_ = 0;
+    double q_;
+    std::uint64_t updates_;
     // Squares in the window that are not 0: none means a flat window, whose value is exactly 0
     // whatever the running sum kept from earlier moves.
     std::uint64_t nonzero_ = 0;

@@ -1,17 +1,18 @@
 #include "indicators/window_statistics/rolling_iqr.hpp"
 
 #include <cmath>
+#include <utility>
 
 #include "indicators/cores/finite_result.hpp"
-#include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/window_quantile.hpp"
 #include "indicators/optional_value.hpp"
 
 namespace prynox {
 
 std::expected<RollingIqr, IndicatorError> RollingIqr::create(std::uint64_t period) {
-    if (auto e = check_window(period)) return std::unexpected(*e);
-    return RollingIqr(period);
+    auto window = SortedWindow::create(period);
+    if (!window) return std::unexpected(window.error());
+    return RollingIqr(std::move(*window));
 }
 
 OptionalValue RollingIqr::update_value(double x) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <expected>
 #include <optional>
+#include <utility>
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/sorted_window.hpp"
@@ -20,7 +21,7 @@ public:
     std::uint64_t warmup_period() const { return window_.capacity(); }
 
 private:
-    explicit RollingIqr(std::uint64_t period) : window_(period) {}
+    explicit RollingIqr(SortedWindow window) : window_(std::move(window)) {}
 
     SortedWindow window_;
 };

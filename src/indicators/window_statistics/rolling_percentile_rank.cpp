@@ -1,15 +1,17 @@
 #include "indicators/window_statistics/rolling_percentile_rank.hpp"
 
 #include <cmath>
+#include <utility>
 
-#include "indicators/cores/period_checks.hpp"
+#include "indicators/cores/period_window.hpp"
 #include "indicators/optional_value.hpp"
 
 namespace prynox {
 
 std::expected<RollingPercentileRank, IndicatorError> RollingPercentileRank::create(std::uint64_t period) {
-    if (auto e = check_window(period)) return std::unexpected(*e);
-    return RollingPercentileRank(period);
+    auto window = PeriodWindow::create(period);
+    if (!window) return std::unexpected(window.error());
+    return RollingPercentileRank(std::move(*window));
 }
 
 OptionalValue RollingPercentileRank::update_value(double x) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <expected>
 #include <optional>
+#include <utility>
 
 #include "indicators/indicator_error.hpp"
 #include "indicators/cores/rolling_window.hpp"
@@ -21,7 +22,8 @@ public:
     std::uint64_t warmup_period() const { return window_.capacity(); }
 
 private:
-    explicit RollingPercentileRank(std::uint64_t period) : window_(period), n_(static_cast<double>(period)) {}
+    explicit RollingPercentileRank(RollingWindow<double> window)
+        : window_(std::move(window)), n_(static_cast<double>(window_.capacity())) {}
 
     RollingWindow<double> window_;
     double n_;
