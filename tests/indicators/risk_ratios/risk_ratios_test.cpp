@@ -550,6 +550,17 @@ TEST(RiskRatiosTest, DownsideRatiosEdgeCases) {
     auto below = *UpsidePotentialRatio::create(2, -0.3);
     for (double r : {-0.2, -0.1, -0.9, -0.9}) (void)below.update_value(r);
     EXPECT_TRUE(test::same_bits(*below.update_value(-0.9), 0.0));
+    // Upsides smaller than the residue of those that left: at the last bar the window holds one
+    // upside of 6.9e-18 and one shortfall of the same size, and the up sum has run down to
+    // -6.2e-17, which alone would give -5. No upside is negative: the sum reads as none.
+    const double under = std::nextafter(0.05, 0.0);
+    auto tiny = *UpsidePotentialRatio::create(4, 0.05);
+    Opt last;
+    for (double r : {0.06361367062220605, 0.07356872505294457, 0.04050083477050465, 0.05768616415702093,
+                     0.7386951768978419, 0.058903180597437294, 0.05, 0.05000000000000001, under, 0.05})
+        last = tiny.update_value(r);
+    ASSERT_TRUE(last);
+    EXPECT_TRUE(test::same_bits(*last, 0.0)) << *last;
     // A distance from mar too large to represent or square is no input.
     expect_rejected(*UpsidePotentialRatio::create(3, -1e308), {0.1, -0.2, 0.3, 0.0}, 2, 1e308);
     expect_rejected(*UpsidePotentialRatio::create(3, 0.0), {0.1, -0.2, 0.3, 0.0}, 2, -1e200);
