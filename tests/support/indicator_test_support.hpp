@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -184,6 +185,68 @@ inline std::optional<double> update_close(Indicator& indicator, double close) {
     BarContext ctx;
     ctx.candle = &c;
     return indicator.update(ctx);
+}
+
+// ------------------------------------------------------------------ value ranges
+
+// A type, its parameters and the range every value it gives must lie in: fixed bounds (an
+// infinite end allows that infinity), or, for the averages whose value mixes past closes with
+// non-negative weights, the least and greatest finite close fed so far, widened by
+// `rounding_ulps` units in the last place of the larger end.
+struct RangeCase {
+    const char* type;
+    std::vector<double> params;
+    double lo;
+    double hi;
+    bool within_closes = false;
+    double rounding_ulps = 0.0;
+};
+
+// The shortest digits that give `x` back, for failure messages.
+inline std::string shortest(double x) {
+    char buf[32];
+    auto r = std::to_chars(buf, buf + sizeof buf, x);
+    return std::string(buf, r.ptr);
+}
+
+// "Type p1 p2 ..." for failure messages.
+inline std::string describe_range(const RangeCase& c) {
+    std::string s = c.type;
+    for (double p : c.params) {
+        s += ' ';
+        s += std::to_string(p);
+    }
+    return s;
+}
+
+// Builds the case's type and feeds it `closes` one bar each: every value must lie in the range
+// (a NaN never does). Reports the first bar that leaves it, naming `series`.
+inline void expect_values_in_range(const RangeCase& c, const std::vector<double>& closes, const std::string& series) {
+    auto built = build_indicator(c.type, c.params);
+    ASSERT_TRUE(built) << describe_range(c);
+    double seen_lo = std::numeric_limits<double>::infinity();
+    double seen_hi = -std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < closes.size(); ++i) {
+        double x = closes[i];
+        if (std::isfinite(x)) {
+            seen_lo = std::min(seen_lo, x);
+            seen_hi = std::max(seen_hi, x);
+        }
+        std::optional<double> v = update_close(**built, x);
+        if (!v) continue;
+        double lo = c.lo, hi = c.hi;
+        if (c.within_closes) {
+            double slack = c.rounding_ulps * std::numeric_limits<double>::epsilon() *
+                           std::max(std::fabs(seen_lo), std::fabs(seen_hi));
+            lo = seen_lo - slack;
+            hi = seen_hi + slack;
+        }
+        if (!(*v >= lo && *v <= hi)) {
+            ADD_FAILURE() << describe_range(c) << " over " << series << ", bar " << i << ": " << shortest(*v) << " outside ["
+                          << shortest(lo) << ", " << shortest(hi) << "]";
+            return;
+        }
+    }
 }
 
 // ------------------------------------------------------------------ comparisons

@@ -3,7 +3,9 @@
 // added, and the sum recomputed exactly from the window (from -0.0, oldest first) once every
 // N accepted pushes, which bounds its drift. A push whose running sum would not be finite is
 // refused with nothing changed, so one huge value cannot poison the sum; a recomputation that
-// would not be finite is skipped and the running sum kept.
+// would not be finite is skipped and the running sum kept. A type with a value that does not
+// read the sum may take such a value all the same (push_unsummed): its sum is then not finite
+// until the recomputation at the usual cadence finds the window's sum finite again.
 #include <cmath>
 #include <cstdint>
 #include <expected>
@@ -29,9 +31,25 @@ public:
 
     // Takes a finite x; false (nothing changed) when it cannot be taken.
     [[nodiscard]] bool push(double x) {
-        double s = window_.full() ? (sum_ - window_.oldest()) + x : sum_ + x;
+        double s = next_sum(x);
         if (!std::isfinite(s)) [[unlikely]]
             return false;
+        return take(x, s);
+    }
+
+    // Takes a finite x whatever its running sum; false (nothing changed) only when the window's
+    // storage could not grow. sum() is not finite while the sum has overflowed.
+    [[nodiscard]] bool push_unsummed(double x) { return take(x, next_sum(x)); }
+
+    const RollingWindow<double>& values() const { return window_; }
+    std::uint64_t length() const { return window_.capacity(); }
+    bool full() const { return window_.full(); }
+    double sum() const { return sum_; }
+
+private:
+    double next_sum(double x) const { return window_.full() ? (sum_ - window_.oldest()) + x : sum_ + x; }
+
+    bool take(double x, double s) {
         if (!window_.push(x)) [[unlikely]]
             return false;
         sum_ = s;
@@ -40,12 +58,6 @@ public:
         return true;
     }
 
-    const RollingWindow<double>& values() const { return window_; }
-    std::uint64_t length() const { return window_.capacity(); }
-    bool full() const { return window_.full(); }
-    double sum() const { return sum_; }
-
-private:
     void resum() {
         double s = -0.0;
         window_.for_each([&s](double v) { s += v; });

@@ -30,11 +30,15 @@ OptionalValue CenterOfGravity::update_value(double x) {
         num += static_cast<double>(k + 1) * c;
         den += c;
     }
-    // Sums beyond the largest double give no value for this bar; the window moves on regardless,
-    // so the huge closes leave it like any other.
-    if (!(std::isfinite(num) && std::isfinite(den))) [[unlikely]]
+    // Sums beyond the largest double give no value for this bar where the value reads them; the
+    // window moves on regardless, so the huge closes leave it like any other. Closes that sum to
+    // (nearly) zero give 0 whatever their weighted sum.
+    if (!std::isfinite(den)) [[unlikely]]
         return std::nullopt;
-    return std::fabs(den) > kSmallestSum ? centre_ - num / den : 0.0;
+    if (!(std::fabs(den) > kSmallestSum)) return 0.0;
+    if (!std::isfinite(num)) [[unlikely]]
+        return std::nullopt;
+    return centre_ - num / den;
 }
 
 }  // namespace prynox

@@ -18,7 +18,8 @@ public:
     static std::expected<CenterOfGravity, IndicatorError> create(std::uint64_t period);
 
     // 0 while the closes sum to (nearly) zero, and 0 exactly for a window of one repeated close,
-    // where the sums would leave a rounding residue. Sums that overflow give no value.
+    // where the sums would leave a rounding residue. Sums that overflow give no value where the
+    // value reads them.
     OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return window_.capacity(); }
     // Slots the window has allocated (it grows with the closes seen).

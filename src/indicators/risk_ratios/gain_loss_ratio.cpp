@@ -10,8 +10,13 @@ namespace prynox {
 
 OptionalValue GainLossRatioFormula::operator()(const RollingWindow<double>& returns) const {
     GainLossTally t = GainLossTally::of(returns);
-    if (!t.finite()) [[unlikely]]
+    // Sums that overflow: without a loss the value is plus infinity however large the gains, and
+    // with no gain it is 0 however large the losses; only a ratio of two averages needs both.
+    if (!t.finite()) [[unlikely]] {
+        if (t.loss_count == 0) return std::numeric_limits<double>::infinity();
+        if (t.gain_count == 0) return 0.0;
         return std::nullopt;
+    }
     double average_gain = t.gain_count == 0 ? 0.0 : t.gains / static_cast<double>(t.gain_count);
     if (t.loss_count == 0) return t.gain_count == 0 ? 1.0 : std::numeric_limits<double>::infinity();
     double value = average_gain / (t.losses / static_cast<double>(t.loss_count));

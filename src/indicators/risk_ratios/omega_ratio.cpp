@@ -16,9 +16,14 @@ OptionalValue OmegaRatioFormula::operator()(const RollingWindow<double>& returns
         else
             losses += -d;
     });
-    // Sums of huge distances from the threshold overflow and compare nothing.
-    if (!std::isfinite(gains) || !std::isfinite(losses)) [[unlikely]]
+    // Sums of huge distances from the threshold overflow. Without a loss the value is plus
+    // infinity however large the gains, and with no gain it is 0 however large the losses;
+    // only a ratio of two sums needs both.
+    if (!std::isfinite(gains) || !std::isfinite(losses)) [[unlikely]] {
+        if (losses == 0.0) return std::numeric_limits<double>::infinity();
+        if (gains == 0.0) return 0.0;
         return std::nullopt;
+    }
     if (losses == 0.0) return gains == 0.0 ? 1.0 : std::numeric_limits<double>::infinity();
     return gains / losses;
 }

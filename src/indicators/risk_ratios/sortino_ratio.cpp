@@ -13,7 +13,9 @@ std::expected<SortinoRatio, IndicatorError> SortinoRatio::create(std::uint64_t p
 OptionalValue SortinoRatio::update_value(double x) {
     if (!std::isfinite(x)) [[unlikely]]
         return std::nullopt;
-    if (!returns_.push(x)) [[unlikely]]
+    // The window takes a return whose running sum overflows: a window with no shortfall is 0
+    // without reading the sum, and the mean is read only where it is finite.
+    if (!returns_.push_unsummed(x)) [[unlikely]]
         return std::nullopt;
     if (!returns_.full()) [[unlikely]]
         return std::nullopt;

@@ -1,7 +1,9 @@
 #pragma once
 // Mean excess of the last N returns over a minimum acceptable return (mar), over the root of
 // their mean squared shortfall below it; 0 when no return falls below mar. The sum of the
-// window is kept running and recomputed exactly every N updates.
+// window is kept running and recomputed exactly every N updates; a return whose running sum
+// overflows still joins the window, and the mean gives no value until a recomputation finds
+// the sum finite again.
 #include <cmath>
 #include <cstdint>
 #include <expected>

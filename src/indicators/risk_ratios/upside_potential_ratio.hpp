@@ -51,7 +51,9 @@ public:
         if (down_.all_zero()) return 0.0;
         double d = down_.sum / n_;
         if (!(d > 0.0)) return 0.0;
-        double u = up_.all_zero() ? 0.0 : up_.sum / n_;
+        // Like the shortfall: upsides smaller than the residue of those that left can leave the
+        // sum at or below 0, and no upside is negative.
+        double u = up_.all_zero() || !(up_.sum > 0.0) ? 0.0 : up_.sum / n_;
         double value = u / std::sqrt(d);
         if (!std::isfinite(value)) [[unlikely]]
             return std::nullopt;

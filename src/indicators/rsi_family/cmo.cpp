@@ -1,5 +1,7 @@
 #include "indicators/rsi_family/cmo.hpp"
 
+#include <algorithm>
+
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/optional_value.hpp"
 
@@ -31,20 +33,26 @@ OptionalValue Cmo::update_value(double x) {
     // never holds moves it cannot report.
     if (!std::isfinite(up_sum + down_sum) || !std::isfinite((up_sum - down_sum) * 100.0)) return std::nullopt;
     previous_ = x;
-    // A pair is non-zero exactly when its change was; at most one side of a pair is non-zero,
-    // so their sum tests both without a branch on the sign.
     if (evicts) {
         (void)changes_.pop_front();
-        nonzero_ -= (old_up + old_down != 0.0) ? 1 : 0;
+        ups_ -= old_up != 0.0 ? 1 : 0;
+        downs_ -= old_down != 0.0 ? 1 : 0;
     }
     (void)changes_.push({up, down});  // room was made above
     up_sum_ = up_sum;
     down_sum_ = down_sum;
-    nonzero_ += (c != 0.0) ? 1 : 0;
+    ups_ += up != 0.0 ? 1 : 0;
+    downs_ += down != 0.0 ? 1 : 0;
     if (!changes_.full()) return std::nullopt;
-    double total = up_sum_ + down_sum_;
-    if (nonzero_ == 0 || total == 0.0) return 0.0;
-    return ((up_sum_ - down_sum_) * 100.0) / total;
+    // The running sums keep their residue (later values depend on it); only the quotient reads
+    // a side without moves as 0.
+    double u = ups_ == 0 ? 0.0 : up_sum_;
+    double d = downs_ == 0 ? 0.0 : down_sum_;
+    double total = u + d;
+    if (total == 0.0) return 0.0;
+    // A quotient of a sum over itself can round one unit past 100, and a side whose moves are
+    // smaller than the residue of those that left can take it further: the range holds.
+    return std::clamp(((u - d) * 100.0) / total, -100.0, 100.0);
 }
 
 }  // namespace prynox

@@ -1,8 +1,9 @@
 #pragma once
 // Chande momentum core: 100 * (U - D) / (U + D) over the last N close-to-close changes, U the
-// sum of the rises and D of the falls, kept as running sums. The count of non-zero changes in
-// the window is tracked so that a window of flat changes gives exactly 0 even when the running
-// sums have kept a rounding residue.
+// sum of the rises and D of the falls, kept as running sums. The rises and the falls in the
+// window are counted, so that a side with none is exactly 0 even when its running sum has kept a
+// rounding residue of the moves that left: a window of flat changes gives exactly 0, and one
+// whose falls have all left gives 100 rather than a quotient of residues.
 #include <cmath>
 #include <cstdint>
 #include <expected>
@@ -34,7 +35,8 @@ private:
     double down_sum_ = 0.0;
     double previous_ = 0.0;
     bool has_previous_ = false;
-    std::uint64_t nonzero_ = 0;  // pairs in the window with a non-zero up or down
+    std::uint64_t ups_ = 0;    // pairs in the window with a non-zero up
+    std::uint64_t downs_ = 0;  // pairs in the window with a non-zero down
 };
 
 }  // namespace prynox

@@ -37,7 +37,7 @@ OptionalValue Rsi::update_rare(double x) {
     if (++seed_count_ < period_) return std::nullopt;
     averages_ = DoublePair{avg_gain, avg_loss};
     seeded_ = true;
-    return s == 0.0 ? 50.0 : (avg_gain * 100.0) / s;
+    return s == 0.0 ? 50.0 : at_most_100((avg_gain * 100.0) / s);
 }
 
 }  // namespace prynox

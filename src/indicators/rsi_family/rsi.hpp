@@ -37,7 +37,7 @@ public:
             return std::nullopt;
         previous_ = x;
         averages_ = averages;
-        return r;
+        return at_most_100(r);
     }
 
     std::uint64_t period() const { return period_; }
@@ -50,6 +50,10 @@ public:
     double inverse_n() const { return inv_n_[0]; }
 
 private:
+    // The gain over a sum that rounds to the gain alone (no loss, or one too small to count) can
+    // give 100 plus one unit in the last place.
+    static double at_most_100(double r) { return r > 100.0 ? 100.0 : r; }
+
     explicit Rsi(std::uint64_t period)
         : n_minus_1_{static_cast<double>(period - 1), static_cast<double>(period - 1)},
           inv_n_{1.0 / static_cast<double>(period), 1.0 / static_cast<double>(period)}, period_(period) {}

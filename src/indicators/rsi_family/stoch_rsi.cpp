@@ -30,7 +30,9 @@ OptionalValue StochRsi::update_value(double x) {
     double lo = extremes_.min();
     double range = hi - lo;
     if (range == 0.0) return 50.0;
-    return ((*r - lo) * 100.0) / range;
+    // At the window's high this is the range over itself, which can round one unit past 100.
+    double value = ((*r - lo) * 100.0) / range;
+    return value > 100.0 ? 100.0 : value;
 }
 
 }  // namespace prynox

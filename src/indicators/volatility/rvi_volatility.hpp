@@ -52,7 +52,10 @@ public:
         }
         double total = up_ + down_;
         if (total == 0.0) return 50.0;
-        return (100.0 * up_) / total;
+        // With no down average (or one too small to count) this is the up average over itself,
+        // which can round one unit past 100.
+        double value = (100.0 * up_) / total;
+        return value > 100.0 ? 100.0 : value;
     }
     // 2N - 1
     std::uint64_t warmup_period() const { return sat_sub(sat_mul(2, window_.length()), 1); }

@@ -235,10 +235,12 @@ Series ref_center_of_gravity(const Vec& x, std::size_t p) {
             num += (k + 1.0) * x[i - k];
             den += x[i - k];
         }
-        if (flat)
+        // A sum that overflows gives no value where it is read; closes summing to (nearly) zero
+        // give 0 without reading the weighted sum.
+        if (flat || (std::isfinite(den) && std::fabs(den) <= 2.220446049250313e-16))
             out[i] = 0.0;
-        else if (std::isfinite(num) && std::isfinite(den))  // else no value for the bar
-            out[i] = std::fabs(den) <= 2.220446049250313e-16 ? 0.0 : (p + 1.0) / 2 - num / den;
+        else if (std::isfinite(num) && std::isfinite(den))
+            out[i] = (p + 1.0) / 2 - num / den;
     }
     return out;
 }
@@ -459,6 +461,15 @@ TEST(DigitalFilterTest, CenterOfGravity) {
     Series s = run_on(*CenterOfGravity::create(2), Vec{1, -1, 2});
     EXPECT_EQ(s[1], 0.0);
     EXPECT_EQ(s[2], 1.5 - (2 + 2 * -1.0) / (2 + -1.0));
+    // However large their weighted sum: -kBig + 2 * kBig overflows, yet the closes sum to 0. A
+    // sum that is read and overflows gives none (the weighted sum, then the sum of the closes,
+    // then the weighted sum again), and the window moves on.
+    Series h = run_on(*CenterOfGravity::create(2), Vec{kBig, -kBig, kBig / 2, kBig, 1, 3});
+    EXPECT_EQ(h[1], 0.0);
+    EXPECT_FALSE(h[2]);
+    EXPECT_FALSE(h[3]);
+    EXPECT_FALSE(h[4]);
+    EXPECT_EQ(h[5], 1.5 - (3 + 2 * 1.0) / (3 + 1.0));
 }
 
 TEST(DigitalFilterTest, FisherAndInverseFisher) {

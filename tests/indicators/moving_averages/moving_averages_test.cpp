@@ -590,9 +590,14 @@ TEST(MovingAverageTest, Vidya) {
                 want.push_back(std::nullopt);
                 continue;
             }
-            bool flat = true;
-            for (std::size_t i = t + 1 - q; i <= t; ++i) flat = flat && xs[i] == xs[i - 1];
-            double cmo = (flat || up + down == 0) ? 0.0 : ((up - down) * 100) / (up + down);
+            // A side without a move in the window is exactly 0; the quotient stays in [-100, 100].
+            bool rises = false, falls = false;
+            for (std::size_t i = t + 1 - q; i <= t; ++i) {
+                rises = rises || xs[i] > xs[i - 1];
+                falls = falls || xs[i] < xs[i - 1];
+            }
+            double us = rises ? up : 0.0, ds = falls ? down : 0.0;
+            double cmo = us + ds == 0 ? 0.0 : std::clamp(((us - ds) * 100) / (us + ds), -100.0, 100.0);
             double k = std::fabs(cmo) / 100 * alpha;
             double prev = last ? *last : xs[t];
             last = xs[t] * k + (1 - k) * prev;
@@ -600,6 +605,26 @@ TEST(MovingAverageTest, Vidya) {
         }
         data().expect_exact(*Vidya::create(p, q), want);
         data().expect_warmup_matches(*Vidya::create(p, q));
+    }
+}
+
+TEST(MovingAverageTest, VidyaWhenTheFallsHaveLeftTheCmoWindow) {
+    // The CMO of period 4 over these closes is -100 at bars 10 to 14 and 100 at bar 15 (a window
+    // of flat changes and one tiny rise, whose falls have left a residue in the down sum): the
+    // factor is alpha on each of those bars, and the average stays between the closes.
+    Vec xs = {1.33,  1.25,  0.97,  1.11,  0.58,  1.09,  1.49,  0.59,  0.368, 0.348, 0.056999999999999995,
+              -0.023000000000000007, -0.023000000000000007, -0.023000000000000007, -0.023000000000000007,
+              -0.022999999999999906};
+    Series got = test::run_on(*Vidya::create(9, 4), xs);
+    Series cmo = test::run_on(*Cmo::create(4), xs);
+    double alpha = 2.0 / 10.0;
+    for (std::size_t i = 10; i < xs.size(); ++i) {
+        ASSERT_TRUE(got[i] && got[i - 1] && cmo[i]) << i;
+        double k = std::fabs(*cmo[i]) / 100 * alpha;
+        EXPECT_EQ(k, alpha) << i;
+        EXPECT_TRUE(test::same_bits(*got[i], xs[i] * k + (1 - k) * *got[i - 1])) << i;
+        EXPECT_GE(*got[i], -0.023000000000000007) << i;
+        EXPECT_LE(*got[i], 1.49) << i;
     }
 }
 

@@ -550,10 +550,20 @@ TEST(RiskRatiosTest, DownsideRatiosEdgeCases) {
     auto below = *UpsidePotentialRatio::create(2, -0.3);
     for (double r : {-0.2, -0.1, -0.9, -0.9}) (void)below.update_value(r);
     EXPECT_TRUE(test::same_bits(*below.update_value(-0.9), 0.0));
+    // Upsides smaller than the residue of those that left: at the last bar the window holds one
+    // upside of 6.9e-18 and one shortfall of the same size, and the up sum has run down to
+    // -6.2e-17, which alone would give -5. No upside is negative: the sum reads as none.
+    const double under = std::nextafter(0.05, 0.0);
+    auto tiny = *UpsidePotentialRatio::create(4, 0.05);
+    Opt last;
+    for (double r : {0.06361367062220605, 0.07356872505294457, 0.04050083477050465, 0.05768616415702093,
+                     0.7386951768978419, 0.058903180597437294, 0.05, 0.05000000000000001, under, 0.05})
+        last = tiny.update_value(r);
+    ASSERT_TRUE(last);
+    EXPECT_TRUE(test::same_bits(*last, 0.0)) << *last;
     // A distance from mar too large to represent or square is no input.
     expect_rejected(*UpsidePotentialRatio::create(3, -1e308), {0.1, -0.2, 0.3, 0.0}, 2, 1e308);
     expect_rejected(*UpsidePotentialRatio::create(3, 0.0), {0.1, -0.2, 0.3, 0.0}, 2, -1e200);
-    expect_rejected(*SortinoRatio::create(2, 0.0), {1e308, 0.1, 0.2}, 1, 1e308);
 }
 
 // ------------------------------------------------------------------ gain and loss ratios
@@ -578,33 +588,38 @@ Tally tally(Window w, double threshold, bool zero_is_gain) {
 }
 bool finite_tally(const Tally& t) { return std::isfinite(t.gains) && std::isfinite(t.losses); }
 
+// A sum that overflows gives no value only in a branch that reads its size: gains without a loss
+// are plus infinity, and losses without a gain give 0, however large.
 Opt ref_profit_factor(Window w) {
     Tally t = tally(w, 0.0, false);
-    if (!finite_tally(t)) return std::nullopt;
     if (t.losses == 0.0) return t.gains == 0.0 ? 1.0 : kInf;
+    if (t.gains == 0.0) return 0.0;
+    if (!finite_tally(t)) return std::nullopt;
     return t.gains / t.losses;
 }
 
 Opt ref_omega(Window w, double threshold) {
     Tally t = tally(w, threshold, true);
-    if (!finite_tally(t)) return std::nullopt;
     if (t.losses == 0.0) return t.gains == 0.0 ? 1.0 : kInf;
+    if (t.gains == 0.0) return 0.0;
+    if (!finite_tally(t)) return std::nullopt;
     return t.gains / t.losses;
 }
 
 Opt ref_gain_loss(Window w) {
     Tally t = tally(w, 0.0, false);
-    if (!finite_tally(t)) return std::nullopt;
     if (t.fails == 0) return t.wins == 0 ? 1.0 : kInf;
-    return (t.wins == 0 ? 0.0 : t.gains / t.wins) / (t.losses / t.fails);
+    if (t.wins == 0) return 0.0;
+    if (!finite_tally(t)) return std::nullopt;
+    return (t.gains / t.wins) / (t.losses / t.fails);
 }
 
 Opt ref_kelly(Window w) {
     Tally t = tally(w, 0.0, false);
-    if (!finite_tally(t)) return std::nullopt;
     double p = t.wins / w.size();
     if (t.fails == 0) return p;
     if (t.wins == 0) return -1.0;
+    if (!finite_tally(t)) return std::nullopt;
     return finite_or_none(p - (1.0 - p) / ((t.gains / t.wins) / (t.losses / t.fails)));
 }
 
@@ -687,10 +702,50 @@ TEST(RiskRatiosTest, GainLossRatiosFixedValues) {
     // Sums that would overflow are no input.
     expect_rejected(*GainToPainRatio::create(2), {1e308, -0.5, 0.25}, 1, 1e308);
     expect_rejected(*Expectancy::create(2), {-1e308, 0.5, 0.25}, 1, -1e308);
+}
+
+// Windows whose sums overflow: a branch of the definition that does not read a sum's size gives
+// its value; one that reads it gives none, and the window moves on.
+TEST(RiskRatiosTest, OverflowingSumsMatterOnlyWhereRead) {
+    const double big = 1.7e308;
+    const Vec gains = {big, 0.0, big}, losses = {-big, 0.0, -big};
+    const Vec gains_and_a_loss = {big, big, -0.5}, losses_and_a_gain = {-big, 0.5, -big};
+    // The share of gains without a loss, -1 with losses and no gain.
+    EXPECT_EQ(last_of(*KellyCriterion::create(2), Vec{big, big}), 1.0);
+    EXPECT_EQ(last_of(*KellyCriterion::create(3), gains), 2.0 / 3.0);
+    EXPECT_EQ(last_of(*KellyCriterion::create(3), losses), -1.0);
+    EXPECT_FALSE(last_of(*KellyCriterion::create(3), gains_and_a_loss));
+    EXPECT_FALSE(last_of(*KellyCriterion::create(3), losses_and_a_gain));
+    // Plus infinity for gains without a loss, 0 for losses without a gain (zeros count as gains
+    // for OmegaRatio, which changes neither).
+    EXPECT_EQ(last_of(*ProfitFactor::create(3), gains), kInf);
+    EXPECT_EQ(last_of(*GainLossRatio::create(3), gains), kInf);
+    EXPECT_EQ(last_of(*OmegaRatio::with_formula(3, OmegaRatioFormula{0.0}), gains), kInf);
+    EXPECT_EQ(last_of(*ProfitFactor::create(3), losses), 0.0);
+    EXPECT_EQ(last_of(*GainLossRatio::create(3), losses), 0.0);
+    EXPECT_EQ(last_of(*OmegaRatio::with_formula(3, OmegaRatioFormula{0.5}), Vec{-big, 0.25, -big}), 0.0);
+    EXPECT_FALSE(last_of(*ProfitFactor::create(3), gains_and_a_loss));
+    EXPECT_FALSE(last_of(*GainLossRatio::create(3), losses_and_a_gain));
+    EXPECT_FALSE(last_of(*OmegaRatio::with_formula(3, OmegaRatioFormula{0.0}), gains_and_a_loss));
     auto pf = *ProfitFactor::create(2);
     (void)pf.update_value(1e308);
-    EXPECT_FALSE(pf.update_value(1e308));
+    EXPECT_EQ(pf.update_value(1e308), kInf);
     EXPECT_EQ(pf.update_value(-1.0), 1e308);
+    // SortinoRatio: no return below mar gives 0 whatever the mean. With one, the mean is read:
+    // no value while the running sum is infinite, which lasts until the recomputation every n
+    // values finds the window's sum finite again.
+    auto so = *SortinoRatio::create(2, 0.0);
+    Series s = run_on(so, {big, big, -0.5, 0.25, 0.5, -1.0});
+    ASSERT_EQ(s.size(), 6u);
+    EXPECT_FALSE(s[0]);
+    EXPECT_EQ(s[1], 0.0);
+    EXPECT_FALSE(s[2]);  // window {big, -0.5}: its mean is finite, the running sum is not
+    EXPECT_EQ(s[3], ((-0.5 + 0.25) / 2.0) / std::sqrt(0.25 / 2.0));
+    EXPECT_EQ(s[4], 0.0);
+    EXPECT_EQ(s[5], ((0.5 + -1.0) / 2.0) / std::sqrt(1.0 / 2.0));
+    // Before the first recomputation, too.
+    EXPECT_FALSE(last_of(*SortinoRatio::create(3, 0.0), Vec{big, big, -0.5}));
+    EXPECT_EQ(last_of(*SortinoRatio::create(3, -1.0), Vec{big, big, 0.5}), 0.0);
 }
 
 // ------------------------------------------------------------------ K-ratio

@@ -77,12 +77,13 @@ Series ref_rsi(const Vec& xs, std::size_t n) {
             ag = std::fma(ag, n - 1.0, gain_of(c)) * (1.0 / n);
             al = std::fma(al, n - 1.0, loss_of(c)) * (1.0 / n);
         }
-        out.push_back(ag + al == 0 ? 50.0 : ag * 100 / (ag + al));
+        out.push_back(ag + al == 0 ? 50.0 : std::min(ag * 100 / (ag + al), 100.0));
     }
     return out;
 }
 
-// The CMO's running sums, as the type keeps them, with the flat window recognised exactly.
+// The CMO's running sums, as the type keeps them; a side with no move in the window counts as
+// exactly 0, and the quotient is held to [-100, 100].
 Series ref_cmo_running(const Vec& xs, std::size_t n) {
     Series out{std::nullopt};
     double up = 0, down = 0;
@@ -97,9 +98,13 @@ Series ref_cmo_running(const Vec& xs, std::size_t n) {
             out.push_back(std::nullopt);
             continue;
         }
-        bool flat = true;
-        for (std::size_t i = t + 1 - n; i <= t; ++i) flat = flat && xs[i] == xs[i - 1];
-        out.push_back(flat || up + down == 0 ? 0.0 : (up - down) * 100 / (up + down));
+        bool rises = false, falls = false;
+        for (std::size_t i = t + 1 - n; i <= t; ++i) {
+            rises = rises || xs[i] > xs[i - 1];
+            falls = falls || xs[i] < xs[i - 1];
+        }
+        double u = rises ? up : 0.0, d = falls ? down : 0.0;
+        out.push_back(u + d == 0 ? 0.0 : std::clamp((u - d) * 100 / (u + d), -100.0, 100.0));
     }
     return out;
 }
@@ -156,7 +161,7 @@ Series ref_stoch_rsi(const Vec& xs, std::size_t n, std::size_t k) {
                 continue;
             }
             auto [lo, hi] = std::minmax_element(r.begin() + long(t + 1 - k), r.begin() + long(t + 1));
-            out.push_back(*hi - *lo != 0 ? (r[t] - *lo) * 100 / (*hi - *lo) : 50.0);
+            out.push_back(*hi - *lo != 0 ? std::min((r[t] - *lo) * 100 / (*hi - *lo), 100.0) : 50.0);
         }
         return out;
     });
@@ -482,6 +487,32 @@ TEST(RsiFamilyEdgeTest, FlatWindowAfterVariation) {
     EXPECT_EQ(*run_on(*StochRsi::create(1, 4), rising).back(), 50.0);
 }
 
+TEST(RsiFamilyEdgeTest, ASideWhoseMovesHaveAllLeftIsZero) {
+    // Rises and falls of varied size, then falls only (bars 10 to 14: the rises have left, their
+    // sum keeps a residue), flat changes and one rise of 1.01e-16 (bar 15: the falls have left,
+    // their sum keeps a residue of about -2e-16, and the running sums alone would give 12100).
+    Vec xs = {1.33,  1.25,  0.97,  1.11,  0.58,  1.09,  1.49,  0.59,  0.368, 0.348, 0.056999999999999995,
+              -0.023000000000000007, -0.023000000000000007, -0.023000000000000007, -0.023000000000000007,
+              -0.022999999999999906};
+    Vec mirrored = xs;
+    for (double& x : mirrored) x = -x;
+    Series s = run_on(*Cmo::create(4), xs);
+    Series m = run_on(*Cmo::create(4), mirrored);
+    for (std::size_t i = 10; i < 15; ++i) {
+        ASSERT_TRUE(s[i] && m[i]) << i;
+        EXPECT_TRUE(test::same_bits(*s[i], -100.0)) << i << ": " << *s[i];
+        EXPECT_TRUE(test::same_bits(*m[i], 100.0)) << i << ": " << *m[i];
+    }
+    EXPECT_TRUE(test::same_bits(*s[15], 100.0)) << *s[15];
+    EXPECT_TRUE(test::same_bits(*m[15], -100.0)) << *m[15];
+    // A gain over itself: 0.007 * 100 / 0.007 rounds to 100 plus one unit in the last place.
+    ASSERT_GT((0.007 * 100.0) / 0.007, 100.0);
+    EXPECT_TRUE(test::same_bits(*run_on(*Rsi::create(1), {0.0, 0.007}).back(), 100.0));
+    EXPECT_TRUE(test::same_bits(*run_on(*Rsi::create(2), {0.0, 0.007, 0.014, 0.021}).back(), 100.0));
+    EXPECT_TRUE(test::same_bits(*run_on(*Cmo::create(1), {0.0, 0.007}).back(), 100.0));
+    EXPECT_TRUE(test::same_bits(*run_on(*Cmo::create(1), {0.007, 0.0}).back(), -100.0));
+}
+
 TEST(RsiFamilyEdgeTest, ConnorsRsiAfterAZeroClose) {
     // A = B = 1, R = 2: rates 1, 0.5, then 3 -> 0 gives -1, then 0 -> 5 records nothing.
     auto c = *ConnorsRsi::create(1, 1, 2);
@@ -544,10 +575,10 @@ TEST(RsiFamilyEdgeTest, ValuesStayFiniteOnHostileSeries) {
                 ASSERT_TRUE(*v >= lo && *v <= hi) << *v;
             }
     };
-    check(*Rsi::create(3), 0, 100 + 1e-12);
-    check(*Cmo::create(3), -100 - 1e-12, 100 + 1e-12);
-    check(*ConnorsRsi::create(3, 2, 5), 0, 100 + 1e-12);
-    check(*StochRsi::create(3, 4), 0, 100 + 1e-12);
+    check(*Rsi::create(3), 0, 100);
+    check(*Cmo::create(3), -100, 100);
+    check(*ConnorsRsi::create(3, 2, 5), 0, 100);
+    check(*StochRsi::create(3, 4), 0, 100);
     check(*AdaptiveRsi::create(3), 0, 100);
     check(AnchoredRsi{}, 0, 100);
     check(*Rmi::create(3, 2), 0, 100);
