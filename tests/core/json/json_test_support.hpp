@@ -1,5 +1,5 @@
 #pragma once
-// Reading a specification on both paths, with the answer text a user would see.
+// Specifications for the reader tests, and reading one through "set_spec".
 #include <optional>
 #include <string>
 
@@ -7,28 +7,6 @@
 #include "core/protocol/command.hpp"
 
 namespace prynox::testing {
-
-// The constructor's message, or "ok".
-inline std::string text_path(const std::string& json) {
-    auto r = impact_spec_from_json(json);
-    return r ? std::string("ok") : r.error().display();
-}
-
-// The "set_spec" answer's error detail (without "parse: "), or "ok".
-inline std::string value_path(const std::string& json) {
-    std::optional<ImpactSpec> slot;
-    const std::string answer = run_command(slot, "{\"cmd\":\"set_spec\",\"spec\":" + json + "}");
-    if (answer == "{\"ok\":true}") return "ok";
-    const std::string head = "{\"ok\":false,\"error\":\"parse: ";
-    if (answer.rfind(head, 0) != 0) return "unexpected answer: " + answer;
-    std::string detail = answer.substr(head.size(), answer.size() - head.size() - 2);
-    std::string out;
-    for (std::size_t k = 0; k < detail.size(); ++k) {
-        if (detail[k] == '\\' && k + 1 < detail.size()) ++k;
-        out += detail[k];
-    }
-    return out;
-}
 
 inline std::optional<ImpactSpec> value_spec(const std::string& json) {
     std::optional<ImpactSpec> slot;

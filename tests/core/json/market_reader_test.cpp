@@ -15,48 +15,6 @@ std::expected<RunData, ReadError> read(const std::string& data) {
     return run_data_from_value(cmd, std::string(R"({"cmd":"run","data":)").size());
 }
 
-std::string error_of(const std::string& data) {
-    auto r = read(data);
-    return r ? "ok" : r.error().display();
-}
-
-TEST(MarketReader, Messages) {
-    const std::pair<std::string, std::string> cases[] = {
-        {R"({"capital":5000})", "missing field `candles`"},
-        {R"({"candles":[{"time":1.5,"open":1,"high":2,"low":0.5,"close":1.5}]})",
-         "invalid type: floating point `1.5`, expected i64"},
-        {R"({"candles":[{"time":1e3,"open":1,"high":2,"low":0.5,"close":1.5}]})",
-         "invalid type: floating point `1000.0`, expected i64"},
-        {R"({"candles":[{"time":9223372036854775808,"open":1,"high":2,"low":0.5,"close":1.5}]})",
-         "invalid value: integer `9223372036854775808`, expected i64"},
-        {R"({"candles":[],"books":{}})", "invalid type: map, expected a sequence"},
-        {R"({"candles":[],"capital":null})", "invalid type: null, expected f64"},
-        {R"({"candles":null})", "invalid type: null, expected a sequence"},
-        {R"({"candles":[[1,1,2,0.5]]})", "invalid length 4, expected struct Candle with 6 elements"},
-        {R"({"candles":[[1,1,2,0.5,1,0,7]]})", "invalid length 7, expected fewer elements in array"},
-        {R"({"candles":[5]})", "invalid type: integer `5`, expected struct Candle"},
-        {R"({"candles":[{"time":1,"open":"x","high":2,"low":"y","close":1}]})",
-         "invalid type: string \"y\", expected f64"},
-        {R"({"candles":[{"time":1,"open":1,"high":2,"low":1}]})", "missing field `close`"},
-        {R"({"candles":[],"trades":[[{"price":10,"size":1,"side":"BUY"}]]})",
-         "unknown variant `BUY`, expected `buy` or `sell`"},
-        {R"({"candles":[],"trades":[[{"price":10,"size":1,"side":5}]]})",
-         "invalid type: integer `5`, expected string or map"},
-        {R"({"candles":[],"trades":[[{"price":10,"size":1}]]})", "missing field `side`"},
-        {R"({"candles":[],"books":[{"bids":[]}]})", "missing field `asks`"},
-        {R"({"candles":[],"books":[{"bids":[[1]],"asks":[]}]})",
-         "invalid length 1, expected struct Level with 2 elements"},
-        {R"({"candles":[],"derivs":[{"funding_rate":0}]})", "missing field `mark_price`"},
-        {R"({"candles":[],"derivs":[[0,1,1,1,1,1,1,1,1,1]]})",
-         "invalid length 10, expected struct DerivativesTick with 12 elements"},
-        {R"({"candles":"x","books":5})", "invalid type: integer `5`, expected a sequence"},
-        {R"([])", "invalid length 0, expected struct RunData with 6 elements"},
-        {R"([[],1,null,null,null,null,7])", "invalid length 7, expected fewer elements in array"},
-        {R"(5)", "invalid type: integer `5`, expected struct RunData"},
-    };
-    for (const auto& [data, message] : cases) EXPECT_EQ(error_of(data), message) << data;
-}
-
 TEST(MarketReader, ValuesAndDefaults) {
     auto r = read(R"({"candles":[]})");
     ASSERT_TRUE(r);
