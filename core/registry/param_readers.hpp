@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/engine/engine_error.hpp"
+#include "core/errors/engine_error.hpp"
 
 namespace prynox {
 

@@ -13,7 +13,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/engine/engine_error.hpp"
+#include "core/errors/engine_error.hpp"
 
 namespace prynox {
 

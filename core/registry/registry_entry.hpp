@@ -8,7 +8,7 @@
 #include <string_view>
 #include <utility>
 
-#include "core/engine/engine_error.hpp"
+#include "core/errors/engine_error.hpp"
 #include "core/registry/param_values.hpp"
 #include "indicators/close_indicator.hpp"
 #include "indicators/indicator.hpp"
