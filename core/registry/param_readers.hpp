@@ -31,7 +31,4 @@ std::expected<std::int32_t, EngineError> param_i32(std::span<const double> param
 std::expected<std::uint32_t, EngineError> param_u32(std::span<const double> params, std::size_t k,
                                                     std::string_view type);
 
-// "{}" of a message template replaced, in order, by the given texts.
-std::string fill_message(std::string_view message_template, std::initializer_list<std::string_view> args);
-
 }  // namespace prynox
