@@ -94,6 +94,42 @@ TEST(CommandProtocol, MarketDataIsReadWhereItStands) {
     for (const auto& c : cases) EXPECT_EQ(answer(c.cmd), c.answer) << c.cmd;
 }
 
+// A member value of a market record runs straight into a bracket: the text is no JSON, in the
+// object form of a record as in its array form.
+TEST(CommandProtocol, RecordValueRunIntoABracketIsASyntaxError) {
+    const ProtocolCase cases[] = {
+        {R"({"cmd":"run","data":{"candles":[{"time":1,"open":1[2],"high":1,"low":1,"close":1}]}})",
+         R"({"ok":false,"error":"parse: expected `,` or `}` at line 1 column 51"})"},
+        {R"({"cmd":"run","data":{"candles":[{"time":1,"open":1{"a":2},"high":1,"low":1,"close":1}]}})",
+         R"({"ok":false,"error":"parse: expected `,` or `}` at line 1 column 51"})"},
+        {R"({"cmd":"run","data":{"trades":[[{"price":1,"size":1,"side":"buy"[1]}]],"candles":[]}})",
+         R"({"ok":false,"error":"parse: expected `,` or `}` at line 1 column 65"})"},
+        {R"({"cmd":"run","data":{"candles":[[1,1[2],1,1,1]]}})",
+         R"({"ok":false,"error":"parse: expected `,` or `]` at line 1 column 37"})"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(answer(c.cmd), c.answer) << c.cmd;
+}
+
+// An object naming a trade's side is one level of nesting, in a trade written as an object as in
+// one written as an array: 122 levels inside it reach the limit of 128.
+TEST(CommandProtocol, SideObjectCountsItsOwnLevel) {
+    const auto nested = [](int depth) { return std::string(depth, '[') + std::string(depth, ']'); };
+    const auto object_form = [&](int depth) {
+        return R"({"cmd":"run","data":{"candles":[],"trades":[[{"price":1,"size":1,"side":{"buy":)" + nested(depth) +
+               R"(,"buy":null}}]]}})";
+    };
+    const auto array_form = [&](int depth) {
+        return R"({"cmd":"run","data":{"candles":[],"trades":[[[1,1,{"buy":)" + nested(depth) + R"(,"buy":null}]]]}})";
+    };
+    const ProtocolCase cases[] = {
+        {object_form(121), R"({"ok":false,"error":"bad spec: no spec set"})"},
+        {object_form(122), R"({"ok":false,"error":"parse: recursion limit exceeded at line 1 column 201"})"},
+        {array_form(121), R"({"ok":false,"error":"bad spec: no spec set"})"},
+        {array_form(122), R"({"ok":false,"error":"parse: recursion limit exceeded at line 1 column 179"})"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(answer(c.cmd), c.answer) << c.cmd;
+}
+
 TEST(CommandProtocol, SetSpecReplacesOnlyOnSuccess) {
     std::optional<ImpactSpec> slot;
     EXPECT_EQ(answer(R"({"cmd":"set_spec","spec":)" + testing::spec_with() + "}", &slot), R"({"ok":true})");
