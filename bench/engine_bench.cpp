@@ -7,6 +7,7 @@
 
 #include "core/engine/backtest.hpp"
 #include "core/json/report_writer.hpp"
+#include "core/registry/indicator_source.hpp"
 
 namespace {
 
@@ -83,7 +84,7 @@ void run(benchmark::State& state, bool with_books, bool write_report) {
     std::size_t trades = 0;
     std::size_t text = 0;
     for (auto _ : state) {
-        auto r = run_backtest(spec, data);
+        auto r = run_backtest(spec, data, registry_indicator_source());
         if (!r) {
             state.SkipWithError(r.error().display().c_str());
             return;

@@ -30,10 +30,10 @@
 #include <vector>
 
 #include "core/engine/input_checks.hpp"
-#include "core/json/float_text.hpp"
 #include "core/json/lexer.hpp"
 #include "core/json/market_reader.hpp"
 #include "core/registry/registry.hpp"
+#include "core/text/float_text.hpp"
 
 namespace {
 

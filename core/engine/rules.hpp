@@ -11,8 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/engine/engine_error.hpp"
 #include "core/engine/value_history.hpp"
+#include "core/errors/engine_error.hpp"
 #include "core/model/market.hpp"
 #include "core/model/spec.hpp"
 

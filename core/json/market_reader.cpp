@@ -1,6 +1,5 @@
 #include "core/json/market_reader.hpp"
 
-#include <algorithm>
 #include <array>
 #include <limits>
 #include <new>
@@ -24,23 +23,20 @@ struct FlatField {
     std::int64_t R::*i64 = nullptr;
 };
 
+// The names and presence rules the record reader reads a flat record by.
+template <class R, std::size_t N>
+constexpr std::array<FieldDef, N> field_names(const std::array<FlatField<R>, N>& f) {
+    std::array<FieldDef, N> names{};
+    for (std::size_t k = 0; k < N; ++k) names[k] = {f[k].name, f[k].required};
+    return names;
+}
+
+// `record` for the record reader; `fields` says where each value goes.
 template <class R, std::size_t N>
 struct FlatDef {
-    std::string_view expecting;
-    std::string_view seq_expecting;
-    std::array<FlatField<R>, N> fields;
-    std::array<std::uint8_t, N> sorted;  // field indexes in byte order of the names
+    RecordDef record;
+    const std::array<FlatField<R>, N>& fields;
 };
-
-template <class R, std::size_t N>
-constexpr std::array<std::uint8_t, N> sorted_order(const std::array<FlatField<R>, N>& f) {
-    std::array<std::uint8_t, N> o{};
-    for (std::size_t k = 0; k < N; ++k) o[k] = static_cast<std::uint8_t>(k);
-    for (std::size_t a = 0; a < N; ++a)
-        for (std::size_t b = a + 1; b < N; ++b)
-            if (f[o[b]].name < f[o[a]].name) std::swap(o[a], o[b]);
-    return o;
-}
 
 constexpr std::array<FlatField<Candle>, 6> kCandleFields{{
     {"time", FieldKind::I64, true, nullptr, &Candle::time},
@@ -50,15 +46,16 @@ constexpr std::array<FlatField<Candle>, 6> kCandleFields{{
     {"close", FieldKind::F64, true, &Candle::close},
     {"volume", FieldKind::F64, false, &Candle::volume},
 }};
-constexpr FlatDef<Candle, 6> kCandleDef{"struct Candle", "struct Candle with 6 elements", kCandleFields,
-                                        sorted_order(kCandleFields)};
+constexpr auto kCandleNames = field_names(kCandleFields);
+constexpr FlatDef<Candle, 6> kCandleDef{{"struct Candle", "struct Candle with 6 elements", kCandleNames},
+                                        kCandleFields};
 
 constexpr std::array<FlatField<Level>, 2> kLevelFields{{
     {"price", FieldKind::F64, true, &Level::price},
     {"size", FieldKind::F64, true, &Level::size},
 }};
-constexpr FlatDef<Level, 2> kLevelDef{"struct Level", "struct Level with 2 elements", kLevelFields,
-                                      sorted_order(kLevelFields)};
+constexpr auto kLevelNames = field_names(kLevelFields);
+constexpr FlatDef<Level, 2> kLevelDef{{"struct Level", "struct Level with 2 elements", kLevelNames}, kLevelFields};
 
 constexpr std::array<FlatField<TradePrint>, 4> kTradeFields{{
     {"price", FieldKind::F64, true, &TradePrint::price},
@@ -66,8 +63,9 @@ constexpr std::array<FlatField<TradePrint>, 4> kTradeFields{{
     {"side", FieldKind::Side, true},
     {"timestamp", FieldKind::I64, false, nullptr, &TradePrint::timestamp},
 }};
-constexpr FlatDef<TradePrint, 4> kTradeDef{"struct TradePrint", "struct TradePrint with 4 elements", kTradeFields,
-                                           sorted_order(kTradeFields)};
+constexpr auto kTradeNames = field_names(kTradeFields);
+constexpr FlatDef<TradePrint, 4> kTradeDef{{"struct TradePrint", "struct TradePrint with 4 elements", kTradeNames},
+                                           kTradeFields};
 
 constexpr std::array<FlatField<DerivativesTick>, 12> kTickFields{{
     {"funding_rate", FieldKind::F64, true, &DerivativesTick::funding_rate},
@@ -83,8 +81,9 @@ constexpr std::array<FlatField<DerivativesTick>, 12> kTickFields{{
     {"short_liquidation", FieldKind::F64, true, &DerivativesTick::short_liquidation},
     {"timestamp", FieldKind::I64, false, nullptr, &DerivativesTick::timestamp},
 }};
-constexpr FlatDef<DerivativesTick, 12> kTickDef{"struct DerivativesTick", "struct DerivativesTick with 12 elements",
-                                                kTickFields, sorted_order(kTickFields)};
+constexpr auto kTickNames = field_names(kTickFields);
+constexpr FlatDef<DerivativesTick, 12> kTickDef{
+    {"struct DerivativesTick", "struct DerivativesTick with 12 elements", kTickNames}, kTickFields};
 
 constexpr std::string_view kSideNames[] = {"buy", "sell"};
 
@@ -160,7 +159,7 @@ private:
         });
     }
 
-    // One scalar into field k of the record, with the reading messages of its form.
+    // One scalar into a field, with the reading messages of its form.
     template <class R>
     Status assign(const FlatField<R>& f, const Scalar& s, R& out) {
         switch (f.kind) {
@@ -195,88 +194,16 @@ private:
     }
 
     template <class R, std::size_t N>
-    Status field_at(const FlatDef<R, N>& def, std::size_t k, std::size_t offset, R& out) {
-        const auto& f = def.fields[k];
-        lx_.seek(offset);
-        if constexpr (std::is_same_v<R, TradePrint>) {
-            if (f.kind == FieldKind::Side) return side(out);
-        }
-        Scalar s;
-        PRYNOX_TRY(lx_.scalar(s));
-        return assign(f, s, out);
-    }
-
-    template <class R, std::size_t N>
     Status flat(const FlatDef<R, N>& def, R& out) {
-        const int c = lx_.peek_ws();
-        if (c == '{') {
-            PRYNOX_TRY(lx_.enter());
-            lx_.eat();
-            std::size_t offset[N] = {};
-            Scalar value[N];
-            bool first = true;
-            for (;;) {
-                bool has = false;
-                std::string_view key;
-                PRYNOX_TRY(r_.map_next(first, has, key));
-                if (!has) break;
-                std::size_t k = 0;
-                while (k < N && def.fields[k].name != key) ++k;
-                PRYNOX_TRY(lx_.colon());
-                lx_.peek_ws();
-                if (k < N) {
-                    offset[k] = lx_.index() + 1;
-                    // Numbers are taken on the first pass; anything else is read again below.
-                    PRYNOX_TRY(lx_.scalar(value[k]));
-                    if (value[k].kind == Scalar::Kind::Seq || value[k].kind == Scalar::Kind::Map ||
-                        value[k].kind == Scalar::Kind::Str)
-                        value[k].kind = Scalar::Kind::Seq;
-                    if (lx_.peek_ws() == '[' || lx_.peek_ws() == '{') PRYNOX_TRY(lx_.skip_rest());
-                } else {
-                    PRYNOX_TRY(lx_.skip_rest());
-                }
+        return r_.record(def.record, [&](std::size_t k) -> Status {
+            const auto& f = def.fields[k];
+            if constexpr (std::is_same_v<R, TradePrint>) {
+                if (f.kind == FieldKind::Side) return side(out);
             }
-            lx_.eat();
-            const std::size_t end = lx_.index();
-            for (std::size_t j = 0; j < N; ++j) {
-                const std::size_t k = def.sorted[j];
-                if (offset[k] == 0) continue;
-                if (value[k].kind == Scalar::Kind::Seq || def.fields[k].kind == FieldKind::Side) {
-                    PRYNOX_TRY(field_at(def, k, offset[k] - 1, out));
-                } else {
-                    PRYNOX_TRY(assign(def.fields[k], value[k], out));
-                }
-            }
-            lx_.seek(end);
-            lx_.leave();
-            for (std::size_t k = 0; k < N; ++k) {
-                if (def.fields[k].required && offset[k] == 0) return r_.fail(msg::missing_field(def.fields[k].name));
-            }
-            return {};
-        }
-        if (c == '[') {
-            PRYNOX_TRY(lx_.enter());
-            lx_.eat();
-            bool first = true;
-            std::size_t consumed = 0;
-            for (std::size_t k = 0; k < N; ++k) {
-                bool has = false;
-                PRYNOX_TRY(r_.seq_next(first, has));
-                if (has) {
-                    lx_.peek_ws();
-                    const std::size_t start = lx_.index();
-                    PRYNOX_TRY(field_at(def, k, start, out));
-                    ++consumed;
-                } else if (def.fields[k].required) {
-                    lx_.eat();
-                    return r_.fail(msg::invalid_length(k, def.seq_expecting));
-                }
-            }
-            PRYNOX_TRY(r_.seq_end(consumed));
-            lx_.leave();
-            return {};
-        }
-        return r_.invalid_scalar(def.expecting);
+            Scalar s;
+            PRYNOX_TRY(lx_.scalar(s));
+            return assign(f, s, out);
+        });
     }
 
     Reader r_;

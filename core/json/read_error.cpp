@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "core/json/float_text.hpp"
+#include "core/text/float_text.hpp"
 
 namespace prynox {
 namespace {

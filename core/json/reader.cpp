@@ -186,13 +186,20 @@ Status Reader::record_impl(const RecordDef& def, FieldThunk field, void* ctx) {
         // errors of the last occurrences, the one whose key sorts first is reported, which is
         // what reading in key order would give.
         std::vector<std::pair<std::size_t, ReadError>> errors;  // allocated only on failure
+        // Members nearly always come in the order of the fields (market data is written so):
+        // the field after the last one found is tried first.
+        std::size_t next = 0;
         for (;;) {
             bool has = false;
             std::string_view key;
             PRYNOX_TRY(map_next(first, has, key));
             if (!has) break;
-            std::size_t k = 0;
-            while (k < nf && def.fields[k].name != key) ++k;
+            std::size_t k = next;
+            if (k >= nf || def.fields[k].name != key) {
+                k = 0;
+                while (k < nf && def.fields[k].name != key) ++k;
+            }
+            next = k + 1;
             if (text_path_ && k < nf && (seen & (1u << k))) return fail(msg::duplicate_field(def.fields[k].name));
             PRYNOX_TRY(lx_.colon());
             if (k == nf) {
@@ -205,7 +212,7 @@ Status Reader::record_impl(const RecordDef& def, FieldThunk field, void* ctx) {
                 PRYNOX_TRY(field(ctx, k));
                 continue;
             }
-            std::erase_if(errors, [k](const auto& e) { return e.first == k; });
+            if (!errors.empty()) std::erase_if(errors, [k](const auto& e) { return e.first == k; });
             lx_.peek_ws();
             const std::size_t start = lx_.index();
             const int budget = lx_.depth_budget();
@@ -226,6 +233,7 @@ Status Reader::record_impl(const RecordDef& def, FieldThunk field, void* ctx) {
             return std::unexpected(std::move(first_error->second));
         }
         lx_.leave();
+        if (seen == (nf >= 32 ? ~0u : (1u << nf) - 1)) return {};
         for (std::size_t k = 0; k < nf; ++k) {
             if (def.fields[k].required && !(seen & (1u << k))) return fail(msg::missing_field(def.fields[k].name));
         }
@@ -406,6 +414,8 @@ Status Reader::enum_impl(std::span<const std::string_view> names, EnumThunk payl
             }
             return fail(d < 0 ? syntax::kEofObject : syntax::kExpectedValue);
         }
+        // The object's own level counts against the budget, as on the text path.
+        PRYNOX_TRY(lx_.enter());
         lx_.eat();
         bool first = true;
         std::size_t count = 0;
@@ -436,6 +446,7 @@ Status Reader::enum_impl(std::span<const std::string_view> names, EnumThunk payl
         lx_.seek(value_at);
         PRYNOX_TRY(payload(ctx, static_cast<std::size_t>(v), true));
         lx_.seek(end);
+        lx_.leave();
         return {};
     }
     if (text_path_) return std::unexpected(lx_.peek_error(c < 0 ? syntax::kEofValue : syntax::kExpectedValue));

@@ -7,6 +7,7 @@
 #include "core/json/reader.hpp"
 #include "core/json/report_writer.hpp"
 #include "core/json/spec_reader.hpp"
+#include "core/registry/indicator_source.hpp"
 
 namespace prynox {
 namespace {
@@ -170,7 +171,7 @@ std::string error_answer(const CommandError& e) {
 
 std::expected<RunResult, CommandError> run_with_spec(const std::optional<ImpactSpec>& spec, const RunData& data) {
     if (!spec) return std::unexpected(CommandError::bad_spec(kNoSpecSet));
-    return run_backtest(*spec, data);
+    return run_backtest(*spec, data, registry_indicator_source());
 }
 
 std::string run_command(std::optional<ImpactSpec>& spec, std::string_view cmd_json) {

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/errors/command_error.hpp"
 #include "core/model/market.hpp"
 #include "core/model/report.hpp"
 #include "core/model/spec.hpp"
-#include "core/protocol/command_error.hpp"
 
 namespace prynox {
 

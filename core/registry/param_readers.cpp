@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "core/json/float_text.hpp"
+#include "core/text/fill_message.hpp"
+#include "core/text/float_text.hpp"
 #include "indicators/cores/saturating.hpp"
 
 namespace prynox {
@@ -23,20 +24,6 @@ EngineError value_refusal(std::string_view type, const char* message, std::size_
 }
 
 }  // namespace
-
-std::string fill_message(std::string_view tmpl, std::initializer_list<std::string_view> args) {
-    std::string out;
-    auto arg = args.begin();
-    for (std::size_t i = 0; i < tmpl.size(); ++i) {
-        if (tmpl[i] == '{' && i + 1 < tmpl.size() && tmpl[i + 1] == '}' && arg != args.end()) {
-            out += *arg++;
-            ++i;
-        } else {
-            out += tmpl[i];
-        }
-    }
-    return out;
-}
 
 bool is_integral_param(double v) { return std::fabs(v - std::trunc(v)) <= kIntegralBound; }
 

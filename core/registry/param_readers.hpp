@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/engine/engine_error.hpp"
+#include "core/errors/engine_error.hpp"
 
 namespace prynox {
 
@@ -30,8 +30,5 @@ std::expected<std::int32_t, EngineError> param_i32(std::span<const double> param
 // As param_f64, then integral within [0, 2^32 - 1] (-0 passes as 0).
 std::expected<std::uint32_t, EngineError> param_u32(std::span<const double> params, std::size_t k,
                                                     std::string_view type);
-
-// "{}" of a message template replaced, in order, by the given texts.
-std::string fill_message(std::string_view message_template, std::initializer_list<std::string_view> args);
 
 }  // namespace prynox

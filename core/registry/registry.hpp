@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/engine/engine_error.hpp"
+#include "core/errors/engine_error.hpp"
 #include "core/model/spec.hpp"
 #include "indicators/indicator.hpp"
 

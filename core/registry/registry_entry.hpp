@@ -20,7 +20,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "core/engine/engine_error.hpp"
+#include "core/errors/engine_error.hpp"
 #include "core/registry/param_readers.hpp"
 #include "core/registry/type_rows.hpp"
 #include "indicators/boxed.hpp"

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "core/json/float_text.hpp"
 #include "core/json/lexer.hpp"
 #include "core/protocol/command.hpp"
+#include "core/text/float_text.hpp"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "core/json/report_writer.hpp"
 #include "core/json/spec_reader.hpp"
 #include "core/protocol/command.hpp"
+#include "core/registry/indicator_source.hpp"
 
 namespace prynox {
 namespace {
@@ -80,7 +81,7 @@ RunResult run_case(const GoldenCase& c) {
     const std::size_t at = cmd.find("\"data\":") + 7;
     auto data = run_data_from_value(cmd, at);
     if (!data) throw std::runtime_error(data.error().display());
-    auto r = run_backtest(*spec, *data);
+    auto r = run_backtest(*spec, *data, registry_indicator_source());
     if (!r) throw std::runtime_error(r.error().display());
     return std::move(*r);
 }

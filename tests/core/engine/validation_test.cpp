@@ -7,6 +7,7 @@
 
 #include "core/engine/backtest.hpp"
 #include "core/engine/run_validation.hpp"
+#include "core/registry/indicator_source.hpp"
 #include "engine_test_support.hpp"
 
 namespace prynox {
@@ -367,13 +368,13 @@ TEST(EngineValidation, IndicatorsBuildInIdOrderAfterAllOtherChecks) {
     EXPECT_EQ(src.built[0], "Known");
 }
 
-TEST(EngineValidation, DefaultSourceReportsUnknownTypes) {
+TEST(EngineValidation, RegistrySourceReportsUnknownTypes) {
     ImpactSpec spec = base_spec();
     spec.strategy.indicators["x"] = indicator("NoSuchIndicatorType");
-    auto r = run_backtest(spec, data_of(flat_candles({1})));
+    auto r = run_backtest(spec, data_of(flat_candles({1})), registry_indicator_source());
     ASSERT_FALSE(r);
     EXPECT_EQ(r.error().display(), "backtest: unknown indicator type: NoSuchIndicatorType");
-    auto empty = run_backtest(base_spec(), data_of(flat_candles({1})));
+    auto empty = run_backtest(base_spec(), data_of(flat_candles({1})), registry_indicator_source());
     EXPECT_TRUE(empty.has_value());
 }
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "core/json/float_text.hpp"
 #include "core/registry/param_readers.hpp"
 #include "core/registry/registry.hpp"
 #include "core/registry/type_table.hpp"
+#include "core/text/float_text.hpp"
 #include "indicators/invariant.hpp"
 
 namespace prynox {
@@ -23,7 +23,7 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-// Numbers inside messages use the message layout of the JSON layer.
+// Numbers inside messages use the message layout of the text layer.
 std::string message_number(double v) {
     std::string s;
     append_float_plain(s, v);
@@ -276,12 +276,6 @@ TEST(MessageNumberTest, ShortestDigitsLaidOutPositionally) {
         EXPECT_EQ(back, v) << text;
         EXPECT_EQ(text.find('e'), std::string::npos);
     }
-}
-
-TEST(MessageTemplateTest, FillsThePlaceholdersInOrder) {
-    EXPECT_EQ(fill_message("parameter #{} must be a u32, got {}", {"3", "-1"}), "parameter #3 must be a u32, got -1");
-    EXPECT_EQ(fill_message("missing parameter #{}", {"0"}), "missing parameter #0");
-    EXPECT_EQ(fill_message("no placeholder", {"x"}), "no placeholder");
 }
 
 // ---------------------------------------------------------------- building

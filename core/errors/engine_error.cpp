@@ -1,4 +1,4 @@
-#include "core/engine/engine_error.hpp"
+#include "core/errors/engine_error.hpp"
 
 #include <string_view>
 

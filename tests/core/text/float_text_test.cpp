@@ -1,4 +1,4 @@
-#include "core/json/float_text.hpp"
+#include "core/text/float_text.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/protocol/command_error.hpp"
+#include "core/errors/command_error.hpp"
 
 namespace prynox {
 
