@@ -9,8 +9,9 @@ using prynox::test::kZero;
 PRYNOX_TYPE_CASES(rsi_family) {
     // ConnorsRsi: warm-ups A + 1, B + 2 and R + 1; DynamicMomentumIndex: 31 whatever the base period.
     return {
-        {"AdaptiveRsi", {14}}, {"AnchoredRsi", {}}, {"Cmo", {14}}, {"ConnorsRsi", {3, 2, 100}}, {"ConnorsRsi", {3, 5, 2}},
-        {"ConnorsRsi", {10, 2, 3}}, {"DerivativeOscillator", {14, 5, 3, 9}}, {"DerivativeOscillator", {1, 1, 1, 1}},
+        {"AdaptiveRsi", {14}}, {"AnchoredRsi", {}}, {"Cmo", {14}}, {"ConnorsRsi", {3, 2, 100}},
+        {"ConnorsRsi", {3, 5, 2}}, {"ConnorsRsi", {10, 2, 3}}, {"DerivativeOscillator", {14, 5, 3, 9}},
+        {"DerivativeOscillator", {1, 1, 1, 1}},
         {"DynamicMomentumIndex", {14}}, {"DynamicMomentumIndex", {1}}, {"FisherRsi", {14}}, {"Rmi", {14, 5}},
         {"Rsi", {14}}, {"Rsx", {14}}, {"StochRsi", {14, 14}},
     };
