@@ -395,7 +395,7 @@ inline void expect_refused(const std::string& type, const std::vector<double>& p
     for (std::size_t i = 0; i < bad.size(); ++i) EXPECT_FALSE(a[k + i]) << type << ": bad close " << i;
     for (std::size_t i = 0; i < after.size(); ++i) {
         const auto &x = a[k + bad.size() + i], &y = b[k + i];
-        EXPECT_TRUE(x.has_value() == y.has_value() && (!x || same_bits(*x, *y))) << type << ": bar " << i << " after";
+        ASSERT_TRUE(x.has_value() == y.has_value() && (!x || same_bits(*x, *y))) << type << ": bar " << i << " after";
     }
 }
 
