@@ -381,6 +381,87 @@ inline void expect_built_warmup(const EntryCase& c, std::uint64_t warmup) {
     EXPECT_TRUE((*r)->outputs().empty()) << describe(c);
 }
 
+// ------------------------------------------------------------------ number tables
+
+// Accepted closes for the families' tables: trend, jumps, a flat run, tiny moves, flat runs of
+// 0.1, 0 and -1/3 after variation, then a walk on a grid of quarters around 0 (exact zeros,
+// negative closes, one -0.0).
+inline std::vector<double> table_closes() {
+    std::vector<double> v = accepted(closes_with_flat_runs());
+    std::uint64_t s = 7;
+    double x = 0.0;
+    for (int i = 0; i < 90; ++i) v.push_back(i == 30 ? -0.0 : (x = std::round((x + unit(s) * 2.0) * 4.0) / 4.0));
+    return v;
+}
+
+// The last n values up to index t are bit for bit the same.
+inline bool flat_window(const std::vector<double>& xs, std::size_t t, std::size_t n) {
+    for (std::size_t i = t + 1 - n; i < t; ++i)
+        if (!same_bits(xs[i], xs[t])) return false;
+    return true;
+}
+
+// What a type built through the registry gives, bar by bar, for these closes.
+inline Series run_built(const std::string& type, const std::vector<double>& params, const std::vector<double>& closes) {
+    auto built = build_indicator(type, params);
+    if (!built) {
+        ADD_FAILURE() << type << ": " << built.error().display();
+        return Series(closes.size());
+    }
+    Series out;
+    for (double c : closes) out.push_back(update_close(**built, c));
+    return out;
+}
+
+// got against want bar by bar: bit for bit where exact(bar) holds, elsewhere within rel of
+// max(1, |want|).
+template <class Exact>
+void expect_series(const Series& got, const Series& want, double rel, Exact exact) {
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        ASSERT_EQ(got[i].has_value(), want[i].has_value()) << "bar " << i;
+        if (!got[i]) continue;
+        if (exact(i)) {
+            ASSERT_TRUE(same_bits(*got[i], *want[i])) << "bar " << i << ": " << *got[i] << " vs " << *want[i];
+        } else {
+            ASSERT_NEAR(*got[i], *want[i], rel * std::max(1.0, std::fabs(*want[i]))) << "bar " << i;
+        }
+    }
+}
+
+// Bit for bit when rel is 0.
+inline void expect_series(const Series& got, const Series& want, double rel) {
+    expect_series(got, want, rel, [rel](std::size_t) { return rel == 0; });
+}
+
+// A type whose lengths reach far beyond 500 closes: it reports `warmup` and gives no value over
+// them, holding only what it has seen (a window reserved in full would fail or exhaust memory).
+inline void expect_lengths_beyond_data(const std::string& type, const std::vector<double>& params,
+                                       std::uint64_t warmup) {
+    auto built = build_indicator(type, params);
+    ASSERT_TRUE(built) << type;
+    EXPECT_EQ((*built)->warmup_period(), warmup) << type;
+    for (int i = 0; i < 500; ++i) ASSERT_FALSE(update_close(**built, 100 + i % 7)) << type << " bar " << i;
+}
+
+// Closes the type must refuse though they are finite (a change, sum or ratio that overflows):
+// each of `bad` after `before` gives no value, and the values on `after` are those of the
+// series without them.
+inline void expect_refused(const std::string& type, const std::vector<double>& params, std::vector<double> before,
+                           const std::vector<double>& bad, const std::vector<double>& after) {
+    std::vector<double> with = before;
+    with.insert(with.end(), bad.begin(), bad.end());
+    with.insert(with.end(), after.begin(), after.end());
+    before.insert(before.end(), after.begin(), after.end());
+    Series a = run_built(type, params, with), b = run_built(type, params, before);
+    const std::size_t k = before.size() - after.size();
+    for (std::size_t i = 0; i < bad.size(); ++i) EXPECT_FALSE(a[k + i]) << type << ": bad close " << i;
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        const auto &x = a[k + bad.size() + i], &y = b[k + i];
+        ASSERT_TRUE(x.has_value() == y.has_value() && (!x || same_bits(*x, *y))) << type << ": bar " << i << " after";
+    }
+}
+
 
 // A plain-array recomputation of the Hilbert-transform pipeline that the cycle types and the
 // adaptive averages share; each test adds what its own type does with the measured period.
