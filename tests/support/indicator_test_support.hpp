@@ -3,6 +3,7 @@
 // - close series: a varied walk (trend, noise, jumps, a flat run, small and large moves,
 //   non-finite bars), and that walk followed by flat runs of awkward values;
 // - feeding a state or a built indicator and collecting its outputs;
+// - building blocks of plain recomputations over whole series (windows, stages, pairs);
 // - bar-by-bar comparisons with a reference computed over the accepted closes, bit for bit or
 //   within a relative tolerance, and the reported warm-up against the first value;
 // - registry entries: the refusal a type name and parameters get from build_indicator, and the
@@ -18,11 +19,13 @@
 #include <initializer_list>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/registry/registry.hpp"
+#include "support/type_cases.hpp"
 
 namespace prynox::test {
 
@@ -176,6 +179,32 @@ inline Series ref_sma(const std::vector<double>& xs, std::size_t n) {
     return out;
 }
 
+// Plain recomputations read best as compositions over whole series: windows of a vector, and
+// stages that pass present values on.
+inline Series lift(const std::vector<double>& xs) { return Series(xs.begin(), xs.end()); }
+
+// f of each window of the last n values (oldest first) once n are there; none before.
+template <class F>
+Series windows(const std::vector<double>& xs, std::size_t n, F f) {
+    Series out(xs.size());
+    for (std::size_t t = n - 1; t < xs.size(); ++t) out[t] = f(std::span<const double>(xs).subspan(t + 1 - n, n));
+    return out;
+}
+
+// f(a, b) where both are present.
+template <class F>
+Series zip(const Series& a, const Series& b, F f) {
+    Series out(a.size());
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] && b[i]) out[i] = f(*a[i], *b[i]);
+    return out;
+}
+
+// ref_ema of the present values of `in`, aligned back onto it.
+inline Series ema_of(const Series& in, std::size_t n) {
+    return through(in, [n](const std::vector<double>& v) { return ref_ema(v, n); });
+}
+
 // ------------------------------------------------------------------ built indicators
 
 // One bar to a built indicator whose close is `close`; open, high and low 9 and volume 5, so a
@@ -249,6 +278,21 @@ inline void expect_values_in_range(const RangeCase& c, const std::vector<double>
     }
 }
 
+// Feeds `closes` through update_close to what the registry builds from `type` and `params`;
+// its reported warm-up goes to *warmup when asked.
+inline Series run_built(std::string_view type, const std::vector<double>& params, const std::vector<double>& closes,
+                        std::uint64_t* warmup = nullptr) {
+    auto built = build_indicator(type, params);
+    if (!built) {
+        ADD_FAILURE() << type << ": " << built.error().display();
+        return Series(closes.size());
+    }
+    if (warmup != nullptr) *warmup = (*built)->warmup_period();
+    Series out;
+    for (double c : closes) out.push_back(update_close(**built, c));
+    return out;
+}
+
 // ------------------------------------------------------------------ comparisons
 
 inline bool same_bits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
@@ -279,6 +323,45 @@ inline std::size_t first_value_bar(const Series& s) {
     for (std::size_t i = 0; i < s.size(); ++i)
         if (s[i]) return i + 1;
     return 0;
+}
+
+// "Type p1 p2 ..." for failure messages.
+inline std::string build_name(const char* type, const std::vector<double>& params) {
+    testing::Message name;
+    name << type;
+    for (double p : params) name << ' ' << p;
+    return name.GetString();
+}
+
+// The built type over `closes` against a plain recomputation: bit for bit when `rel` is 0, else
+// within `rel` relative (absolute below 1); NaN in `want` accepts any value. The first value
+// comes on the bar of the reported warm-up.
+inline void expect_recomputed(const char* type, const std::vector<double>& params, const std::vector<double>& closes,
+                              const Series& want, double rel = 0) {
+    SCOPED_TRACE(build_name(type, params));
+    std::uint64_t warmup = 0;
+    const Series got = run_built(type, params, closes, &warmup);
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        ASSERT_EQ(got[i].has_value(), want[i].has_value()) << "bar " << i;
+        if (!got[i] || std::isnan(*want[i])) continue;
+        if (rel == 0) {
+            ASSERT_TRUE(same_bits(*got[i], *want[i])) << "bar " << i << ": " << *got[i] << " vs " << *want[i];
+        } else {
+            ASSERT_NEAR(*got[i], *want[i], rel * std::max(1.0, std::fabs(*want[i]))) << "bar " << i;
+        }
+    }
+    EXPECT_EQ(first_value_bar(got), warmup);
+}
+
+// A worked example: the outputs of the built type over `closes`, bit for bit; NaN in `want`
+// stands for no value.
+inline void expect_worked(const char* type, const std::vector<double>& params, const std::vector<double>& closes,
+                          const std::vector<double>& want) {
+    Series w;
+    for (double v : want) w.push_back(std::isnan(v) ? std::nullopt : std::optional<double>(v));
+    SCOPED_TRACE(build_name(type, params));
+    expect_series_exact(run_built(type, params, closes), w);
 }
 
 // Runs `state` over `bars` and compares its outputs bit for bit with a reference computed over
@@ -344,6 +427,12 @@ inline const std::string kZero = "period must be greater than zero";
 inline const std::string kMax =
     "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
 
+// Harness check rows of one type, {params, message} in the order of its checks.
+inline void add_checks(std::vector<CheckCase>& to, const char* type,
+                       std::vector<std::pair<std::vector<double>, std::string>> rows) {
+    for (auto& [params, message] : rows) to.push_back({type, std::move(params), std::move(message)});
+}
+
 // A type name and parameters, and the refusal they get (empty: the type builds).
 struct EntryCase {
     const char* type;
@@ -399,18 +488,6 @@ inline bool flat_window(const std::vector<double>& xs, std::size_t t, std::size_
     for (std::size_t i = t + 1 - n; i < t; ++i)
         if (!same_bits(xs[i], xs[t])) return false;
     return true;
-}
-
-// What a type built through the registry gives, bar by bar, for these closes.
-inline Series run_built(const std::string& type, const std::vector<double>& params, const std::vector<double>& closes) {
-    auto built = build_indicator(type, params);
-    if (!built) {
-        ADD_FAILURE() << type << ": " << built.error().display();
-        return Series(closes.size());
-    }
-    Series out;
-    for (double c : closes) out.push_back(update_close(**built, c));
-    return out;
 }
 
 // got against want bar by bar: bit for bit where exact(bar) holds, elsewhere within rel of
