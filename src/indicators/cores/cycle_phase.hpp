@@ -74,11 +74,4 @@ private:
     double smooth_period_ = 0.0;
 };
 
-// Whether a close enters the Hilbert pipeline. Its phasor products square the price scale
-// (they stay under about 8e4 * x^2), so closes beyond about 4.7e151 in magnitude would leave the
-// double range and stall the period measurement for the rest of the run; closes beyond 1e150
-// are refused like non-finite ones. Below that bound no derived number can overflow.
-inline constexpr double kMaxCycleClose = 1e150;
-inline bool accepts_cycle_close(double x) { return std::fabs(x) <= kMaxCycleClose; }
-
 }  // namespace prynox

@@ -4,6 +4,7 @@
 // product, from which the cycle period follows. The cores of the cycle family (phase, period,
 // the MAMA averages) run it and add their own steps on top.
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -73,5 +74,12 @@ private:
     double period_ = 0.0;
     std::uint64_t count_ = 0;
 };
+
+// Whether a close enters the Hilbert pipeline. Its phasor products square the price scale
+// (they stay under about 8e4 * x^2), so closes beyond about 4.7e151 in magnitude would leave the
+// double range and stall the period measurement for the rest of the run; closes beyond 1e150
+// are refused like non-finite ones. Below that bound no derived number can overflow.
+inline constexpr double kMaxCycleClose = 1e150;
+inline bool accepts_cycle_close(double x) { return std::fabs(x) <= kMaxCycleClose; }
 
 }  // namespace prynox

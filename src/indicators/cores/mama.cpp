@@ -17,7 +17,8 @@ std::expected<Mama, IndicatorError> Mama::create(double fast_limit, double slow_
 }
 
 std::optional<MamaValue> Mama::update_value(double x) {
-    if (!std::isfinite(x)) return std::nullopt;
+    // Closes the pipeline cannot take (non-finite or huge) are refused.
+    if (!accepts_cycle_close(x)) return std::nullopt;
     auto step = pipeline_.step(x);
     if (step.stage == HilbertPipeline::Stage::Smoothing) {
         mama_ = step.smooth;

@@ -275,7 +275,8 @@ TEST(MovingAverageTest, HugeClosesDoNotPoisonTheState) {
     for (double x : varied_closes(100, 6, false)) xs.push_back(x);
     const EntryCase cases[] = {{"Ema", {2}}, {"Dema", {2}}, {"Tema", {3}}, {"T3", {2, 0.7}}, {"Zlema", {5}},
                                {"Ehma", {4}}, {"Smma", {2}}, {"Kama", {3, 2, 30}}, {"Frama", {4}}, {"Jma", {7, 50, 2}},
-                               {"HoltWinters", {1, 1}}, {"GeneralizedDema", {2, 0.5}}, {"McGinleyDynamic", {2}}};
+                               {"HoltWinters", {1, 1}}, {"GeneralizedDema", {2, 0.5}}, {"McGinleyDynamic", {2}},
+                               {"Fama", {0.5, 0.05}}};
     for (const auto& c : cases) {
         const Series got = run_built(c.type, c.params, xs);
         // McGinley's ratio to a seed near 1e308 underflows: it rightly stays silent.
