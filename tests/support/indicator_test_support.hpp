@@ -186,6 +186,15 @@ inline std::optional<double> update_close(Indicator& indicator, double close) {
     return indicator.update(ctx);
 }
 
+// The values of a type built from the registry over `closes` (a failed build fails the test).
+inline Series run_built(const char* type, const std::vector<double>& params, const std::vector<double>& closes) {
+    auto built = build_indicator(type, params);
+    Series out;
+    if (!built) return ADD_FAILURE() << type << ": " << built.error().display(), out;
+    for (double c : closes) out.push_back(update_close(**built, c));
+    return out;
+}
+
 // ------------------------------------------------------------------ comparisons
 
 inline bool same_bits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
