@@ -70,7 +70,7 @@ TEST(FixedRingTest, ReplacesTheOldestAndGrowsWithTheData) {
     for (std::uint64_t period : {1u, 3u, 7u}) {
         FixedRing r(period);
         Vec all;
-        for (std::size_t i = 0; i < 4 * period; ++i) {
+        for (std::size_t i = 0; i < 4 * period + 1; ++i) {
             all.push_back(0.5 + static_cast<double>(i));
             if (i == period) {
                 EXPECT_THROW((void)r.fill(0.0), InvariantViolation);
@@ -90,10 +90,11 @@ TEST(TotalOrderTest, SortedWindowAndExtremesFollowTheTotalOrder) {
     const Vec ordered = {-kNaN, -kInf, -1e308, -1.0, -5e-324, -0.0, 0.0, 5e-324, 1.0, kInf, kNaN};
     for (std::size_t i = 0; i + 1 < ordered.size(); ++i) EXPECT_TRUE(total_less(ordered[i], ordered[i + 1])) << i;
     EXPECT_FALSE(total_less(0.0, -0.0) || total_less(1.0, 1.0));
-    // Against a sort of the last values, with repeats and both zeros in one window: the zero that
-    // leaves must be the one that came first.
+    // Against a sort of the last values, with repeats and both zeros in one window as the
+    // smallest and as the largest values: the zero that leaves must be the one that came first.
     Vec xs = test::varied_closes(400, 7, false);
     for (std::size_t i = 0; i < xs.size(); i += 5) xs[i] = std::round(xs[i]);
+    for (std::size_t i = 200; i < 300; ++i) xs[i] = -xs[i];  // zeros the largest values here
     for (std::size_t i = 3; i < xs.size(); i += 7) xs[i] = i % 2 ? 0.0 : -0.0;
     for (std::uint64_t len : {1u, 2u, 5u, 17u, 31u}) {
         SortedWindow s(len);
