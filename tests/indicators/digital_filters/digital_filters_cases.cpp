@@ -32,42 +32,34 @@ PRYNOX_CHECK_CASES(digital_filters) {
     const std::string scale = "invalid period: scale must be a positive finite number";
     const std::string gamma = "invalid period: LaguerreRSI gamma must be a finite value in [0, 1]";
     const double inf = std::numeric_limits<double>::infinity();
+    const char *osc = "DecyclerOscillator", *roof = "RoofingFilter", *band = "BandpassFilter", *wave = "EvenBetterSinewave";
+    const char *emd = "EmpiricalModeDecomposition", *ifish = "InverseFisherTransform", *lrsi = "LaguerreRsi";
     std::vector<prynox::test::CheckCase> cases = {
         // Zeros first, then fast < slow, then only the slow period against the maximum.
-        {"DecyclerOscillator", {1e-17, 20}, kZero}, {"DecyclerOscillator", {5, 1e-17}, kZero},
-        {"DecyclerOscillator", {1e-17, 16777217}, kZero}, {"DecyclerOscillator", {20, 20}, fast_slow},
-        {"DecyclerOscillator", {21, 20}, fast_slow}, {"DecyclerOscillator", {16777218, 16777217}, fast_slow},
-        {"DecyclerOscillator", {5, 16777217}, kMax}, {"DecyclerOscillator", {16777216, 16777217}, kMax},
-        {"DecyclerOscillator", {16777215, 16777216}, ""}, {"DecyclerOscillator", {5}, "missing parameter #1"},
+        {osc, {1e-17, 20}, kZero}, {osc, {5, 1e-17}, kZero}, {osc, {1e-17, 16777217}, kZero},
+        {osc, {20, 20}, fast_slow}, {osc, {21, 20}, fast_slow}, {osc, {16777218, 16777217}, fast_slow},
+        {osc, {5, 16777217}, kMax}, {osc, {16777216, 16777217}, kMax}, {osc, {16777215, 16777216}, ""},
+        {osc, {5}, "missing parameter #1"},
         // Zeros, then lp < hp, then only lp against the maximum: hp is not bounded.
-        {"RoofingFilter", {1e-17, 48}, kZero}, {"RoofingFilter", {10, 1e-17}, kZero},
-        {"RoofingFilter", {10, 10}, lp_hp}, {"RoofingFilter", {11, 10}, lp_hp},
-        {"RoofingFilter", {16777218, 16777217}, lp_hp}, {"RoofingFilter", {16777217, 16777218}, kMax},
-        {"RoofingFilter", {10, 100000000}, ""}, {"RoofingFilter", {16777216, 1e300}, ""},
+        {roof, {1e-17, 48}, kZero}, {roof, {10, 1e-17}, kZero}, {roof, {10, 10}, lp_hp}, {roof, {11, 10}, lp_hp},
+        {roof, {16777218, 16777217}, lp_hp}, {roof, {16777217, 16777218}, kMax}, {roof, {10, 100000000}, ""},
+        {roof, {16777216, 1e300}, ""},
         // The window check before the bandwidth.
-        {"BandpassFilter", {1e-17, 5}, kZero}, {"BandpassFilter", {16777217, 0.5}, kMax},
-        {"BandpassFilter", {20, 0}, bandwidth}, {"BandpassFilter", {20, -0.0}, bandwidth},
-        {"BandpassFilter", {20, 1}, bandwidth}, {"BandpassFilter", {20, -0.3}, bandwidth},
-        {"BandpassFilter", {20, 0.5}, ""}, {"BandpassFilter", {20, 5e-324}, ""},
-        {"BandpassFilter", {20, 0.9999999999999999}, ""}, {"BandpassFilter", {20}, "missing parameter #1"},
-        {"BandpassFilter", {20, inf}, "parameter #1 must be finite"},
+        {band, {1e-17, 5}, kZero}, {band, {16777217, 0.5}, kMax}, {band, {20, 0}, bandwidth},
+        {band, {20, -0.0}, bandwidth}, {band, {20, 1}, bandwidth}, {band, {20, -0.3}, bandwidth},
+        {band, {20, 0.5}, ""}, {band, {20, 5e-324}, ""}, {band, {20, 0.9999999999999999}, ""},
+        {band, {20}, "missing parameter #1"}, {band, {20, inf}, "parameter #1 must be finite"},
         // Zeros, then only the smoothing period against the maximum.
-        {"EvenBetterSinewave", {1e-17, 10}, kZero}, {"EvenBetterSinewave", {40, 1e-17}, kZero},
-        {"EvenBetterSinewave", {40, 16777217}, kMax}, {"EvenBetterSinewave", {100000000, 10}, ""},
-        {"EvenBetterSinewave", {1e300, 16777216}, ""},
+        {wave, {1e-17, 10}, kZero}, {wave, {40, 1e-17}, kZero}, {wave, {40, 16777217}, kMax},
+        {wave, {100000000, 10}, ""}, {wave, {1e300, 16777216}, ""},
         // The window check before the fraction.
-        {"EmpiricalModeDecomposition", {1e-17, 0.5}, kZero}, {"EmpiricalModeDecomposition", {16777217, 0}, kMax},
-        {"EmpiricalModeDecomposition", {20, 0}, fraction}, {"EmpiricalModeDecomposition", {20, -1}, fraction},
-        {"EmpiricalModeDecomposition", {20, 1.0000000000000002}, fraction},
-        {"EmpiricalModeDecomposition", {20, 1}, ""}, {"EmpiricalModeDecomposition", {20, 5e-324}, ""},
-        {"EmpiricalModeDecomposition", {16777216, 0.5}, ""},
-        {"InverseFisherTransform", {0}, scale}, {"InverseFisherTransform", {-0.0}, scale},
-        {"InverseFisherTransform", {-2}, scale}, {"InverseFisherTransform", {5e-324}, ""},
-        {"InverseFisherTransform", {1e308}, ""}, {"InverseFisherTransform", {}, "missing parameter #0"},
-        {"InverseFisherTransform", {inf}, "parameter #0 must be finite"},
-        {"LaguerreRsi", {0}, ""}, {"LaguerreRsi", {1}, ""}, {"LaguerreRsi", {0.5}, ""}, {"LaguerreRsi", {1.5}, gamma},
-        {"LaguerreRsi", {1.0000000000000002}, gamma}, {"LaguerreRsi", {-5e-324}, gamma},
-        {"LaguerreRsi", {}, "missing parameter #0"},
+        {emd, {1e-17, 0.5}, kZero}, {emd, {16777217, 0}, kMax}, {emd, {20, 0}, fraction}, {emd, {20, -1}, fraction},
+        {emd, {20, 1.0000000000000002}, fraction}, {emd, {20, 1}, ""}, {emd, {20, 5e-324}, ""},
+        {emd, {16777216, 0.5}, ""},
+        {ifish, {0}, scale}, {ifish, {-0.0}, scale}, {ifish, {-2}, scale}, {ifish, {5e-324}, ""},
+        {ifish, {1e308}, ""}, {ifish, {}, "missing parameter #0"}, {ifish, {inf}, "parameter #0 must be finite"},
+        {lrsi, {0}, ""}, {lrsi, {1}, ""}, {lrsi, {0.5}, ""}, {lrsi, {1.5}, gamma},
+        {lrsi, {1.0000000000000002}, gamma}, {lrsi, {-5e-324}, gamma}, {lrsi, {}, "missing parameter #0"},
     };
     // The types of one window period share one reader and one check.
     for (const char* type : {"HighpassFilter", "SuperSmoother", "Decycler", "InstantaneousTrendline", "CyberneticCycle",
