@@ -7,7 +7,9 @@
 // - bar-by-bar comparisons with a reference computed over the accepted closes, bit for bit or
 //   within a relative tolerance, and the reported warm-up against the first value;
 // - registry entries: the refusal a type name and parameters get from build_indicator, and the
-//   warm-up of what it builds.
+//   warm-up of what it builds;
+// - types built from the registry: against a reference over each window of the accepted closes
+//   (a family's table), worked cases (pins), and hostile closes that must be refused.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -316,6 +318,102 @@ inline void expect_series_near(const Series& got, const Series& want, double rel
             ASSERT_NEAR(*got[i], *want[i], tol) << "bar " << i;
         }
     }
+}
+
+// got against a reference bar by bar, the same bars holding values: bit for bit where tol(bar)
+// is 0, elsewhere within tol(bar) * max(|want|, floor) (a floor of 0: relative, so that a
+// reference of 0 must be met exactly).
+template <class Tol>
+void expect_series_within(const Series& got, const Series& want, Tol tol, const std::string& what, double floor = 0.0) {
+    ASSERT_EQ(got.size(), want.size()) << what;
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        ASSERT_EQ(got[i].has_value(), want[i].has_value()) << what << ", bar " << i;
+        if (!got[i]) continue;
+        if (tol(i) == 0.0) {
+            ASSERT_TRUE(same_bits(*got[i], *want[i])) << what << ", bar " << i << ": " << *got[i] << " vs " << *want[i];
+        } else {
+            ASSERT_NEAR(*got[i], *want[i], tol(i) * std::max(std::fabs(*want[i]), floor)) << what << ", bar " << i;
+        }
+    }
+}
+
+// A hostile close spliced in before bar `at` of `closes` is refused: no value on it, and every
+// other bar gives, bit for bit, what the closes give without it.
+struct Refusal {
+    std::string type;
+    std::vector<double> params;
+    std::vector<double> closes;
+    std::size_t at;
+    double hostile;
+};
+
+inline void expect_refused(const Refusal& r) {
+    Series want = run_built(r.type, r.params, r.closes);
+    want.insert(want.begin() + static_cast<std::ptrdiff_t>(r.at), std::nullopt);
+    std::vector<double> closes = r.closes;
+    closes.insert(closes.begin() + static_cast<std::ptrdiff_t>(r.at), r.hostile);
+    SCOPED_TRACE(r.type + " refusing " + std::to_string(r.hostile) + " at bar " + std::to_string(r.at));
+    expect_series_exact(run_built(r.type, r.params, closes), want);
+}
+
+// "Type p1 p2 ..." for failure messages.
+inline std::string describe(const std::string& type, const std::vector<double>& params) {
+    std::string s = type;
+    for (double p : params) s += " " + std::to_string(p);
+    return s;
+}
+
+// A worked case of a type built from the registry: the values of the last bars of `closes`,
+// compared as expect_series_within does with one tolerance.
+struct Pin {
+    std::string type;
+    std::vector<double> params;
+    std::vector<double> closes;
+    Series last;
+    double tol = 0.0;
+};
+
+inline void expect_pin(const Pin& p) {
+    Series got = run_built(p.type, p.params, p.closes);
+    ASSERT_GE(got.size(), p.last.size()) << p.type;
+    expect_series_within(Series(got.end() - static_cast<std::ptrdiff_t>(p.last.size()), got.end()), p.last,
+                         [&p](std::size_t) { return p.tol; }, describe(p.type, p.params));
+}
+
+inline void expect_pins(const std::vector<Pin>& pins) {
+    for (const Pin& p : pins) expect_pin(p);
+}
+
+// A row of a family's table: a type and the parameter lists it is checked with; whether it keeps
+// a running sum recomputed exactly on its t-th accepted value when (t + 1) % period == 0; the
+// tolerance on those values (on every value when it keeps none) and `drift` elsewhere.
+struct TableRow {
+    const char* type;
+    std::vector<std::vector<double>> params;
+    bool resummed = false;
+    double tol = 0.0;
+
+    double tol_at(std::size_t t, std::size_t period, double drift) const {
+        return !resummed || (t + 1) % period == 0 ? tol : drift;
+    }
+};
+
+// A type built from the registry over `bars` against f(window) on each of its accepted closes
+// from the n-th on, the window being the last n accepted closes (oldest first); tol(t) for the
+// t-th accepted close as expect_series_within takes it.
+template <class F, class Tol>
+void expect_windows(const std::string& type, const std::vector<double>& params, std::size_t n,
+                    const std::vector<double>& bars, F f, Tol tol, double floor = 0.0) {
+    const std::vector<double> xs = accepted(bars);
+    Series want(bars.size());
+    std::vector<double> tols(bars.size(), 0.0);
+    for (std::size_t i = 0, t = 0; i < bars.size(); ++i) {
+        if (!std::isfinite(bars[i])) continue;
+        if (t + 1 >= n) want[i] = f(std::vector<double>(xs.begin() + (t + 1 - n), xs.begin() + (t + 1)));
+        tols[i] = tol(t++);
+    }
+    expect_series_within(run_built(type, params, bars), want, [&tols](std::size_t i) { return tols[i]; },
+                         describe(type, params), floor);
 }
 
 // 1-based bar of the first value, 0 when none.
