@@ -142,12 +142,11 @@ public:
     }
 
 private:
-    std::string fmt(double v) {
+    static std::string fmt(double v) {
         std::string s;
-        append_float_json_into(s, v);
+        prynox::append_float_json(s, v);
         return s;
     }
-    static void append_float_json_into(std::string& s, double v) { prynox::append_float_json(s, v); }
 
     std::string candle(int k) {
         return "[" + std::to_string(k * 60000) + "," + number() + "," + number() + "," + number() + "," + number() + "," +
@@ -176,7 +175,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::optional<prynox::ImpactSpec> slot;
     const std::string spec = b.spec();
     const std::string set = prynox::run_command(slot, R"({"cmd":"set_spec","spec":)" + spec + "}");
-    expect_json(set);
     if (set != R"({"ok":true})") std::abort();  // every generated specification is well-formed
     expect_json(prynox::run_command(slot, R"({"cmd":"run","data":)" + b.data() + "}"));
     return 0;

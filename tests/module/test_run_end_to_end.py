@@ -65,17 +65,3 @@ def test_crossover_trades_match_a_plain_simulation():
     assert got == expected
     assert all(t["qty"] == 1.0 for t in report["trades"])
     assert len(report["equity"]) == len(CLOSES)
-
-
-def test_unknown_indicator_and_bad_parameters():
-    base = {"symbol": "X", "timeframe": "1m", "entry": {"gt": ["a", 1]}, "exit": {"lt": ["a", 1]},
-            "sizing": {"type": "fixed_qty", "qty": 1}}
-    data = json.dumps({"cmd": "run", "data": {"candles": [{"time": 0, "open": 1, "high": 1, "low": 1, "close": 1}]}})
-    for ind, error in [
-        ({"type": "NoSuchType"}, "backtest: unknown indicator type: NoSuchType"),
-        ({"type": "Sma"}, "backtest: invalid parameters for indicator Sma: missing parameter #0"),
-        ({"type": "Sma", "params": [2.5]}, "backtest: invalid parameters for indicator Sma: parameter #0 must be a positive integer, got 2.5"),
-    ]:
-        spec = {"strategy": dict(base, indicators={"a": ind}), "book_model": {"kind": "linear_impact", "coef": 0}}
-        answer = json.loads(Impact(json.dumps(spec)).command(data))
-        assert answer == {"ok": False, "error": error}

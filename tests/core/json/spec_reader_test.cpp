@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "json_test_support.hpp"
 
@@ -10,10 +12,9 @@ namespace {
 using testing::spec_with;
 
 std::string spec_parts(const std::string& entry, const std::string& sizing = R"({"type":"fixed_fraction","fraction":0.5})",
-                       const std::string& book = R"({"kind":"linear_impact","coef":0.1})",
-                       const std::string& extra = "") {
+                       const std::string& book = R"({"kind":"linear_impact","coef":0.1})") {
     return R"({"strategy":{"symbol":"BTC","timeframe":"1h","indicators":{},"entry":)" + entry +
-           R"(,"exit":{"lt":[{"price":"close"},1]},"sizing":)" + sizing + extra + R"(},"book_model":)" + book + "}";
+           R"(,"exit":{"lt":[{"price":"close"},1]},"sizing":)" + sizing + R"(},"book_model":)" + book + "}";
 }
 
 TEST(SpecReader, DefaultsAndValues) {
@@ -74,53 +75,33 @@ TEST(SpecReader, DefaultsAndValues) {
 }
 
 TEST(SpecReader, TaggedRecordForms) {
-    struct Case {
-        std::string sizing;
-        Sizing::Kind kind;
-        double value;
-        std::uint32_t lookback;
-    };
-    const Case cases[] = {
-        {R"({"type":"fixed_fraction","fraction":0.5})", Sizing::Kind::FixedFraction, 0.5, 0},
-        {R"(["fixed_fraction",0.5])", Sizing::Kind::FixedFraction, 0.5, 0},
-        {R"({"fraction":0.5,"type":"fixed_fraction"})", Sizing::Kind::FixedFraction, 0.5, 0},
-        {R"({"type":"vol_target","lookback":20,"target_vol":2})", Sizing::Kind::VolTarget, 2.0, 20},
-        {R"(["risk_per_trade",1])", Sizing::Kind::RiskPerTrade, 1.0, 0},
-    };
-    for (const auto& c : cases) {
-        const std::string json = spec_parts(R"({"gt":[1,1]})", c.sizing);
+    const std::string fraction = R"({"type":"fixed_fraction","fraction":0.5})", walk = R"({"kind":"orderbook_walk"})";
+    const auto none = std::optional<std::uint64_t>{};
+    const std::tuple<std::string, Sizing::Kind, double, std::uint32_t, std::string, BookModel::Kind, std::optional<std::uint64_t>>
+        cases[] = {
+            {fraction, Sizing::Kind::FixedFraction, 0.5, 0, walk, BookModel::Kind::OrderbookWalk, none},
+            {R"(["fixed_fraction",0.5])", Sizing::Kind::FixedFraction, 0.5, 0,
+             R"({"kind":"orderbook_walk","levels":null})", BookModel::Kind::OrderbookWalk, none},
+            {R"({"fraction":0.5,"type":"fixed_fraction"})", Sizing::Kind::FixedFraction, 0.5, 0,
+             R"({"levels":5,"kind":"orderbook_walk"})", BookModel::Kind::OrderbookWalk, 5},
+            {R"({"type":"vol_target","lookback":20,"target_vol":2})", Sizing::Kind::VolTarget, 2.0, 20,
+             R"({"kind":"orderbook_walk","levels":0})", BookModel::Kind::OrderbookWalk, 0},
+            {R"(["risk_per_trade",1])", Sizing::Kind::RiskPerTrade, 1.0, 0, R"(["orderbook_walk"])", BookModel::Kind::OrderbookWalk, none},
+            {fraction, Sizing::Kind::FixedFraction, 0.5, 0, R"({"kind":"square_root","coef":1})", BookModel::Kind::SquareRoot, none},
+        };
+    for (const auto& [sizing, kind, value, lookback, book, book_kind, levels] : cases) {
+        const std::string json = spec_parts(R"({"gt":[1,1]})", sizing, book);
         auto t = impact_spec_from_json(json);
         ASSERT_TRUE(t) << t.error().display();
         auto v = testing::value_spec(json);
-        ASSERT_TRUE(v);
+        ASSERT_TRUE(v) << json;
         for (const ImpactSpec* s : {&*t, &*v}) {
-            EXPECT_EQ(s->strategy.sizing.kind, c.kind) << c.sizing;
-            EXPECT_EQ(s->strategy.sizing.value, c.value) << c.sizing;
-            EXPECT_EQ(s->strategy.sizing.lookback, c.lookback) << c.sizing;
+            EXPECT_EQ(s->strategy.sizing.kind, kind) << json;
+            EXPECT_EQ(s->strategy.sizing.value, value) << json;
+            EXPECT_EQ(s->strategy.sizing.lookback, lookback) << json;
+            EXPECT_EQ(s->book_model.kind, book_kind) << json;
+            EXPECT_EQ(s->book_model.levels, levels) << json;
         }
-    }
-    struct BookCase {
-        std::string book;
-        BookModel::Kind kind;
-        std::optional<std::uint64_t> levels;
-    };
-    const BookCase books[] = {
-        {R"({"kind":"orderbook_walk"})", BookModel::Kind::OrderbookWalk, std::nullopt},
-        {R"({"kind":"orderbook_walk","levels":null})", BookModel::Kind::OrderbookWalk, std::nullopt},
-        {R"({"levels":5,"kind":"orderbook_walk"})", BookModel::Kind::OrderbookWalk, 5},
-        {R"({"kind":"orderbook_walk","levels":0})", BookModel::Kind::OrderbookWalk, 0},
-        {R"(["orderbook_walk"])", BookModel::Kind::OrderbookWalk, std::nullopt},
-        {R"({"kind":"square_root","coef":1})", BookModel::Kind::SquareRoot, std::nullopt},
-    };
-    for (const auto& c : books) {
-        const std::string json = spec_parts(R"({"gt":[1,1]})", R"({"type":"fixed_qty","qty":1})", c.book);
-        auto t = impact_spec_from_json(json);
-        ASSERT_TRUE(t) << t.error().display();
-        EXPECT_EQ(t->book_model.kind, c.kind);
-        EXPECT_EQ(t->book_model.levels, c.levels);
-        auto v = testing::value_spec(json);
-        ASSERT_TRUE(v);
-        EXPECT_EQ(v->book_model.levels, c.levels);
     }
     // a spread slippage ignores every other member
     auto s = impact_spec_from_json(spec_with(R"(,"costs":{"slippage":{"type":"spread","x":[1,{"y":null}]}})"));
