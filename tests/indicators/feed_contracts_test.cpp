@@ -18,52 +18,36 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Each test state counts its steps and returns a number that tells which input it saw.
-struct CloseState {
+struct Counted {
     int steps = 0;
+    std::uint64_t warmup_period() const { return 1; }
+};
+struct CloseState : Counted {
     OptionalValue update_value(double close) { return ++steps, std::isnan(close) ? -1.0 : close; }
-    std::uint64_t warmup_period() const { return 1; }
 };
-struct CandleState {
-    int steps = 0;
+struct CandleState : Counted {
     OptionalValue update_candle(const Candle& c) { return ++steps, c.high - c.low; }
-    std::uint64_t warmup_period() const { return 1; }
 };
-struct ReferenceState {
-    int steps = 0;
+struct ReferenceState : Counted {
     OptionalValue update_pair(double close, double reference) { return ++steps, close - reference; }
-    std::uint64_t warmup_period() const { return 1; }
 };
-struct TradeState {
-    int steps = 0;
-    OptionalValue update_trades(std::span<const TradePrint> t) {
-        return ++steps, static_cast<double>(t.size());
-    }
-    std::uint64_t warmup_period() const { return 1; }
+struct TradeState : Counted {
+    OptionalValue update_trades(std::span<const TradePrint> t) { return ++steps, static_cast<double>(t.size()); }
 };
-struct BookState {
-    int steps = 0;
+struct BookState : Counted {
     OptionalValue update_book(const OrderBook& b) { return ++steps, b.bids[0].price; }
-    std::uint64_t warmup_period() const { return 1; }
 };
-struct TradeQuoteState {
-    int steps = 0;
+struct TradeQuoteState : Counted {
     OptionalValue update_trade_quote(const TradeQuote& q) {
         ++steps;
         return (q.book != nullptr ? q.book->asks[0].price : q.candle.close) + static_cast<double>(q.trades.size());
     }
-    std::uint64_t warmup_period() const { return 1; }
 };
-struct DerivativesState {
-    int steps = 0;
+struct DerivativesState : Counted {
     OptionalValue update_tick(const DerivativesTick& t) { return ++steps, t.funding_rate; }
-    std::uint64_t warmup_period() const { return 1; }
 };
-struct CrossSectionState {
-    int steps = 0;
-    OptionalValue update_cross_section(std::span<const CrossSectionEntry> e) {
-        return ++steps, static_cast<double>(e.size());
-    }
-    std::uint64_t warmup_period() const { return 1; }
+struct CrossSectionState : Counted {
+    OptionalValue update_cross_section(std::span<const CrossSectionEntry> e) { return ++steps, double(e.size()); }
 };
 
 static_assert(SingleOutput<CloseState>::kFeed == Feed::Kline);

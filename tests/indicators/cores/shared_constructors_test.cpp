@@ -58,18 +58,22 @@ struct SharedConstructor {
     std::uint64_t extra = 0;             // capacity - period
 };
 
+// A window's capacity, storage and emptiness.
+template <class W>
+Built window_of(std::uint64_t capacity, const W& w, bool clear = true) {
+    return Built{capacity, w.storage(), clear && w.empty()};
+}
+
 std::vector<SharedConstructor> shared_constructors() {
     return {
         {"CarriedWindow (Smma, McGinleyDynamic, FisherTransform, Tsv)",
          builder(&CarriedWindow::create,
                  [](const CarriedWindow& s) {
-                     return Built{s.period(), s.window.storage(),
-                                  !s.previous && s.window.empty() && plus_zero(s.value)};
+                     return window_of(s.period(), s.window, !s.previous && plus_zero(s.value));
                  }),
          &CarriedWindow::check},
         {"PeriodWindow of values (MidPoint family)",
-         builder(&PeriodWindow::create<>,
-                 [](const RollingWindow<double>& w) { return Built{w.capacity(), w.storage(), w.empty()}; }),
+         builder(&PeriodWindow::create<>, [](const RollingWindow<double>& w) { return window_of(w.capacity(), w); }),
          &PeriodWindow::check},
         {"PeriodWindow of extremes (MidPoint)",
          builder(&PeriodWindow::create<WindowExtremes>,
@@ -77,27 +81,18 @@ std::vector<SharedConstructor> shared_constructors() {
          &PeriodWindow::check},
         {"ResummedWindow (GeometricMa, GainToPainRatio, FundingRateMean)",
          builder(&ResummedWindow::create,
-                 [](const ResummedWindow& w) {
-                     return Built{w.length(), w.values().storage(), w.values().empty() && plus_zero(w.sum())};
-                 }),
+                 [](const ResummedWindow& w) { return window_of(w.length(), w.values(), plus_zero(w.sum())); }),
          &ResummedWindow::check},
         {"NBarChange (Mom)",
-         builder(&Mom::create,
-                 [](const Mom& m) {
-                     return Built{m.window().capacity(), m.window().storage(), m.window().empty()};
-                 }),
+         builder(&Mom::create, [](const Mom& m) { return window_of(m.window().capacity(), m.window()); }),
          nullptr, 1},
         {"NBarChange (LogReturn)",
-         builder(&LogReturn::create,
-                 [](const LogReturn& m) {
-                     return Built{m.window().capacity(), m.window().storage(), m.window().empty()};
-                 }),
+         builder(&LogReturn::create, [](const LogReturn& m) { return window_of(m.window().capacity(), m.window()); }),
          nullptr, 1},
         {"MomentSums<2> (Variance, ZScore, CoefficientOfVariation, FundingRateZScore)",
          builder(&MomentSums<2>::create,
                  [](const MomentSums<2>& m) {
-                     return Built{m.period(), m.window().storage(),
-                                  m.window().empty() && plus_zero(m.sum(1)) && plus_zero(m.sum(2))};
+                     return window_of(m.period(), m.window(), plus_zero(m.sum(1)) && plus_zero(m.sum(2)));
                  }),
          nullptr},
         {"SortedWindow (RollingIqr, QuartileBands)",
@@ -107,89 +102,54 @@ std::vector<SharedConstructor> shared_constructors() {
                  }),
          &SortedWindow::check},
         {"FlatExactSma (DisparityIndex, Qstick, TtmTrend)",
-         builder(&FlatExactSma::create,
-                 [](const FlatExactSma& s) { return Built{s.period(), std::nullopt, true}; }),
+         builder(&FlatExactSma::create, [](const FlatExactSma& s) { return Built{s.period(), std::nullopt, true}; }),
          &FlatExactSma::check},
         {"CandleWindow (MidPrice, WilliamsR, Donchian)",
-         builder(&CandleWindow::create,
-                 [](const CandleWindow& w) { return Built{w.period(), w.candles.storage(), w.candles.empty()}; }),
+         builder(&CandleWindow::create, [](const CandleWindow& w) { return window_of(w.period(), w.candles); }),
          &CandleWindow::check},
         {"ReturnWindow (RealizedVolatility, AmihudIlliquidity)",
          builder(&ReturnWindow::create,
                  [](const ReturnWindow& w) {
-                     return Built{w.period(), w.values.storage(),
-                                  !w.previous_price && !w.last_value && w.values.empty() && plus_zero(w.sum) &&
-                                      w.updates == 0};
+                     return window_of(w.period(), w.values,
+                                      !w.previous_price && !w.last_value && plus_zero(w.sum) && w.updates == 0);
                  }),
          &ReturnWindow::check},
         {"PairSumsWindow (TradeImbalance, IntradayMomentumIndex)",
          builder(&PairSumsWindow::create,
                  [](const PairSumsWindow& w) {
-                     return Built{w.period(), w.pairs.storage(),
-                                  w.pairs.empty() && plus_zero(w.first_sum) && plus_zero(w.second_sum)};
+                     return window_of(w.period(), w.pairs, plus_zero(w.first_sum) && plus_zero(w.second_sum));
                  }),
          &PairSumsWindow::check},
     };
 }
 
-void expect_zero_period(const std::expected<Built, IndicatorError>& r) {
-    ASSERT_FALSE(r.has_value());
-    EXPECT_EQ(r.error().kind, IndicatorErrorKind::ZeroPeriod);
-    EXPECT_EQ(r.error().message, nullptr);
-    EXPECT_EQ(r.error().display(), test::kZero);
-}
-
-void expect_max_period(const std::expected<Built, IndicatorError>& r) {
-    ASSERT_FALSE(r.has_value());
-    EXPECT_EQ(r.error().kind, IndicatorErrorKind::InvalidPeriod);
-    EXPECT_STREQ(r.error().message, kMaxPeriodMessage);
-    EXPECT_EQ(r.error().display(), test::kMax);
-}
-
-TEST(SharedConstructorTest, ZeroIsRefusedFirstThenAnythingAboveTheMaximum) {
-    constexpr std::uint64_t kHuge = std::numeric_limits<std::uint64_t>::max();
+// Zero is refused first, then anything above the maximum (a window of one more than the period
+// must not wrap to 0 and slip through); the separate check, all that the types keeping their
+// own state run, refuses exactly what the constructor refuses; a build is an empty state of the
+// period's capacity whose storage follows the data seen, not the capacity.
+TEST(SharedConstructorTest, RefusalsChecksAndTheStateBuilt) {
     for (const auto& c : shared_constructors()) {
         SCOPED_TRACE(c.name);
-        expect_zero_period(c.build(0));
-        expect_max_period(c.build(MAX_PERIOD + 1));
-        // A window of one more than the period must not wrap to 0 and slip through.
-        expect_max_period(c.build(kHuge));
-    }
-}
-
-TEST(SharedConstructorTest, BuildsAnEmptyStateOfThePeriodsCapacity) {
-    for (const auto& c : shared_constructors()) {
-        SCOPED_TRACE(c.name);
-        for (std::uint64_t p : {std::uint64_t{1}, std::uint64_t{2}, std::uint64_t{7}, MAX_PERIOD}) {
+        for (std::uint64_t p : {std::uint64_t{0}, std::uint64_t{1}, std::uint64_t{2}, std::uint64_t{7}, MAX_PERIOD,
+                                MAX_PERIOD + 1, std::numeric_limits<std::uint64_t>::max()}) {
             SCOPED_TRACE(p);
             auto r = c.build(p);
+            if (c.check) {
+                CheckResult e = c.check(p);
+                ASSERT_EQ(e.has_value(), !r.has_value());
+                EXPECT_TRUE(!e || (e->kind == r.error().kind && e->message == r.error().message));
+            }
+            if (p == 0 || p > MAX_PERIOD) {
+                ASSERT_FALSE(r.has_value());
+                EXPECT_EQ(r.error().kind, p == 0 ? IndicatorErrorKind::ZeroPeriod : IndicatorErrorKind::InvalidPeriod);
+                EXPECT_EQ(r.error().message, p == 0 ? nullptr : kMaxPeriodMessage);
+                EXPECT_EQ(r.error().display(), p == 0 ? test::kZero : test::kMax);
+                continue;
+            }
             ASSERT_TRUE(r.has_value());
             EXPECT_EQ(r->capacity, p + c.extra);
             EXPECT_TRUE(r->clear);
-            // The largest window costs memory for the data seen, not for its capacity.
-            if (r->storage) {
-                EXPECT_LE(*r->storage, kInitialWindowStorage);
-            }
-        }
-    }
-}
-
-TEST(SharedConstructorTest, TheSeparateCheckIsTheConstructorsOwn) {
-    // The types that keep their own state run only the check: it must refuse exactly what the
-    // constructor refuses.
-    for (const auto& c : shared_constructors()) {
-        if (!c.check) continue;
-        SCOPED_TRACE(c.name);
-        for (std::uint64_t p : {std::uint64_t{0}, std::uint64_t{1}, std::uint64_t{5}, MAX_PERIOD, MAX_PERIOD + 1,
-                                std::numeric_limits<std::uint64_t>::max()}) {
-            SCOPED_TRACE(p);
-            CheckResult e = c.check(p);
-            auto r = c.build(p);
-            ASSERT_EQ(e.has_value(), !r.has_value());
-            if (e) {
-                EXPECT_EQ(e->kind, r.error().kind);
-                EXPECT_EQ(e->message, r.error().message);
-            }
+            EXPECT_LE(r->storage.value_or(0), kInitialWindowStorage);
         }
     }
 }
