@@ -5,15 +5,19 @@
 //   without it, bit for bit;
 // - two instances fed the same bars agree bit for bit;
 // - nothing is allocated once the window has filled;
-// - every constructor check gives its exact message.
+// - every constructor check gives its exact message;
+// - the ranged types (a table here) keep every value in range over series made to break sums.
 // A built type without a row fails, so that no type escapes the harness.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <iomanip>
 #include <limits>
 #include <map>
 #include <new>
@@ -36,8 +40,9 @@ void* operator new(std::size_t n) {
     if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+// Not inlined: g++ 12 would pair the malloc and free across inlined vectors and warn falsely.
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace prynox::test {
 
@@ -126,27 +131,17 @@ Feeding run(Indicator& indicator, const Bars& bars) {
 }
 
 bool same(const OptionalValue& a, const OptionalValue& b) {
-    return a.has_value() == b.has_value() &&
-           (!a.has_value() || std::bit_cast<std::uint64_t>(*a) == std::bit_cast<std::uint64_t>(*b));
+    return a.has_value() == b.has_value() && (!a.has_value() || same_bits(*a, *b));
 }
 
 bool same(const std::vector<double>& a, const std::vector<double>& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t k = 0; k < a.size(); ++k)
-        if (std::bit_cast<std::uint64_t>(a[k]) != std::bit_cast<std::uint64_t>(b[k])) return false;
-    return true;
-}
-
-std::string name_of(const TypeCase& c) {
-    std::string s = c.type;
-    for (double p : c.params) s += " " + std::to_string(p);
-    return s;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), same_bits);
 }
 
 std::unique_ptr<Indicator> build(const TypeCase& c) {
     auto built = build_indicator(c.type, c.params);
     if (!built) {
-        ADD_FAILURE() << name_of(c) << ": " << built.error().display();
+        ADD_FAILURE() << describe(c.type, c.params) << ": " << built.error().display();
         return nullptr;
     }
     return std::move(*built);
@@ -179,7 +174,7 @@ TEST(TypeHarness, EveryBuiltTypeHasARowAndEveryRowBuilds) {
         EXPECT_EQ(rows.count(std::string(row.name)) > 0, built)
             << row.name << (built ? " builds but has no harness row" : " has a harness row but does not build");
     }
-    for (const auto& c : type_cases()) EXPECT_TRUE(build(c) != nullptr) << name_of(c);
+    for (const auto& c : type_cases()) EXPECT_TRUE(build(c) != nullptr) << describe(c.type, c.params);
 }
 
 TEST(TypeHarness, FirstValueComesAtTheReportedWarmup) {
@@ -191,11 +186,11 @@ TEST(TypeHarness, FirstValueComesAtTheReportedWarmup) {
         const Feeding r = run(*ind, bars);
         std::size_t first = 0;
         while (first < r.values.size() && !r.values[first]) ++first;
-        ASSERT_LT(first, r.values.size()) << name_of(c) << ": no value in " << r.values.size() << " bars";
+        ASSERT_LT(first, r.values.size()) << describe(c.type, c.params) << ": no value in " << r.values.size() << " bars";
         if (c.warmup == WarmupRule::FirstValueAtWarmup) {
-            EXPECT_EQ(first + 1, warmup) << name_of(c);
+            EXPECT_EQ(first + 1, warmup) << describe(c.type, c.params);
         } else {
-            EXPECT_LE(first + 1, warmup) << name_of(c) << " (" << c.note << ")";
+            EXPECT_LE(first + 1, warmup) << describe(c.type, c.params) << " (" << c.note << ")";
         }
     }
 }
@@ -214,11 +209,11 @@ TEST(TypeHarness, RejectedInputsChangeNothing) {
             std::size_t k = 0;
             for (std::size_t i = 0; i < closes->size(); ++i) {
                 if (!std::isfinite((*closes)[i])) {
-                    EXPECT_FALSE(ra.values[i].has_value()) << name_of(c) << " bar " << i;
+                    EXPECT_FALSE(ra.values[i].has_value()) << describe(c.type, c.params) << " bar " << i;
                     continue;
                 }
                 ASSERT_TRUE(same(ra.values[i], rb.values[k]) && same(ra.outputs[i], rb.outputs[k]))
-                    << name_of(c) << ": bar " << i << " differs from the series without its rejected bars";
+                    << describe(c.type, c.params) << ": bar " << i << " differs from the series without its rejected bars";
                 ++k;
             }
         }
@@ -236,7 +231,7 @@ TEST(TypeHarness, TwoInstancesAgreeBitForBit) {
             const Feeding rb = run(*b, bars);
             for (std::size_t i = 0; i < closes->size(); ++i)
                 ASSERT_TRUE(same(ra.values[i], rb.values[i]) && same(ra.outputs[i], rb.outputs[i]))
-                    << name_of(c) << " bar " << i;
+                    << describe(c.type, c.params) << " bar " << i;
         }
     }
 }
@@ -255,12 +250,188 @@ TEST(TypeHarness, NothingIsAllocatedOnceTheWindowHasFilled) {
             (void)ind->outputs();
         }
         g_counting = false;
-        EXPECT_EQ(g_allocations.load(), 0u) << name_of(c);
+        EXPECT_EQ(g_allocations.load(), 0u) << describe(c.type, c.params);
     }
 }
 
+// The refusal of build_indicator without its "invalid parameters for indicator <type>: " prefix,
+// "" when the type builds, and the whole text marked when the prefix is missing.
+std::string outcome(const std::string& type, const std::vector<double>& params) {
+    auto r = build_indicator(type, params);
+    if (r) return "";
+    const std::string prefix = "invalid parameters for indicator " + type + ": ", text = r.error().display();
+    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : "UNEXPECTED " + text;
+}
+
 TEST(TypeHarness, ConstructorChecksGiveTheirMessages) {
-    for (const auto& c : check_cases()) EXPECT_EQ(outcome(c.type.c_str(), c.params), c.message) << name_of({c.type, c.params});
+    for (const auto& c : check_cases()) EXPECT_EQ(outcome(c.type, c.params), c.message) << describe(c.type, c.params);
+}
+
+// ------------------------------------------------------------------ value ranges
+// Series made to break running sums and ratios, besides the three above: a window whose falls
+// have all left (the down sum keeps a residue of about -2e-16) ending in a rise of 1e-16, ulp
+// steps beside such residues, monotone runs (a sum over itself), huge and tiny values, and gaps.
+
+constexpr double kInf = std::numeric_limits<double>::infinity(), kEps = std::numeric_limits<double>::epsilon();
+using Vec = std::vector<double>;
+
+Vec residue(double sign) {
+    Vec v = {1.33, 1.25, 0.97, 1.11, 0.58, 1.09, 1.49, 0.59, 0.368, 0.348, 0.056999999999999995, -0.023000000000000007,
+             -0.023000000000000007, -0.023000000000000007, -0.023000000000000007, -0.022999999999999906};
+    for (double& x : v) x *= sign;
+    return v;
+}
+
+// A NaN, +inf and -inf in turn after every `every` closes.
+Vec with_gaps(const Vec& v, std::size_t every) {
+    Vec out;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        out.push_back(v[i]);
+        if (i % every == every - 1) out.push_back(std::array{kNaN, kInf, -kInf}[(i / every) % 3]);
+    }
+    return out;
+}
+
+// The residue closes of either sign, each followed by 40 bars that move by single ulps both ways.
+Vec residue_runs() {
+    Vec out;
+    for (int round = 0; round < 4; ++round) {
+        const double up = round % 2 == 0 ? kInf : -kInf;
+        Vec base = residue(round % 2 == 0 ? 1.0 : -1.0);
+        out.insert(out.end(), base.begin(), base.end());
+        for (int i = 0; i < 40; ++i) {
+            double x = out.back();
+            if (i % 9 == 4) x = std::nextafter(x, up);
+            if (i % 13 == 7) x = std::nextafter(x, -up);
+            out.push_back(x);
+        }
+    }
+    return out;
+}
+
+// Variation at the scale of 1, then closes near 0.05 moving by one or two ulps (about 7e-18).
+Vec ulp_steps() {
+    Vec out = {1.0, 0.7, 1.3, 0.2, 1.9, 0.05, 0.6, 0.05};
+    std::uint64_t seed = 5;
+    for (int i = 0; i < 30; ++i) out.push_back(0.5 + unit(seed) * 0.45);
+    double x = 0.05;
+    for (int i = 0; i < 120; ++i) {
+        const std::uint64_t r = splitmix(seed) % 5;
+        if (r == 0 || r == 2) x = std::nextafter(x, kInf);
+        if (r == 1) x = std::nextafter(x, -kInf);
+        if (r == 2) x = std::nextafter(x, kInf);
+        out.push_back(x);
+    }
+    return out;
+}
+
+// Returns away from 0.05 and back, then on it or one ulp either side: the upside above 0.05 keeps
+// a residue of -6.9e-17 beside a live move of 6.9e-18.
+Vec ulp_threshold() {
+    Vec out = {0.06361367062220605, 0.07356872505294457, 0.04050083477050465, 0.05768616415702093,
+               0.7386951768978419,  0.058903180597437294, 0.05, 0.05000000000000001};
+    const double below = std::nextafter(0.05, 0.0), above = std::nextafter(0.05, 1.0);
+    for (int i = 0; i < 3; ++i) out.insert(out.end(), {below, 0.05, above, 0.05, below, 0.05, 0.05});
+    return out;
+}
+
+// Rises, flat, falls, flat, then compounding: windows with moves on one side only.
+Vec monotone_runs() {
+    Vec out;
+    double x = 1.0 / 3.0;
+    for (int i = 0; i < 80; ++i) out.push_back(x += 0.1 + i * 0.0137);
+    out.insert(out.end(), 40, x);
+    for (int i = 0; i < 80; ++i) out.push_back(x -= 0.07 + i * 0.0091);
+    out.insert(out.end(), 40, x);
+    for (int i = 0; i < 80; ++i) out.push_back(x *= 1.03);
+    return out;
+}
+
+// Huge and tiny values of both signs in turn, with ordinary closes and gaps between; `positive`
+// keeps the positive ones only (for the types that read log returns).
+Vec huge_and_tiny(bool positive) {
+    Vec out;
+    for (int round = 0; round < 6; ++round)
+        for (double v : {1e300, 1e-300, -1e300, 1e-300, 1.7e308, -1.7e308, 5e-324, 1e308, 1e308, -1e308, 2.0, 3.0, kNaN,
+                         8e307, 8e307, -8e307, 1e-310, 100.0})
+            if (!positive || v > 0.0) out.push_back(round % 2 == 0 ? v : v * 0.75);
+    return out;
+}
+
+const std::vector<Vec>& range_series() {
+    static const std::vector<Vec> all = {
+        residue(1), residue(-1), with_gaps(residue(1), 2), residue_runs(), ulp_steps(), with_gaps(ulp_steps(), 7),
+        ulp_threshold(), monotone_runs(), huge_and_tiny(false), huge_and_tiny(true),
+        clean_closes(), noisy_closes(), flat_closes()};
+    return all;
+}
+
+// Types whose every value lies in [lo, hi] (an infinite end allows that infinity); with
+// `within_closes`, the averages that mix past closes with non-negative weights: the least and
+// greatest finite close so far, widened by 4 ulps of the larger end for the rounding of the mix.
+struct Ranged {
+    double lo, hi;
+    std::vector<TypeCase> types;
+    bool within_closes = false;
+};
+
+// 0.5 ln((1 + 0.999) / (1 - 0.999)): the Fisher value of the clamped extreme.
+const double kFisher = 0.5 * std::log(1.999 / (1.0 - 0.999)) * (1.0 + 1e-12);
+
+const std::vector<Ranged> kRanges = {
+    {-100, 100, {{"Cmo", {1}}, {"Cmo", {4}}, {"Cmo", {14}}, {"DerivativeOscillator", {4, 3, 3, 2}}}},
+    {0, 100, {{"Rsi", {2}}, {"Rsi", {14}}, {"ConnorsRsi", {3, 2, 5}}, {"StochRsi", {4, 3}}, {"AdaptiveRsi", {4}},
+              {"AnchoredRsi", {}}, {"Rmi", {4, 3}}, {"Rmi", {2, 1}}, {"Rsx", {4}}, {"DynamicMomentumIndex", {14}},
+              {"LaguerreRsi", {0.5}}, {"Tii", {5, 4}}, {"Tii", {1, 3}}, {"RviVolatility", {5}},
+              {"RollingPercentileRank", {5}}}},
+    {-kFisher, kFisher, {{"FisherRsi", {4}}}},
+    {-1, 1, {{"ElderImpulse", {4, 2, 5, 3}}, {"RegimeLabel", {5, 10}}, {"TrendLabel", {5}}, {"TrendStrengthIndex", {5}},
+             {"CorrelationTrendIndicator", {5}}, {"JumpIndicator", {5, 2.0}}, {"UniversalOscillator", {10}},
+             {"EhlersStochastic", {10}}, {"EvenBetterSinewave", {40, 10}}, {"InverseFisherTransform", {1.0}},
+             {"SineWave", {}}}},
+    {0, 1, {{"RSquared", {5}}, {"HtTrendMode", {}}, {"WinRate", {5}}, {"WinRate", {3}}, {"RollingMinMaxScaler", {5}},
+            {"HurstExponent", {16, 2}}}},
+    {3, 25, {{"AdaptiveCycle", {}}}},
+    {8, 48, {{"AutocorrelationPeriodogram", {8, 48}}}},
+    {0, 2, {{"ShannonEntropy", {8, 4}}}},
+    {-kInf, 1, {{"KellyCriterion", {5}}, {"KellyCriterion", {2}}}},
+    {0, kInf, {{"RealizedVolatility", {5}}, {"BipowerVariation", {5}}, {"HistoricalVolatility", {5, 252}},
+               {"EwmaVolatility", {0.94}}, {"Garch11", {1e-6, 0.1, 0.8}}, {"VolatilityOfVolatility", {3, 3}},
+               {"UlcerIndex", {5}}, {"MaxDrawdown", {5}}, {"AverageDrawdown", {5}}, {"PainIndex", {5}},
+               {"ProfitFactor", {5}}, {"OmegaRatio", {5, 0.0}}, {"OmegaRatio", {3, 0.5}}, {"OmegaRatio", {4, 0.05}},
+               {"GainLossRatio", {5}}, {"UpsidePotentialRatio", {3, 0.0}}, {"UpsidePotentialRatio", {5, 0.04}},
+               {"UpsidePotentialRatio", {4, 0.05}}, {"ValueAtRisk", {5, 0.95}}, {"ConditionalValueAtRisk", {5, 0.95}},
+               {"Variance", {5}}, {"StdDev", {5}}, {"MedianAbsoluteDeviation", {5}}, {"RollingIqr", {5}},
+               {"JarqueBera", {5}}, {"DetrendedStdDev", {5}}, {"StandardError", {5}}, {"SampleEntropy", {10, 2, 0.2}}}},
+    {0, 0, {{"Vidya", {9, 4}}, {"Vidya", {2, 14}}, {"Vidya", {1, 1}}, {"Ema", {5}}, {"Smma", {5}}, {"Trima", {5}},
+            {"Alma", {9, 0.85, 6}}, {"MedianMa", {5}}, {"RollingQuantile", {5, 0.3}}, {"MidPoint", {5}},
+            {"Kama", {5, 2, 30}}, {"Frama", {16}}, {"GeometricMa", {5}}}, true},
+};
+
+// Every value of every ranged type in its range over every series (a NaN never is), and some
+// value on the clean series (a range over no values would prove nothing).
+TEST(TypeHarness, RangedTypesStayInTheirRanges) {
+    for (const Ranged& g : kRanges)
+        for (const TypeCase& c : g.types)
+            for (const Vec& closes : range_series()) {
+                const Series got = run_built(c.type, c.params, closes);
+                if (&closes == &clean_closes()) {
+                    EXPECT_NE(first_value_bar(got), 0u) << describe(c.type, c.params);
+                }
+                double lo = g.lo, hi = g.hi, seen_lo = kInf, seen_hi = -kInf;
+                for (std::size_t i = 0; i < closes.size(); ++i) {
+                    if (std::isfinite(closes[i])) seen_lo = std::min(seen_lo, closes[i]);
+                    if (std::isfinite(closes[i])) seen_hi = std::max(seen_hi, closes[i]);
+                    const double slack = 4 * kEps * std::max(std::fabs(seen_lo), std::fabs(seen_hi));
+                    if (g.within_closes) lo = seen_lo - slack, hi = seen_hi + slack;
+                    ASSERT_TRUE(!got[i] || (*got[i] >= lo && *got[i] <= hi))
+                        << std::setprecision(17) << describe(c.type, c.params) << " over series "
+                        << (&closes - range_series().data()) << ", bar " << i << ": " << *got[i] << " outside [" << lo
+                        << ", " << hi << "]";
+                }
+            }
+    // The residue window itself: three flat changes and a rise of 1e-16 give the Cmo of 4 its bound.
+    EXPECT_EQ(run_built("Cmo", {4}, residue(1)).back(), 100.0);
 }
 
 }  // namespace

@@ -108,11 +108,11 @@ TEST(MaOscillatorTest, EachTypeAgainstItsPlainRecomputation) {
         for (const Vec& p : f.params)
             for (const Vec& xs : series) expect_recomputed(f.type, p, xs, f.ref(xs, p));
     // The fast stage of period 1 is the close; the slow one is seeded with the mean 2.
-    expect_worked("Apo", {1, 2}, {1, 3}, {kNaN, 1});
+    expect_pins({{"Apo", {1, 2}, {1, 3}, {std::nullopt, 1}}});
 }
 
 TEST(MaOscillatorTest, HugeCycleGrowsWithTheData) {
-    const std::pair<EntryCase, std::uint64_t> cases[] = {{{"Stc", {2, 3, 100000000, 0.5}}, 3u + 200000000u - 2u},
+    const std::pair<TypeCase, std::uint64_t> cases[] = {{{"Stc", {2, 3, 100000000, 0.5}}, 3u + 200000000u - 2u},
                                                          {{"Stc", {23, 50, 1e300, 0.5}}, UINT64_MAX}};
     for (const auto& [c, warmup] : cases) {
         std::uint64_t reported = 0;

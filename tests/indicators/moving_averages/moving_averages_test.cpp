@@ -244,8 +244,8 @@ TEST(MovingAverageTest, GeometricMaResumsEveryNAcceptedCloses) {
 }
 
 TEST(MovingAverageTest, WorkedExamples) {
-    const double no = kNaN;
-    const struct { const char* type; Vec params, closes, want; } cases[] = {
+    const std::nullopt_t no = std::nullopt;
+    const std::vector<Pin> cases = {
         {"McGinleyDynamic", {2}, {10, 12, 0, -5}, {no, 11, 11, 11}},
         // r = 1e-300: r^4 underflows and the step would divide by zero, so the bar is skipped.
         {"McGinleyDynamic", {1}, {1e200, 1e-100, 1e200}, {1e200, no, 1e200}},
@@ -253,7 +253,7 @@ TEST(MovingAverageTest, WorkedExamples) {
         {"HoltWinters", {1, 1}, {-1.7e308, 1.7e308, 1, 2}, {no, no, 1.7e308, 3}},
         {"MidPoint", {2}, {1.5e308, 1.7e308}, {no, 1.6e308}},
     };
-    for (const auto& c : cases) expect_worked(c.type, c.params, c.closes, c.want);
+    expect_pins(cases);
 }
 
 TEST(MovingAverageTest, HugeClosesDoNotPoisonTheState) {
@@ -264,7 +264,7 @@ TEST(MovingAverageTest, HugeClosesDoNotPoisonTheState) {
     for (double x : varied_closes(60, 5, false)) xs.push_back(x);
     xs.insert(xs.end(), {h, -h, h, h, -h, -h});
     for (double x : varied_closes(100, 6, false)) xs.push_back(x);
-    const EntryCase cases[] = {{"Ema", {2}}, {"Dema", {2}}, {"Tema", {3}}, {"T3", {2, 0.7}}, {"Zlema", {5}},
+    const TypeCase cases[] = {{"Ema", {2}}, {"Dema", {2}}, {"Tema", {3}}, {"T3", {2, 0.7}}, {"Zlema", {5}},
                                {"Ehma", {4}}, {"Smma", {2}}, {"Kama", {3, 2, 30}}, {"Frama", {4}}, {"Jma", {7, 50, 2}},
                                {"HoltWinters", {1, 1}}, {"GeneralizedDema", {2, 0.5}}, {"McGinleyDynamic", {2}},
                                {"Fama", {0.5, 0.05}}};

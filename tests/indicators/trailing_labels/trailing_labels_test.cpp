@@ -148,8 +148,8 @@ TEST(TrailingLabelTest, EachTypeAgainstItsPlainRecomputation) {
 }
 
 TEST(TrailingLabelTest, WorkedExamples) {
-    const double no = kNaN;
-    const struct { const char* type; Vec params, closes, want; } cases[] = {
+    const std::nullopt_t no = std::nullopt;
+    const std::vector<Pin> cases = {
         {"PercentageTrailingStop", {10}, {100, 105, 90}, {90, 94.5, 99}},
         {"StepTrailingStop", {5}, {103, 112, 100}, {95, 105, 105}},
         {"RenkoTrailingStop", {2}, {10, 11, 14.5, 9}, {8, 8, 12, 11}},
@@ -173,7 +173,7 @@ TEST(TrailingLabelTest, WorkedExamples) {
         // A burst of volatility ranks high, the calm after it low.
         {"RegimeLabel", {2, 3}, {100, 101, 102, 103, 110, 111, 112, 113}, {no, no, no, no, 1, 1, -1, -1}},
     };
-    for (const auto& c : cases) expect_worked(c.type, c.params, c.closes, c.want);
+    expect_pins(cases);
 }
 
 TEST(TrailingLabelTest, ConstantWindowsAreFlatExactly) {

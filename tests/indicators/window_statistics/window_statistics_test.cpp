@@ -200,7 +200,7 @@ TEST(WindowStatisticsTest, OverflowingStatisticsGiveNoValueAndRecover) {
              {"Variance", {3}}, {"Kurtosis", {4}}, {"JarqueBera", {4}}, {"RollingIqr", {3}}, {"ShannonEntropy", {3, 2}},
              {"SampleEntropy", {4, 1, 0.2}}, {"HurstExponent", {4, 2}}}) {
         const std::size_t n = static_cast<std::size_t>(p[0]);
-        test::expect_pin({type, p, xs, {reference(type, p, Vec(xs.end() - n, xs.end()))}, 1e-12});
+        test::expect_pins({{type, p, xs, {reference(type, p, Vec(xs.end() - n, xs.end()))}, 1e-12}});
         EXPECT_EQ(test::first_value_bar(test::run_built(type, p, hostile)), 0u) << type;
     }
 }
