@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "core/engine/account.hpp"
 #include "core/engine/metrics.hpp"
@@ -16,200 +16,102 @@ using namespace prynox::test;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(EngineAccount, LongAndShortRoundTrips) {
-    Account a;
-    a.cash = 1000.0;
-    open_account_position(a, 2.0, 100.0, 0.2, 7);
-    EXPECT_EQ(a.cash, 1000.0 - (200.0 + 0.2));
-    close_position(a, 9, 110.0, 0.22, kReasonSignal);
-    ASSERT_EQ(a.trades.size(), 1u);
-    const TradeRecord& t = a.trades[0];
-    EXPECT_EQ(t.entry_time, 7);
-    EXPECT_EQ(t.exit_time, 9);
-    EXPECT_EQ(t.entry_price, 100.0);
-    EXPECT_EQ(t.exit_price, 110.0);
-    EXPECT_EQ(t.qty, 2.0);
-    EXPECT_EQ(t.pnl, 19.580000000000002);  // 20 - 0.2 - 0.22 in that order
-    EXPECT_EQ(t.return_pct, 9.7900000000000009);
-    EXPECT_EQ(t.reason, "signal");
-    // The cash moved by exactly the trade's pnl.
-    EXPECT_EQ(a.cash, (799.8 + (220.0 - 0.22)));
-    EXPECT_EQ(a.qty, 0.0);
-    EXPECT_EQ(a.entry_fee, 0.0);
-    EXPECT_EQ(a.entry_price, 100.0);  // kept until the next opening
-    EXPECT_EQ(a.entry_time, 7);
-
-    Account s;
-    s.cash = 1000.0;
-    open_account_position(s, -2.0, 100.0, 0.2, 1);
-    EXPECT_EQ(s.cash, 1000.0 - (-200.0 + 0.2));
-    close_position(s, 2, 110.0, 0.22, kReasonStopLoss);
-    EXPECT_EQ(s.trades[0].pnl, -20.419999999999998);
-    EXPECT_EQ(s.trades[0].qty, -2.0);
-    EXPECT_EQ(s.trades[0].return_pct, -20.419999999999998 / 200.0 * 100.0);
-    EXPECT_EQ(s.trades[0].reason, "stop_loss");
+// Two units opened at 100 with fee 0.2 and closed at 110 with fee 0.22: pnl +-20 - 0.2 - 0.22,
+// return against the entry value 200; entry price and time stay until the next opening.
+TEST(EngineAccount, RoundTrips) {
+    for (const double qty : {2.0, -2.0}) {
+        Account a;
+        a.cash = 1000.0;
+        open_account_position(a, qty, 100.0, 0.2, 7);
+        EXPECT_EQ(a.cash, qty > 0 ? 799.8 : 1199.8);
+        close_position(a, 9, 110.0, 0.22, kReasonStopLoss);
+        const TradeRecord& t = a.trades.at(0);
+        EXPECT_EQ(std::tie(t.entry_time, t.exit_time, t.entry_price, t.exit_price, t.qty, t.reason),
+                  std::make_tuple(7, 9, 100.0, 110.0, qty, "stop_loss"));
+        EXPECT_EQ(t.pnl, qty > 0 ? 19.580000000000002 : -20.419999999999998);
+        EXPECT_EQ(t.return_pct, qty > 0 ? 9.790000000000001 : -10.209999999999999);
+        EXPECT_EQ(std::tie(a.cash, a.qty, a.entry_fee, a.entry_price, a.entry_time),
+                  std::make_tuple(qty > 0 ? 1019.5799999999999 : 979.5799999999999, 0.0, 0.0, 100.0, 7));
+    }
+    Account z;  // an entry value of (almost) nothing gives no return figure
+    open_account_position(z, 1.0, 1e-17, 0.0, 0);
+    close_position(z, 1, 2.0, 0.5, kReasonEnd);
+    EXPECT_EQ(std::tie(z.trades[0].pnl, z.trades[0].return_pct), std::make_tuple(1.5, 0.0));
 }
 
-TEST(EngineAccount, ZeroBasisGivesZeroReturn) {
-    Account a;
-    a.cash = 10.0;
-    open_account_position(a, 1.0, 1e-17, 0.0, 0);
-    close_position(a, 1, 2.0, 0.5, kReasonEnd);
-    EXPECT_EQ(a.trades[0].return_pct, 0.0);
-    EXPECT_EQ(a.trades[0].pnl, (1.0 * (2.0 - 1e-17) - 0.0) - 0.5);
+TEST(EngineMetrics, Figures) {
+    const struct {
+        std::vector<double> equity, pnls;
+        double capital;
+        Metrics want;  // pnl, return_pct, sharpe, sortino, calmar, max_drawdown, win_rate, profit_factor, num_trades
+    } cases[] = {
+        // Returns 0.2 and -0.25 (mean -0.025), drawdown 25 %.
+        {{100, 120, 90}, {}, 100, {-10, -10, -0.11111111111111122, -0.14142135623730961, -0.4, 25, 0, 0, 0}},
+        {{105}, {}, 100, {5, 5, 0, 0, kInf, 0, 0, 0, 0}},  // one bar: no ratios; never fell, gained
+        {{}, {}, 100, {0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {{100, 110, 121}, {}, 100, {21, 21, 0, 0, kInf, 0, 0, 0, 0}},  // equal returns, no downside
+        {{100, 100, 100}, {}, 100, {0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {{100, 100, 100}, {}, 1e-17, {100, 0, 0, 0, 0, 0, 0, 0, 0}},
+        // No drawdown until the peak is above zero; the return from an equity of 0 counts as 0.
+        {{-50, -80, 0, 40, 10}, {}, 100, {-90, -90, -0.45573602867961904, -0.45999999999999996, -1.2, 75, 0, 0, 0}},
+        {{1, 1}, {10, -4, 0, 6}, 1, {0, 0, 0, 0, 0, 0, 50, 4, 4}},
+        {{1, 1}, {10, 0, 6}, 1, {0, 0, 0, 0, 0, 0, 66.66666666666666, kInf, 3}},
+        {{1, 1}, {-1, -2}, 1, {0, 0, 0, 0, 0, 0, 0, 0, 2}},
+    };
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        const auto& c = cases[k];
+        std::vector<TradeRecord> trades(c.pnls.size());
+        for (std::size_t t = 0; t < trades.size(); ++t) trades[t].pnl = c.pnls[t];
+        const Metrics m = compute_metrics(std::span<const double>(c.equity), trades, c.capital);
+        const Metrics& w = c.want;
+        EXPECT_EQ(std::tie(m.pnl, m.return_pct, m.sharpe, m.sortino, m.calmar, m.max_drawdown, m.win_rate,
+                           m.profit_factor, m.num_trades),
+                  std::tie(w.pnl, w.return_pct, w.sharpe, w.sortino, w.calmar, w.max_drawdown, w.win_rate,
+                           w.profit_factor, w.num_trades))
+            << k;
+    }
 }
-
-TEST(EngineMetrics, EquityCurveFigures) {
-    const double e[] = {100, 120, 90};
-    const Metrics m = compute_metrics(std::span<const double>(e), {}, 100.0);
-    EXPECT_EQ(m.pnl, -10.0);
-    EXPECT_EQ(m.return_pct, -10.0);
-    EXPECT_EQ(m.max_drawdown, 25.0);
-    const double r0 = 120.0 / 100.0 - 1.0;
-    const double r1 = 90.0 / 120.0 - 1.0;
-    const double mean = (r0 + r1) / 2.0;
-    EXPECT_EQ(mean, -0.025000000000000022);
-    const double sd = std::sqrt(((r0 - mean) * (r0 - mean) + (r1 - mean) * (r1 - mean)) / 2.0);
-    EXPECT_EQ(m.sharpe, mean / sd);
-    EXPECT_EQ(m.sortino, mean / std::sqrt((0.0 + r1 * r1) / 2.0));
-    EXPECT_EQ(m.calmar, -10.0 / 25.0);
-    EXPECT_EQ(m.win_rate, 0.0);
-    EXPECT_EQ(m.profit_factor, 0.0);
-    EXPECT_EQ(m.num_trades, 0u);
-}
-
-TEST(EngineMetrics, DegenerateCurves) {
-    // A single bar: no ratios, pnl from that bar.
-    const double one[] = {105.0};
-    Metrics m = compute_metrics(std::span<const double>(one), {}, 100.0);
-    EXPECT_EQ(m.pnl, 5.0);
-    EXPECT_EQ(m.sharpe, 0.0);
-    EXPECT_EQ(m.sortino, 0.0);
-    EXPECT_EQ(m.calmar, kInf);  // never fell, gained
-
-    // No bars at all: final equity is the capital.
-    m = compute_metrics(std::span<const double>(), {}, 100.0);
-    EXPECT_EQ(m.pnl, 0.0);
-    EXPECT_EQ(m.calmar, 0.0);
-
-    // Rising curve: no drawdown, no downside.
-    const double up[] = {100, 110, 121};
-    m = compute_metrics(std::span<const double>(up), {}, 100.0);
-    EXPECT_EQ(m.max_drawdown, 0.0);
-    EXPECT_EQ(m.calmar, kInf);
-    EXPECT_EQ(m.sortino, 0.0);
-
-    // Flat curve: sd 0 gives sharpe 0.
-    const double flat[] = {100, 100, 100};
-    m = compute_metrics(std::span<const double>(flat), {}, 100.0);
-    EXPECT_EQ(m.sharpe, 0.0);
-    EXPECT_EQ(m.calmar, 0.0);
-
-    // Capital of (almost) zero: no return figure.
-    m = compute_metrics(std::span<const double>(flat), {}, 1e-17);
-    EXPECT_EQ(m.return_pct, 0.0);
-
-    // A curve that starts below zero has no drawdown until its peak is above zero; a return
-    // from an equity of zero counts as 0.
-    const double under[] = {-50, -80, 0, 40, 10};
-    m = compute_metrics(std::span<const double>(under), {}, 100.0);
-    EXPECT_EQ(m.max_drawdown, 75.0);
-    const double r[] = {-80.0 / -50.0 - 1.0, 0.0 / -80.0 - 1.0, 0.0, 10.0 / 40.0 - 1.0};
-    const double mean = (((r[0] + r[1]) + r[2]) + r[3]) / 4.0;
-    double dev = 0.0;
-    for (double x : r) dev += (x - mean) * (x - mean);
-    EXPECT_EQ(m.sharpe, mean / std::sqrt(dev / 4.0));
-}
-
-TEST(EngineMetrics, TradeFigures) {
-    std::vector<TradeRecord> t(4);
-    t[0].pnl = 10.0;
-    t[1].pnl = -4.0;
-    t[2].pnl = 0.0;
-    t[3].pnl = 6.0;
-    const double e[] = {1, 1};
-    Metrics m = compute_metrics(std::span<const double>(e), t, 1.0);
-    EXPECT_EQ(m.win_rate, 50.0);
-    EXPECT_EQ(m.profit_factor, 4.0);
-    EXPECT_EQ(m.num_trades, 4u);
-
-    t.erase(t.begin() + 1);  // only winners (and a zero)
-    m = compute_metrics(std::span<const double>(e), t, 1.0);
-    EXPECT_EQ(m.profit_factor, kInf);
-    EXPECT_EQ(m.win_rate, 2.0 / 3.0 * 100.0);
-
-    std::vector<TradeRecord> losers(2);
-    losers[0].pnl = -1.0;
-    losers[1].pnl = -2.0;
-    m = compute_metrics(std::span<const double>(e), losers, 1.0);
-    EXPECT_EQ(m.profit_factor, 0.0);
-    EXPECT_EQ(m.win_rate, 0.0);
-}
-
-std::vector<Candle> closes(std::vector<double> c) { return flat_candles(c); }
 
 TEST(EngineSizing, Rules) {
-    Risk risk;
-    const auto none = std::span<const Candle>();
-    EXPECT_EQ(*size_position(sizing(Sizing::Kind::FixedFraction, 0.5), risk, 10000, 50, none), 100.0);
-    EXPECT_EQ(*size_position(sizing(Sizing::Kind::FixedCash, 2500), risk, 10000, 50, none), 50.0);
-    EXPECT_EQ(*size_position(sizing(Sizing::Kind::FixedQty, 30), risk, 10000, 50, none), 30.0);
-    // fixed_qty 300 at 50 is cut to the default limit of cash x 1.
-    EXPECT_EQ(*size_position(sizing(Sizing::Kind::FixedQty, 300), risk, 10000, 50, none), 200.0);
-
-    Risk stop;
-    stop.stop_loss_pct = 2.0;
-    EXPECT_EQ(*size_position(sizing(Sizing::Kind::RiskPerTrade, 1.0), stop, 10000, 50, none), 100.0);
-    EXPECT_FALSE(size_position(sizing(Sizing::Kind::RiskPerTrade, 1.0), risk, 10000, 50, none));
-    Risk zero_stop;
-    zero_stop.stop_loss_pct = 0.0;
-    EXPECT_FALSE(size_position(sizing(Sizing::Kind::RiskPerTrade, 1.0), zero_stop, 10000, 50, none));
-
-    Risk capped;
-    capped.max_position_pct = 10.0;
-    EXPECT_EQ(*size_position(sizing(Sizing::Kind::FixedQty, 300), capped, 10000, 50, none), 20.0);
-    Risk levered;
-    levered.max_leverage = 3.0;
-    EXPECT_EQ(*size_position(sizing(Sizing::Kind::FixedQty, 300), levered, 10000, 50, none), 300.0);
-    levered.max_position_pct = 50.0;
-    EXPECT_EQ(*size_position(sizing(Sizing::Kind::FixedQty, 300), levered, 10000, 50, none), 100.0);
-
-    // Nothing without a positive price, cash or quantity.
-    EXPECT_FALSE(size_position(sizing(Sizing::Kind::FixedQty, 1), risk, 10000, 0, none));
-    EXPECT_FALSE(size_position(sizing(Sizing::Kind::FixedQty, 1), risk, 0, 50, none));
-    EXPECT_FALSE(size_position(sizing(Sizing::Kind::FixedQty, 1), risk, -5, 50, none));
-    EXPECT_FALSE(size_position(sizing(Sizing::Kind::FixedQty, 0), risk, 10000, 50, none));
-    EXPECT_FALSE(size_position(sizing(Sizing::Kind::FixedFraction, -0.5), risk, 10000, 50, none));
-    EXPECT_FALSE(size_position(sizing(Sizing::Kind::FixedQty, 1), risk, kNaN, 50, none));
-    EXPECT_FALSE(size_position(sizing(Sizing::Kind::FixedQty, 1), risk, 10000, kNaN, none));
-}
-
-TEST(EngineSizing, VolTarget) {
-    Risk risk;
-    risk.max_leverage = 1e9;
-    const auto c = closes({50, 100, 110, 99, 108.9});
-    // The last 4 closes: returns 0.1, -0.1, 0.1.
-    const auto vol = close_volatility(c, 4);
-    ASSERT_TRUE(vol);
-    const double r[] = {(110.0 - 100.0) / 100.0, (99.0 - 110.0) / 110.0, (108.9 - 99.0) / 99.0};
-    const double mean = ((r[0] + r[1]) + r[2]) / 3.0;
-    const double dev = (((r[0] - mean) * (r[0] - mean)) + ((r[1] - mean) * (r[1] - mean))) +
-                       ((r[2] - mean) * (r[2] - mean));
-    EXPECT_EQ(*vol, std::sqrt(dev / 3.0));
-    EXPECT_EQ(*size_position(sizing(Sizing::Kind::VolTarget, 0.2, 4), risk, 10000, 50, c),
-              10000.0 * 0.2 / *vol / 50.0);
-
-    EXPECT_FALSE(close_volatility(c, 1));   // lookback below 2
-    EXPECT_FALSE(close_volatility(c, 6));   // fewer rows than lookback
-    EXPECT_FALSE(close_volatility(closes({7, 7, 7}), 3));  // no variance
-    EXPECT_FALSE(close_volatility(closes({0, 0, 0}), 3));  // every pair skipped: no return
-    // A pair whose earlier close is (almost) zero is skipped, the others still count.
-    const auto z = close_volatility(closes({0, 5, 10, 5}), 4);
-    ASSERT_TRUE(z);
-    const double zr[] = {1.0, -0.5};
-    const double zm = (zr[0] + zr[1]) / 2.0;
-    EXPECT_EQ(*z, std::sqrt(((zr[0] - zm) * (zr[0] - zm) + (zr[1] - zm) * (zr[1] - zm)) / 2.0));
-    EXPECT_FALSE(size_position(sizing(Sizing::Kind::VolTarget, 0.2, 1), risk, 10000, 50, c));
+    using K = Sizing::Kind;
+    // The last 4 closes have returns 0.1, -0.1 and 0.1: deviation 0.09428090415820635.
+    const std::vector<Candle> history = flat({50, 100, 110, 99, 108.9});
+    const struct {
+        Sizing sizing;
+        Risk risk;  // stop_loss_pct, take_profit_pct, trailing_stop_pct, max_leverage, max_position_pct
+        double cash, price;
+        std::optional<double> want;
+    } cases[] = {
+        {sizing(K::FixedFraction, 0.5), {}, 10000, 50, 100},
+        {sizing(K::FixedCash, 2500), {}, 10000, 50, 50},
+        {sizing(K::FixedQty, 30), {}, 10000, 50, 30},
+        {sizing(K::FixedQty, 300), {}, 10000, 50, 200},  // cut to the default limit of cash x 1
+        {sizing(K::RiskPerTrade, 1), {2.0, {}, {}, {}, {}}, 10000, 50, 100},
+        {sizing(K::RiskPerTrade, 1), {}, 10000, 50, std::nullopt},
+        {sizing(K::RiskPerTrade, 1), {0.0, {}, {}, {}, {}}, 10000, 50, std::nullopt},
+        {sizing(K::FixedQty, 300), {{}, {}, {}, {}, 10.0}, 10000, 50, 20},
+        {sizing(K::FixedQty, 300), {{}, {}, {}, 3.0, {}}, 10000, 50, 300},
+        {sizing(K::FixedQty, 300), {{}, {}, {}, 3.0, 50.0}, 10000, 50, 100},
+        {sizing(K::VolTarget, 0.2, 4), {{}, {}, {}, 1e9, {}}, 10000, 50, 424.2640687119285},
+        {sizing(K::VolTarget, 0.2, 1), {{}, {}, {}, 1e9, {}}, 10000, 50, std::nullopt},  // lookback below 2
+        {sizing(K::VolTarget, 0.2, 6), {{}, {}, {}, 1e9, {}}, 10000, 50, std::nullopt},  // fewer rows than that
+        // Nothing without a positive price, cash or quantity.
+        {sizing(K::FixedQty, 1), {}, 10000, 0, std::nullopt},
+        {sizing(K::FixedQty, 1), {}, 0, 50, std::nullopt},
+        {sizing(K::FixedQty, 1), {}, -5, 50, std::nullopt},
+        {sizing(K::FixedQty, 0), {}, 10000, 50, std::nullopt},
+        {sizing(K::FixedFraction, -0.5), {}, 10000, 50, std::nullopt},
+        {sizing(K::FixedQty, 1), {}, kNaN, 50, std::nullopt},
+        {sizing(K::FixedQty, 1), {}, 10000, kNaN, std::nullopt},
+    };
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        const auto& c = cases[k];
+        EXPECT_EQ(size_position(c.sizing, c.risk, c.cash, c.price, history), c.want) << k;
+    }
+    EXPECT_EQ(close_volatility(history, 4), 0.09428090415820635);
+    EXPECT_EQ(close_volatility(flat({7, 7, 7}), 3), std::nullopt);  // no variance
+    EXPECT_EQ(close_volatility(flat({0, 0, 0}), 3), std::nullopt);  // every pair skipped: no return
+    EXPECT_EQ(close_volatility(flat({0, 5, 10, 5}), 4), 0.75);     // returns 1 and -0.5; the pair from 0 is skipped
 }
 
 }  // namespace

@@ -1,172 +1,100 @@
 #pragma once
 // Builders for specifications, market data and scripted indicators used by the engine tests.
-#include <array>
 #include <cstdint>
-#include <stdexcept>
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/engine/backtest.hpp"
+#include "core/registry/indicator_source.hpp"
 
 namespace prynox::test {
 
-inline Operand ref(std::string text) { return Operand::reference(std::move(text)); }
-inline Operand num(double v) { return Operand::constant(v); }
-
-inline Operand price(PriceSource p) {
-    Expr e;
-    e.kind = Expr::Kind::Price;
-    e.price = p;
-    return Operand::expression(std::move(e));
-}
-inline Operand close() { return price(PriceSource::Close); }
-
-inline Operand prev(Operand x, std::uint32_t n) {
-    Expr e;
-    e.kind = Expr::Kind::Prev;
-    e.count = n;
-    e.a = std::move(x);
-    return Operand::expression(std::move(e));
-}
-
-inline Operand arith(Expr::Kind kind, Operand a, Operand b) {
-    Expr e;
-    e.kind = kind;
-    e.a = std::move(a);
-    e.b = std::move(b);
-    return Operand::expression(std::move(e));
-}
-inline Operand add(Operand a, Operand b) { return arith(Expr::Kind::Add, std::move(a), std::move(b)); }
-inline Operand sub(Operand a, Operand b) { return arith(Expr::Kind::Sub, std::move(a), std::move(b)); }
-inline Operand mul(Operand a, Operand b) { return arith(Expr::Kind::Mul, std::move(a), std::move(b)); }
-inline Operand div(Operand a, Operand b) { return arith(Expr::Kind::Div, std::move(a), std::move(b)); }
-
-inline Condition cmp2(Condition::Kind kind, Operand a, Operand b) {
-    Condition c;
-    c.kind = kind;
-    c.operands.push_back(std::move(a));
-    c.operands.push_back(std::move(b));
-    return c;
-}
-inline Condition gt(Operand a, Operand b) { return cmp2(Condition::Kind::Gt, std::move(a), std::move(b)); }
-inline Condition lt(Operand a, Operand b) { return cmp2(Condition::Kind::Lt, std::move(a), std::move(b)); }
-inline Condition ge(Operand a, Operand b) { return cmp2(Condition::Kind::Ge, std::move(a), std::move(b)); }
-inline Condition le(Operand a, Operand b) { return cmp2(Condition::Kind::Le, std::move(a), std::move(b)); }
-inline Condition eq(Operand a, Operand b) { return cmp2(Condition::Kind::Eq, std::move(a), std::move(b)); }
-inline Condition ne(Operand a, Operand b) { return cmp2(Condition::Kind::Ne, std::move(a), std::move(b)); }
-inline Condition cross_above(Operand a, Operand b) {
-    return cmp2(Condition::Kind::CrossAbove, std::move(a), std::move(b));
-}
-inline Condition cross_below(Operand a, Operand b) {
-    return cmp2(Condition::Kind::CrossBelow, std::move(a), std::move(b));
-}
-inline Condition between(Operand x, Operand lo, Operand hi) {
-    Condition c;
-    c.kind = Condition::Kind::Between;
-    c.operands.push_back(std::move(x));
-    c.operands.push_back(std::move(lo));
-    c.operands.push_back(std::move(hi));
-    return c;
-}
-inline Condition trend(Condition::Kind kind, Operand x, std::uint32_t n) {
-    Condition c;
-    c.kind = kind;
-    c.count = n;
-    c.operands.push_back(std::move(x));
-    return c;
-}
-inline Condition rising(Operand x, std::uint32_t n) { return trend(Condition::Kind::Rising, std::move(x), n); }
-inline Condition falling(Operand x, std::uint32_t n) { return trend(Condition::Kind::Falling, std::move(x), n); }
-
-inline Condition group(Condition::Kind kind, std::vector<Condition> children) {
-    Condition c;
-    c.kind = kind;
-    c.children = std::move(children);
-    return c;
-}
-// Conditions own their operands and cannot be copied out of an initializer list.
-template <class... C>
-std::vector<Condition> conditions(C&&... c) {
-    std::vector<Condition> v;
-    v.reserve(sizeof...(c));
-    (v.push_back(std::forward<C>(c)), ...);
+// Operands and conditions own their children and cannot be copied out of an initializer list.
+template <class T, class... A>
+std::vector<T> list_of(A&&... a) {
+    std::vector<T> v;
+    (v.push_back(std::forward<A>(a)), ...);
     return v;
 }
-template <class... C>
-Condition all(C&&... c) {
-    return group(Condition::Kind::All, conditions(std::forward<C>(c)...));
+
+using EK = Expr::Kind;
+using CK = Condition::Kind;
+inline Operand ref(std::string text) { return Operand::reference(std::move(text)); }
+inline Operand num(double v) { return Operand::constant(v); }
+inline Operand expr(EK kind, Operand a = {}, Operand b = {}, std::uint32_t n = 0, PriceSource p = PriceSource::Close) {
+    return Operand::expression(Expr{kind, p, n, std::move(a), std::move(b)});
+}
+inline Operand price(PriceSource p) { return expr(EK::Price, {}, {}, 0, p); }
+inline Operand close() { return price(PriceSource::Close); }
+inline Operand prev(Operand x, std::uint32_t n) { return expr(EK::Prev, std::move(x), {}, n); }
+inline Operand add(Operand a, Operand b) { return expr(EK::Add, std::move(a), std::move(b)); }
+inline Operand sub(Operand a, Operand b) { return expr(EK::Sub, std::move(a), std::move(b)); }
+inline Operand mul(Operand a, Operand b) { return expr(EK::Mul, std::move(a), std::move(b)); }
+inline Operand div(Operand a, Operand b) { return expr(EK::Div, std::move(a), std::move(b)); }
+
+inline std::vector<Operand> two(Operand a, Operand b) { return list_of<Operand>(std::move(a), std::move(b)); }
+inline Condition node(CK kind, std::vector<Operand> ops, std::vector<Condition> children = {}, std::uint32_t n = 0,
+                      Cmp cmp = Cmp::Gt, bool flag = false) {
+    return Condition{kind, std::move(ops), std::move(children), n, cmp, flag};
+}
+inline Condition gt(Operand a, Operand b) { return node(CK::Gt, two(std::move(a), std::move(b))); }
+inline Condition lt(Operand a, Operand b) { return node(CK::Lt, two(std::move(a), std::move(b))); }
+inline Condition ge(Operand a, Operand b) { return node(CK::Ge, two(std::move(a), std::move(b))); }
+inline Condition le(Operand a, Operand b) { return node(CK::Le, two(std::move(a), std::move(b))); }
+inline Condition eq(Operand a, Operand b) { return node(CK::Eq, two(std::move(a), std::move(b))); }
+inline Condition ne(Operand a, Operand b) { return node(CK::Ne, two(std::move(a), std::move(b))); }
+inline Condition cross_above(Operand a, Operand b) { return node(CK::CrossAbove, two(std::move(a), std::move(b))); }
+inline Condition cross_below(Operand a, Operand b) { return node(CK::CrossBelow, two(std::move(a), std::move(b))); }
+inline Condition between(Operand x, Operand lo, Operand hi) {
+    return node(CK::Between, list_of<Operand>(std::move(x), std::move(lo), std::move(hi)));
+}
+inline Condition rising(Operand x, std::uint32_t n) { return node(CK::Rising, list_of<Operand>(std::move(x)), {}, n); }
+inline Condition falling(Operand x, std::uint32_t n) {
+    return node(CK::Falling, list_of<Operand>(std::move(x)), {}, n);
 }
 template <class... C>
-Condition any(C&&... c) {
-    return group(Condition::Kind::Any, conditions(std::forward<C>(c)...));
-}
-inline Condition not_(Condition inner) {
-    std::vector<Condition> v;
-    v.push_back(std::move(inner));
-    return group(Condition::Kind::Not, std::move(v));
-}
-inline Condition in_position(bool flag) {
-    Condition c;
-    c.kind = Condition::Kind::InPosition;
-    c.flag = flag;
-    return c;
-}
-inline Condition bars_since_entry(Cmp cmp, std::uint32_t n) {
-    Condition c;
-    c.kind = Condition::Kind::BarsSinceEntry;
-    c.cmp = cmp;
-    c.count = n;
-    return c;
-}
+Condition all(C&&... c) { return node(CK::All, {}, list_of<Condition>(std::forward<C>(c)...)); }
+template <class... C>
+Condition any(C&&... c) { return node(CK::Any, {}, list_of<Condition>(std::forward<C>(c)...)); }
+inline Condition not_(Condition inner) { return node(CK::Not, {}, list_of<Condition>(std::move(inner))); }
+inline Condition in_position(bool flag) { return node(CK::InPosition, {}, {}, 0, Cmp::Gt, flag); }
+inline Condition bars_since_entry(Cmp cmp, std::uint32_t n) { return node(CK::BarsSinceEntry, {}, {}, n, cmp); }
 inline Condition always() { return all(); }
 inline Condition never() { return any(); }
+// True on bar 0 only: one bar back lies before the data there.
+inline Condition first_bar() { return not_(gt(prev(num(1), 1), num(0))); }
 
-inline Candle candle(std::int64_t t, double o, double h, double l, double c, double v = 0.0) {
-    return Candle{t, o, h, l, c, v};
+inline std::int64_t bar_time(std::size_t k) { return static_cast<std::int64_t>(k) * 60000; }
+// Candles one minute apart from time 0; {p} is a bar at one price, {o, h, l, c} a full bar.
+inline std::vector<Candle> bars(const std::vector<std::vector<double>>& rows) {
+    std::vector<Candle> out;
+    for (const auto& b : rows) {
+        const std::size_t k = b.size() == 1 ? 0 : 1;  // high, low and close at k, 2k and 3k
+        out.push_back(Candle{bar_time(out.size()), b[0], b[k], b[2 * k], b[3 * k], 0});
+    }
+    return out;
 }
-// A bar that opens, stays and closes at one price.
-inline Candle flat_candle(std::int64_t t, double p) { return Candle{t, p, p, p, p, 0.0}; }
-
-inline Sizing sizing(Sizing::Kind kind, double value, std::uint32_t lookback = 0) {
-    Sizing s;
-    s.kind = kind;
-    s.value = value;
-    s.lookback = lookback;
-    return s;
-}
-
-inline BookModel linear_impact(double coef) {
-    BookModel m;
-    m.kind = BookModel::Kind::LinearImpact;
-    m.coef = coef;
-    return m;
-}
-inline BookModel square_root(double coef) {
-    BookModel m;
-    m.kind = BookModel::Kind::SquareRoot;
-    m.coef = coef;
-    return m;
-}
-inline BookModel walk(std::optional<std::uint64_t> levels = std::nullopt) {
-    BookModel m;
-    m.kind = BookModel::Kind::OrderbookWalk;
-    m.levels = levels;
-    return m;
+inline std::vector<Candle> flat(const std::vector<double>& prices) {
+    std::vector<Candle> out;
+    for (double p : prices) out.push_back(Candle{bar_time(out.size()), p, p, p, p, 0});
+    return out;
 }
 
-inline OrderBook book(std::vector<Level> bids, std::vector<Level> asks) { return OrderBook{std::move(bids), std::move(asks)}; }
-// A deep two-sided book around `mid` in which every order fills at `mid` +- half a tick.
-inline OrderBook deep_book(double bid, double ask, double size = 1e12) { return book({{bid, size}}, {{ask, size}}); }
+inline OrderBook deep_book(double bid, double ask, double size = 1e12) { return {{{bid, size}}, {{ask, size}}}; }
+inline BookModel walk(std::optional<std::uint64_t> levels = {}) { return {BookModel::Kind::OrderbookWalk, levels, 0}; }
+inline BookModel linear_impact(double coef) { return {BookModel::Kind::LinearImpact, {}, coef}; }
+inline BookModel square_root(double coef) { return {BookModel::Kind::SquareRoot, {}, coef}; }
+inline Sizing sizing(Sizing::Kind kind, double value, std::uint32_t lookback = 0) { return {kind, value, lookback}; }
 
-// A spec that runs on the linear impact model with coefficient 0: with a deep book every fill
-// happens exactly at the reference price, which keeps the numbers of a scenario plain.
+// Fixed quantity 1 on the linear impact model with coefficient 0: against a deep book every
+// order fills whole at its reference price, which keeps the numbers of a scenario plain.
 inline ImpactSpec base_spec() {
     ImpactSpec spec;
-    spec.strategy.symbol = "TEST";
     spec.strategy.timeframe = "1m";
     spec.strategy.entry = never();
     spec.strategy.exit = never();
@@ -174,61 +102,41 @@ inline ImpactSpec base_spec() {
     spec.book_model = linear_impact(0.0);
     return spec;
 }
-
-// Books whose one level on each side is deep enough for any test order, at the candle's open
-// minus and plus `half_spread`.
-inline std::vector<OrderBook> books_around_open(const std::vector<Candle>& candles, double half_spread = 0.5) {
-    std::vector<OrderBook> out;
-    for (const Candle& c : candles) out.push_back(deep_book(c.open - half_spread, c.open + half_spread));
-    return out;
-}
-
 inline RunData data_of(std::vector<Candle> candles, double capital = 10000.0) {
-    RunData d;
-    d.candles = std::move(candles);
-    d.capital = capital;
-    return d;
+    return {std::move(candles), capital, {}, {}, {}, {}};
 }
-
-// Candles with one price per bar (open = high = low = close), times 0, 60000, ...
-inline std::vector<Candle> flat_candles(const std::vector<double>& prices) {
-    std::vector<Candle> out;
-    for (std::size_t k = 0; k < prices.size(); ++k) {
-        out.push_back(flat_candle(static_cast<std::int64_t>(k) * 60000, prices[k]));
-    }
-    return out;
+// Books one half away from each open on both sides, deep enough for any test order.
+inline RunData deep_data(std::vector<Candle> candles, double capital = 10000.0) {
+    RunData d = data_of(std::move(candles), capital);
+    d.books.emplace();
+    for (const Candle& c : d.candles) d.books->push_back(deep_book(c.open - 0.5, c.open + 0.5));
+    return d;
 }
 
 // What a scripted indicator gives on each bar: a value or none, and its named outputs.
 struct ScriptedBar {
     std::optional<double> value;
-    std::vector<NamedOutput> outputs;
+    std::vector<NamedOutput> outputs = {};
 };
 
-// A test indicator that plays back a script, records what it was handed, and reports a fixed
-// warm-up. Bars past the script give none.
+// Plays back a script (none past its end), reports a fixed warm-up and logs what it was handed.
 class ScriptedIndicator final : public Indicator {
 public:
     struct Log {
         std::vector<BarContext> contexts;
-        std::vector<std::vector<TradePrint>> trades;  // copies, the span dies with the bar
-        std::size_t outputs_calls = 0;
-        std::vector<std::string> order;  // type names in update order
+        std::vector<std::vector<TradePrint>> trades;  // copies: the span dies with the bar
     };
-
     // The type's output names are those of its longest scripted list.
-    ScriptedIndicator(std::string tag, std::vector<ScriptedBar> script, std::uint64_t warmup, std::shared_ptr<Log> log)
-        : tag_(std::move(tag)), script_(std::move(script)), warmup_(warmup), log_(std::move(log)) {
-        for (const auto& bar : script_)
-            if (bar.outputs.size() > names_.size()) {
-                names_.clear();
-                for (const auto& o : bar.outputs) names_.push_back(o.name);
-            }
+    ScriptedIndicator(std::vector<ScriptedBar> script, std::uint64_t warmup, std::shared_ptr<Log> log)
+        : script_(std::move(script)), warmup_(warmup), log_(std::move(log)) {
+        for (const auto& bar : script_) {
+            if (bar.outputs.size() <= names_.size()) continue;
+            names_.clear();
+            for (const auto& o : bar.outputs) names_.push_back(o.name);
+        }
     }
-
     OptionalValue update(const BarContext& ctx) override {
         if (log_) {
-            log_->order.push_back(tag_);
             log_->contexts.push_back(ctx);
             log_->trades.emplace_back(ctx.trades.begin(), ctx.trades.end());
         }
@@ -237,15 +145,11 @@ public:
         current_ = script_[bar].outputs;
         return script_[bar].value;
     }
-    std::span<const NamedOutput> outputs() const override {
-        if (log_) ++log_->outputs_calls;
-        return current_;
-    }
+    std::span<const NamedOutput> outputs() const override { return current_; }
     std::span<const char* const> output_names() const override { return names_; }
     std::uint64_t warmup_period() const override { return warmup_; }
 
 private:
-    std::string tag_;
     std::vector<const char*> names_;
     std::vector<ScriptedBar> script_;
     std::uint64_t warmup_;
@@ -254,88 +158,41 @@ private:
     std::vector<NamedOutput> current_;
 };
 
-// Indicator types by name for a run: each type plays its script; unknown names fail as the
-// registry does; "Bad" fails its parameters.
+// Indicator types by name for a run; an unknown name fails as the registry's does.
 class ScriptedSource final : public IndicatorSource {
 public:
     struct Type {
-        std::vector<ScriptedBar> script;
+        std::vector<ScriptedBar> script = {};
         std::uint64_t warmup = 0;
-        std::optional<Feed> feed;
-        std::shared_ptr<ScriptedIndicator::Log> log;
+        std::optional<Feed> feed = {};
+        std::shared_ptr<ScriptedIndicator::Log> log = {};
     };
-
     void add(std::string name, Type type) { types_[std::move(name)] = std::move(type); }
-    // Values only, one per bar.
-    void add_values(std::string name, std::vector<std::optional<double>> values, std::uint64_t warmup = 0) {
-        Type t;
-        for (auto v : values) t.script.push_back(ScriptedBar{v, {}});
-        t.warmup = warmup;
-        add(std::move(name), std::move(t));
-    }
-
     mutable std::vector<std::string> built;  // type names in build order
 
     std::expected<std::unique_ptr<Indicator>, EngineError> build(std::string_view type,
-                                                                 std::span<const double> params) const override {
-        if (type == "Bad") {
-            return std::unexpected(EngineError::invalid_parameters(std::string(type), "missing parameter #0"));
-        }
+                                                                 std::span<const double>) const override {
         auto it = types_.find(std::string(type));
         if (it == types_.end()) return std::unexpected(EngineError::unknown_indicator(std::string(type)));
         built.emplace_back(type);
-        (void)params;
-        return std::make_unique<ScriptedIndicator>(it->first, it->second.script, it->second.warmup, it->second.log);
+        return std::make_unique<ScriptedIndicator>(it->second.script, it->second.warmup, it->second.log);
     }
     std::optional<Feed> feed(std::string_view type) const override {
         auto it = types_.find(std::string(type));
-        if (it == types_.end()) return std::nullopt;
-        return it->second.feed;
+        return it == types_.end() ? std::nullopt : it->second.feed;
     }
 
 private:
     std::map<std::string, Type> types_;
 };
 
-inline IndicatorSpec indicator(std::string type, std::optional<Feed> feed = std::nullopt) {
-    IndicatorSpec s;
-    s.type = std::move(type);
-    s.feed = feed;
-    return s;
-}
+inline IndicatorSpec indicator(std::string type, std::optional<Feed> feed = {}) { return {std::move(type), {}, feed}; }
 
-}  // namespace prynox::test
-
-namespace prynox::test {
-
-inline RunResult run_ok(const ImpactSpec& spec, const RunData& data, const IndicatorSource& source) {
+inline RunResult run_ok(const ImpactSpec& spec, const RunData& data,
+                        const IndicatorSource& source = registry_indicator_source()) {
     auto r = run_backtest(spec, data, source);
     if (!r) throw std::runtime_error("run failed: " + r.error().display());
     return std::move(*r);
-}
-inline RunResult run_ok(const ImpactSpec& spec, const RunData& data) {
-    static const ScriptedSource none;
-    return run_ok(spec, data, none);
-}
-
-// Candles with explicit prices, times 0, 60000, ...
-inline std::vector<Candle> ohlc(const std::vector<std::array<double, 4>>& bars) {
-    std::vector<Candle> out;
-    for (std::size_t k = 0; k < bars.size(); ++k) {
-        const auto& b = bars[k];
-        out.push_back(Candle{static_cast<std::int64_t>(k) * 60000, b[0], b[1], b[2], b[3], 0.0});
-    }
-    return out;
-}
-
-inline std::int64_t bar_time(std::size_t k) { return static_cast<std::int64_t>(k) * 60000; }
-
-// Data whose books are deep around each open, so the zero-coefficient impact model fills every
-// order whole at its reference price.
-inline RunData deep_data(std::vector<Candle> candles, double capital = 10000.0) {
-    RunData d = data_of(std::move(candles), capital);
-    d.books = books_around_open(d.candles);
-    return d;
 }
 
 }  // namespace prynox::test

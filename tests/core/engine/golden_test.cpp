@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
-#include "core/engine/backtest.hpp"
-#include "core/json/market_reader.hpp"
-#include "core/json/report_writer.hpp"
 #include "core/json/spec_reader.hpp"
 #include "core/protocol/command.hpp"
-#include "core/registry/indicator_source.hpp"
 
 namespace prynox {
 namespace {
@@ -72,105 +69,6 @@ TEST(EngineGolden, AnswersByteForByte) {
         std::optional<ImpactSpec> handle(std::move(*spec));
         EXPECT_EQ(run_command(handle, c.command), c.answer);
     }
-}
-
-RunResult run_case(const GoldenCase& c) {
-    auto spec = impact_spec_from_json(c.spec);
-    if (!spec) throw std::runtime_error(spec.error().display());
-    const std::string_view cmd = c.command;
-    const std::size_t at = cmd.find("\"data\":") + 7;
-    auto data = run_data_from_value(cmd, at);
-    if (!data) throw std::runtime_error(data.error().display());
-    auto r = run_backtest(*spec, *data, registry_indicator_source());
-    if (!r) throw std::runtime_error(r.error().display());
-    return std::move(*r);
-}
-
-void expect_trade(const TradeRecord& t, std::int64_t entry_time, std::int64_t exit_time, double entry_price,
-                  double exit_price, double qty, double pnl, double return_pct, const char* reason) {
-    EXPECT_EQ(t.entry_time, entry_time);
-    EXPECT_EQ(t.exit_time, exit_time);
-    EXPECT_EQ(t.entry_price, entry_price);
-    EXPECT_EQ(t.exit_price, exit_price);
-    EXPECT_EQ(t.qty, qty);
-    EXPECT_EQ(t.pnl, pnl);
-    EXPECT_EQ(t.return_pct, return_pct);
-    EXPECT_EQ(t.reason, reason);
-}
-
-void expect_equity(const std::vector<EquityPoint>& got, std::int64_t t0, std::int64_t step,
-                   const std::vector<double>& values) {
-    ASSERT_EQ(got.size(), values.size());
-    for (std::size_t k = 0; k < values.size(); ++k) {
-        EXPECT_EQ(got[k].time, t0 + static_cast<std::int64_t>(k) * step) << k;
-        EXPECT_EQ(got[k].equity, values[k]) << k;
-    }
-}
-
-// Walk of two levels at half participation: both entries fill 4 of the sized quantity (two
-// partial fills); 101.625 = (3 x 101.5 + 1 x 102) / 4 against a mid of 101.
-TEST(EngineGolden, WalkCrossoverFieldByField) {
-    const RunResult r = run_case(kGolden[0]);
-    const BacktestReport& rep = r.report;
-    EXPECT_EQ(rep.schema_version, 1u);
-    EXPECT_EQ(rep.symbol, "BTC-USD");
-    EXPECT_EQ(rep.timeframe, "1h");
-    ASSERT_EQ(rep.trades.size(), 2u);
-    expect_trade(rep.trades[0], 1700014400000, 1700021600000, 101.625, 97.375, 4.0, -17.796000000000003,
-                 -4.377859778597787, "signal");
-    expect_trade(rep.trades[1], 1700028800000, 1700028800000, 97.625, 98.0, 4.0, 0.7174999999999999,
-                 0.18373879641485272, "end");
-    expect_equity(rep.equity, 1700000000000, 3600000,
-                  {1000, 1000, 1000, 1000, 1005.0935, 989.0935, 982.204, 982.204, 983.3135});
-    EXPECT_EQ(rep.metrics.pnl, -16.686500000000024);
-    EXPECT_EQ(rep.metrics.return_pct, -1.6686500000000024);
-    EXPECT_EQ(rep.metrics.sharpe, -0.3432874753711826);
-    EXPECT_EQ(rep.metrics.sortino, -0.3390084787679487);
-    EXPECT_EQ(rep.metrics.calmar, -0.7327155546320375);
-    EXPECT_EQ(rep.metrics.max_drawdown, 2.2773503161646156);
-    EXPECT_EQ(rep.metrics.win_rate, 50.0);
-    EXPECT_EQ(rep.metrics.profit_factor, 0.040318048999775216);
-    EXPECT_EQ(rep.metrics.num_trades, 2u);
-    EXPECT_EQ(rep.fees_paid, 1.5785);
-    EXPECT_EQ(rep.initial_capital, 1000.0);
-    EXPECT_EQ(r.impact_stats.avg_slippage_bps, 63.36322934);
-    EXPECT_EQ(r.impact_stats.liquidity_consumed, 1186.5);
-    EXPECT_EQ(r.impact_stats.orders_partially_filled, 2u);
-}
-
-// Shorts at the close through a linear impact of 0.05 x 10 / 100 (every fill 50 bps from the
-// mid): a take-profit, a stop-loss, a signal exit after three bars, and the end close.
-TEST(EngineGolden, ShortAtCloseFieldByField) {
-    const RunResult r = run_case(kGolden[1]);
-    const BacktestReport& rep = r.report;
-    EXPECT_EQ(rep.symbol, "ETH \"perp\"");
-    EXPECT_EQ(rep.timeframe, " 1m ");
-    ASSERT_EQ(rep.trades.size(), 4u);
-    expect_trade(rep.trades[0], -60000, 60000, 48.755, 47.29235, -10.0, 14.146263250000036, 2.901500000000007,
-                 "take_profit");
-    expect_trade(rep.trades[1], 60000, 120000, 46.964, 47.90328, -10.0, -9.867136400000035, -2.1010000000000075,
-                 "stop_loss");
-    expect_trade(rep.trades[2], 180000, 360000, 47.362, 47.5365, -10.0, -2.2194924999999475, -0.4686230522359587,
-                 "signal");
-    expect_trade(rep.trades[3], 420000, 420000, 46.964, 47.2, -10.0, -2.8308200000000423, -0.6027638190954864,
-                 "end");
-    expect_equity(rep.equity, -120000, 60000,
-                  {100000.0, 100000.0, 100002.306225, 100014.14626324999, 100004.27912684999, 100004.27912684999,
-                   100002.66231684998, 100003.66231684998, 100004.66231684998, 100002.05963434998});
-    EXPECT_EQ(rep.metrics.pnl, 2.059634349978296);
-    EXPECT_EQ(rep.metrics.return_pct, 0.002059634349978296);
-    EXPECT_EQ(rep.metrics.sharpe, 0.043125301682319685);
-    EXPECT_EQ(rep.metrics.sortino, 0.06649812431341161);
-    EXPECT_EQ(rep.metrics.calmar, 0.17043012806271277);
-    EXPECT_EQ(rep.metrics.max_drawdown, 0.012084919335508669);
-    EXPECT_EQ(rep.metrics.win_rate, 25.0);
-    EXPECT_EQ(rep.metrics.profit_factor, 0.9483031143481921);
-    EXPECT_EQ(rep.metrics.num_trades, 4u);
-    EXPECT_EQ(rep.fees_paid, 1.89988565);
-    EXPECT_EQ(rep.initial_capital, 100000.0);
-    EXPECT_EQ(r.impact_stats.avg_slippage_bps, 50.0);
-    EXPECT_EQ(r.impact_stats.liquidity_consumed, 2375.815);
-    EXPECT_EQ(r.impact_stats.orders_partially_filled, 0u);
 }
 
 }  // namespace

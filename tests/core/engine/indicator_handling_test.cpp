@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
+#include <string>
 
+#include "core/engine/input_checks.hpp"
 #include "engine_test_support.hpp"
 
 namespace prynox {
@@ -11,65 +12,41 @@ namespace {
 using namespace prynox::test;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-std::shared_ptr<ScriptedIndicator::Log> new_log() { return std::make_shared<ScriptedIndicator::Log>(); }
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 TEST(EngineIndicators, BarContextCarriesOnlyCheckedInputs) {
-    auto log = new_log();
+    auto log = std::make_shared<ScriptedIndicator::Log>();
     ScriptedSource src;
-    ScriptedSource::Type t;
-    t.log = log;
-    src.add("Probe", t);
-
+    src.add("Probe", {.script = {{std::nullopt, {{"o", 1}}}, {1.0, {{"o", 2}}}}, .log = log});
     ImpactSpec spec = base_spec();
     spec.strategy.indicators["p"] = indicator("Probe");
-    RunData d = data_of(flat_candles({10, 11, 12}));
-    d.reference = flat_candles({50, 51, 52});
-    d.derivs = std::vector<DerivativesTick>(3);
-    for (auto& tick : *d.derivs) {
-        tick.mark_price = tick.index_price = tick.futures_price = 100;
-    }
-    (*d.derivs)[1].open_interest = -1;  // rejected
+    spec.strategy.entry = gt(ref("p.o"), num(5));
+    RunData d = data_of(flat({10, 11, 12}));
+    d.reference = bars({{50, 51, 49, 50.5}, {51, 52, 50, 51.5}, {52, 53, 51, 52.5}});
+    d.derivs = std::vector<DerivativesTick>(3, {.mark_price = 100, .index_price = 100, .futures_price = 100});
+    (*d.derivs)[1].open_interest = -1;                                                         // rejected
     d.books = std::vector<OrderBook>{deep_book(9, 11), deep_book(11, 11), deep_book(11, 13)};  // bar 1 crossed
-    d.trades = std::vector<std::vector<TradePrint>>{
-        {{10, 1, Side::Buy, 1}, {0, 1, Side::Sell, 2}, {11, 0, Side::Sell, 3}},
-        {},
-        {{12, 2, Side::Sell, 4}, {12.5, 1, Side::Buy, 5}},
-    };
+    d.trades = std::vector<std::vector<TradePrint>>{{{10, 1, {}, 1}, {0, 1, {}, 2}, {11, 0, {}, 3}}, {},
+                                                    {{12, 2, {}, 4}}};
     run_ok(spec, d, src);
-
     ASSERT_EQ(log->contexts.size(), 3u);
     for (std::size_t k = 0; k < 3; ++k) {
         const BarContext& c = log->contexts[k];
         EXPECT_EQ(c.candle, &d.candles[k]);
-        ASSERT_TRUE(c.reference.has_value());
-        EXPECT_EQ(*c.reference, 50.0 + static_cast<double>(k));
-        EXPECT_EQ(c.cross_section, nullptr);
+        EXPECT_EQ(c.reference, 50.5 + static_cast<double>(k));  // the reference close
+        EXPECT_EQ(c.deriv, k == 1 ? nullptr : &(*d.derivs)[k]);
+        EXPECT_EQ(c.book, k == 1 ? nullptr : &(*d.books)[k]);
     }
-    EXPECT_EQ(log->contexts[0].deriv, &(*d.derivs)[0]);
-    EXPECT_EQ(log->contexts[1].deriv, nullptr);
-    EXPECT_EQ(log->contexts[2].deriv, &(*d.derivs)[2]);
-    EXPECT_EQ(log->contexts[0].book, &(*d.books)[0]);
-    EXPECT_EQ(log->contexts[1].book, nullptr);
-    EXPECT_EQ(log->contexts[2].book, &(*d.books)[2]);
+    // The zero-priced print is left out, the others keep their order.
+    std::vector<std::vector<std::int64_t>> stamps(3);
+    for (std::size_t k = 0; k < 3; ++k) {
+        for (const TradePrint& t : log->trades[k]) stamps[k].push_back(t.timestamp);
+    }
+    EXPECT_EQ(stamps, (std::vector<std::vector<std::int64_t>>{{1, 3}, {}, {4}}));
 
-    ASSERT_EQ(log->trades[0].size(), 2u);  // the zero-priced print is left out
-    EXPECT_EQ(log->trades[0][0].timestamp, 1);
-    EXPECT_EQ(log->trades[0][1].timestamp, 3);
-    EXPECT_TRUE(log->trades[1].empty());
-    ASSERT_EQ(log->trades[2].size(), 2u);
-    EXPECT_EQ(log->trades[2][1].price, 12.5);
-}
-
-TEST(EngineIndicators, RunWithoutOptionalSeries) {
-    auto log = new_log();
-    ScriptedSource src;
-    ScriptedSource::Type t;
-    t.log = log;
-    src.add("Probe", t);
-    ImpactSpec spec = base_spec();
-    spec.strategy.indicators["p"] = indicator("Probe");
-    run_ok(spec, data_of(flat_candles({1, 2})), src);
+    // Without the optional series the context has none of them.
+    log->contexts.clear();
+    run_ok(spec, data_of(flat({1, 2})), src);
     ASSERT_EQ(log->contexts.size(), 2u);
     for (const BarContext& c : log->contexts) {
         EXPECT_FALSE(c.reference.has_value());
@@ -79,166 +56,122 @@ TEST(EngineIndicators, RunWithoutOptionalSeries) {
     }
 }
 
-TEST(EngineIndicators, UpdatedInIdOrderOnEveryBar) {
-    auto log = new_log();
-    ScriptedSource src;
-    for (const char* name : {"TypeB", "TypeA", "TypeC"}) {
-        ScriptedSource::Type t;
-        t.log = log;
-        src.add(name, t);
-    }
-    ImpactSpec spec = base_spec();
-    spec.strategy.indicators["b"] = indicator("TypeA");
-    spec.strategy.indicators["a"] = indicator("TypeB");
-    spec.strategy.indicators["B"] = indicator("TypeC");
-    run_ok(spec, data_of(flat_candles({1, 2})), src);
-    const std::vector<std::string> expected = {"TypeC", "TypeB", "TypeA", "TypeC", "TypeB", "TypeA"};
-    EXPECT_EQ(log->order, expected);
-}
-
-TEST(EngineIndicators, WarmupIsTheLargestUnlessGiven) {
-    ScriptedSource src;
-    src.add_values("W3", {}, 3);
-    src.add_values("W5", {}, 5);
-    ImpactSpec spec = base_spec();
-    spec.strategy.indicators["x"] = indicator("W5");
-    spec.strategy.indicators["y"] = indicator("W3");
-    spec.strategy.entry = always();
-    spec.strategy.execution.fill_timing = FillTiming::Close;
-    RunResult r = run_ok(spec, deep_data(flat_candles({1, 2, 3, 4, 5, 6, 7})), src);
-    ASSERT_EQ(r.report.trades.size(), 1u);
-    EXPECT_EQ(r.report.trades[0].entry_time, bar_time(5));
-
-    spec.strategy.warmup = 0;  // smaller than the indicators need, and still taken
-    r = run_ok(spec, deep_data(flat_candles({1, 2, 3, 4, 5, 6, 7})), src);
-    EXPECT_EQ(r.report.trades[0].entry_time, bar_time(0));
-}
-
-TEST(EngineIndicators, ValuesAndOutputsByKey) {
-    auto log = new_log();
-    ScriptedSource src;
-    ScriptedSource::Type bands;
-    bands.log = log;
-    // bar 0: none; bar 1: value 5 with outputs; bar 2: value 7, upper 9; bar 3: none.
-    bands.script = {
-        {std::nullopt, {{"upper", 100}}},
-        {5.0, {{"upper", 8}, {"lower", 2}}},
-        {7.0, {{"upper", 9}, {"lower", 3}}},
-        {std::nullopt, {}},
-    };
-    src.add("Bands", bands);
-    ImpactSpec spec = base_spec();
-    spec.strategy.indicators["bb"] = indicator("Bands");
-    spec.strategy.entry = all(gt(ref("bb.upper"), ref("bb")), gt(ref("bb"), ref("bb.lower")));
-    spec.strategy.exit = gt(ref("bb.upper"), num(8.5));
-    spec.strategy.execution.fill_timing = FillTiming::Close;
-    const RunResult r = run_ok(spec, deep_data(flat_candles({1, 2, 3, 4})), src);
-    ASSERT_EQ(r.report.trades.size(), 1u);
-    EXPECT_EQ(r.report.trades[0].entry_time, bar_time(1));
-    EXPECT_EQ(r.report.trades[0].exit_time, bar_time(2));
-    // outputs is asked for only after an update that gave a value.
-    EXPECT_EQ(log->outputs_calls, 2u);
-}
-
-TEST(EngineIndicators, LaterWriterOfAKeyWins) {
-    // "a" publishes an output named "b"; the indicator "a.b" is updated after "a" (byte order),
-    // so on bars where both give a value the key "a.b" holds the main value of "a.b".
-    ScriptedSource src;
-    ScriptedSource::Type a;
-    a.script = {{1.0, {{"b", 10}}}, {1.0, {{"b", 10}}}, {1.0, {{"b", 10}}}};
-    src.add("A", a);
-    src.add_values("AB", {20.0, std::nullopt, 20.0});
-    ImpactSpec spec = base_spec();
-    spec.strategy.indicators["a"] = indicator("A");
-    spec.strategy.indicators["a.b"] = indicator("AB");
-    spec.strategy.entry = eq(ref("a.b"), num(10));  // only where "a.b" gave nothing
-    spec.strategy.exit = eq(ref("a.b"), num(20));
-    spec.strategy.execution.fill_timing = FillTiming::Close;
-    const RunResult r = run_ok(spec, deep_data(flat_candles({1, 2, 3})), src);
-    ASSERT_EQ(r.report.trades.size(), 1u);
-    EXPECT_EQ(r.report.trades[0].entry_time, bar_time(1));
-    EXPECT_EQ(r.report.trades[0].exit_time, bar_time(2));
-
-    // A name given twice in one list keeps its later value.
-    ScriptedSource dup;
-    ScriptedSource::Type d;
-    d.script = {{1.0, {{"k", 1}, {"k", 2}}}};
-    dup.add("D", d);
-    ImpactSpec s2 = base_spec();
-    s2.strategy.indicators["d"] = indicator("D");
-    s2.strategy.entry = eq(ref("d.k"), num(2));
-    s2.strategy.execution.fill_timing = FillTiming::Close;
-    EXPECT_EQ(run_ok(s2, deep_data(flat_candles({1})), dup).report.trades.size(), 1u);
-}
-
-TEST(EngineIndicators, KeysBindToOutputPositionsOnce) {
-    // Names are bound to list positions before the first bar: a key whose name the type does not
-    // publish is missing on every bar, and the empty name is a name like any other.
-    ScriptedSource src;
-    ScriptedSource::Type t;
-    t.script = {
-        {1.0, {{"upper", 5}, {"", 1}}},
-        {1.0, {{"upper", 6}, {"", 7}}},
-        {1.0, {{"upper", 5}, {"", 1}}},
-    };
-    src.add("T", t);
-    ImpactSpec spec = base_spec();
-    spec.strategy.indicators["t"] = indicator("T");
-    spec.strategy.entry = all(eq(ref("t.upper"), num(6)), not_(gt(ref("t.lower"), num(-1e300))));
-    spec.strategy.exit = eq(ref("t."), num(1));
-    spec.strategy.execution.fill_timing = FillTiming::Close;
-    const RunResult r = run_ok(spec, deep_data(flat_candles({1, 2, 3})), src);
-    ASSERT_EQ(r.report.trades.size(), 1u);
-    EXPECT_EQ(r.report.trades[0].entry_time, bar_time(1));
-    EXPECT_EQ(r.report.trades[0].exit_time, bar_time(2));
-}
-
-TEST(EngineIndicators, MissingValuesMakeComparisonsFalse) {
-    ScriptedSource src;
-    src.add_values("X", {1.0, std::nullopt, kNaN, 1.0});
-    ImpactSpec spec = base_spec();
-    spec.strategy.indicators["x"] = indicator("X");
-    spec.strategy.entry = not_(gt(ref("x"), num(0)));  // true where x is missing or NaN
-    spec.strategy.exit = always();
-    spec.strategy.execution.fill_timing = FillTiming::Close;
-    const RunResult r = run_ok(spec, deep_data(flat_candles({1, 2, 3, 4})), src);
-    ASSERT_EQ(r.report.trades.size(), 1u);
-    EXPECT_EQ(r.report.trades[0].entry_time, bar_time(1));
-    EXPECT_EQ(r.report.trades[0].exit_time, bar_time(2));
-}
-
-// Rules that look a few bars back keep only a short ring of rows; values and gaps far into a
-// long run must still be read from the right bar.
+// Rules that look 4 bars back keep only a short ring of rows (8); values and gaps far into a
+// long run must still be read from the right bar, whether the reach comes from prev, rising or
+// a cross. x is the bar number, missing on every ninth bar.
 TEST(EngineIndicators, LookBackAcrossALongRun) {
     const std::size_t n = 300;
-    std::vector<std::optional<double>> values(n);
-    for (std::size_t k = 0; k < n; ++k) {
-        if (k % 9 != 0) values[k] = static_cast<double>(k);
-    }
+    ScriptedSource::Type x;
+    for (std::size_t k = 0; k < n; ++k) x.script.push_back({k % 9 == 0 ? std::nullopt : std::optional(double(k))});
     ScriptedSource src;
-    src.add_values("X", values);
-    ImpactSpec spec = base_spec();
-    spec.strategy.indicators["x"] = indicator("X");
-    spec.strategy.entry = eq(sub(ref("x"), prev(ref("x"), 5)), num(5));
-    spec.strategy.exit = always();
-    spec.strategy.execution.fill_timing = FillTiming::Close;
-    std::vector<double> prices(n, 100.0);
-    const RunResult r = run_ok(spec, deep_data(flat_candles(prices)), src);
-
-    std::vector<std::int64_t> expected;
-    bool open = false;
-    for (std::size_t k = 0; k < n; ++k) {
-        if (open) {
-            open = false;  // the exit rule always holds
-            continue;
+    src.add("X", x);
+    Condition (*const rules[])() = {[] { return eq(sub(ref("x"), prev(ref("x"), 4)), num(4)); },
+                                    [] { return rising(ref("x"), 4); },
+                                    [] { return cross_above(ref("x"), add(prev(ref("x"), 3), num(2.5))); }};
+    for (std::size_t rule = 0; rule < std::size(rules); ++rule) {
+        ImpactSpec spec = base_spec();
+        spec.strategy.indicators["x"] = indicator("X");
+        spec.strategy.entry = rules[rule]();
+        spec.strategy.exit = not_(rules[rule]());
+        spec.strategy.execution.fill_timing = FillTiming::Close;
+        // Open after bar k exactly when the rule held on bar k.
+        std::string held(n, '0'), want(n, '0');
+        const RunResult r = run_ok(spec, deep_data(flat(std::vector<double>(n, 100.0))), src);
+        for (const TradeRecord& t : r.report.trades) {
+            for (auto k = t.entry_time / 60000; k < t.exit_time / 60000 + (t.reason == "end"); ++k) held[k] = '1';
         }
-        if (k >= 5 && k % 9 != 0 && (k - 5) % 9 != 0) {
-            expected.push_back(bar_time(k));
-            open = true;
-        }
+        // The first two hold where x and x 4 bars back are present; x - x[3 back] is 3, and one
+        // bar earlier it was 3 too, so the cross never happens.
+        for (std::size_t k = 4; rule < 2 && k < n; ++k) want[k] = "01"[k % 9 != 0 && (k - 4) % 9 != 0];
+        EXPECT_EQ(held, want) << rule;
     }
-    ASSERT_EQ(r.report.trades.size(), expected.size());
-    for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(r.report.trades[k].entry_time, expected[k]) << k;
+}
+
+template <class T>
+std::string verdict(const std::expected<void, T>& r) {
+    return r ? "ok" : r.error().display();
+}
+
+const DerivativesTick kGoodTick{.funding_rate = -0.001, .mark_price = 100, .index_price = 100, .futures_price = 101};
+
+// The first rule an item breaks names the message.
+TEST(EngineInputChecks, TicksBooksAndPrints) {
+    const std::string prices =
+        "invalid derivatives tick: mark_price, index_price and futures_price must be finite and positive";
+    const std::string amounts =
+        "invalid derivatives tick: open interest, sizes, volumes and liquidations must be finite and non-negative";
+    const struct {
+        void (*mutate)(DerivativesTick&);
+        std::string expected;
+    } cases[] = {
+        {[](DerivativesTick&) {}, "ok"},
+        {[](DerivativesTick& t) { t.funding_rate = kNaN; }, "invalid derivatives tick: funding_rate must be finite"},
+        {[](DerivativesTick& t) { t.funding_rate = -kInf; }, "invalid derivatives tick: funding_rate must be finite"},
+        {[](DerivativesTick& t) { t.mark_price = 0; }, prices},
+        {[](DerivativesTick& t) { t.index_price = -0.0; }, prices},
+        {[](DerivativesTick& t) { t.futures_price = kInf; }, prices},
+        {[](DerivativesTick& t) { t.mark_price = 4.9e-324; }, "ok"},
+        {[](DerivativesTick& t) { t.open_interest = 0; }, "ok"},
+        {[](DerivativesTick& t) { t.long_size = -0.0; }, "ok"},
+        {[](DerivativesTick& t) { t.short_size = -1e-300; }, amounts},
+        {[](DerivativesTick& t) { t.taker_buy_volume = kNaN; }, amounts},
+        {[](DerivativesTick& t) { t.taker_sell_volume = kInf; }, amounts},
+        {[](DerivativesTick& t) { t.long_liquidation = -1; }, amounts},
+        {[](DerivativesTick& t) { t.short_liquidation = -1; }, amounts},
+        {[](DerivativesTick& t) { t.timestamp = -99; }, "ok"},
+        // The first broken rule decides.
+        {[](DerivativesTick& t) { t.open_interest = -1; t.mark_price = 0; t.funding_rate = kNaN; },
+         "invalid derivatives tick: funding_rate must be finite"},
+        {[](DerivativesTick& t) { t.open_interest = -1; t.futures_price = 0; }, prices},
+    };
+    for (const auto& c : cases) {
+        DerivativesTick t = kGoodTick;
+        c.mutate(t);
+        EXPECT_EQ(verdict(validate_derivatives_tick(t)), c.expected);
+    }
+    const std::string p = "invalid order book: ";
+    const struct {
+        OrderBook b;
+        std::string expected;
+    } books[] = {
+        {OrderBook{{{99.99, 1}}, {{100, 1}}}, "ok"},
+        {OrderBook{{{100, 1}}, {{100, 1}}}, p + "order book must be uncrossed (best_bid < best_ask)"},
+        {OrderBook{{{101, 1}}, {{100, 1}}}, p + "order book must be uncrossed (best_bid < best_ask)"},
+        {OrderBook{{{99, 0}}, {{100, 1}}}, "ok"},
+        {OrderBook{{{99, -1}}, {{100, 1}}}, p + "level size must be finite and non-negative"},
+        {OrderBook{{{100, 1}, {100, 1}}, {{101, 1}}}, p + "bids must be strictly descending in price"},
+        {OrderBook{{{100, 1}, {101, 1}}, {{102, 1}}}, p + "bids must be strictly descending in price"},
+        {OrderBook{{{99, 1}}, {{100, 1}, {100, 1}}}, p + "asks must be strictly ascending in price"},
+        {OrderBook{{{99, 1}}, {}}, p + "order book must have at least one bid and one ask"},
+        {OrderBook{{}, {}}, p + "order book must have at least one bid and one ask"},
+        {OrderBook{{{0, 1}}, {{100, 1}}}, p + "level price must be finite and positive"},
+        {OrderBook{{{kNaN, 1}}, {{100, 1}}}, p + "level price must be finite and positive"},
+        {OrderBook{{{99, kInf}}, {{100, 1}}}, p + "level size must be finite and non-negative"},
+        // Levels are checked before the sides' presence and order: bids, then asks.
+        {OrderBook{{}, {{100, -1}}}, p + "level size must be finite and non-negative"},
+        {OrderBook{{{99, 1}, {100, 1}}, {{-1, 1}}}, p + "level price must be finite and positive"},
+        // Bid order is checked before ask order, both before crossing.
+        {OrderBook{{{99, 1}, {99, 1}}, {{98, 1}, {97, 1}}}, p + "bids must be strictly descending in price"},
+        {OrderBook{{{99, 1}}, {{98, 1}, {97, 1}}}, p + "asks must be strictly ascending in price"},
+    };
+    for (const auto& c : books) EXPECT_EQ(verdict(validate_order_book(c.b)), c.expected);
+    const struct {
+        TradePrint t;
+        std::string expected;
+    } prints[] = {
+        {{10, 1, Side::Buy, 0}, "ok"},
+        {{10, 0, Side::Sell, -5}, "ok"},
+        {{10, -0.0, Side::Sell, 0}, "ok"},
+        {{0, 1, Side::Buy, 0}, "invalid trade: trade price must be finite and positive"},
+        {{kInf, 1, Side::Buy, 0}, "invalid trade: trade price must be finite and positive"},
+        {{10, -1, Side::Buy, 0}, "invalid trade: trade size must be finite and non-negative"},
+        {{10, kNaN, Side::Buy, 0}, "invalid trade: trade size must be finite and non-negative"},
+        {{-1, -1, Side::Buy, 0}, "invalid trade: trade price must be finite and positive"},
+    };
+    for (const auto& c : prints) {
+        EXPECT_EQ(verdict(validate_trade_print(c.t)), c.expected);
+        EXPECT_EQ(print_passes(c.t), c.expected == "ok");
+    }
 }
 
 }  // namespace

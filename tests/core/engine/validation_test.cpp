@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <limits>
 #include <string>
 
 #include "core/engine/backtest.hpp"
 #include "core/engine/run_validation.hpp"
-#include "core/registry/indicator_source.hpp"
+#include "core/engine/timeframe.hpp"
 #include "engine_test_support.hpp"
 
 namespace prynox {
@@ -17,383 +16,253 @@ using namespace prynox::test;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-std::string run_error(const ImpactSpec& spec, const RunData& data, const IndicatorSource& source) {
-    auto r = run_backtest(spec, data, source);
-    if (r) return "ok";
-    return r.error().display();
-}
+const std::string kInvalid = "bad spec: invalid strategy spec: ";
+const std::string kStopLimit = "stop_limit order_type requires both execution.stop_offset_pct and" +
+                               std::string(22, ' ') + "execution.limit_offset_pct";
 
 ScriptedSource known_source() {
     ScriptedSource src;
-    ScriptedSource::Type known;
-    known.feed = Feed::Kline;
-    src.add("Known", known);
+    src.add("Known", {.feed = Feed::Kline});
+    src.add("Book", {.feed = Feed::Orderbook});
+    src.add("NoFeed", {});  // a name the feed table does not know
     return src;
+}
+std::string run_error(const ImpactSpec& spec, const RunData& data, const IndicatorSource& source = known_source()) {
+    auto r = run_backtest(spec, data, source);
+    return r ? "ok" : r.error().display();
 }
 
 // Every check of the table fails at first; mending them one at a time must walk through the
-// refusals in the table's order.
+// refusals in the table's order. Nothing is built before the timeframe passes, and a failing
+// build stops the others (c).
 TEST(EngineValidation, ChecksRunInTableOrder) {
     ScriptedSource src = known_source();
     ImpactSpec spec = base_spec();
     StrategySpec& s = spec.strategy;
-    s.indicators["a"] = indicator("Known", Feed::Trade);
-    s.indicators["b"] = indicator("Missing");
+    s.indicators = {{"a", indicator("Known", Feed::Trade)}, {"b", indicator("Missing")}, {"c", indicator("Known")}};
     s.entry = gt(ref("ghost.k"), num(1));
     s.spec_version = 2;
     s.sizing = sizing(Sizing::Kind::RiskPerTrade, 1.0);
-    s.execution.order_type = OrderType::StopLimit;
-    s.execution.limit_offset_pct = 1.0;
-    s.execution.partial_fills = true;
-    s.execution.fill_timing = FillTiming::Close;
-    s.execution.latency_bars = 1;
+    s.execution = {OrderType::StopLimit, FillTiming::Close, 1.0, {}, 1, true, {}};
     s.costs.slippage.kind = Slippage::Kind::Spread;
     s.timeframe = "1M";
     spec.participation_cap = 0.0;
     spec.book_model = linear_impact(-1.0);
-    RunData data;
-    data.reference = flat_candles({1});
-    data.derivs = std::vector<DerivativesTick>(3);
-    data.trades = std::vector<std::vector<TradePrint>>(1);
-
-    const std::string expected[] = {
-        "bad spec: rule references undeclared indicator: ghost.k",
-        "bad spec: invalid strategy spec: spec_version 2 is not supported; this build reads 1..=1",
-        "bad spec: invalid strategy spec: sizing risk_per_trade requires risk.stop_loss_pct: the position size "
-        "is                  derived from the distance to the stop",
-        "bad spec: invalid strategy spec: indicator 'a' (Known) declares feed Trade but consumes Kline",
-        "bad spec: invalid strategy spec: stop_limit order_type requires both execution.stop_offset_pct and     "
-        "                 execution.limit_offset_pct",
-        "bad spec: invalid strategy spec: partial_fills requires execution.max_participation",
-        "bad spec: invalid strategy spec: fill_timing close requires a market order_type",
-        "bad spec: invalid strategy spec: fill_timing close is incompatible with latency_bars",
-        "bad spec: participation_cap must be in (0, 1]",
-        "bad spec: impact coef must be finite and >= 0",
-        "bad spec: impact runs override slippage; remove costs.slippage",
-        "data: no candles",
-        "data: orderbook_walk requires a book feed",
-        "data: books length must match candles",
-        "data: reference length must match candles",
-        "data: derivs length must match candles",
-        "data: trades length must match candles",
-        "bad spec: timeframe bad unit: 1M",
-        "backtest: unknown indicator type: Missing",
-        "ok",
+    RunData data{{}, 10000.0, {}, flat({1}), std::vector<DerivativesTick>(3), std::vector<std::vector<TradePrint>>(1)};
+    const struct {
+        std::string want;
+        std::function<void()> mend;
+        std::size_t built = 0;
+    } steps[] = {
+        {"bad spec: rule references undeclared indicator: ghost.k", [&] { s.entry = gt(ref("a.k"), num(1)); }},
+        {kInvalid + "spec_version 2 is not supported; this build reads 1..=1", [&] { s.spec_version = 1; }},
+        {kInvalid + "sizing risk_per_trade requires risk.stop_loss_pct: the position size is" + std::string(18, ' ') +
+             "derived from the distance to the stop",
+         [&] { s.risk.stop_loss_pct = 2.0; }},
+        {kInvalid + "indicator 'a' (Known) declares feed Trade but consumes Kline",
+         [&] { s.indicators["a"].feed = Feed::Kline; }},
+        {kInvalid + kStopLimit, [&] { s.execution.stop_offset_pct = 1.0; }},
+        {kInvalid + "partial_fills requires execution.max_participation", [&] { s.execution.max_participation = 0.5; }},
+        {kInvalid + "fill_timing close requires a market order_type",
+         [&] { s.execution.order_type = OrderType::Market; }},
+        {kInvalid + "fill_timing close is incompatible with latency_bars", [&] { s.execution.latency_bars = 0; }},
+        {"bad spec: participation_cap must be in (0, 1]", [&] { spec.participation_cap = 1.0; }},
+        {"bad spec: impact coef must be finite and >= 0", [&] { spec.book_model = walk(); }},
+        {"bad spec: impact runs override slippage; remove costs.slippage", [&] { s.costs.slippage = Slippage{}; }},
+        {"data: no candles", [&] { data.candles = flat({100, 101}); }},
+        {"data: orderbook_walk requires a book feed", [&] { data.books = std::vector<OrderBook>(1); }},
+        {"data: books length must match candles", [&] { data.books->resize(2); }},
+        {"data: reference length must match candles", [&] { data.reference = flat({1, 2}); }},
+        {"data: derivs length must match candles", [&] { data.derivs->resize(2); }},
+        {"data: trades length must match candles", [&] { data.trades->resize(2); }},
+        {"bad spec: timeframe bad unit: 1M", [&] { s.timeframe = " 1h "; }},
+        {"backtest: unknown indicator type: Missing", [&] { s.indicators["b"].type = "Known"; }, 1},
+        {"ok", [] {}, 3},
     };
-    const std::function<void()> mends[] = {
-        [&] { s.entry = gt(ref("a.k"), num(1)); },
-        [&] { s.spec_version = 1; },
-        [&] { s.risk.stop_loss_pct = 2.0; },
-        [&] { s.indicators["a"].feed = Feed::Kline; },
-        [&] { s.execution.stop_offset_pct = 1.0; },
-        [&] { s.execution.max_participation = 0.5; },
-        [&] { s.execution.order_type = OrderType::Market; },
-        [&] { s.execution.latency_bars = 0; },
-        [&] { spec.participation_cap = 1.0; },
-        [&] { spec.book_model = walk(); },
-        [&] { s.costs.slippage = Slippage{}; },
-        [&] { data.candles = flat_candles({100, 101}); },
-        [&] { data.books = std::vector<OrderBook>(1); },
-        [&] { data.books->resize(2); },
-        [&] { data.reference = flat_candles({1, 2}); },
-        [&] { data.derivs->resize(2); },
-        [&] { data.trades->resize(2); },
-        [&] { s.timeframe = " 1h "; },
-        [&] { s.indicators["b"].type = "Known"; },
-    };
-    for (std::size_t k = 0; k < std::size(expected); ++k) {
+    for (std::size_t k = 0; k < std::size(steps); ++k) {
         SCOPED_TRACE(k);
-        EXPECT_EQ(run_error(spec, data, src), expected[k]);
-        if (k < std::size(mends)) mends[k]();
+        src.built.clear();
+        EXPECT_EQ(run_error(spec, data, src), steps[k].want);
+        EXPECT_EQ(src.built.size(), steps[k].built);
+        steps[k].mend();
     }
 }
 
-TEST(EngineValidation, MessagesWithRunsOfBlanks) {
-    ImpactSpec spec = base_spec();
-    spec.strategy.sizing = sizing(Sizing::Kind::RiskPerTrade, 1.0);
-    const std::string sizing_text = run_error(spec, data_of(flat_candles({1})), known_source());
-    EXPECT_EQ(sizing_text,
-              std::string("bad spec: invalid strategy spec: sizing risk_per_trade requires risk.stop_loss_pct: the "
-                          "position size is") +
-                  std::string(18, ' ') + "derived from the distance to the stop");
-
-    ImpactSpec spec2 = base_spec();
-    spec2.strategy.execution.order_type = OrderType::StopLimit;
-    spec2.strategy.execution.stop_offset_pct = 1.0;
-    EXPECT_EQ(run_error(spec2, data_of(flat_candles({1})), known_source()),
-              std::string("bad spec: invalid strategy spec: stop_limit order_type requires both "
-                          "execution.stop_offset_pct and") +
-                  std::string(22, ' ') + "execution.limit_offset_pct");
-}
-
-TEST(EngineValidation, OrderTypeOffsets) {
-    struct Case {
-        OrderType type;
-        std::optional<double> limit;
-        std::optional<double> stop;
-        std::string expected;
+// A reference passes when the text before its first point is a declared id, compared byte for
+// byte; the rules are checked first, in the order entry, exit, short_entry, short_exit.
+TEST(EngineValidation, References) {
+    const struct {
+        const char *entry, *exit, *short_entry, *short_exit;  // the reference of each rule; null: no reference
+        const char* declared;
+        std::uint32_t spec_version;
+        const char* want;  // the undeclared reference; null: accepted
+    } cases[] = {
+        {"macd.signal", "macd.anything.at.all", nullptr, nullptr, "macd", 1, nullptr},
+        {nullptr, nullptr, nullptr, "signal", "macd", 2, "signal"},
+        {nullptr, nullptr, "se", "sx", "macd", 1, "se"},
+        {nullptr, "ex", "se", nullptr, "macd", 1, "ex"},
+        {"Macd", "ex", nullptr, nullptr, "macd", 1, "Macd"},
+        {"", nullptr, nullptr, nullptr, "macd", 1, ""},
+        {"", ".x", nullptr, nullptr, "", 1, nullptr},
     };
-    const std::string stop_limit =
-        "bad spec: invalid strategy spec: stop_limit order_type requires both execution.stop_offset_pct and"
-        "                      execution.limit_offset_pct";
-    const Case cases[] = {
-        {OrderType::Limit, std::nullopt, 1.0, "bad spec: invalid strategy spec: limit order_type requires "
-                                              "execution.limit_offset_pct"},
-        {OrderType::Limit, 1.0, std::nullopt, "ok"},
-        {OrderType::Stop, 1.0, std::nullopt, "bad spec: invalid strategy spec: stop order_type requires "
-                                             "execution.stop_offset_pct"},
-        {OrderType::Stop, std::nullopt, 1.0, "ok"},
-        {OrderType::StopLimit, 1.0, std::nullopt, stop_limit},
-        {OrderType::StopLimit, std::nullopt, 1.0, stop_limit},
-        {OrderType::StopLimit, std::nullopt, std::nullopt, stop_limit},
-        {OrderType::StopLimit, 1.0, 1.0, "ok"},
-        {OrderType::Market, std::nullopt, std::nullopt, "ok"},
-    };
-    for (const Case& c : cases) {
+    const auto rule = [](const char* reference) { return reference ? gt(ref(reference), num(0)) : never(); };
+    for (const auto& c : cases) {
         ImpactSpec spec = base_spec();
-        spec.strategy.execution.order_type = c.type;
-        spec.strategy.execution.limit_offset_pct = c.limit;
-        spec.strategy.execution.stop_offset_pct = c.stop;
-        EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()), c.expected);
+        StrategySpec& s = spec.strategy;
+        s.entry = rule(c.entry);
+        s.exit = rule(c.exit);
+        if (c.short_entry) s.short_entry = rule(c.short_entry);
+        if (c.short_exit) s.short_exit = rule(c.short_exit);
+        s.indicators = {{c.declared, indicator("Known")}};
+        s.spec_version = c.spec_version;
+        EXPECT_EQ(run_error(spec, data_of(flat({1}))),
+                  c.want ? "bad spec: rule references undeclared indicator: " + std::string(c.want) : "ok");
     }
 }
 
-TEST(EngineValidation, FillTimingCloseReportsOrderTypeBeforeLatency) {
-    ImpactSpec spec = base_spec();
-    spec.strategy.execution.fill_timing = FillTiming::Close;
-    spec.strategy.execution.order_type = OrderType::Limit;
-    spec.strategy.execution.limit_offset_pct = 1.0;
-    spec.strategy.execution.latency_bars = 3;
-    EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()),
-              "bad spec: invalid strategy spec: fill_timing close requires a market order_type");
-    // next_open with latency is fine.
-    spec.strategy.execution.fill_timing = FillTiming::NextOpen;
-    EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()), "ok");
+// One run per row on one candle; `setup` changes the base spec and data.
+TEST(EngineValidation, StrategyAndData) {
+    using enum OrderType;
+    using enum FillTiming;
+    const struct {
+        void (*setup)(StrategySpec&, RunData&);
+        std::string want;
+    } cases[] = {
+        // execution: order type, fill timing, limit and stop offsets, latency bars, partial fills.
+        {[](auto& s, auto&) { s.execution = {Limit, NextOpen, {}, 1.0, 0, false, {}}; },
+         kInvalid + "limit order_type requires execution.limit_offset_pct"},
+        {[](auto& s, auto&) { s.execution = {Limit, NextOpen, 1.0, {}, 3, false, {}}; }, "ok"},
+        {[](auto& s, auto&) { s.execution = {Stop, NextOpen, 1.0, {}, 0, false, {}}; },
+         kInvalid + "stop order_type requires execution.stop_offset_pct"},
+        {[](auto& s, auto&) { s.execution = {Stop, NextOpen, {}, 1.0, 0, false, {}}; }, "ok"},
+        {[](auto& s, auto&) { s.execution = {StopLimit, NextOpen, 1.0, {}, 0, false, {}}; }, kInvalid + kStopLimit},
+        {[](auto& s, auto&) { s.execution = {StopLimit, NextOpen, {}, 1.0, 0, false, {}}; }, kInvalid + kStopLimit},
+        {[](auto& s, auto&) { s.execution = {StopLimit, NextOpen, {}, {}, 0, false, {}}; }, kInvalid + kStopLimit},
+        {[](auto& s, auto&) { s.execution = {StopLimit, NextOpen, 1.0, 1.0, 0, false, {}}; }, "ok"},
+        {[](auto& s, auto&) { s.spec_version = 0; },
+         kInvalid + "spec_version 0 is not supported; this build reads 1..=1"},
+        {[](auto& s, auto&) { s.spec_version = 4294967295u; },
+         kInvalid + "spec_version 4294967295 is not supported; this build reads 1..=1"},
+        // Declared feeds: absent, matching, or of a type the feed table does not know all pass.
+        {[](auto& s, auto&) {
+             s.indicators = {{"k1", indicator("Known", Feed::Kline)}, {"k2", indicator("Known")},
+                             {"z", indicator("NoFeed", Feed::CrossSection)}};
+         },
+         "ok"},
+        // Visited in id order: "bk" before "k2".
+        {[](auto& s, auto&) {
+             s.indicators = {{"k2", indicator("Known", Feed::Trade)}, {"bk", indicator("Book", Feed::TradeQuote)}};
+         },
+         kInvalid + "indicator 'bk' (Book) declares feed TradeQuote but consumes Orderbook"},
+        {[](auto& s, auto&) { s.indicators = {{"bk", indicator("Book", Feed::Derivatives)}}; },
+         kInvalid + "indicator 'bk' (Book) declares feed Derivatives but consumes Orderbook"},
+        // A reference of the wrong length is reported before derivs of the wrong length.
+        {[](auto&, auto& d) { d.reference = flat({1, 2}); d.derivs = std::vector<DerivativesTick>(3); },
+         "data: reference length must match candles"},
+        {[](auto&, auto& d) { d.reference = flat({}); }, "data: reference length must match candles"},
+        {[](auto&, auto& d) { d.trades = std::vector<std::vector<TradePrint>>(2); },
+         "data: trades length must match candles"},
+        {[](auto&, auto& d) { d.books = std::vector<OrderBook>(2); }, "data: books length must match candles"},
+    };
+    for (const auto& c : cases) {
+        ImpactSpec spec = base_spec();
+        RunData d = data_of(flat({1}));
+        c.setup(spec.strategy, d);
+        EXPECT_EQ(run_error(spec, d), c.want);
+    }
 }
 
-TEST(EngineValidation, ParticipationCapRange) {
-    const std::pair<double, bool> cases[] = {{1.0, true},        {0.5, true},   {4.9e-324, true},
-                                             {0.0, false},       {-0.0, false}, {-0.5, false},
-                                             {1.0000001, false}, {kNaN, false}, {kInf, false}};
-    for (auto [cap, ok] : cases) {
-        ImpactSpec spec = base_spec();
+TEST(EngineValidation, ValueRanges) {
+    const auto verdict = [](const ImpactSpec& spec) {
+        RunData d = data_of(flat({1}));
+        if (spec.book_model.kind == BookModel::Kind::OrderbookWalk) d.books.emplace(1);  // only the walk needs books
+        return run_error(spec, d);
+    };
+    ImpactSpec spec = base_spec();
+    const std::pair<double, bool> caps[] = {{1.0, true},    {0.5, true},   {4.9e-324, true}, {0.0, false},
+                                            {-0.0, false},  {-0.5, false}, {kNaN, false},    {kInf, false},
+                                            {1.0000001, false}};
+    for (auto [cap, ok] : caps) {
         spec.participation_cap = cap;
-        EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()),
-                  ok ? "ok" : "bad spec: participation_cap must be in (0, 1]")
-            << cap;
+        EXPECT_EQ(verdict(spec), ok ? "ok" : "bad spec: participation_cap must be in (0, 1]") << cap;
     }
-}
-
-TEST(EngineValidation, ImpactCoefficient) {
-    const std::pair<double, bool> cases[] = {{0.0, true},      {-0.0, true},  {1e300, true}, {-1e-300, false},
-                                             {kInf, false},    {kNaN, false}, {-kInf, false}};
-    for (auto [coef, ok] : cases) {
+    spec = base_spec();
+    const std::pair<double, bool> coefs[] = {{0.0, true},   {-0.0, true},   {1e300, true}, {-1e-300, false},
+                                             {kInf, false}, {-kInf, false}, {kNaN, false}};
+    for (auto [coef, ok] : coefs) {
         for (BookModel model : {linear_impact(coef), square_root(coef)}) {
-            ImpactSpec spec = base_spec();
             spec.book_model = model;
-            EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()),
-                      ok ? "ok" : "bad spec: impact coef must be finite and >= 0")
-                << coef;
+            EXPECT_EQ(verdict(spec), ok ? "ok" : "bad spec: impact coef must be finite and >= 0") << coef;
         }
     }
-    // The walk has no coefficient; a stray one is not looked at.
-    ImpactSpec spec = base_spec();
     spec.book_model = walk();
-    spec.book_model.coef = kNaN;
-    RunData d = data_of(flat_candles({1}));
-    d.books = std::vector<OrderBook>(1);
-    EXPECT_EQ(run_error(spec, d, known_source()), "ok");
-}
-
-TEST(EngineValidation, SlippageMustBeZeroFixedBps) {
-    struct Case {
-        Slippage::Kind kind;
-        double value;
-        bool ok;
-    };
-    const Case cases[] = {
-        {Slippage::Kind::FixedBps, 0.0, true},       {Slippage::Kind::FixedBps, -0.0, true},
-        {Slippage::Kind::FixedBps, 0.5, false},      {Slippage::Kind::FixedBps, kNaN, false},
-        {Slippage::Kind::Spread, 0.0, false},        {Slippage::Kind::VolumeImpact, 0.0, false},
-        {Slippage::Kind::VolumeImpact, 1.0, false},
-    };
-    for (const Case& c : cases) {
-        ImpactSpec spec = base_spec();
-        spec.strategy.costs.slippage = Slippage{c.kind, c.value};
-        EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()),
-                  c.ok ? "ok" : "bad spec: impact runs override slippage; remove costs.slippage");
+    spec.book_model.coef = kNaN;  // the walk has no coefficient; a stray one is not looked at
+    EXPECT_EQ(verdict(spec), "ok");
+    using enum Slippage::Kind;
+    const std::pair<Slippage, bool> slips[] = {{{FixedBps, 0.0}, true},      {{FixedBps, -0.0}, true},
+                                               {{FixedBps, 0.5}, false},     {{FixedBps, kNaN}, false},
+                                               {{Spread, 0.0}, false},       {{VolumeImpact, 0.0}, false},
+                                               {{VolumeImpact, 1.0}, false}};
+    for (auto [slip, ok] : slips) {
+        spec.strategy.costs.slippage = slip;
+        EXPECT_EQ(verdict(spec), ok ? "ok" : "bad spec: impact runs override slippage; remove costs.slippage");
     }
 }
 
-TEST(EngineValidation, DataChecks) {
-    ImpactSpec walk_spec = base_spec();
-    walk_spec.book_model = walk(3);
-    // No candles comes before the missing books.
-    EXPECT_EQ(run_error(walk_spec, RunData{}, known_source()), "data: no candles");
-    EXPECT_EQ(run_error(walk_spec, data_of(flat_candles({1})), known_source()),
-              "data: orderbook_walk requires a book feed");
-    // The impact models run without books.
-    EXPECT_EQ(run_error(base_spec(), data_of(flat_candles({1})), known_source()), "ok");
-    ImpactSpec sq = base_spec();
-    sq.book_model = square_root(0.1);
-    EXPECT_EQ(run_error(sq, data_of(flat_candles({1})), known_source()), "ok");
-
-    // A short reference is reported even when derivs are short too.
-    RunData d = data_of(flat_candles({1, 2, 3}));
-    d.reference = flat_candles({1, 2});
-    d.derivs = std::vector<DerivativesTick>(1);
-    EXPECT_EQ(run_error(base_spec(), d, known_source()), "data: reference length must match candles");
-    d.reference = flat_candles({1, 2, 3, 4});
-    EXPECT_EQ(run_error(base_spec(), d, known_source()), "data: reference length must match candles");
-    d.reference.reset();
-    EXPECT_EQ(run_error(base_spec(), d, known_source()), "data: derivs length must match candles");
-    d.derivs.reset();
-    d.trades = std::vector<std::vector<TradePrint>>(4);
-    EXPECT_EQ(run_error(base_spec(), d, known_source()), "data: trades length must match candles");
-    d.trades->resize(3);
-    d.books = std::vector<OrderBook>(2);
-    EXPECT_EQ(run_error(base_spec(), d, known_source()), "data: books length must match candles");
-    d.books->resize(3);
-    EXPECT_EQ(run_error(base_spec(), d, known_source()), "ok");
-}
-
-TEST(EngineValidation, ErrorKinds) {
-    ImpactSpec spec = base_spec();
-    spec.strategy.spec_version = 0;
-    auto r = run_backtest(spec, data_of(flat_candles({1})), known_source());
-    ASSERT_FALSE(r);
-    EXPECT_EQ(r.error().kind, CommandError::Kind::BadSpec);
-    EXPECT_EQ(r.error().detail, "invalid strategy spec: spec_version 0 is not supported; this build reads 1..=1");
-
-    spec.strategy.spec_version = 4294967295u;
-    r = run_backtest(spec, data_of(flat_candles({1})), known_source());
-    EXPECT_EQ(r.error().detail,
-              "invalid strategy spec: spec_version 4294967295 is not supported; this build reads 1..=1");
-
-    r = run_backtest(base_spec(), RunData{}, known_source());
-    EXPECT_EQ(r.error().kind, CommandError::Kind::Data);
-
-    ImpactSpec tf = base_spec();
-    tf.strategy.timeframe = "0d";
-    r = run_backtest(tf, data_of(flat_candles({1})), known_source());
-    EXPECT_EQ(r.error().kind, CommandError::Kind::BadSpec);
-    EXPECT_EQ(r.error().detail, "timeframe count must be > 0: 0d");
-
-    ImpactSpec bad = base_spec();
-    bad.strategy.indicators["x"] = indicator("Bad");
-    r = run_backtest(bad, data_of(flat_candles({1})), known_source());
-    EXPECT_EQ(r.error().kind, CommandError::Kind::Backtest);
-    EXPECT_EQ(r.error().display(), "backtest: invalid parameters for indicator Bad: missing parameter #0");
-}
-
-TEST(EngineValidation, DeclaredFeeds) {
-    ScriptedSource src;
-    ScriptedSource::Type kline;
-    kline.feed = Feed::Kline;
-    src.add("Kl", kline);
-    ScriptedSource::Type book;
-    book.feed = Feed::Orderbook;
-    src.add("Bk", book);
-    src.add("NoFeed", {});  // a name the feed table does not know
-
-    ImpactSpec spec = base_spec();
-    spec.strategy.indicators["k1"] = indicator("Kl", Feed::Kline);
-    spec.strategy.indicators["k2"] = indicator("Kl");
-    spec.strategy.indicators["z"] = indicator("NoFeed", Feed::CrossSection);
-    RunData d = data_of(flat_candles({1}));
-    d.trades = std::vector<std::vector<TradePrint>>(1);
-    EXPECT_EQ(run_error(spec, d, src), "ok");
-
-    // Visited in id order: "b..." before "k...".
-    spec.strategy.indicators["k2"].feed = Feed::Trade;
-    spec.strategy.indicators["bk"] = indicator("Bk", Feed::TradeQuote);
-    EXPECT_EQ(run_error(spec, d, src),
-              "bad spec: invalid strategy spec: indicator 'bk' (Bk) declares feed TradeQuote but consumes Orderbook");
-    spec.strategy.indicators["bk"].feed = Feed::Derivatives;
-    EXPECT_EQ(run_error(spec, d, src),
-              "bad spec: invalid strategy spec: indicator 'bk' (Bk) declares feed Derivatives but consumes Orderbook");
-    spec.strategy.indicators["bk"].feed.reset();
-    EXPECT_EQ(run_error(spec, d, src),
-              "bad spec: invalid strategy spec: indicator 'k2' (Kl) declares feed Trade but consumes Kline");
-}
-
-TEST(EngineValidation, ReferencesAreCheckedFirstAndWhole) {
-    ImpactSpec spec = base_spec();
-    spec.strategy.indicators["macd"] = indicator("Known");
-    spec.strategy.entry = gt(ref("macd.signal"), ref("macd"));
-    spec.strategy.exit = lt(ref("macd.anything.at.all"), num(0));
-    EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()), "ok");
-
-    spec.strategy.spec_version = 2;
-    spec.strategy.short_exit = all(gt(num(1), add(num(2), prev(ref("signal"), 3))));
-    EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()),
-              "bad spec: rule references undeclared indicator: signal");
-
-    // entry, then exit, then short_entry, then short_exit.
-    spec.strategy.short_entry = gt(ref("se"), num(0));
-    EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()),
-              "bad spec: rule references undeclared indicator: se");
-    spec.strategy.exit = gt(ref("ex"), num(0));
-    EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()),
-              "bad spec: rule references undeclared indicator: ex");
-    spec.strategy.entry = gt(ref("Macd"), num(0));
-    EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()),
-              "bad spec: rule references undeclared indicator: Macd");
-
-    // The empty reference is undeclared unless an indicator has the empty id.
-    spec = base_spec();
-    spec.strategy.entry = gt(ref(""), num(0));
-    EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()),
-              "bad spec: rule references undeclared indicator: ");
-    spec.strategy.indicators[""] = indicator("Known");
-    EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()), "ok");
-    // ".x" has the empty id part.
-    spec.strategy.entry = gt(ref(".x"), num(0));
-    EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), known_source()), "ok");
-}
-
-TEST(EngineValidation, IndicatorsBuildInIdOrderAfterAllOtherChecks) {
-    ScriptedSource src = known_source();
-    ImpactSpec spec = base_spec();
-    spec.strategy.indicators["b"] = indicator("Nope");
-    spec.strategy.indicators["a"] = indicator("Known");
-    spec.strategy.indicators["c"] = indicator("Known");
-    spec.strategy.timeframe = "bad";
-    EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), src), "bad spec: timeframe bad count: bad");
-    EXPECT_TRUE(src.built.empty());
-    spec.strategy.timeframe = "5m";
-    EXPECT_EQ(run_error(spec, data_of(flat_candles({1})), src), "backtest: unknown indicator type: Nope");
-    ASSERT_EQ(src.built.size(), 1u);  // a, then b fails; c is never built
-    EXPECT_EQ(src.built[0], "Known");
-}
-
-TEST(EngineValidation, RegistrySourceReportsUnknownTypes) {
-    ImpactSpec spec = base_spec();
-    spec.strategy.indicators["x"] = indicator("NoSuchIndicatorType");
-    auto r = run_backtest(spec, data_of(flat_candles({1})), registry_indicator_source());
-    ASSERT_FALSE(r);
-    EXPECT_EQ(r.error().display(), "backtest: unknown indicator type: NoSuchIndicatorType");
-    auto empty = run_backtest(base_spec(), data_of(flat_candles({1})), registry_indicator_source());
-    EXPECT_TRUE(empty.has_value());
-}
-
-}  // namespace
-}  // namespace prynox
-
-namespace prynox {
-namespace {
-
+// The one variant a run never reports, and a payload that stands unchanged in the text.
 TEST(EngineErrors, DisplayTexts) {
-    EXPECT_EQ(EngineError::invalid_spec("m").display(), "invalid strategy spec: m");
-    EXPECT_EQ(EngineError::unknown_indicator("").display(), "unknown indicator type: ");
-    EXPECT_EQ(EngineError::invalid_parameters("Rsi", "parameter #0 must be finite").display(),
-              "invalid parameters for indicator Rsi: parameter #0 must be finite");
-    EXPECT_EQ(EngineError::undeclared_indicator("rsi.k").display(), "rule references undeclared indicator: rsi.k");
     EXPECT_EQ(EngineError::invalid_input("invalid trade: x").display(), "invalid input data: invalid trade: x");
-    const CommandError c = backtest_error(EngineError::unknown_indicator("Q\"\\\n"));
-    EXPECT_EQ(c.kind, CommandError::Kind::Backtest);
-    EXPECT_EQ(c.display(), "backtest: unknown indicator type: Q\"\\\n");
+    EXPECT_EQ(backtest_error(EngineError::unknown_indicator("Q\"\\\n")).display(),
+              "backtest: unknown indicator type: Q\"\\\n");
+}
+
+TEST(EngineTimeframe, MatrixOfOutcomes) {
+    const struct {
+        std::string text;
+        std::uint64_t ms;     // when accepted
+        std::string refusal;  // when refused
+    } cases[] = {
+        {"1m", 60000, ""},
+        {"  15m  ", 900000, ""},
+        {"05s", 5000, ""},
+        {"1s", 1000, ""},
+        {"2h", 7200000, ""},
+        {"1d", 86400000, ""},
+        {"1w", 604800000, ""},
+        {"\t\n15m\r\x0b\x0c", 900000, ""},
+        {"\xC2\xA0" "15m" "\xE3\x80\x80", 900000, ""},
+        {"\xE2\x80\xA8" "3m" "\xC2\x85", 180000, ""},
+        {"30500568904w", 18446744073139200000ull, ""},
+        {"1M", 0, "timeframe bad unit: 1M"},
+        {"1min", 0, "timeframe bad unit: 1min"},
+        {"1.5h", 0, "timeframe bad unit: 1.5h"},
+        {"1 h", 0, "timeframe bad unit: 1 h"},
+        {"5mm", 0, "timeframe bad unit: 5mm"},
+        {"5\xC3\xA9", 0, "timeframe bad unit: 5\xC3\xA9"},
+        {"+1m", 0, "timeframe bad count: +1m"},
+        {"-1m", 0, "timeframe bad count: -1m"},
+        {"m", 0, "timeframe bad count: m"},
+        {" m ", 0, "timeframe bad count: m"},
+        {"", 0, "timeframe missing unit: "},
+        {"   ", 0, "timeframe missing unit: "},
+        {"15", 0, "timeframe missing unit: 15"},
+        {" 15 ", 0, "timeframe missing unit: 15"},
+        {"0d", 0, "timeframe count must be > 0: 0d"},
+        {"000s", 0, "timeframe count must be > 0: 000s"},
+        {"30500568905w", 0, "timeframe too long: 30500568905w"},
+        {"18446744073709552s", 0, "timeframe too long: 18446744073709552s"},
+        {"18446744073709551615s", 0, "timeframe too long: 18446744073709551615s"},
+        {"18446744073709551616s", 0, "timeframe bad count: 18446744073709551616s"},
+        {"99999999999999999999s", 0, "timeframe bad count: 99999999999999999999s"},
+        {"00000000000000000000000001s", 1000, ""},
+        {"\xC2\xA0", 0, "timeframe missing unit: "},
+        // U+00A1 is not white space: it stays and is the unit.
+        {"1\xC2\xA1", 0, "timeframe bad unit: 1\xC2\xA1"},
+    };
+    for (const auto& c : cases) {
+        const auto r = timeframe_ms(c.text);
+        EXPECT_EQ(r ? std::to_string(*r) : r.error(), c.refusal.empty() ? std::to_string(c.ms) : c.refusal) << c.text;
+    }
 }
 
 }  // namespace
