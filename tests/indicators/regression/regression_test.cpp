@@ -118,14 +118,13 @@ TEST(RegressionTest, NumbersAgainstPlainFits) {
 }
 
 TEST(RegressionTest, WorkedCases) {
-    for (auto [type, want] : {std::pair{"LinearRegression", 3.0}, {"Tsf", 4.0}, {"LinRegSlope", 1.0},
-                              {"LinRegIntercept", 1.0}, {"RSquared", 1.0}, {"StandardError", 0.0},
-                              {"CorrelationTrendIndicator", 1.0}, {"Cfo", 0.0}, {"TsfOscillator", -100.0 / 3.0}})
-        expect_series(run_built(type, {3}, {1, 2, 3}), {none, none, want}, 0);
-    expect_series(run_built("LinRegAngle", {3}, {1, 2, 3}), {none, none, 45.0}, 1e-12);
-    expect_series(run_built("LinRegSlope", {3}, {3, 2, 1}), {none, none, -1.0}, 0);
-    expect_series(run_built("LinRegAngle", {3}, {3, 2, 1}), {none, none, -45.0}, 1e-12);
-    expect_series(run_built("CorrelationTrendIndicator", {3}, {3, 2, 1}), {none, none, -1.0}, 0);
+    const Vec up = {1, 2, 3}, down = {3, 2, 1};
+    for (auto [type, xs, want, rel] : {std::tuple{"LinearRegression", up, 3.0, 0.0}, {"Tsf", up, 4.0, 0.0},
+             {"LinRegSlope", up, 1.0, 0.0}, {"LinRegIntercept", up, 1.0, 0.0}, {"RSquared", up, 1.0, 0.0},
+             {"StandardError", up, 0.0, 0.0}, {"CorrelationTrendIndicator", up, 1.0, 0.0}, {"Cfo", up, 0.0, 0.0},
+             {"TsfOscillator", up, -100.0 / 3.0, 0.0}, {"LinRegAngle", up, 45.0, 1e-12}, {"LinRegSlope", down, -1.0, 0.0},
+             {"LinRegAngle", down, -45.0, 1e-12}, {"CorrelationTrendIndicator", down, -1.0, 0.0}})
+        expect_series(run_built(type, {3}, xs), {none, none, want}, rel);
     // A close of 0 repeats the previous result (none before the first); the window still takes it.
     EXPECT_EQ(run_built("Cfo", {2}, {1, 2, 0}), (Series{none, 0.0, 0.0}));
     EXPECT_EQ(run_built("TsfOscillator", {2}, {1, 0, 1}), (Series{none, none, (1.0 - 2.0) * 100.0}));
