@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <deque>
+#include <utility>
 #include <vector>
 
 #include "indicators/cores/hilbert_pipeline.hpp"
@@ -30,11 +31,9 @@ void expect_matches_shifted_list() {
 }
 
 TEST(NewestFirstTest, MatchesAListShiftedOnEveryPush) {
-    expect_matches_shifted_list<1>();
-    expect_matches_shifted_list<3>();
-    expect_matches_shifted_list<4>();
-    expect_matches_shifted_list<7>();
-    expect_matches_shifted_list<50>();
+    []<std::size_t... Caps>(std::index_sequence<Caps...>) {
+        (expect_matches_shifted_list<Caps>(), ...);
+    }(std::index_sequence<1, 3, 4, 7, 50>{});
 }
 
 TEST(HilbertPipelineTest, StagesAndComponentsMatchPlainArrays) {

@@ -19,7 +19,6 @@
 #include "indicators/cores/sincos_table.hpp"
 #include "indicators/cycles/autocorrelation_periodogram.hpp"
 #include "indicators/cycles/hilbert_dominant_cycle.hpp"
-#include "indicators/cycles/ht_dc_phase.hpp"
 #include "indicators/invariant.hpp"
 #include "support/indicator_test_support.hpp"
 
@@ -191,20 +190,6 @@ TEST(CycleTest, TypesMatchTheirReferences) {
 }
 
 // ------------------------------------------------------------------ worked numbers and shared parts
-
-TEST(CycleTest, NoMeasurablePhasorLetsThePeriodGrowTowardsSix) {
-    // A constant series has a zero detrender, so Re and Im stay 0 and p keeps the period: each
-    // step is 0.2 * 6 + 0.8 * period from 0, from input 22 on.
-    // (The values on a constant series are checked against the reference above.)
-    auto dc = *HilbertDominantCycle::create();
-    for (int i = 0; i < 21; ++i) (void)dc.update_value(42.5);
-    for (double period : {1.2, 2.16, 2.928}) EXPECT_NEAR((dc.update_value(42.5), dc.period()), period, 1e-15);
-    // The lists stay at their caps.
-    auto p = *HtDcPhase::create();
-    for (double x : cyclic(45.0, 5.0, 300)) (void)p.update_value(x);
-    EXPECT_EQ(p.core().smooth_prices().size(), 50u);
-    EXPECT_EQ(p.core().update_count(), 300u);
-}
 
 TEST(CycleTest, SinCosTableAndCycleLengthClamp) {
     // The entries' values are checked bit for bit through the phase above.

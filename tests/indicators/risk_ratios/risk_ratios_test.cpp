@@ -1,6 +1,6 @@
 // The drawdown measures and the risk and performance ratios, built from the registry, against
-// plain recomputations of their definitions over varied level and return series; the worked
-// numbers; residues, overflows and inputs that must be refused; the largest window.
+// plain recomputations of their definitions over varied level and return series;
+// residues, overflows and inputs that must be refused; the largest window.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -191,32 +191,6 @@ TEST(RiskRatiosTest, EveryTypeAgainstItsDefinition) {
     }
 }
 
-// Hand-worked windows; the fixed values of degenerate windows are met in the table's series.
-TEST(RiskRatiosTest, WorkedNumbers) {
-    const Vec mixed = {-4, -1, -3, 0, -2, 10, 5, 8, 10, 9}, dip = {-0.5, 0.5, 1.0}, pair = {0.3, -0.1, 0.3, -0.1};
-    const double mean = (-0.5 + 0.5 + 1.0) / 3.0;
-    test::expect_pins({
-        // Peaks <= 0 count for nothing; the drop from 10 to 5 then 8 is one episode of depth 0.5.
-        {"MaxDrawdown", {10}, mixed, {0.5}}, {"AverageDrawdown", {10}, mixed, {(0.5 + 0.1) / 2.0}},
-        {"PainIndex", {10}, mixed, {(0.5 + 0.2 + 0.1) / 10.0}},
-        // 0 on the first close and until a drawdown; none ever after a first close of 0.
-        {"RecoveryFactor", {}, {10, 12, 9, 15}, {0.0, 0.0, (0.9 - 1.0) / 0.25, 0.5 / 0.25}},
-        {"RecoveryFactor", {}, {0, 1, 0.5, 2}, {N, N, N, N}},
-        {"RecoveryFactor", {}, {-5, -10, 4, 2}, {0.0, 0.0, 0.0, (2.0 / -5.0 - 1.0) / 0.5}},
-        // Equity 1, 0.5, 0.75, 1.5: one episode of depth 0.5, the largest drawdown 0.5.
-        {"CalmarRatio", {3}, dip, {mean / 0.5}}, {"SterlingRatio", {3}, dip, {mean / 0.5}},
-        {"BurkeRatio", {3}, dip, {mean / std::sqrt(0.25)}},
-        {"MartinRatio", {3}, dip, {mean / std::sqrt((50.0 * 50.0 + 25.0 * 25.0) / 3.0)}},
-        {"SharpeRatio", {2, 0.0}, {1, 3}, {2.0 / std::sqrt(2.0)}},
-        {"M2Measure", {2, 1.0, 0.5}, {1, 3}, {1.0 + 0.5 * 1.0 / std::sqrt(2.0)}},
-        {"SortinoRatio", {2, 0.0}, {-1, 3}, {1.0 / std::sqrt(0.5)}},
-        {"UpsidePotentialRatio", {2, 0.0}, {-1, 3}, {1.5 / std::sqrt(0.5)}},
-        {"KellyCriterion", {4}, pair, {0.5 - 0.5 / (0.3 / 0.1)}}, {"Expectancy", {4}, pair, {(0.4 / 4.0) / 0.1}},
-        // Cumulative sums 1, 3, 4: slope 1.5, residuals -1/6, 1/3, -1/6.
-        {"KRatio", {3}, {1, 2, 1}, {1.5 / std::sqrt((1.0 / 36 + 1.0 / 9 + 1.0 / 36) / 1.0 / 2.0)}, 1e-12},
-    });
-}
-
 // Sums that once held values since gone keep a rounding residue; the window itself says the
 // promised value. Values whose sums or squares overflow give none, and the window moves on.
 TEST(RiskRatiosTest, ResiduesAndOverflowsLeaveNoTrace) {
@@ -249,9 +223,8 @@ TEST(RiskRatiosTest, ResiduesAndOverflowsLeaveNoTrace) {
 
 TEST(RiskRatiosTest, ChecksOnlyTheConstructorsReachAndWindowsGrowWithTheData) {
     const std::string m2 = "invalid parameter: risk_free must be finite and benchmark_stddev finite and non-negative";
-    EXPECT_EQ(M2Measure::create(20, kNaN, 0.1).error().display(), m2);
-    EXPECT_EQ(M2Measure::create(20, 0.02, kInf).error().display(), m2);
-    EXPECT_EQ(M2Measure::create(20, 0.02, kNaN).error().display(), m2);
+    for (auto [rf, sd] : {std::pair{kNaN, 0.1}, {0.02, kInf}, {0.02, kNaN}})
+        EXPECT_EQ(M2Measure::create(20, rf, sd).error().display(), m2) << rf << " " << sd;
     EXPECT_EQ(UpsidePotentialRatio::create(20, kNaN).error().display(), "invalid parameter: mar must be finite");
     EXPECT_EQ(UpsidePotentialRatio::create(1, kNaN).error().display(),
               "invalid period: upside potential ratio needs period >= 2");
@@ -267,37 +240,25 @@ TEST(RiskRatiosTest, OverflowingSumsMatterOnlyWhereRead) {
     const double big = 1.7e308;
     const Vec gains = {big, 0.0, big}, losses = {-big, 0.0, -big};
     const Vec gains_and_a_loss = {big, big, -0.5}, losses_and_a_gain = {-big, 0.5, -big};
-    const auto last = [](const char* type, const Vec& p, const Vec& xs) { return test::run_built(type, p, xs).back(); };
-    // The share of gains without a loss, -1 with losses and no gain.
-    EXPECT_EQ(last("KellyCriterion", {2}, {big, big}), 1.0);
-    EXPECT_EQ(last("KellyCriterion", {3}, gains), 2.0 / 3.0);
-    EXPECT_EQ(last("KellyCriterion", {3}, losses), -1.0);
-    EXPECT_FALSE(last("KellyCriterion", {3}, gains_and_a_loss));
-    EXPECT_FALSE(last("KellyCriterion", {3}, losses_and_a_gain));
-    // Plus infinity for gains without a loss, 0 for losses without a gain (zeros count as gains
-    // for OmegaRatio, which changes neither).
-    for (const char* type : {"ProfitFactor", "GainLossRatio"}) {
-        EXPECT_EQ(last(type, {3}, gains), kInf) << type;
-        EXPECT_EQ(last(type, {3}, losses), 0.0) << type;
-    }
-    EXPECT_EQ(last("OmegaRatio", {3, 0.0}, gains), kInf);
-    EXPECT_EQ(last("OmegaRatio", {3, 0.5}, {-big, 0.25, -big}), 0.0);
-    EXPECT_FALSE(last("ProfitFactor", {3}, gains_and_a_loss));
-    EXPECT_FALSE(last("GainLossRatio", {3}, losses_and_a_gain));
-    EXPECT_FALSE(last("OmegaRatio", {3, 0.0}, gains_and_a_loss));
-    EXPECT_EQ(last("ProfitFactor", {2}, {1e308, 1e308, -1.0}), 1e308);
-    // SortinoRatio: no return below mar gives 0 whatever the mean. With one, the mean is read:
-    // no value while the running sum is infinite, which lasts until the recomputation every n
-    // values finds the window's sum finite again.
-    const Series s = test::run_built("SortinoRatio", {2, 0.0}, {big, big, -0.5, 0.25, 0.5, -1.0});
-    EXPECT_FALSE(s[0]);
-    EXPECT_EQ(s[1], 0.0);
-    EXPECT_FALSE(s[2]);  // window {big, -0.5}: its mean is finite, the running sum is not
-    EXPECT_EQ(s[3], ((-0.5 + 0.25) / 2.0) / std::sqrt(0.25 / 2.0));
-    EXPECT_EQ(s[4], 0.0);
-    EXPECT_EQ(s[5], ((0.5 + -1.0) / 2.0) / std::sqrt(1.0 / 2.0));
-    EXPECT_FALSE(last("SortinoRatio", {3, 0.0}, {big, big, -0.5}));
-    EXPECT_EQ(last("SortinoRatio", {3, -1.0}, {big, big, 0.5}), 0.0);
+    test::expect_pins({
+        // The share of gains without a loss, -1 with losses and no gain.
+        {"KellyCriterion", {2}, {big, big}, {1.0}}, {"KellyCriterion", {3}, gains, {2.0 / 3.0}},
+        {"KellyCriterion", {3}, losses, {-1.0}}, {"KellyCriterion", {3}, gains_and_a_loss, {N}},
+        {"KellyCriterion", {3}, losses_and_a_gain, {N}},
+        // Plus infinity for gains without a loss, 0 for losses without a gain (zeros count as
+        // gains for OmegaRatio, which changes neither).
+        {"ProfitFactor", {3}, gains, {kInf}}, {"ProfitFactor", {3}, losses, {0.0}},
+        {"GainLossRatio", {3}, gains, {kInf}}, {"GainLossRatio", {3}, losses, {0.0}},
+        {"OmegaRatio", {3, 0.0}, gains, {kInf}}, {"OmegaRatio", {3, 0.5}, {-big, 0.25, -big}, {0.0}},
+        {"ProfitFactor", {3}, gains_and_a_loss, {N}}, {"GainLossRatio", {3}, losses_and_a_gain, {N}},
+        {"OmegaRatio", {3, 0.0}, gains_and_a_loss, {N}}, {"ProfitFactor", {2}, {1e308, 1e308, -1.0}, {1e308}},
+        // SortinoRatio: no return below mar gives 0 whatever the mean. With one, the mean is read:
+        // no value while the running sum is infinite (window {big, -0.5}: its mean is finite),
+        // which lasts until the recomputation every n values finds the window's sum finite again.
+        {"SortinoRatio", {2, 0.0}, {big, big, -0.5, 0.25, 0.5, -1.0},
+         {N, 0.0, N, ((-0.5 + 0.25) / 2.0) / std::sqrt(0.25 / 2.0), 0.0, ((0.5 + -1.0) / 2.0) / std::sqrt(1.0 / 2.0)}},
+        {"SortinoRatio", {3, 0.0}, {big, big, -0.5}, {N}}, {"SortinoRatio", {3, -1.0}, {big, big, 0.5}, {0.0}},
+    });
 }
 
 }  // namespace

@@ -185,8 +185,6 @@ TEST(VolatilityTest, EveryTypeAgainstItsDefinition) {
 
 TEST(VolatilityTest, WorkedNumbers) {
     test::expect_pins({
-        // The first variance is the long-run one whatever the return.
-        {"Garch11", {1e-6, 0.1, 0.85}, {50, 500}, {N, std::sqrt(1e-6 / ((1 - 0.1) - 0.85))}},
         {"RviVolatility", {2}, {1, 2, 3}, {N, N, 100.0}},
         // A peak of 0 is no drawdown; -2 under the peak -1 is a drawdown of +100 %.
         {"UlcerIndex", {2}, {-3, 0, -1, -2, 4, 2, 1}, {0.0, std::sqrt(5e3), std::sqrt(5e3), std::sqrt(1250.0), 50.0}},
