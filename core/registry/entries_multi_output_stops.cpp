@@ -1,5 +1,5 @@
 // Registry rows of the multi-output trailing stops and exits. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see table.cpp).
+// answers "unknown indicator type". Add one row per type as it lands (see docs/architecture.md).
 #include "core/registry/families.hpp"
 
 namespace prynox::registry_family {

@@ -1,5 +1,5 @@
 // Registry rows of the pivot levels. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see table.cpp).
+// answers "unknown indicator type". Add one row per type as it lands (see docs/architecture.md).
 #include "core/registry/families.hpp"
 
 namespace prynox::registry_family {

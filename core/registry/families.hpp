@@ -1,6 +1,6 @@
 #pragma once
 // The families of indicator types, each contributing the builder rows of its types from its
-// own file core/registry/entries_<family>.cpp. See the note at the top of table.cpp.
+// own file core/registry/entries_<family>.cpp. How a type is added: docs/architecture.md.
 #include <span>
 
 #include "core/registry/registry_entry.hpp"
