@@ -60,11 +60,16 @@ public:
         exit_rule_ = program_.add_rule(s_.exit);
         if (s_.short_entry) short_entry_rule_ = program_.add_rule(*s_.short_entry);
         short_exit_rule_ = s_.short_exit ? program_.add_rule(*s_.short_exit) : exit_rule_;
-        values_ = ValueHistory(program_.slot_count(), n_, program_.reach());
-
         slots_.reserve(objects_.size());
         for (std::size_t k = 0; k < objects_.size(); ++k)
             slots_.emplace_back(setup.indicators.ids[k], objects_[k]->output_names(), program_);
+        // Only what an indicator can write gets a column: a key naming no value or output of a
+        // declared indicator is missing on every bar and costs no memory.
+        std::vector<bool> written(program_.slot_count(), false);
+        for (const IndicatorSlots& slots : slots_) slots.mark_written(written);
+        const std::vector<std::uint32_t> column = program_.keep_written_slots(written);
+        for (IndicatorSlots& slots : slots_) slots.use_columns(column);
+        values_ = ValueHistory(program_.column_count(), n_, program_.reach());
         if (data.trades) {
             std::size_t widest = 0;
             for (const auto& bar : *data.trades) widest = std::max(widest, bar.size());

@@ -22,6 +22,17 @@ public:
 
     bool reads_outputs() const { return !outputs_.empty(); }
 
+    // Marks the slots this indicator writes.
+    void mark_written(std::vector<bool>& written) const {
+        if (main_ != RuleProgram::kNoSlot) written[main_] = true;
+        for (const auto& [position, slot] : outputs_) written[slot] = true;
+    }
+    // From slots to the history columns the program kept for them.
+    void use_columns(const std::vector<std::uint32_t>& column) {
+        if (main_ != RuleProgram::kNoSlot) main_ = column[main_];
+        for (auto& [position, slot] : outputs_) slot = column[slot];
+    }
+
     void store_value(std::size_t bar, double value, ValueHistory& history) const {
         if (main_ != RuleProgram::kNoSlot) history.set(bar, main_, value);
     }

@@ -227,6 +227,62 @@ RuleProgram::Id RuleProgram::add_operand(const Operand& operand) {
     return id;
 }
 
+std::vector<std::uint32_t> RuleProgram::keep_written_slots(const std::vector<bool>& written) {
+    std::vector<std::uint32_t> column(keys_.size(), kNoSlot);
+    std::uint32_t next = 0;
+    for (std::size_t s = 0; s < keys_.size(); ++s)
+        if (s < written.size() && written[s]) column[s] = next++;
+    columns_ = next;
+
+    // Operands and conditions are stored after the nodes they read, so one pass in order sees
+    // every child settled before its parent.
+    std::vector<bool> never(ops_.size(), false);
+    for (std::size_t k = 0; k < ops_.size(); ++k) {
+        OpNode& n = ops_[k];
+        if (n.kind == OpNode::Kind::Slot) {
+            n.slot = column[n.slot];
+            if (n.slot == kNoSlot) n.kind = OpNode::Kind::Missing;
+        }
+        never[k] = n.kind == OpNode::Kind::Missing || (n.kind > OpNode::Kind::Missing && (never[n.a] || never[n.b]));
+    }
+
+    enum class Fixed : std::uint8_t { No, False, True };
+    std::vector<Fixed> fixed(conds_.size(), Fixed::No);
+    for (std::size_t k = 0; k < conds_.size(); ++k) {
+        CondNode& n = conds_[k];
+        std::optional<bool> value;  // before the node's own negation
+        if (n.kind == Condition::Kind::All || n.kind == Condition::Kind::Any) {
+            // All holds without its always-true children, Any fails without its never-true ones.
+            const bool all = n.kind == Condition::Kind::All;
+            const Fixed neutral = all ? Fixed::True : Fixed::False;
+            std::uint32_t kept = 0;
+            for (std::uint32_t c = 0; c < n.child_count && !value; ++c) {
+                const Id child = children_[n.first_child + c];
+                if (fixed[child] == neutral) continue;
+                if (fixed[child] != Fixed::No) {
+                    value = !all;
+                    break;
+                }
+                children_[n.first_child + kept++] = child;
+            }
+            if (!value && kept == 0) value = all;
+            if (!value) n.child_count = kept;
+        } else {
+            // A comparison with an operand that is never present never holds.
+            for (std::size_t o = 0; o < operand_count(n.kind); ++o)
+                if (never[n.op[o]]) value = false;
+        }
+        if (!value) continue;
+        const bool holds = *value != n.negate;
+        fixed[k] = holds ? Fixed::True : Fixed::False;
+        // An empty All holds; negated, it never does.
+        n.kind = Condition::Kind::All;
+        n.child_count = 0;
+        n.negate = !holds;
+    }
+    return column;
+}
+
 bool RuleProgram::eval_op(Id id, const Eval& e, std::size_t index, double& out) const {
     const OpNode& n = ops_[id];
     if (n.kind <= OpNode::Kind::Missing) return eval_leaf(n, e, index, out);

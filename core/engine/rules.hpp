@@ -65,6 +65,14 @@ public:
     std::optional<double> evaluate_operand(Id operand, const RuleView& view, std::size_t length,
                                            std::size_t index) const;
 
+    // Gives a history column only to the slots that some indicator writes (written[slot]);
+    // every other slot is missing on every bar, so its leaves become missing, and a condition
+    // that can then never hold, or always holds, is folded to that constant. Returns each
+    // slot's column, kNoSlot for a slot without one. Call once, after every rule is added.
+    std::vector<std::uint32_t> keep_written_slots(const std::vector<bool>& written);
+    // The history columns rules read: one per slot until keep_written_slots.
+    std::size_t column_count() const { return columns_ ? *columns_ : keys_.size(); }
+
     // How many bars before the evaluated one any compiled rule reads (saturating).
     std::uint64_t reach() const { return reach_; }
     std::size_t slot_count() const { return keys_.size(); }
@@ -78,7 +86,7 @@ private:
     struct OpNode {
         enum class Kind : std::uint8_t { Number, Slot, Field, Hlc3, Ohlc4, Missing, Add, Sub, Mul, Div };
         Kind kind = Kind::Missing;
-        std::uint32_t slot = kNoSlot;  // Slot
+        std::uint32_t slot = kNoSlot;  // Slot: its history column once bound
         double Candle::*field = &Candle::close;  // Field
         std::uint32_t a = 0;           // Add..Div
         std::uint32_t b = 0;
@@ -146,6 +154,7 @@ private:
     std::vector<std::string_view> keys_;
     std::unordered_map<std::string_view, std::uint32_t> slot_of_;
     std::uint64_t reach_ = 0;
+    std::optional<std::size_t> columns_;
 };
 
 }  // namespace prynox

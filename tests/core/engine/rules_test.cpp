@@ -104,8 +104,32 @@ TEST(EngineRules, Conditions) {
          "101111111"},
         {[] { return any(gt(num(1), num(2)), not_(all())); }, "000000000"},
         {[] { return gt(ref("ema.k"), num(-1e300)); }, "000000000"},  // an output nobody publishes
+        // A key nobody writes has no column and is folded away, around what still depends on the bar.
+        {[] { return any(gt(ref("ema.k"), num(0)), is(close(), 7)); }, "001011000"},
+        {[] { return any(not_(gt(ref("ema.k"), num(0))), is(close(), 7)); }, "111111111"},
+        {[] { return all(not_(lt(ref("ema.k"), num(0))), is(close(), 9)); }, "000000111"},
+        {[] { return all(is(close(), 9), cross_above(ref("ema.k"), close())); }, "000000000"},
+        {[] { return not_(all(between(close(), num(0), ref("sma.k")), ge(ref("ema"), num(2)))); }, "111111111"},
+        {[] { return any(rising(add(num(1), ref("ema.k")), 1), falling(close(), 1)); }, "000010000"},
+        {[] { return all(any(eq(ref("x.k"), ref("x.k")), gt(ref("ema"), num(1))), not_(lt(close(), num(6)))); },
+         "001000111"},
     };
     for (const auto& c : cases) EXPECT_EQ(holds(c.rule), c.want) << &c - cases;
+}
+
+// Only written keys get history columns, numbered in slot order.
+TEST(EngineRules, ColumnsOnlyForWrittenKeys) {
+    RuleProgram program;
+    const Condition rule = any(gt(ref("a.x1"), ref("a")), lt(ref("a.x2"), ref("b")), gt(ref("a.x3"), num(0)));
+    program.add_rule(rule);
+    ASSERT_EQ(program.slot_count(), 5u);
+    std::vector<bool> written(5, false);
+    written[program.find_slot("a")] = written[program.find_slot("b")] = true;
+    const auto column = program.keep_written_slots(written);
+    EXPECT_EQ(program.column_count(), 2u);
+    EXPECT_EQ(column[program.find_slot("a")], 0u);
+    EXPECT_EQ(column[program.find_slot("b")], 1u);
+    EXPECT_EQ(column[program.find_slot("a.x3")], RuleProgram::kNoSlot);
 }
 
 TEST(EngineValueHistory, SlotsPastTheFirstWordOfPresenceBits) {
