@@ -13,7 +13,6 @@ std::expected<AtrTrailingStop, IndicatorError> AtrTrailingStop::create(std::uint
 }
 
 OptionalValue AtrTrailingStop::update_candle(const Candle& c) {
-    const AtrStage before = atr_;
     const OptionalValue atr = atr_.step(c);
     if (!atr) return std::nullopt;
     const double offset = *atr * k_;
@@ -32,10 +31,8 @@ OptionalValue AtrTrailingStop::update_candle(const Candle& c) {
     } else {
         stop = close - offset;
     }
-    if (!std::isfinite(offset) || !std::isfinite(stop)) [[unlikely]] {
-        atr_ = before;
+    if (!std::isfinite(offset) || !std::isfinite(stop)) [[unlikely]]
         return std::nullopt;
-    }
     previous_close_ = close;
     stop_ = stop;
     has_stop_ = true;

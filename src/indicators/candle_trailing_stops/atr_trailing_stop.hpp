@@ -16,8 +16,9 @@ public:
     // The multiplier check on k, then the window check on the period.
     static std::expected<AtrTrailingStop, IndicatorError> create(std::uint64_t period, double k);
 
-    // A bar whose offset or stop would leave the doubles gives nothing and changes nothing, its
-    // true range included: the stop cannot be infinite, and no later stop derives from one.
+    // A bar whose offset or stop would leave the doubles gives nothing and leaves the stop as it
+    // was; its true range still enters the average, as Atr takes it. (Dropping it there too
+    // could refuse for ever: a huge range taken into the seed would overflow every offset.)
     OptionalValue update_candle(const Candle& c);
     std::uint64_t warmup_period() const { return atr_.period(); }
 

@@ -13,7 +13,6 @@ std::expected<VoltyStop, IndicatorError> VoltyStop::create(std::uint64_t period,
 }
 
 OptionalValue VoltyStop::update_candle(const Candle& c) {
-    const AtrStage before = atr_;
     const OptionalValue atr = atr_.step(c);
     if (!atr) return std::nullopt;
     const double offset = *atr * k_;
@@ -38,10 +37,8 @@ OptionalValue VoltyStop::update_candle(const Candle& c) {
     } else {
         value = close - offset;
     }
-    if (!std::isfinite(offset) || !std::isfinite(value)) [[unlikely]] {
-        atr_ = before;
+    if (!std::isfinite(offset) || !std::isfinite(value)) [[unlikely]]
         return std::nullopt;
-    }
     extreme_ = extreme;
     has_extreme_ = true;
     long_ = is_long;

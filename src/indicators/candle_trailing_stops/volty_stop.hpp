@@ -17,8 +17,8 @@ public:
     // The multiplier check on k, then the window check on the period.
     static std::expected<VoltyStop, IndicatorError> create(std::uint64_t period, double k);
 
-    // A bar whose offset or level would leave the doubles gives nothing and changes nothing, its
-    // true range included.
+    // A bar whose offset or level would leave the doubles gives nothing and leaves the side and
+    // extreme as they were; its true range still enters the average, as Atr takes it.
     OptionalValue update_candle(const Candle& c);
     std::uint64_t warmup_period() const { return atr_.period(); }
 
