@@ -338,6 +338,9 @@ TEST(CandleTrailingStopsTest, WorkedNumbers) {
     expect("TimeBasedStop", {4}, Candles(6, bar(1, 2, 0, 1)), {0.25, 0.5, 0.75, 1.0, 1.0, 1.0});
     // ATR 2 each bar: the stop 8, then a close on it turns the stop above the close.
     expect("AtrTrailingStop", {1, 1}, {bar(10, 11, 9, 10), bar(10, 10, 8, 8)}, {8.0, 10.0});
+    // A close that was on the stop (a range of 0 put it there) does not hold the stop up: the
+    // rise to 11 with a true range of 3 restarts it at 8.
+    expect("AtrTrailingStop", {1, 1}, {flat(10), bar(10, 12, 9, 11)}, {10.0, 8.0});
     // Long: a close on the level (10 - 2) keeps long; under it (10 - 0.5) turns short at 7.5.
     // Short: a close on the level (7.5 + 1) keeps short; above it (7.5 + 0.5) turns long.
     expect("VoltyStop", {1, 1},
@@ -376,16 +379,25 @@ TEST(CandleTrailingStopsTest, SarExtWithoutExtensionsIsPsarUpToSign) {
     }
 }
 
-// Flat markets give their price exactly: an average of three highs of 0.1, summed and divided,
-// is 0.10000000000000002, under which the close 0.1 would read as a breakdown and turn the
-// activator short, at that average.
+// Flat markets give their price exactly: an average of three 0.1s, summed and divided, is
+// 0.10000000000000002, under which a close of 0.1 would read as a breakdown and turn the
+// activator short (at the average high), or which a short activator would give as its value.
 TEST(CandleTrailingStopsTest, FlatMarketKeepsTheActivatorOnItsPrice) {
-    test::expect_series(run("HiLoActivator", {3}, Candles(7, flat(0.1))), {N, N, N, 0.1, 0.1, 0.1, 0.1});
+    const auto from = [](const Candles& bars, std::size_t first, std::size_t n) {
+        const Series got = run("HiLoActivator", {static_cast<double>(n)}, bars);
+        for (std::size_t i = first; i < bars.size(); ++i) EXPECT_EQ(got[i], 0.1) << i;
+    };
+    from(Candles(7, flat(0.1)), 3, 3);
+    // Long on lows of 0.1 under highs of 0.3.
+    from(Candles(7, bar(0.1, 0.3, 0.1, 0.1)), 3, 3);
+    // Short after a fall from 1, on highs of 0.1.
+    Candles fall(3, flat(1.0));
+    fall.insert(fall.end(), 6, flat(0.1));
+    from(fall, 6, 3);
     // After variation, whatever the running sums carry of what left the window.
     Candles bars = walk(23, 9, 1.0, 0.3, false);
     bars.insert(bars.end(), 12, flat(0.1));
-    const Series got = run("HiLoActivator", {3}, bars);
-    for (std::size_t i = 26; i < bars.size(); ++i) EXPECT_EQ(got[i], 0.1) << i;
+    from(bars, 26, 3);
 }
 
 // Candles near the double range among ordinary ones: an ATR of 1.5e308 (whose offset overflows
