@@ -352,6 +352,8 @@ TEST(CandleTrailingStopsTest, WorkedNumbers) {
     const Candles second = {bar(10, 11, 9, 10), bar(10, 11.5, 9, 11), bar(10, 10.5, 9.5, 10)};
     expect("Psar", {0.02, 0.02, 0.2}, second, {N, 11.5, 11.5});
     expect("SarExt", {0, 0, 0.02, 0.02, 0.2, 0.02, 0.02, 0.2}, second, {N, -11.5, -11.5});
+    // Equal up and down moves open long (at the first low, 9), and the low 8 reverses it.
+    expect("Psar", {0.02, 0.02, 0.2}, {bar(10, 11, 9, 10), bar(10, 12, 8, 10)}, {N, 12.0});
     // With an offset of 0.1 the reversal stop is 11.5 + 1.15, and the acceleration restarts at
     // the short side's start (0.1, not the long side's 0.02) on the next candle.
     const double reversal = 11.5 + 0.1 * 11.5;
