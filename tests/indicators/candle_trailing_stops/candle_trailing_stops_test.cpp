@@ -317,7 +317,7 @@ TEST(CandleTrailingStopsTest, EveryTypeAgainstItsDefinition) {
                     if (candle_passes(bars[i]))
                         tol[i] = std::string(row.type) == "HiLoActivator" && t++ % n != 0 && d != 2 ? 1e-12 : 0.0;
                 test::expect_series(run(row.type, p, bars), on_bars(bars, reference(row.type, p, k)),
-                                    [&tol](std::size_t i) { return tol[i]; }, what);
+                                    [&tol](std::size_t i) { return tol[i]; }, what, 0.0);
             }
     }
 }
