@@ -123,6 +123,51 @@ TEST(FeedContracts, EachStepRunsOnItsOwnInputOnly) {
     expect_bar<CrossSectionState>("no list, as in every run", [](Bar& b) { b.ctx.cross_section = nullptr; }, {});
 }
 
+// A candle step that keeps a running sum of closes: a bar that reached it would show later.
+struct SummingState : Counted {
+    double sum = 0.0;
+    OptionalValue update_candle(const Candle& c) { return ++steps, sum += c.close; }
+};
+
+// Each of the candle's checks, in their order, each comparison on its own: a candle failing it
+// (and, where it can, a later check as well) is named by that check's message, gives no value
+// through the contract, and leaves the step's state as it was.
+TEST(FeedContracts, EachCandleCheckInOrderKeepsItsBarFromTheStep) {
+    struct Case {
+        Candle candle;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{0, kNaN, 12, 9, 11, -1}, kCandleNotFinite},
+        {{0, 10, kInf, 9, 11, kNaN}, kCandleNotFinite},
+        {{0, 10, 12, -kInf, 11, 5}, kCandleNotFinite},
+        {{0, 10, 12, 9, kNaN, 5}, kCandleNotFinite},
+        {{0, 10, 8, 9, 11, kNaN}, kVolumeNotFinite},
+        {{0, 10, 12, 9, 11, -kInf}, kVolumeNotFinite},
+        {{0, 10, 8, 9, 11, -1e-300}, kVolumeNegative},
+        {{0, 10, 8, 9, 11, 5}, kHighBelowLow},
+        {{0, 12.5, 12, 9, 11, 5}, kHighBelowBody},
+        {{0, 1, 3, 2, 4, 5}, kHighBelowBody},
+        {{0, 10, 12, 11, 11.5, 5}, kLowAboveBody},
+        {{0, 11, 12, 11, 10.5, 5}, kLowAboveBody},
+    };
+    const Candle before{0, 10, 12, 9, 11, 5}, after{0, 11, 13, 10, 12.5, 0};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        EXPECT_EQ(candle_problem(c.candle), c.message);
+        SingleOutput<SummingState> boxed(SummingState{});
+        BarContext ctx;
+        for (const Candle* bar : {&before, &c.candle, &after}) {
+            ctx.candle = bar;
+            const OptionalValue got = boxed.update(ctx);
+            EXPECT_EQ(got, bar == &c.candle ? OptionalValue{} : OptionalValue{bar == &before ? 11.0 : 23.5});
+        }
+        EXPECT_EQ(boxed.state().steps, 2);
+    }
+    const Candle edges[] = {{0, 5, 5, 5, 5, 0}, {0, 5, 5, 5, 5, -0.0}, {0, -1.7e308, 1.7e308, -1.7e308, 1.7e308, 1e308}};
+    for (const Candle& c : edges) EXPECT_EQ(candle_problem(c), nullptr) << "the accepting side is not strict";
+}
+
 // Bands over the close: nothing on a non-positive close, else (close + 1, close, close - 1).
 struct BandsState {
     static constexpr std::array<const char*, 3> kOutputNames{"upper", "middle", "lower"};

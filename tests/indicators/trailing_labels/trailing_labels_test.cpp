@@ -153,6 +153,8 @@ TEST(TrailingLabelTest, WorkedExamples) {
         {"PercentageTrailingStop", {10}, {100, 105, 90}, {90, 94.5, 99}},
         {"StepTrailingStop", {5}, {103, 112, 100}, {95, 105, 105}},
         {"RenkoTrailingStop", {2}, {10, 11, 14.5, 9}, {8, 8, 12, 11}},
+        // A fall of exactly one brick is not a reversal: the stop stays long, anchored at 10.
+        {"RenkoTrailingStop", {1}, {10, 9, 8}, {9, 9, 9}},
         // A close equal to the stop keeps the direction; short, the stop only falls, and a close
         // above it flips back to long.
         {"PercentageTrailingStop", {10}, {100, 90, 80}, {90, 90, 88}},

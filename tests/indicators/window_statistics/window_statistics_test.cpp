@@ -180,6 +180,9 @@ TEST(WindowStatisticsTest, WorkedNumbers) {
         {"SampleEntropy", {5, 3, 10.0}, {1, 2, 1, 2, 1.5}, {-std::log(1.0)}},
         // A constant window whose mean rounds off its value: 0, not -ln(1).
         {"SampleEntropy", {3, 1, 0.2}, {5.0, 0.1, 0.1, 0.1}, {0.0}},
+        // A standard deviation of exactly 1, so that r = 1 and several distances equal it: a
+        // distance of r matches (6 pairs of templates of 1 close, 3 of 2), where "< r" finds 3 and 1.
+        {"SampleEntropy", {6, 1, 1.0}, {2, 1, 2, 4, 2, 1}, {std::log(2.0)}, 1e-12},
         // The median of the extremes does not overflow; chunk sums that do measure nothing.
         {"MedianAbsoluteDeviation", {2}, {1.7e308, 1.5e308}, {1e307}, 1e-14},
         {"HurstExponent", {5, 2}, {8e307, 8e307, 8e307, 8e307, 1.0}, {N}},

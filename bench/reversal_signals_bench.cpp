@@ -1,0 +1,16 @@
+// Cost of one Indicator::update for each reversal and trend signal over the shared random walk
+// (bench_support.hpp), through the boxed object the registry builds. PivotReversal scans its
+// L + R + 1 bars and ThreeLineBreak its k lines when the newest line holds: wider rows show it.
+#include "bench_support.hpp"
+
+int main(int argc, char** argv) {
+    prynox::bench::register_updates({
+        {"PivotReversal", {2, 2}},
+        {"PivotReversal", {10, 10}},
+        {"TtmTrend", {6}},
+        {"ThreeLineBreak", {3}},
+        {"ThreeLineBreak", {50}},
+        {"NewPriceLines", {3}},
+    });
+    return prynox::bench::run_main(argc, argv);
+}
