@@ -16,19 +16,14 @@ public:
     // Window check on the period.
     static std::expected<Natr, IndicatorError> create(std::uint64_t period);
 
-    // A ratio that overflows (a close near 0 under a large average) gives nothing, and the
-    // candle changes nothing, as the stage's own refusals do.
+    // A ratio that overflows (a close near 0 under a large average) is no value for that
+    // candle; the average goes on.
     OptionalValue update_candle(const Candle& c) {
-        AtrStage next = stage_;
-        const OptionalValue atr = next.step(c);
-        if (!atr) {
-            stage_ = next;
-            return {};
-        }
+        const OptionalValue atr = stage_.step(c);
+        if (!atr) return {};
         const double value = c.close == 0.0 ? 0.0 : (100.0 * *atr) / c.close;
         if (!std::isfinite(value)) [[unlikely]]
             return {};
-        stage_ = next;
         return value;
     }
     // n

@@ -19,9 +19,10 @@ public:
     // Window check on the period.
     static std::expected<VolatilityRatio, IndicatorError> create(std::uint64_t period);
 
-    // A candle whose true range, seed sum, average or ratio is not finite (prices near the
-    // double range) would leave the average infinite for good: it gives nothing and changes
-    // nothing, its close included.
+    // A candle whose true range, seed sum or average is not finite (prices near the double range)
+    // would leave the average infinite for good: it gives nothing and changes nothing, its close
+    // included. A ratio that overflows (a large range over a tiny average) is no value for that
+    // candle only.
     OptionalValue update_candle(const Candle& c) {
         if (!has_previous_close_) [[unlikely]] {
             previous_close_ = c.close;
@@ -33,10 +34,12 @@ public:
             return seed(c, tr);
         const double ratio = average_ > 0.0 ? tr / average_ : 0.0;
         const double average = tr * alpha_ + average_ * one_minus_alpha_;
-        if (!(std::isfinite(ratio) && std::isfinite(average))) [[unlikely]]
+        if (!std::isfinite(average)) [[unlikely]]
             return {};
         average_ = average;
         previous_close_ = c.close;
+        if (!std::isfinite(ratio)) [[unlikely]]
+            return {};
         return ratio;
     }
     // n + 2

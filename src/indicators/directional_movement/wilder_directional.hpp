@@ -5,9 +5,10 @@
 // seeded on the same candle. Only the quantities a type keeps are computed, so a type is never
 // refused for one it does not read.
 //
-// A candle whose kept quantities, sums or value are not finite (prices near the double range)
-// would leave a sum infinite or NaN for good: it is refused instead, and nothing changes, the
-// previous candle included.
+// A candle whose kept quantities or sums are not finite (prices near the double range) would
+// leave a sum infinite or NaN for good: it is refused instead, and nothing changes, the previous
+// candle included. A value that overflows where the sums did not is no value for that candle
+// only.
 #include <cmath>
 #include <cstdint>
 
@@ -53,23 +54,16 @@ public:
         if (!(std::isfinite(next.plus_dm) && std::isfinite(next.minus_dm) && std::isfinite(next.tr))) [[unlikely]]
             return {};
         if (!seeded) [[unlikely]] {
-            if (seed_count_ + 1 < period_) {
-                seed_ = next;
-                ++seed_count_;
-                remember(c);
-                return {};
-            }
-        }
-        const double value = value_of(next);
-        if (!std::isfinite(value)) [[unlikely]]
-            return {};
-        if (!seeded) [[unlikely]] {
             seed_ = next;
-            ++seed_count_;
+            remember(c);
+            if (++seed_count_ < period_) return {};
             seeded_ = true;
         }
         smoothed_ = next;
         remember(c);
+        const double value = value_of(next);
+        if (!std::isfinite(value)) [[unlikely]]
+            return {};
         return value;
     }
 

@@ -1,6 +1,7 @@
 #include "indicators/williams_yang_zhang/williams_r.hpp"
 
 #include <algorithm>
+#include <limits>
 
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/total_order.hpp"
@@ -14,34 +15,23 @@ std::expected<WilliamsR, IndicatorError> WilliamsR::create(std::uint64_t period)
 }
 
 OptionalValue WilliamsR::update_candle(const Candle& c) {
-    if (!range_.make_room()) [[unlikely]]
+    if (!range_.push({c.high, c.low})) [[unlikely]]
         return {};
-    const bool full = range_.full();
-    if (range_.size() + 1 < range_.capacity()) {
-        (void)range_.push({c.high, c.low});  // room was made above
-        return {};
-    }
-    // Highest high and lowest low of the window as it stands with this candle, by the total
-    // order (+0 above -0), on integer keys: two independent chains of cheap compares instead of
-    // floating-point max and min.
-    std::int64_t hi = total_order_key(c.high), lo = total_order_key(c.low);
-    bool skip = full;  // the oldest leaves on the push
-    range_.for_each([&](const Range& r) {
-        if (skip) {
-            skip = false;
-            return;
-        }
+    if (!range_.full()) return {};
+    // Highest high and lowest low by the total order (+0 above -0), on integer keys: two
+    // independent chains of cheap compares instead of floating-point max and min.
+    std::int64_t hi = std::numeric_limits<std::int64_t>::min(), lo = std::numeric_limits<std::int64_t>::max();
+    range_.for_each([&hi, &lo](const Range& r) {
         hi = std::max(hi, total_order_key(r.high));
         lo = std::min(lo, total_order_key(r.low));
     });
     const double hh = from_total_order_key(hi), ll = from_total_order_key(lo);
     const double width = hh - ll;
     const double value = width == 0.0 ? -50.0 : ((hh - c.close) * -100.0) / width;
-    // A range beyond the doubles (highs and lows near opposite ends) has no finite value: the
-    // candle is refused rather than leave its range in the window.
+    // A window whose range exceeds the doubles (highs and lows near opposite ends) has no
+    // finite value while that candle is in it.
     if (!std::isfinite(value)) [[unlikely]]
         return {};
-    (void)range_.push({c.high, c.low});
     return value;
 }
 
