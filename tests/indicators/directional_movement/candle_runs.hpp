@@ -86,7 +86,7 @@ inline Candles grid_candles(std::size_t n, std::uint64_t seed) {
     double x = 0.0;
     for (std::size_t i = 0; i < n; ++i) {
         const double open = x;
-        x = std::round((x + unit(seed) * 2.0) * 4.0) / 4.0;
+        x = std::round((x + unit(seed) * 2.0) * 4.0) / 4.0 + 0.0;  // never -0.0
         const double up = std::round(std::fabs(unit(seed)) * 4.0) / 4.0, down = std::round(std::fabs(unit(seed)) * 4.0) / 4.0;
         out.push_back(i % 11 == 5 ? flat(x) : bar(open, std::max(open, x) + up, std::min(open, x) - down, x));
     }
