@@ -208,6 +208,12 @@ TEST(DirectionalMovementTest, CandlesThatWouldPoisonTheSumsAreRefused) {
     // A huge candle after an ordinary one: its own movement is finite, the next one's up move is
     // not; later values are finite or none.
     const Candles down = {flat(-big), flat(big)};
+    // Movements of 1e307: the sums hold them, the directional indicators (100 DM / TR) do not.
+    // The DMI step refuses the candle; the Wilder types give no value for it and go on.
+    const Candles steps = {flat(0), flat(1), bar(1, 3, 0.5, 2.5), bar(2.5, 2.5, 1, 1.5), bar(1.5, 4, 1.5, 3)};
+    test::expect_candles_refused("Adxr", {1}, steps, 1, {flat(1e307)});
+    test::expect_candles_refused("Adxr", {2}, steps, 2, {flat(1e307)});
+    EXPECT_FALSE(test::run_candles("PlusDi", {1}, {flat(0), flat(1e307)})[1].has_value());
     // Seed sums that overflow: two ranges of 1.5e308 cannot be summed.
     const Candles huge = {bar(0, 1.5e308, 0, 0), bar(0, 1.5e308, 0, 0)};
     test::expect_candles_refused("Atr", {2}, {huge[0], bar(0, 1, 0, 0), bar(0, 2, 0, 1)}, 1, {huge[1]});
