@@ -107,8 +107,10 @@ TEST(WilliamsYangZhangTest, WilliamsRWorkedCases) {
     test::expect_series(
         test::run_candles("WilliamsR", {2}, {bar(1, 2, 0, 1), bar(0, big, -big, 0), bar(1, 2, 0, 1), bar(1, 2, 0, 2)}),
         {N, N, N, -0.0});
-    // A window far beyond the data gives nothing over it.
-    EXPECT_EQ(test::first_value_bar(test::run_candles("WilliamsR", {16777216}, test::varied_candles(500, 1, false))), 0u);
+    // Windows far beyond the data give nothing over it.
+    const Candles bars = test::varied_candles(500, 1, false);
+    EXPECT_EQ(test::first_value_bar(test::run_candles("WilliamsR", {16777216}, bars)), 0u);
+    EXPECT_EQ(test::first_value_bar(test::run_candles("YangZhangVolatility", {16777216, 1e30}, bars)), 0u);
 }
 
 TEST(WilliamsYangZhangTest, YangZhangAgainstItsDefinition) {
