@@ -87,11 +87,6 @@ TEST(WilliamsYangZhangTest, WilliamsRAgainstItsDefinition) {
                                                                                   test::accepted_candles(bars))),
                                 0.0, test::describe("WilliamsR", {n}));
             EXPECT_EQ(warmup, static_cast<std::uint64_t>(n));
-            for (const auto& v : got) {
-                if (v) {
-                    EXPECT_TRUE(*v >= -100.0 && *v <= 0.0) << *v;
-                }
-            }
         }
 }
 
