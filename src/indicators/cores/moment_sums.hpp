@@ -55,29 +55,6 @@ public:
         return true;
     }
 
-    // As push, but refuses (false, nothing changed) an x whose sums would not be finite: a
-    // value derived from a valid input whose deviation squared overflows is then no bar at all,
-    // rather than one that poisons the sums until the window has forgotten it.
-    [[nodiscard]] bool push_finite(double x) {
-        std::array<double, P> s = s_;
-        if (window_.full()) {
-            double d = window_.oldest() - anchor_;
-            double d2 = d * d;
-            s[0] = s[0] - d;
-            s[1] = s[1] - d2;
-            if constexpr (P >= 3) s[2] = s[2] - d2 * d;
-            if constexpr (P >= 4) s[3] = s[3] - d2 * d2;
-        }
-        double d = x - (anchored_ ? anchor_ : x);
-        double d2 = d * d;
-        bool finite = std::isfinite(s[0] + d) && std::isfinite(s[1] + d2);
-        if constexpr (P >= 3) finite = finite && std::isfinite(s[2] + d2 * d);
-        if constexpr (P >= 4) finite = finite && std::isfinite(s[3] + d2 * d2);
-        if (!finite) [[unlikely]]
-            return false;
-        return push(x);
-    }
-
     bool full() const { return window_.full(); }
     std::uint64_t period() const { return window_.capacity(); }
     double n() const { return n_; }
@@ -111,14 +88,10 @@ private:
     void rebuild() {
         double total = 0.0;
         window_.for_each([&total](double v) { total += v; });
-        updates_ = 0;
-        // A window of huge values whose total overflows keeps its anchor and sums: an infinite
-        // anchor would turn every sum into NaN.
-        if (!std::isfinite(total)) [[unlikely]]
-            return;
         anchor_ = total / static_cast<double>(window_.size());
         s_.fill(0.0);
         window_.for_each([this](double v) { add(v - anchor_); });
+        updates_ = 0;
     }
 
     RollingWindow<double> window_;

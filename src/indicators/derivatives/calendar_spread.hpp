@@ -1,6 +1,6 @@
 #pragma once
 // Premium of the futures price over the mark price, as a fraction of the mark.
-#include "indicators/derivatives/tick_formula.hpp"
+#include "indicators/cores/tick_formula.hpp"
 
 namespace prynox {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Premium of the mark price over the index, as a fraction of the index.
-#include "indicators/derivatives/tick_formula.hpp"
+#include "indicators/cores/tick_formula.hpp"
 
 namespace prynox {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The tick's funding rate as it is.
-#include "indicators/derivatives/tick_formula.hpp"
+#include "indicators/cores/tick_formula.hpp"
 
 namespace prynox {
 

@@ -14,9 +14,13 @@ std::expected<FundingRateZScore, IndicatorError> FundingRateZScore::create(std::
 
 OptionalValue FundingRateZScore::update_tick(const DerivativesTick& t) {
     const double x = t.funding_rate;
-    if (!sums_.push_finite(x) || !sums_.full()) return std::nullopt;
+    if (!sums_.push(x) || !sums_.full()) return std::nullopt;
     double var = sums_.variance();
     if (var == 0.0) return 0.0;
+    // A rate whose deviation squared overflows leaves sums that are not finite until the
+    // re-anchoring after it has left; an infinite S2 would read as a z-score of 0.
+    if (!std::isfinite(sums_.sum(1)) || !std::isfinite(sums_.sum(2))) [[unlikely]]
+        return std::nullopt;
     // x - (K + m): the anchor plus the mean deviation.
     return finite_result((x - sums_.mean()) / std::sqrt(var));
 }

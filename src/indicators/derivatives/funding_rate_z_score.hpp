@@ -2,7 +2,9 @@
 // Z-score of the funding rate against the last N rates (itself included), in population
 // standard deviations; 0 for a window without spread, decided exactly by the run of equal rates
 // (the anchored sums of a window gone flat after variation keep a rounding residue). A rate
-// whose deviation squared would overflow the sums is refused like a rejected tick.
+// whose deviation squared overflows is taken, and no value is given while the sums are not
+// finite: they are whole again at the first re-anchoring after it has left the window. Refusing
+// it instead would let a huge first rate, the anchor, block every later one.
 #include <cstdint>
 #include <expected>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 // Long positioning over short positioning; 0 while there are no shorts.
-#include "indicators/derivatives/tick_formula.hpp"
+#include "indicators/cores/tick_formula.hpp"
 
 namespace prynox {
 

@@ -3,7 +3,7 @@
 // volume whose sum overflows gives no value rather than a ratio of 0.
 #include <limits>
 
-#include "indicators/derivatives/tick_formula.hpp"
+#include "indicators/cores/tick_formula.hpp"
 
 namespace prynox {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Taker buy volume over taker sell volume; 0 without taker sells.
-#include "indicators/derivatives/tick_formula.hpp"
+#include "indicators/cores/tick_formula.hpp"
 
 namespace prynox {
 

@@ -395,18 +395,45 @@ TEST(Derivatives, DerivedValuesThatOverflowAreRefused) {
         // Open interest times mark, and the sum of open interest.
         {"OIWeighted", {}, {oi_mark(1e200, 1e200)}, head, anywhere},
         {"OIWeighted", {}, {oi_mark(1e308, 1)}, {oi_mark(1e308, 1e-300), oi_mark(1, 2), oi_mark(0, 3)}, {1, 2}},
-        // A deviation squared that overflows, and a sum of squared deviations that does.
-        {"FundingRateZScore", {3}, {tick(1e200)}, head, windowed},
-        {"FundingRateZScore", {3}, {tick(1.3e154)}, {tick(0), tick(1.3e154), tick(0), tick(0.5), tick(-2)}, {2}},
     };
     for (const Case& c : cases)
         for (std::size_t at : c.at) expect_refused(c.type, c.params, c.base, at, c.bad);
     // The sum of the second rate overflows; the state is as after the first.
     const Fed mean = feed("FundingRateMean", {2}, {tick(1.7e308), tick(1.7e308), tick(-1.7e308), tick(1)});
     expect_series(mean.values, {none, none, 0.0, -8.5e307});
-    const Fed z = feed("FundingRateZScore", {3}, {tick(0), tick(1.3e154), tick(1.3e154), tick(0)});
-    ASSERT_TRUE(z.values[3]);
-    EXPECT_NEAR(*z.values[3], -std::sqrt(0.5), 1e-15);
+}
+
+// A rate whose deviation squared overflows is taken: no value while the window holds it, nor until
+// the sums are re-anchored after it has left (at most a window later), and never a value that is
+// not the window's z-score. A huge first rate, the anchor, does not block the later ones.
+TEST(Derivatives, HugeFundingRatesGiveNoValueUntilTheSumsAreWholeAgain) {
+    const Ticks table = table_ticks();
+    for (std::size_t n : {3, 5, 8})
+        for (std::size_t at : {0, 1, 40, 41, 42}) {
+            for (double huge : {1e200, -1e300, 2e154}) {
+                Ticks ticks(table.begin(), table.begin() + 90);
+                ticks.insert(ticks.begin() + static_cast<std::ptrdiff_t>(at), tick(huge));
+                const Present ts = present(ticks);
+                const Series want = on_ticks(ticks, rate_z_score(ts, {static_cast<double>(n)}));
+                const Fed got = feed("FundingRateZScore", {static_cast<double>(n)}, ticks);
+                const std::string what = describe("FundingRateZScore", {double(n)}) + " huge at " + std::to_string(at);
+                std::size_t k = 0, k_huge = 0, last_gap = 0;
+                for (std::size_t i = 0; i < ticks.size(); ++i) {
+                    if (!ticks[i]) continue;
+                    if (i == at) k_huge = k;
+                    const bool holds = i >= at && k < k_huge + n;
+                    if (holds || !got.values[i]) {
+                        EXPECT_FALSE(holds && got.values[i]) << what << ", bar " << i;
+                        if (k + 1 >= n && !holds) last_gap = k;
+                    } else {
+                        ASSERT_TRUE(want[i]) << what << ", bar " << i;
+                        EXPECT_NEAR(*got.values[i], *want[i], 1e-9 * std::max(1.0, std::fabs(*want[i]))) << what << ", bar " << i;
+                    }
+                    ++k;
+                }
+                EXPECT_LT(last_gap, k_huge + 2 * n) << what;
+            }
+        }
 }
 
 }  // namespace
