@@ -1,7 +1,6 @@
 #include "indicators/derivatives/oi_price_divergence.hpp"
 
-#include <cmath>
-
+#include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/saturating.hpp"
 
@@ -22,20 +21,15 @@ double OIPriceDivergence::divergence(const Pair& old, const Pair& now) {
 
 OptionalValue OIPriceDivergence::update_tick(const DerivativesTick& t) {
     const Pair now{t.open_interest, t.mark_price};
-    if (window_.size() + 1 < window_.capacity()) {
-        if (!window_.push(now)) [[unlikely]]
-            return std::nullopt;
+    if (!window_.make_room()) [[unlikely]]
         return std::nullopt;
-    }
-    // The pair that is oldest once this one is in: the oldest of a window still filling,
-    // else the one after it.
-    const Pair& old = window_.full() ? window_[1] : window_.oldest();
-    const double value = divergence(old, now);
-    if (!std::isfinite(value)) [[unlikely]]
-        return std::nullopt;
-    if (!window_.push(now)) [[unlikely]]
-        return std::nullopt;
-    return value;
+    const bool filled = window_.size() + 1 >= window_.capacity();
+    // The pair that is oldest once this one is in: the oldest of a window just filling, else
+    // the one after it.
+    const double value = filled ? divergence(window_.full() ? window_[1] : window_.oldest(), now) : 0.0;
+    (void)window_.push(now);  // room was made above
+    if (!filled) return std::nullopt;
+    return finite_result(value);
 }
 
 }  // namespace prynox

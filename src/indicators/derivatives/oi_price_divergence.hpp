@@ -1,8 +1,8 @@
 #pragma once
 // Relative change of open interest minus relative change of the mark price over N ticks (the
 // open-interest change taken as 0 from an open interest of 0). A value that is not finite (a
-// change from a tiny open interest or mark) is refused like a rejected tick, leaving the window
-// as it was.
+// change from a tiny open interest or mark) is no value, but the tick still enters the window:
+// refused, it would leave the tiny value oldest, and every later tick would overflow against it.
 #include <cstdint>
 #include <expected>
 

@@ -3,6 +3,7 @@
 // types; derived values that overflow, refused like a rejected tick.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -367,7 +368,7 @@ void expect_refused(const char* type, const P& params, Ticks ticks, std::size_t 
 TEST(Derivatives, DerivedValuesThatOverflowAreRefused) {
     const Ticks ticks = table_ticks();
     const Ticks head(ticks.begin(), ticks.begin() + 80);
-    const std::vector<std::size_t> anywhere = {0, 9, 40, 79}, windowed = {9, 40, 79};
+    const std::vector<std::size_t> anywhere = {0, 9, 40, 79};
     struct Case {
         const char* type;
         P params;
@@ -387,11 +388,6 @@ TEST(Derivatives, DerivedValuesThatOverflowAreRefused) {
         {"OiToVolumeRatio", {}, {tick(0, 1, 1, 1, 1e308, 1, 1, 1e308, 1e308), tick(0, 1, 1, 1, 1e308, 1, 1, 1e-10, 0)},
          head, anywhere},
         {"LiquidationFeatures", {}, {tick(0, 1, 1, 1, 1, 1, 1, 1, 1, 1.7e308, 1.7e308)}, head, anywhere},
-        // A rate of change that overflows: times 100, or over a tiny open interest.
-        {"OpenInterestMomentum", {1}, {oi_mark(1e307, 1)}, head, windowed},
-        {"OpenInterestMomentum", {2}, {oi_mark(1e10, 1)}, {oi_mark(1e-300, 1), oi_mark(1, 1), oi_mark(2, 1), oi_mark(3, 1)}, {2}},
-        {"OIPriceDivergence", {2}, {oi_mark(1e300, 1)}, {oi_mark(1e-320, 1), oi_mark(1, 1), oi_mark(2, 1), oi_mark(3, 1)}, {2}},
-        {"OIPriceDivergence", {1}, {oi_mark(5, 1e300)}, {oi_mark(5, 1e-300), oi_mark(5, 1), oi_mark(6, 2)}, {1}},
         // Open interest times mark, and the sum of open interest.
         {"OIWeighted", {}, {oi_mark(1e200, 1e200)}, head, anywhere},
         {"OIWeighted", {}, {oi_mark(1e308, 1)}, {oi_mark(1e308, 1e-300), oi_mark(1, 2), oi_mark(0, 3)}, {1, 2}},
@@ -401,6 +397,35 @@ TEST(Derivatives, DerivedValuesThatOverflowAreRefused) {
     // The sum of the second rate overflows; the state is as after the first.
     const Fed mean = feed("FundingRateMean", {2}, {tick(1.7e308), tick(1.7e308), tick(-1.7e308), tick(1)});
     expect_series(mean.values, {none, none, 0.0, -8.5e307});
+}
+
+// A change over N ticks that overflows (times 100, or from a tiny open interest or mark) is no
+// value, and the tick still enters the window: the tiny value leaves in its turn, and the values
+// after it are the plain ones.
+TEST(Derivatives, ChangesThatOverflowGiveNoValueAndTheWindowMovesOn) {
+    const Ticks all = table_ticks();
+    const Ticks base(all.begin(), all.begin() + 80);
+    const std::vector<std::vector<Tick>> bad = {
+        {oi_mark(1e307, 1)},
+        {oi_mark(1e-300, 1), oi_mark(1e10, 1), oi_mark(2e6, 1), oi_mark(3e6, 1), oi_mark(4e6, 1)},
+        {oi_mark(1e-320, 1), oi_mark(1e300, 2), oi_mark(5, 1e-300), oi_mark(5, 1e300), oi_mark(6, 2)},
+    };
+    int refused = 0;
+    for (const char* type : {"OpenInterestMomentum", "OIPriceDivergence"})
+        for (double n : {1.0, 2.0, 3.0})
+            for (const auto& b : bad)
+                for (std::ptrdiff_t at : {0, 9, 40}) {
+                    Ticks ticks = base;
+                    ticks.insert(ticks.begin() + at, b.begin(), b.end());
+                    const Row& row = *std::find_if(table().begin(), table().end(),
+                                                   [type](const Row& r) { return std::string(r.type) == type; });
+                    Series want = on_ticks(ticks, row.ref(present(ticks), {n}));
+                    for (auto& v : want)
+                        if (v && !std::isfinite(*v)) v = none, ++refused;
+                    expect_series(feed(type, {n}, ticks).values, want, 0.0,
+                                  describe(type, {n}) + " at " + std::to_string(at));
+                }
+    EXPECT_GT(refused, 30);
 }
 
 // A rate whose deviation squared overflows is taken: no value while the window holds it, nor until
