@@ -232,27 +232,6 @@ TEST(Derivatives, TypesMatchTheirPlainRecomputations) {
         }
 }
 
-// On flat windows of equal rates, the z-score is 0 and the mean the rate itself.
-TEST(Derivatives, FlatFundingWindowsGiveExactValues) {
-    const Ticks ticks = table_ticks();
-    for (double n : {2.0, 5.0, 24.0}) {
-        const Fed z = feed("FundingRateZScore", {n}, ticks);
-        int flat = 0;
-        const Present ts = present(ticks);
-        for (std::size_t i = 0, k = 0; i < ticks.size(); ++i) {
-            if (!ticks[i]) continue;
-            std::vector<double> rates;
-            for (const Tick& t : ts) rates.push_back(t.funding_rate);
-            if (k + 1 >= len(n) && flat_window(rates, k, len(n))) {
-                ++flat;
-                ASSERT_TRUE(z.values[i] && same_bits(*z.values[i], 0.0)) << "period " << n << " bar " << i;
-            }
-            ++k;
-        }
-        EXPECT_GE(flat, 3) << n;
-    }
-}
-
 // ------------------------------------------------------------------ worked cases and edges
 
 Tick tick(double funding, double mark = 100, double index = 100, double futures = 100, double oi = 10,
@@ -270,8 +249,6 @@ struct Pin {
 };
 
 TEST(Derivatives, WorkedCasesAndEdges) {
-    const double inf = std::numeric_limits<double>::infinity();
-    (void)inf;
     const std::vector<Pin> pins = {
         // A bar without a tick advances nothing: ticks on bars 1, 2, 4 and 5.
         {"FundingRateMean", {3}, {tick(0.25), tick(0.5), none, tick(0.75), tick(2.25)}, {none, none, none, 0.5, 3.5 / 3.0}},
@@ -298,10 +275,6 @@ TEST(Derivatives, WorkedCasesAndEdges) {
         // The mark while every open interest is 0; later a tick with none changes nothing.
         {"OIWeighted", {}, {oi_mark(0, 3), oi_mark(0, 5), oi_mark(2, 10), oi_mark(6, 20), oi_mark(0, 99)},
          {3.0, 5.0, 10.0, 17.5, 17.5}},
-        {"FundingImpliedApr", {1095.75}, {tick(0.0001), none}, {0.0001 * 1095.75, none}},
-        {"FundingBasis", {}, {tick(0, 101, 100)}, {(101.0 - 100.0) / 100.0}},
-        {"TermStructureBasis", {}, {tick(0, 1, 100, 98)}, {-0.02}},
-        {"CalendarSpread", {}, {tick(0, 80, 100, 100)}, {0.25}},
     };
     for (const Pin& p : pins) {
         const Fed got = feed(p.type, p.params, p.ticks);
@@ -335,20 +308,6 @@ TEST(Derivatives, LiquidationFeaturesPublishesItsBreakdown) {
         }
         ASSERT_EQ(fed.outputs[i], last) << i;
     }
-}
-
-TEST(Derivatives, WarmupsAreTheRegistrys) {
-    struct Row {
-        const char* type;
-        P params;
-        std::uint64_t warmup;
-    };
-    const std::vector<Row> rows = {
-        {"FundingRateMean", {8}, 8},       {"FundingRateZScore", {8}, 8},     {"OIPriceDivergence", {24}, 25},
-        {"OpenInterestMomentum", {24}, 25}, {"OpenInterestDelta", {}, 2},      {"FundingImpliedApr", {1095}, 1},
-        {"OIWeighted", {}, 1},             {"LiquidationFeatures", {}, 1},     {"FundingRate", {}, 1},
-    };
-    for (const Row& r : rows) EXPECT_EQ(feed(r.type, r.params, {}).warmup, r.warmup) << r.type;
 }
 
 // ------------------------------------------------------------------ derived values that overflow
