@@ -71,6 +71,7 @@ struct Bars {
 
     explicit Bars(const std::vector<double>& closes) {
         double previous = closes.empty() ? 100.0 : closes[0];
+        std::size_t accepted_ticks = 0;
         for (std::size_t i = 0; i < closes.size(); ++i) {
             const double c = closes[i];
             const bool ok = std::isfinite(c);
@@ -82,8 +83,12 @@ struct Bars {
             trades.push_back({{c, 1.0 + m(3), Side::Buy, 1},
                               {c + 0.01, 2.0, i % 2 ? Side::Sell : Side::Buy, 2}});
             books.push_back({{{c - 0.05, 3.0}, {c - 0.1, 5.0}}, {{c + 0.05, 2.0}, {c + 0.1, 4.0}}});
-            ticks.push_back({1e-4 * m(5) - 2e-4, c, c, c + 0.2, 5000.0 + m(11), 40.0 + m(3), 38.0, 10.0 + m(4), 9.0, m(2), 0.5});
-            if (ok) previous = c;
+            // Counted over accepted bars, so that the series without its rejected bars carries the
+            // same ticks.
+            const auto a = [k = accepted_ticks](std::size_t q) { return static_cast<double>(k % q); };
+            ticks.push_back({1e-4 * a(5) - 2e-4, c, c, c + 0.2, 5000.0 + a(11), 40.0 + a(3), 38.0, 10.0 + a(4), 9.0,
+                             a(2), 0.5});
+            if (ok) previous = c, ++accepted_ticks;
         }
         cross = {{1.0, 10.0, true, false, true, true}, {-1.0, 5.0, false, true, false, false}};
     }
