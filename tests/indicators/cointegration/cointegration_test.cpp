@@ -410,6 +410,9 @@ TEST(CointegrationTest, DegenerateWindowsAndWorkedCases) {
     Vec r = test::varied_closes(80, 12, false), c(2, 100.0);
     c.insert(c.end(), r.begin(), r.end() - 2);
     EXPECT_NEAR(*run_pairs("LeadLagCrossCorrelation", {20, 3}, pairs(c, r)).values.back(), 1.0, 1e-15);
+    // Equal magnitudes at d = -1 (+1) and d = +1 (-1), none at d = 0: the earlier candidate stays.
+    EXPECT_EQ(run_pairs("LeadLagCrossCorrelation", {4, 1}, pairs({0, 1, 2, -1, -2, 0}, {1, 2, -1, -2, 1, 2})).values.back(),
+              1.0);
     // References constant over the whole ring (after variation) correlate with nothing.
     Vec rr = test::varied_closes(40, 13, false);
     rr.insert(rr.end(), 12, 0.1);
