@@ -1,7 +1,6 @@
 #include "indicators/spread_dynamics/relative_strength_ab.hpp"
 
 #include <algorithm>
-#include <cmath>
 
 namespace prynox {
 
@@ -20,11 +19,8 @@ std::uint64_t RelativeStrengthAB::warmup_period() const {
 
 bool RelativeStrengthAB::update_pair(double close, double reference, std::array<double, 3>& out) {
     if (reference == 0.0) return false;
+    // A ratio that overflows (1e10 over 1e-300) is refused by both cores, which change nothing.
     const double ratio = close / reference;
-    // A ratio that overflows (1e10 over 1e-300) is a rejected input, not an infinity that would
-    // stay in the average for its whole window.
-    if (!std::isfinite(ratio)) [[unlikely]]
-        return false;
     const OptionalValue ma = ma_.update_value(ratio);
     const OptionalValue rsi = rsi_.update_value(ratio);
     if (!ma || !rsi) return false;

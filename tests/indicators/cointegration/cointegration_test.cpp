@@ -15,8 +15,10 @@
 #include <vector>
 
 #include "core/registry/registry.hpp"
+#include "indicators/cointegration/kalman_hedge_ratio.hpp"
 #include "indicators/cointegration/linear_solvers.hpp"
 #include "support/indicator_test_support.hpp"
+#include "support/pair_feed.hpp"
 
 namespace prynox {
 namespace {
@@ -29,45 +31,10 @@ constexpr Opt N = std::nullopt;
 
 // ------------------------------------------------------------------ feeding pairs
 
-struct Pairs {
-    Vec closes;
-    std::vector<Opt> refs;
-    bool taken(std::size_t i) const { return std::isfinite(closes[i]) && refs[i] && std::isfinite(*refs[i]); }
-};
-
-Pairs pairs(const Vec& closes, const Vec& refs) {
-    Pairs d{closes, {}};
-    for (double r : refs) d.refs.push_back(r);
-    return d;
-}
-
-struct PairRun {
-    Series values;
-    std::vector<Vec> outputs;  // the list after each value
-    std::uint64_t warmup = 0;
-};
-
-PairRun run_pairs(const std::string& type, const Vec& params, const Pairs& d) {
-    PairRun r;
-    auto built = build_indicator(type, params);
-    if (!built) {
-        ADD_FAILURE() << type << ": " << built.error().display();
-        return r;
-    }
-    r.warmup = (*built)->warmup_period();
-    for (std::size_t i = 0; i < d.closes.size(); ++i) {
-        Candle c{static_cast<std::int64_t>(i), 9, 9, 9, d.closes[i], 5};
-        BarContext ctx;
-        ctx.candle = &c;
-        if (d.refs[i]) ctx.reference = *d.refs[i];
-        r.values.push_back((*built)->update(ctx));
-        Vec list;
-        if (r.values.back())
-            for (const auto& o : (*built)->outputs()) list.push_back(o.value);
-        r.outputs.push_back(list);
-    }
-    return r;
-}
+using test::pairs;
+using test::PairRun;
+using test::Pairs;
+using test::run_pairs;
 
 // Gaps of either series at a few bars.
 void add_gaps(Pairs& d) {
@@ -346,6 +313,8 @@ TEST(CointegrationTest, KalmanFilterAgainstItsMatrixForm) {
 }
 
 TEST(CointegrationTest, KalmanWorkedCases) {
+    // The state noise delta / (1 - delta), fixed at construction.
+    EXPECT_EQ(KalmanHedgeRatio::create(0.5, 1)->state_noise(), 1.0);
     // The first bar's gain is 0: hedge ratio 0, intercept 0, the close as spread.
     const PairRun first = run_pairs("KalmanHedgeRatio", {0.5, 1}, pairs({7.5}, {3}));
     EXPECT_EQ(first.outputs[0], (Vec{0.0, 0.0, 7.5}));
@@ -457,6 +426,7 @@ TEST(CointegrationTest, LengthsFarBeyondTheDataGrowWithIt) {
         EXPECT_EQ(r.warmup, warmup) << type;
         EXPECT_EQ(test::first_value_bar(r.values), 0u) << type;
     }
+    EXPECT_EQ(run_pairs("LeadLagCrossCorrelation", {20, 5}, d).warmup, 30u);
 }
 
 // ------------------------------------------------------------------ the solvers

@@ -16,6 +16,7 @@
 
 #include "core/registry/registry.hpp"
 #include "support/indicator_test_support.hpp"
+#include "support/pair_feed.hpp"
 
 namespace prynox {
 namespace {
@@ -28,46 +29,10 @@ constexpr Opt N = std::nullopt;
 
 // ------------------------------------------------------------------ feeding pairs
 
-// Closes with references; an absent reference is a bar without one.
-struct Pairs {
-    Vec closes;
-    std::vector<Opt> refs;
-    bool taken(std::size_t i) const { return std::isfinite(closes[i]) && refs[i] && std::isfinite(*refs[i]); }
-};
-
-Pairs pairs(const Vec& closes, const Vec& refs) {
-    Pairs d{closes, {}};
-    for (double r : refs) d.refs.push_back(r);
-    return d;
-}
-
-struct PairRun {
-    Series values;
-    std::vector<Vec> outputs;  // the list after each value
-    std::uint64_t warmup = 0;
-};
-
-PairRun run_pairs(const std::string& type, const Vec& params, const Pairs& d) {
-    PairRun r;
-    auto built = build_indicator(type, params);
-    if (!built) {
-        ADD_FAILURE() << type << ": " << built.error().display();
-        return r;
-    }
-    r.warmup = (*built)->warmup_period();
-    for (std::size_t i = 0; i < d.closes.size(); ++i) {
-        Candle c{static_cast<std::int64_t>(i), 9, 9, 9, d.closes[i], 5};
-        BarContext ctx;
-        ctx.candle = &c;
-        if (d.refs[i]) ctx.reference = *d.refs[i];
-        r.values.push_back((*built)->update(ctx));
-        Vec list;
-        if (r.values.back())
-            for (const auto& o : (*built)->outputs()) list.push_back(o.value);
-        r.outputs.push_back(list);
-    }
-    return r;
-}
+using test::pairs;
+using test::PairRun;
+using test::Pairs;
+using test::run_pairs;
 
 Series values(const std::string& type, const Vec& params, const Pairs& d) { return run_pairs(type, params, d).values; }
 
