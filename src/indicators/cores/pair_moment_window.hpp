@@ -35,6 +35,15 @@ struct XY {
     double y = 0.0;
 };
 
+// Population moments of a full window (divided by N). The variances are never below +0.
+struct PairMoments {
+    double mean_x = 0.0;
+    double mean_y = 0.0;
+    double var_x = 0.0;
+    double var_y = 0.0;
+    double cov = 0.0;
+};
+
 // The scalar part of the state: what a prepared push replaces on commit.
 struct PairSums {
     double kx = 0.0;
@@ -48,15 +57,7 @@ struct PairSums {
     std::uint64_t run_x = 0;   // equal x values ending at the newest, capped at N
     std::uint64_t run_y = 0;
     bool anchored = false;
-};
-
-// Population moments of a full window (divided by N). The variances are never below +0.
-struct PairMoments {
-    double mean_x;
-    double mean_y;
-    double var_x;
-    double var_y;
-    double cov;
+    PairMoments raw;  // the moments of these sums, unfloored: computed once per push
 };
 
 class PairMomentWindow {
@@ -115,7 +116,8 @@ public:
             rebuild(x, y, s);
             s.pushes = 0;
         }
-        if (!finite_moments(s)) [[unlikely]]
+        s.raw = raw(s);
+        if (!finite(s.raw)) [[unlikely]]
             return std::nullopt;
         return s;
     }
@@ -134,7 +136,7 @@ public:
     // The moments of the full window, as it stands or with the prepared sums `s`.
     PairMoments moments() const { return moments(sums_); }
     PairMoments moments(const PairSums& s) const {
-        PairMoments m = raw(s);
+        PairMoments m = s.raw;
         m.var_x = m.var_x > 0.0 ? m.var_x : 0.0;  // also turns -0.0 and NaN into +0.0
         m.var_y = m.var_y > 0.0 ? m.var_y : 0.0;
         const std::uint64_t cap = pairs_.capacity();
@@ -157,8 +159,7 @@ private:
         return {s.kx + ax, s.ky + ay, s.sxx / n_ - ax * ax, s.syy / n_ - ay * ay, s.sxy / n_ - ax * ay};
     }
     // Every moment is finite (which needs every sum finite).
-    bool finite_moments(const PairSums& s) const {
-        PairMoments m = raw(s);
+    static bool finite(const PairMoments& m) {
         return std::isfinite(m.mean_x) && std::isfinite(m.mean_y) && std::isfinite(m.var_x) &&
                std::isfinite(m.var_y) && std::isfinite(m.cov);
     }
