@@ -1,5 +1,6 @@
 #include "indicators/pair_statistics/rolling_covariance.hpp"
 
+#include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/period_checks.hpp"
 
 namespace prynox {
@@ -15,7 +16,7 @@ OptionalValue RollingCovariance::update_pair(double close, double reference) {
     if (!window_.push(change->x, change->y)) return std::nullopt;
     changes_.accept(close, reference);
     if (!window_.full()) return std::nullopt;
-    return window_.moments().cov;
+    return finite_result(window_.moments().cov);
 }
 
 }  // namespace prynox
