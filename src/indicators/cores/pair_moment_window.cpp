@@ -5,13 +5,19 @@ namespace prynox {
 void PairMomentWindow::rebuild(double x, double y, PairSums& s) const {
     // The window once (x, y) is pushed: the held pairs, less the oldest when full, then (x, y);
     // oldest first.
-    const std::size_t skip = pairs_.full() ? 1 : 0;
-    const std::size_t held = pairs_.size();
+    const bool skip = pairs_.full();
     auto visit = [&](auto&& f) {
-        for (std::size_t i = skip; i < held; ++i) f(pairs_[i]);
+        bool first = skip;
+        pairs_.for_each([&](const XY& p) {
+            if (first) [[unlikely]] {
+                first = false;
+                return;
+            }
+            f(p);
+        });
         f(XY{x, y});
     };
-    double count = static_cast<double>(held - skip + 1);
+    double count = static_cast<double>(skip ? pairs_.size() : pairs_.size() + 1);
     double sum_x = 0.0;
     double sum_y = 0.0;
     visit([&](const XY& p) {

@@ -13,8 +13,8 @@
 //
 // A push is prepared first (nothing changes) and then committed, so an owner whose own later
 // step fails can drop the pair with its state untouched. A push is refused when the storage
-// cannot grow or when the moments would not be finite (deviations too large to square); a
-// rebuild that would not be finite is skipped and the running sums kept.
+// cannot grow or when the sums could not give finite moments (deviations too large to square);
+// a rebuild that would not be finite is skipped and the running sums kept.
 //
 // The one-series form (a shift point K and S, SS over single values, the same cadence) is
 // ShiftedSumsWindow, aliased below as SeriesMomentWindow.
@@ -35,6 +35,15 @@ struct XY {
     double y = 0.0;
 };
 
+// Population moments of a full window (divided by N). The variances are never below +0.
+struct PairMoments {
+    double mean_x = 0.0;
+    double mean_y = 0.0;
+    double var_x = 0.0;
+    double var_y = 0.0;
+    double cov = 0.0;
+};
+
 // The scalar part of the state: what a prepared push replaces on commit.
 struct PairSums {
     double kx = 0.0;
@@ -50,20 +59,11 @@ struct PairSums {
     bool anchored = false;
 };
 
-// Population moments of a full window (divided by N). The variances are never below +0.
-struct PairMoments {
-    double mean_x;
-    double mean_y;
-    double var_x;
-    double var_y;
-    double cov;
-};
-
 class PairMomentWindow {
 public:
     // A length of 0 acts as 1.
     explicit PairMomentWindow(std::uint64_t period)
-        : pairs_(period), n_(static_cast<double>(pairs_.capacity())) {}
+        : pairs_(period), n_(static_cast<double>(pairs_.capacity())), limit_(1.3e154 * n_) {}
 
     std::uint64_t period() const { return pairs_.capacity(); }
     std::size_t size() const { return pairs_.size(); }
@@ -115,7 +115,7 @@ public:
             rebuild(x, y, s);
             s.pushes = 0;
         }
-        if (!finite_moments(s)) [[unlikely]]
+        if (!takes(s)) [[unlikely]]
             return std::nullopt;
         return s;
     }
@@ -131,10 +131,14 @@ public:
         return true;
     }
 
-    // The moments of the full window, as it stands or with the prepared sums `s`.
+    // The moments of the full window, as it stands or with the prepared sums `s`. Each is finite
+    // but the covariance, which can overflow only at the very edge of the range (deviations
+    // near 1e154 in both series). Inline, so that a caller computes only the moments it reads.
     PairMoments moments() const { return moments(sums_); }
     PairMoments moments(const PairSums& s) const {
-        PairMoments m = raw(s);
+        double ax = s.sx / n_;
+        double ay = s.sy / n_;
+        PairMoments m{s.kx + ax, s.ky + ay, s.sxx / n_ - ax * ax, s.syy / n_ - ay * ay, s.sxy / n_ - ax * ay};
         m.var_x = m.var_x > 0.0 ? m.var_x : 0.0;  // also turns -0.0 and NaN into +0.0
         m.var_y = m.var_y > 0.0 ? m.var_y : 0.0;
         const std::uint64_t cap = pairs_.capacity();
@@ -150,17 +154,12 @@ public:
     }
 
 private:
-    // Kx + Sx / N, ..., Sxx / N - (Sx / N)^2, ..., Sxy / N - (Sx / N)(Sy / N), unfloored.
-    PairMoments raw(const PairSums& s) const {
-        double ax = s.sx / n_;
-        double ay = s.sy / n_;
-        return {s.kx + ax, s.ky + ay, s.sxx / n_ - ax * ax, s.syy / n_ - ay * ay, s.sxy / n_ - ax * ay};
-    }
-    // Every moment is finite (which needs every sum finite).
-    bool finite_moments(const PairSums& s) const {
-        PairMoments m = raw(s);
-        return std::isfinite(m.mean_x) && std::isfinite(m.mean_y) && std::isfinite(m.var_x) &&
-               std::isfinite(m.var_y) && std::isfinite(m.cov);
+    // The sums are finite and the mean deviations |Sx / N|, |Sy / N| stay below 1.3e154, so that
+    // their squares and products are finite: then the means and variances are finite, without
+    // the divisions that the moments take.
+    bool takes(const PairSums& s) const {
+        return std::isfinite(s.sxx) && std::isfinite(s.syy) && std::isfinite(s.sxy) && std::fabs(s.sx) <= limit_ &&
+               std::fabs(s.sy) <= limit_;
     }
     // Moves the shift point to the means of the window as it stands once (x, y) is pushed and
     // rebuilds the sums from it; leaves `s` as it was when that would not be finite.
@@ -168,6 +167,7 @@ private:
 
     RollingWindow<XY> pairs_;
     double n_;
+    double limit_;  // 1.3e154 N: the largest |Sx| whose mean deviation can be squared
     PairSums sums_;
 };
 
