@@ -2,7 +2,7 @@
 
 namespace prynox {
 
-void PairMomentWindow::rebuild(double x, double y, PairSums& s) const {
+PairMomentWindow::Rebuilt PairMomentWindow::rebuild(double x, double y) const {
     // The window once (x, y) is pushed: the held pairs, less the oldest when full, then (x, y);
     // oldest first.
     const bool skip = pairs_.full();
@@ -36,16 +36,9 @@ void PairMomentWindow::rebuild(double x, double y, PairSums& s) const {
         syy += dy * dy;
         sxy += dx * dy;
     });
-    if (!(std::isfinite(kx) && std::isfinite(ky) && std::isfinite(sx) && std::isfinite(sy) && std::isfinite(sxx) &&
-          std::isfinite(syy) && std::isfinite(sxy))) [[unlikely]]
-        return;
-    s.kx = kx;
-    s.ky = ky;
-    s.sx = sx;
-    s.sy = sy;
-    s.sxx = sxx;
-    s.syy = syy;
-    s.sxy = sxy;
+    const bool finite = std::isfinite(kx) && std::isfinite(ky) && std::isfinite(sx) && std::isfinite(sy) &&
+                        std::isfinite(sxx) && std::isfinite(syy) && std::isfinite(sxy);
+    return {kx, ky, sx, sy, sxx, syy, sxy, finite};
 }
 
 }  // namespace prynox

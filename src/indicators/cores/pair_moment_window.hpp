@@ -112,7 +112,17 @@ public:
         s.syy += dy * dy;
         s.sxy += dx * dy;
         if (++s.pushes >= cap) [[unlikely]] {
-            rebuild(x, y, s);
+            // Out of line and by value, so that `s` can stay in registers.
+            const Rebuilt r = rebuild(x, y);
+            if (r.finite) {
+                s.kx = r.kx;
+                s.ky = r.ky;
+                s.sx = r.sx;
+                s.sy = r.sy;
+                s.sxx = r.sxx;
+                s.syy = r.syy;
+                s.sxy = r.sxy;
+            }
             s.pushes = 0;
         }
         if (!takes(s)) [[unlikely]]
@@ -161,9 +171,13 @@ private:
         return std::isfinite(s.sxx) && std::isfinite(s.syy) && std::isfinite(s.sxy) && std::fabs(s.sx) <= limit_ &&
                std::fabs(s.sy) <= limit_;
     }
-    // Moves the shift point to the means of the window as it stands once (x, y) is pushed and
-    // rebuilds the sums from it; leaves `s` as it was when that would not be finite.
-    void rebuild(double x, double y, PairSums& s) const;
+    // The shift point at the means of the window as it stands once (x, y) is pushed, and the sums
+    // rebuilt from it; not `finite` when they would not all be finite (the running sums stay).
+    struct Rebuilt {
+        double kx, ky, sx, sy, sxx, syy, sxy;
+        bool finite;
+    };
+    Rebuilt rebuild(double x, double y) const;
 
     RollingWindow<XY> pairs_;
     double n_;

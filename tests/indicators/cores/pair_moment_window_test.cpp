@@ -110,6 +110,10 @@ TEST(PairMomentWindowTest, PairsWhoseMomentsCannotBeFiniteAreRefusedAndStorageGr
     EXPECT_TRUE(same_bits(w.sums().sx, before.sx));  // prepare alone changes nothing
     w.commit(6.0, 1.0, *prepared);
     EXPECT_EQ(w.pairs().oldest().x, 5.0);
+    // Means that cannot be summed keep the running sums at the rebuild.
+    PairMomentWindow edge(2);
+    for (double v : {1.5e308, 1.5e308, 1.5e308}) ASSERT_TRUE(edge.push(v, -v));
+    EXPECT_TRUE(edge.moments().mean_x == 1.5e308 && edge.moments().var_y == 0.0 && edge.sums().kx == 1.5e308);
     PairMomentWindow big(16'777'216);
     for (int i = 0; i < 500; ++i) ASSERT_TRUE(big.push(i, 2 * i));
     EXPECT_LE(big.pairs().storage(), 1024u);

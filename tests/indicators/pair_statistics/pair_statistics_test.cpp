@@ -334,21 +334,6 @@ TEST(PairStatisticsTest, WorkedCases) {
         EXPECT_EQ(test::first_value_bar(run_pairs(type, params, gaps)), 5u) << type;
 }
 
-TEST(PairStatisticsTest, OnlyTheCloseOfTheCandleIsRead) {
-    // A candle with its high below its low still gives its value.
-    auto built = build_indicator("Beta", Vec{2});
-    ASSERT_TRUE(built);
-    Opt last;
-    for (double c : {1.0, 2.0, 4.0}) {
-        Candle candle{0, 9, 1, 20, c, -5};
-        BarContext ctx;
-        ctx.candle = &candle;
-        ctx.reference = c * 0.5;
-        last = (*built)->update(ctx);
-    }
-    EXPECT_EQ(last, 2.0);
-}
-
 // ------------------------------------------------------------------ inputs that cannot be taken
 
 // The bars `bad` spliced in before bar `at` give no value, and every other bar gives, bit for
@@ -384,6 +369,41 @@ TEST(PairStatisticsTest, InputsThatCannotBeTakenChangeNothing) {
     const Pairs huge = pairs({1e100, -1e100, 1e100}, {1e100, -1e100, 1e100});
     test::expect_series(run_pairs("PearsonCorrelation", {2}, huge), {N, N, N}, 0.0, "PearsonCorrelation huge");
     test::expect_series(run_pairs("Beta", {2}, huge), {N, 1.0, 1.0}, 0.0, "Beta huge");
+}
+
+// Hostile pairs: huge and tiny values of both signs, ulp steps beside flat runs, a reference
+// that mirrors, repeats or ignores the close. No type gives a NaN or an infinity; the
+// correlations stay in [-1, 1] and the distance is never negative.
+TEST(PairStatisticsTest, HostilePairsGiveFiniteValuesInRange) {
+    Vec closes;
+    for (int round = 0; round < 4; ++round)
+        for (double v : {1e300, 1e-300, -1e300, 1.7e308, -1.7e308, 5e-324, 1e154, -1e154, 2.0, 3.0, 8e307, 1e-310, 100.0})
+            closes.push_back(round % 2 ? v * 0.75 : v);
+    double x = 0.05;
+    for (int i = 0; i < 60; ++i) closes.push_back(i % 3 == 0 ? x = std::nextafter(x, 1.0) : x);
+    std::vector<Pairs> data;
+    for (int k = 0; k < 4; ++k) {
+        Pairs d;
+        for (std::size_t i = 0; i < closes.size(); ++i) {
+            const double c = closes[i], other = closes[(i * 7 + 3) % closes.size()];
+            d.closes.push_back(c), d.refs.push_back(k == 0 ? -c : k == 1 ? c * 0.5 : k == 2 ? 0.1 : other);
+        }
+        data.push_back(d);
+    }
+    const std::vector<std::pair<std::string, Vec>> types = {
+        {"Alpha", {3, 0.5}}, {"Beta", {3}}, {"BetaNeutralSpread", {3}}, {"TreynorRatio", {3, 0.5}},
+        {"PearsonCorrelation", {3}}, {"RollingCorrelation", {3}}, {"RollingCovariance", {3}}, {"PairwiseBeta", {3}},
+        {"PairSpreadZScore", {3, 3}}, {"InformationRatio", {3}}, {"DistanceSsd", {3}}, {"KendallTau", {3}},
+        {"SpearmanCorrelation", {3}}, {"EstimatedLeverageRatio", {}}};
+    for (const auto& [type, params] : types)
+        for (const Pairs& d : data) {
+            const Series got = run_pairs(type, params, d);
+            const bool unit = type.find("Correlation") != std::string::npos || type == "KendallTau";
+            for (std::size_t i = 0; i < got.size(); ++i)
+                ASSERT_TRUE(!got[i] || (std::isfinite(*got[i]) && (!unit || std::fabs(*got[i]) <= 1.0) &&
+                                        (type != "DistanceSsd" || *got[i] >= 0.0)))
+                    << type << " over data " << (&d - data.data()) << ", bar " << i << ": " << *got[i];
+        }
 }
 
 TEST(PairStatisticsTest, WindowsGrowWithTheData) {
