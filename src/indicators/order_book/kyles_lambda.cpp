@@ -56,11 +56,11 @@ OptionalValue KylesLambda::slope() const {
 OptionalValue KylesLambda::update_trade_quote(const TradeQuote& tq) {
     const OptionalValue q = quote_mid(tq);
     if (tq.trades.empty() || !q) return {};
-    OptionalValue result;
+    bool taken = false;  // a print of the bar changed the state
     for (const TradePrint& t : tq.trades) {
         if (!previous_mid_) {
             previous_mid_ = *q;
-            result = {};
+            taken = true;
             continue;
         }
         // The pair is (signed size, mid change), the slope that of the mid change on the size.
@@ -86,9 +86,10 @@ OptionalValue KylesLambda::update_trade_quote(const TradeQuote& tq) {
             reanchor();
             updates_ = 0;
         }
-        result = pairs_.full() ? slope() : OptionalValue();
+        taken = true;
     }
-    return result;
+    // The bar's value is that of its last print taken, and it reads the state as it now stands.
+    return taken && pairs_.full() ? slope() : OptionalValue();
 }
 
 }  // namespace prynox

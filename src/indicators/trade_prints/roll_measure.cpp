@@ -35,20 +35,19 @@ OptionalValue RollMeasure::estimate() const {
 }
 
 OptionalValue RollMeasure::update_trades(std::span<const TradePrint> prints) {
-    OptionalValue result;
+    if (prints.empty()) return {};
     for (const TradePrint& t : prints) {
         if (!previous_) {
             previous_ = t.price;
-            result = {};
             continue;
         }
         if (!changes_.make_room()) [[unlikely]]
             return {};
         (void)changes_.push(t.price - *previous_);  // room was made above
         previous_ = t.price;
-        result = changes_.full() ? estimate() : OptionalValue();
     }
-    return result;
+    // Only the last print's estimate is the bar's value, and it reads the window as it now stands.
+    return changes_.full() ? estimate() : OptionalValue();
 }
 
 }  // namespace prynox
