@@ -269,11 +269,10 @@ TEST(TradePrintsTest, TradeImbalanceCountsDecideOneSidedWindows) {
     EXPECT_EQ(run_prints("TradeImbalance", {1}, singles({buy(0.7), buy(0.1), sell(1e-17)})).back(), -1.0);
     EXPECT_EQ(run_prints("TradeImbalance", {1}, singles({sell(0.7), sell(0.1), buy(1e-17)})).back(), 1.0);
     EXPECT_EQ(run_prints("TradeImbalance", {2}, singles({buy(0.7), sell(0.1), buy(0), sell(0)})).back(), 0.0);
-    // Both sides held, each by a print that is tiny beside the residue: the ratio stays in range.
-    const Series v = run_prints("TradeImbalance", {2}, singles({buy(1e17), sell(3), buy(1), sell(1e-17)}));
-    ASSERT_TRUE(v.back());
-    EXPECT_GE(*v.back(), -1.0);
-    EXPECT_LE(*v.back(), 1.0);
+    // Both sides held, the buy side by 1e-17 beside a residue of -2.8e-17: the ratio
+    // -1.0000000000000056 is clamped.
+    EXPECT_EQ(run_prints("TradeImbalance", {2}, singles({buy(0.01), buy(0.1), buy(0.2), buy(1e-17), sell(0.01)})).back(),
+              -1.0);
 }
 
 // A print whose derived value is out of the finite range is skipped as if the bar did not carry it;
