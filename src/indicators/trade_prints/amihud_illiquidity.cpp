@@ -32,8 +32,7 @@ OptionalValue AmihudIlliquidity::update_trades(std::span<const TradePrint> print
         }
         const double r = std::log(t.price / *previous_);
         const double x = std::fabs(r) / dollars;
-        if (!std::isfinite(x)) [[unlikely]]
-            continue;
+        // A ratio or impact that is not finite makes the sum so too.
         const double sum = impacts_.full() ? (sum_ - impacts_.oldest()) + x : sum_ + x;
         if (!std::isfinite(sum)) [[unlikely]]
             continue;

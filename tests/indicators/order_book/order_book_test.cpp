@@ -261,18 +261,19 @@ TEST(OrderBookTest, KylesLambdaKeepsItsWrittenGrouping) {
     EXPECT_EQ(run_bars("KylesLambda", {3}, bars).back(), 0.4424766222726005);
 }
 
-// Equal signed sizes over the window: slope 0 exactly, also after the anchor has moved to a mean
-// that is not exactly the sizes' value (three 0.1 average 0.10000000000000002).
+// Equal signed sizes over the window: slope 0 exactly, also while the moments are kept about an
+// anchor far from them (the mean of the varied sizes before) or one that is not exactly their
+// value (three 0.1 average 0.10000000000000002).
 TEST(OrderBookTest, KylesLambdaOnEqualSizesIsZero) {
     std::vector<Bar> bars;
     double m = 100.0;
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 50; ++i) {
         m += (i % 3 == 0 ? 0.3 : -0.1) * (i % 5 + 1);
-        bars.push_back({top(m - 0.05, 1, m + 0.05, 1), {{m, 0.1, Side::Buy, 0}}});
+        bars.push_back({top(m - 0.05, 1, m + 0.05, 1), {{m, i < 10 ? 1.0 + i % 4 : 0.1, Side::Buy, 0}}});
     }
     for (double n : {2.0, 3.0, 7.0}) {
         const Series v = run_bars("KylesLambda", {n}, bars);
-        for (std::size_t i = static_cast<std::size_t>(n); i < v.size(); ++i)
+        for (std::size_t i = 10 + static_cast<std::size_t>(n); i < v.size(); ++i)
             ASSERT_TRUE(v[i] && *v[i] == 0.0) << n << " bar " << i << ": " << v[i].value_or(-1);
     }
 }
