@@ -41,7 +41,7 @@ Series run_bars(const std::string& type, const std::vector<double>& params, cons
     }
     Series out;
     for (const Bar& b : bars) {
-        Candle c{0, b.close, b.close, b.close, b.close, 5};
+        Candle c{0, b.close + 1, b.close + 2, b.close - 1, b.close, 5};  // only the close may be read
         BarContext ctx;
         ctx.candle = &c;
         ctx.trades = b.prints;
@@ -259,6 +259,34 @@ TEST(OrderBookTest, KylesLambdaKeepsItsWrittenGrouping) {
         bars.push_back({top(bids[i], 1, bids[i] + 0.5, 1),
                         {{100, std::fabs(sizes[i]), sizes[i] < 0 ? Side::Sell : Side::Buy, 0}}});
     EXPECT_EQ(run_bars("KylesLambda", {3}, bars).back(), 0.4424766222726005);
+}
+
+// A bar whose quote mid is not finite and positive (no book and such a close), or that has no
+// prints, gives none and changes nothing.
+TEST(OrderBookTest, UnusableQuoteMidsChangeNothing) {
+    std::vector<Bar> bars = varied_bars();
+    bars.resize(80);
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    std::vector<Bar> with;
+    std::vector<bool> bad;
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        with.push_back(bars[i]), bad.push_back(false);
+        if (i % 9 != 4) continue;
+        const std::vector<TradePrint> p = {{100, 2, Side::Buy, 0}, {99, 1, Side::Sell, 0}};
+        for (double close : {0.0, -5.0, nan, inf}) with.push_back({std::nullopt, p, close}), bad.push_back(true);
+        with.push_back({bars[i].book, {}, 100.0}), bad.push_back(true);
+    }
+    for (const auto& [type, params] : std::vector<std::pair<std::string, std::vector<double>>>{
+             {"EffectiveSpread", {}}, {"RealizedSpread", {3}}, {"KylesLambda", {4}}}) {
+        const Series plain = run_bars(type, params, bars), got = run_bars(type, params, with);
+        for (std::size_t i = 0, k = 0; i < with.size(); ++i) {
+            if (bad[i]) {
+                ASSERT_FALSE(got[i].has_value()) << type << " bar " << i;
+                continue;
+            }
+            ASSERT_TRUE(got[i] == plain[k++]) << type << " bar " << i;
+        }
+    }
 }
 
 // Equal signed sizes over the window: slope 0 exactly, also while the moments are kept about an

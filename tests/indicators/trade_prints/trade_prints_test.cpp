@@ -246,6 +246,17 @@ TEST(TradePrintsTest, WorkedNumbers) {
     test::expect_series(run_prints("Vpin", {10, 2}, endless), run_prints("Vpin", {10, 2}, room), 0, "Vpin inf");
 }
 
+// The impact sum is rebuilt from the window every n prints: two large impacts leave a residue that
+// the rebuild on the fourth print clears, so its value is the plain mean of the two tiny ones.
+TEST(TradePrintsTest, AmihudSumIsRebuiltEveryNPrints) {
+    const double p[] = {100, 110, 100, 100.0000001, 100};
+    const double size[] = {1, 1, 1, 1e6, 1e6};
+    std::vector<TradePrint> prints;
+    for (int i = 0; i < 5; ++i) prints.push_back(buy(size[i], p[i]));
+    const auto impact = [&](int i) { return std::fabs(std::log(p[i] / p[i - 1])) / (p[i] * size[i]); };
+    EXPECT_EQ(run_prints("AmihudIlliquidity", {2}, singles(prints)).back(), ((-0.0 + impact(3)) + impact(4)) / 2.0);
+}
+
 // A bar without prints gives none for every type and changes nothing.
 TEST(TradePrintsTest, BarsWithoutPrintsChangeNothing) {
     const Bars bars = varied_prints();
