@@ -19,7 +19,8 @@ public:
     // window >= 2, then the maximum.
     static std::expected<KylesLambda, IndicatorError> create(std::uint64_t window);
 
-    // A print whose moments would not be finite is skipped as if the bar did not carry it; a
+    // A print whose moments (those the slope reads) would not be finite is skipped as if the bar
+    // did not carry it; a
     // slope out of the finite range is not given. A window of equal signed sizes gives 0 exactly,
     // whatever residue the moments keep from an anchor that is not exactly their mean.
     OptionalValue update_trade_quote(const TradeQuote& tq);

@@ -329,6 +329,17 @@ TEST(OrderBookTest, NonFiniteDerivedValues) {
     std::vector<Bar> huge = trades;
     huge[6].prints.insert(huge[6].prints.begin(), {100, 1e200, Side::Buy, 0});
     test::expect_series(run_bars("KylesLambda", {3}, huge), run_bars("KylesLambda", {3}, trades), 0, "Kyle skip");
+    // Mid changes of 1e300 on sizes of 1e-10: finite moments, a slope of about 1e310 (as written, inf).
+    std::vector<Bar> wild;
+    for (int i = 0; i < 6; ++i)
+        wild.push_back({std::nullopt, {{100, i % 2 ? 1e-10 : 2e-10, Side::Buy, 0}}, i % 2 ? 2e300 : 1e300});
+    EXPECT_EQ(test::first_value_bar(run_bars("KylesLambda", {2}, wild)), 0u);
+    // A record whose quote mid was 1e-305 measures to -2e311 basis points: no value; the next one
+    // is measured as usual.
+    const Series r = run_bars("RealizedSpread", {1}, {{std::nullopt, {{1e-305, 1, Side::Buy, 0}}, 1e-305},
+                                                      {top(99, 1, 101, 1), {{100, 1, Side::Sell, 0}}},
+                                                      {top(99, 1, 101, 1), {{100, 1, Side::Buy, 0}}}});
+    test::expect_series(r, {N, N, -0.0}, 0, "RealizedSpread out of range");
 }
 
 }  // namespace
