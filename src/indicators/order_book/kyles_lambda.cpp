@@ -12,8 +12,8 @@ namespace prynox {
 
 namespace {
 
-bool finite(double a, double b, double c, double d, double e) {
-    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d) && std::isfinite(e);
+bool finite(double a, double b, double c, double d) {
+    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ void KylesLambda::reanchor() {
         m.sq += dx, m.sd += dy, m.sqq += dx * dx, m.sdd += dy * dy, m.sqd += dx * dy;
     });
     // A rebuild out of the finite range keeps the running moments.
-    if (std::isfinite(a.x) && std::isfinite(a.y) && finite(m.sq, m.sd, m.sqq, m.sdd, m.sqd)) anchor_ = a, m_ = m;
+    if (std::isfinite(a.x) && std::isfinite(a.y) && finite(m.sq, m.sd, m.sqq, m.sqd)) anchor_ = a, m_ = m;
 }
 
 OptionalValue KylesLambda::slope() const {
@@ -74,7 +74,9 @@ OptionalValue KylesLambda::update_trade_quote(const TradeQuote& tq) {
         }
         const double dx = p.x - a.x, dy = p.y - a.y;
         m.sq += dx, m.sd += dy, m.sqq += dx * dx, m.sdd += dy * dy, m.sqd += dx * dy;
-        if (!finite(m.sq, m.sd, m.sqq, m.sdd, m.sqd)) [[unlikely]]
+        // Sdd is kept with the others but no value reads it: only the moments the slope reads
+        // can refuse a print.
+        if (!finite(m.sq, m.sd, m.sqq, m.sqd)) [[unlikely]]
             continue;
         const bool repeats = !pairs_.empty() && pairs_.newest().x == p.x;
         if (!pairs_.push(p)) [[unlikely]]
