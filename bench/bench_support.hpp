@@ -134,6 +134,67 @@ inline void register_updates_on(const std::vector<Candle>& bars, const TypeList&
             ->Unit(benchmark::kMillisecond);
 }
 
+// The update loop over the shared walk for types that read more than the candle: `feed(ctx, i)`
+// puts on bar i's context what else it carries (a reference, a tick, prints, a book, a
+// cross-section list). A feed that passes through prints names their count per bar, so that
+// "ns/print" is reported as well.
+template <class Feed>
+void BM_UpdateFed(benchmark::State& state, Feed feed, std::string type, std::vector<double> params) {
+    auto built = build_indicator(type, params);
+    if (!built) {
+        state.SkipWithError(built.error().display().c_str());
+        return;
+    }
+    Indicator& ind = **built;
+    const auto& bars = candles();
+    BarContext ctx;
+    const auto pass = [&] {
+        for (std::size_t i = 0; i < bars.size(); ++i) {
+            ctx.candle = &bars[i];
+            feed(ctx, i);
+            benchmark::DoNotOptimize(ind.update(ctx));
+        }
+    };
+    pass();  // warm-up pass: every window fills
+    const std::uint64_t before = g_allocations;
+    for (auto _ : state) pass();
+    report(state, g_allocations - before);
+    if constexpr (requires { Feed::kPrintsPerBar; }) {
+        state.counters["ns/print"] =
+            benchmark::Counter(static_cast<double>(state.iterations()) * kBars * Feed::kPrintsPerBar,
+                               benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    }
+}
+
+template <class Feed>
+void register_updates_fed(Feed feed, const TypeList& types) {
+    for (const auto& [type, params] : types)
+        benchmark::RegisterBenchmark(update_name(type, params).c_str(), BM_UpdateFed<Feed>, feed, type, params)
+            ->Unit(benchmark::kMillisecond);
+}
+
+// A reference series for the pair types: half the close plus a positive walk of its own.
+inline const std::vector<double>& references() {
+    static const std::vector<double> r = [] {
+        const auto& c = candles();
+        std::vector<double> out(c.size());
+        std::uint64_t s = 777;
+        double w = 20.0;
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            s = s * 6364136223846793005ull + 1442695040888963407ull;
+            w += static_cast<double>(s >> 11) * 0x1.0p-53 - 0.5;
+            if (w < 1.0) w = 2.0 - w;
+            out[i] = 0.5 * c[i].close + w;
+        }
+        return out;
+    }();
+    return r;
+}
+
+struct ReferenceFeed {
+    void operator()(BarContext& ctx, std::size_t i) const { ctx.reference = references()[i]; }
+};
+
 inline int run_main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -24,31 +24,9 @@ const std::vector<DerivativesTick>& ticks() {
     return t;
 }
 
-void BM_Tick(benchmark::State& state, std::string type, std::vector<double> params) {
-    auto built = build_indicator(type, params);
-    if (!built) {
-        state.SkipWithError(built.error().display().c_str());
-        return;
-    }
-    Indicator& ind = **built;
-    const auto& bars = bench::candles();
-    const auto& t = ticks();
-    BarContext ctx;
-    for (std::size_t i = 0; i < bars.size(); ++i) {  // warm-up pass: every window fills
-        ctx.candle = &bars[i];
-        ctx.deriv = &t[i];
-        benchmark::DoNotOptimize(ind.update(ctx));
-    }
-    std::uint64_t before = bench::g_allocations;
-    for (auto _ : state) {
-        for (std::size_t i = 0; i < bars.size(); ++i) {
-            ctx.candle = &bars[i];
-            ctx.deriv = &t[i];
-            benchmark::DoNotOptimize(ind.update(ctx));
-        }
-    }
-    bench::report(state, bench::g_allocations - before);
-}
+struct TickFeed {
+    void operator()(BarContext& ctx, std::size_t i) const { ctx.deriv = &ticks()[i]; }
+};
 
 }  // namespace
 
@@ -61,8 +39,6 @@ int main(int argc, char** argv) {
         {"OiToVolumeRatio", {}},       {"OpenInterestDelta", {}},      {"OpenInterestMomentum", {24}},
         {"OIPriceDivergence", {24}},   {"OIWeighted", {}},             {"LiquidationFeatures", {}},
     };
-    for (const auto& [type, params] : types)
-        benchmark::RegisterBenchmark(bench::update_name(type, params).c_str(), BM_Tick, type, params)
-            ->Unit(benchmark::kMillisecond);
+    bench::register_updates_fed(TickFeed{}, types);
     return bench::run_main(argc, argv);
 }

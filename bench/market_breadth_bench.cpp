@@ -21,27 +21,9 @@ const std::vector<CrossSectionEntry>& members() {
     return list;
 }
 
-void BM_Breadth(benchmark::State& state, std::string type, std::vector<double> params) {
-    auto built = build_indicator(type, params);
-    if (!built) {
-        state.SkipWithError(built.error().display().c_str());
-        return;
-    }
-    Indicator& ind = **built;
-    BarContext ctx;
-    ctx.cross_section = &members();
-    for (const Candle& c : bench::candles()) {
-        ctx.candle = &c;
-        benchmark::DoNotOptimize(ind.update(ctx));
-    }
-    std::uint64_t before = bench::g_allocations;
-    for (auto _ : state)
-        for (const Candle& c : bench::candles()) {
-            ctx.candle = &c;
-            benchmark::DoNotOptimize(ind.update(ctx));
-        }
-    bench::report(state, bench::g_allocations - before);
-}
+struct ListFeed {
+    void operator()(BarContext& ctx, std::size_t) const { ctx.cross_section = &members(); }
+};
 
 }  // namespace
 
@@ -53,8 +35,6 @@ int main(int argc, char** argv) {
         {"AdVolumeLine", {}},    {"CumulativeVolumeIndex", {}}, {"McClellanOscillator", {}},
         {"McClellanSummationIndex", {}}, {"BreadthThrust", {19}}, {"HighLowIndex", {10}},
     };
-    for (const auto& [type, params] : types)
-        benchmark::RegisterBenchmark(bench::update_name(type, params).c_str(), BM_Breadth, type, params)
-            ->Unit(benchmark::kMillisecond);
+    bench::register_updates_fed(ListFeed{}, types);
     return bench::run_main(argc, argv);
 }

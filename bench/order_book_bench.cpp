@@ -48,41 +48,22 @@ const std::vector<TradePrint>& print_pool() {
     return pool;
 }
 
-void BM_Book(benchmark::State& state, std::string type, std::vector<double> params) {
-    auto built = build_indicator(type, params);
-    if (!built) {
-        state.SkipWithError(built.error().display().c_str());
-        return;
+// Successive bars read different books; the trade-and-quote types also read four prints.
+struct BookFeed {
+    static constexpr std::size_t kPrintsPerBar = bench::kPrintsPerBar;
+    void operator()(BarContext& ctx, std::size_t i) const {
+        const std::size_t k = (i * 7) % kBooks;
+        ctx.book = &book_pool()[k];
+        ctx.trades = std::span<const TradePrint>(print_pool()).subspan(k * kPrintsPerBar, kPrintsPerBar);
     }
-    Indicator& ind = **built;
-    const auto& bars = candles();
-    const auto& books = book_pool();
-    const std::span<const TradePrint> prints(print_pool());
-    const auto bar = [&](std::size_t i) {
-        BarContext ctx;
-        ctx.candle = &bars[i];
-        const std::size_t k = (i * 7) % kBooks;  // successive bars read different books
-        ctx.book = &books[k];
-        ctx.trades = prints.subspan(k * kPrintsPerBar, kPrintsPerBar);
-        return ctx;
-    };
-    for (std::size_t i = 0; i < bars.size(); ++i) benchmark::DoNotOptimize(ind.update(bar(i)));
-    const std::uint64_t before = g_allocations;
-    for (auto _ : state) {
-        for (std::size_t i = 0; i < bars.size(); ++i) benchmark::DoNotOptimize(ind.update(bar(i)));
-    }
-    report(state, g_allocations - before);
-    state.counters["ns/print"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * kBars * kPrintsPerBar,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
+};
 
 }  // namespace
 }  // namespace prynox::bench
 
 int main(int argc, char** argv) {
     using namespace prynox;
-    for (const auto& [type, params] : bench::TypeList{
+    bench::register_updates_fed(bench::BookFeed{}, {
              {"QuotedSpread", {}},
              {"OrderBookImbalanceTop1", {}},
              {"OrderBookImbalanceTopN", {5}},
@@ -93,8 +74,6 @@ int main(int argc, char** argv) {
              {"EffectiveSpread", {}},
              {"RealizedSpread", {50}},
              {"KylesLambda", {50}},
-         })
-        benchmark::RegisterBenchmark(bench::update_name(type, params).c_str(), bench::BM_Book, type, params)
-            ->Unit(benchmark::kMillisecond);
+    });
     return bench::run_main(argc, argv);
 }

@@ -35,40 +35,17 @@ std::span<const TradePrint> bar_prints(std::size_t i) {
     return std::span<const TradePrint>(print_pool()).subspan(at, kPrintsPerBar);
 }
 
-void BM_Prints(benchmark::State& state, std::string type, std::vector<double> params) {
-    auto built = build_indicator(type, params);
-    if (!built) {
-        state.SkipWithError(built.error().display().c_str());
-        return;
-    }
-    Indicator& ind = **built;
-    const auto& bars = candles();
-    BarContext ctx;
-    for (std::size_t i = 0; i < bars.size(); ++i) {  // warm-up pass: every window fills
-        ctx.candle = &bars[i];
-        ctx.trades = bar_prints(i);
-        benchmark::DoNotOptimize(ind.update(ctx));
-    }
-    const std::uint64_t before = g_allocations;
-    for (auto _ : state) {
-        for (std::size_t i = 0; i < bars.size(); ++i) {
-            ctx.candle = &bars[i];
-            ctx.trades = bar_prints(i);
-            benchmark::DoNotOptimize(ind.update(ctx));
-        }
-    }
-    report(state, g_allocations - before);
-    state.counters["ns/print"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * kBars * kPrintsPerBar,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
+struct PrintFeed {
+    static constexpr std::size_t kPrintsPerBar = bench::kPrintsPerBar;
+    void operator()(BarContext& ctx, std::size_t i) const { ctx.trades = bar_prints(i); }
+};
 
 }  // namespace
 }  // namespace prynox::bench
 
 int main(int argc, char** argv) {
     using namespace prynox;
-    for (const auto& [type, params] : bench::TypeList{
+    bench::register_updates_fed(bench::PrintFeed{}, {
              {"SignedVolume", {}},
              {"CumulativeVolumeDelta", {}},
              {"TradeImbalance", {50}},
@@ -79,8 +56,6 @@ int main(int argc, char** argv) {
              {"Vpin", {5, 50}},
              {"RollMeasure", {50}},
              {"RollMeasure", {5}},
-         })
-        benchmark::RegisterBenchmark(bench::update_name(type, params).c_str(), bench::BM_Prints, type, params)
-            ->Unit(benchmark::kMillisecond);
+    });
     return bench::run_main(argc, argv);
 }
