@@ -1,0 +1,18 @@
+#include "indicators/single_candle_patterns/hammer.hpp"
+
+#include "indicators/cores/candle_shape.hpp"
+
+namespace prynox {
+
+bool hammer_shape(const Candle& k) {
+    if (!(k.high > k.low)) return false;
+    if (candle_body(k) == 0.0) return false;
+    const double size = body_size(k);
+    return lower_shadow(k) >= size + size && upper_shadow(k) <= size;
+}
+
+double HammerRule::test(CandleRow<1> c) {
+    return hammer_shape(c[0]) ? kBullishSignal : kNoPattern;
+}
+
+}  // namespace prynox

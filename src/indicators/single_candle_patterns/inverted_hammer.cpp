@@ -1,0 +1,18 @@
+#include "indicators/single_candle_patterns/inverted_hammer.hpp"
+
+#include "indicators/cores/candle_shape.hpp"
+
+namespace prynox {
+
+bool inverted_hammer_shape(const Candle& k) {
+    if (!(k.high > k.low)) return false;
+    if (candle_body(k) == 0.0) return false;
+    const double size = body_size(k);
+    return upper_shadow(k) >= size + size && lower_shadow(k) <= size;
+}
+
+double InvertedHammerRule::test(CandleRow<1> c) {
+    return inverted_hammer_shape(c[0]) ? kBullishSignal : kNoPattern;
+}
+
+}  // namespace prynox

@@ -1,0 +1,17 @@
+#include "indicators/single_candle_patterns/takuri.hpp"
+
+#include "indicators/cores/candle_shape.hpp"
+
+namespace prynox {
+
+double TakuriRule::test(CandleRow<1> c) {
+    const Candle& k = c[0];
+    const double r = candle_range(k);
+    if (!(r > 0.0)) return kNoPattern;
+    if (!(body_size(k) <= r * 0.1)) return kNoPattern;
+    if (!(lower_shadow(k) >= r * 0.7)) return kNoPattern;
+    if (!(upper_shadow(k) <= r * 0.05)) return kNoPattern;
+    return kBullishSignal;
+}
+
+}  // namespace prynox
