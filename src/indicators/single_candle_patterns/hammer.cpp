@@ -5,10 +5,8 @@
 namespace prynox {
 
 bool hammer_shape(const Candle& k) {
-    if (!(k.high > k.low)) return false;
-    if (candle_body(k) == 0.0) return false;
     const double size = body_size(k);
-    return lower_shadow(k) >= size + size && upper_shadow(k) <= size;
+    return (k.high > k.low) & (candle_body(k) != 0.0) & (lower_shadow(k) >= size + size) & (upper_shadow(k) <= size);
 }
 
 double HammerRule::test(CandleRow<1> c) {

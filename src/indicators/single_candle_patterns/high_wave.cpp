@@ -7,8 +7,8 @@ namespace prynox {
 double HighWaveRule::test(CandleRow<1> c) {
     const Candle& k = c[0];
     const double r = candle_range(k);
-    if (!(r > 0.0)) return kNoPattern;
-    return lower_shadow(k) >= r * 0.4 && upper_shadow(k) >= r * 0.4 ? kBullishSignal : kNoPattern;
+    const bool shape = (r > 0.0) & (lower_shadow(k) >= r * 0.4) & (upper_shadow(k) >= r * 0.4);
+    return shape ? kBullishSignal : kNoPattern;
 }
 
 }  // namespace prynox

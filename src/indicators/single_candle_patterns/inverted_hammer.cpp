@@ -5,10 +5,8 @@
 namespace prynox {
 
 bool inverted_hammer_shape(const Candle& k) {
-    if (!(k.high > k.low)) return false;
-    if (candle_body(k) == 0.0) return false;
     const double size = body_size(k);
-    return upper_shadow(k) >= size + size && lower_shadow(k) <= size;
+    return (k.high > k.low) & (candle_body(k) != 0.0) & (upper_shadow(k) >= size + size) & (lower_shadow(k) <= size);
 }
 
 double InvertedHammerRule::test(CandleRow<1> c) {

@@ -6,12 +6,9 @@ namespace prynox {
 
 double MarubozuRule::test(CandleRow<1> c) const {
     const Candle& k = c[0];
-    const double r = candle_range(k);
-    if (!(r > 0.0)) return kNoPattern;
-    const double b = candle_body(k);
-    if (b == 0.0) return kNoPattern;
-    const double limit = threshold * r;
-    if (!(upper_shadow(k) <= limit && lower_shadow(k) <= limit)) return kNoPattern;
+    const double r = candle_range(k), b = candle_body(k), limit = threshold * r;
+    const bool shape = (r > 0.0) & (b != 0.0) & (upper_shadow(k) <= limit) & (lower_shadow(k) <= limit);
+    if (!shape) return kNoPattern;
     return b > 0.0 ? kBullishSignal : kBearishSignal;
 }
 

@@ -9,8 +9,7 @@ OptionalValue ShortLine::update_candle(const Candle& c) {
     const double r = candle_range(c);
     const OptionalValue mean = ranges_.push(r);
     if (!mean) return std::nullopt;
-    if (!(r < *mean)) return kNoPattern;
-    if (!(body_size(c) >= r * 0.5)) return kNoPattern;
+    if (!((r < *mean) & (body_size(c) >= r * 0.5))) return kNoPattern;
     return candle_body(c) > 0.0 ? kBullishSignal : kBearishSignal;
 }
 

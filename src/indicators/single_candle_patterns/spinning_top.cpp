@@ -6,14 +6,10 @@ namespace prynox {
 
 double SpinningTopRule::test(CandleRow<1> c) const {
     const Candle& k = c[0];
-    const double r = candle_range(k);
-    if (!(r > 0.0)) return kNoPattern;
-    const double b = candle_body(k);
-    if (b == 0.0) return kNoPattern;
-    const double size = body_size(k);
-    if (!(size <= threshold * r)) return kNoPattern;
-    const double twice = size + size;
-    if (!(upper_shadow(k) >= twice && lower_shadow(k) >= twice)) return kNoPattern;
+    const double r = candle_range(k), b = candle_body(k), size = body_size(k), twice = size + size;
+    const bool shape = (r > 0.0) & (b != 0.0) & (size <= threshold * r) & (upper_shadow(k) >= twice) &
+                       (lower_shadow(k) >= twice);
+    if (!shape) return kNoPattern;
     return b > 0.0 ? kBullishSignal : kBearishSignal;
 }
 

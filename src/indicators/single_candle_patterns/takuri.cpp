@@ -7,11 +7,9 @@ namespace prynox {
 double TakuriRule::test(CandleRow<1> c) {
     const Candle& k = c[0];
     const double r = candle_range(k);
-    if (!(r > 0.0)) return kNoPattern;
-    if (!(body_size(k) <= r * 0.1)) return kNoPattern;
-    if (!(lower_shadow(k) >= r * 0.7)) return kNoPattern;
-    if (!(upper_shadow(k) <= r * 0.05)) return kNoPattern;
-    return kBullishSignal;
+    const bool shape =
+        (r > 0.0) & (body_size(k) <= r * 0.1) & (lower_shadow(k) >= r * 0.7) & (upper_shadow(k) <= r * 0.05);
+    return shape ? kBullishSignal : kNoPattern;
 }
 
 }  // namespace prynox
