@@ -44,8 +44,8 @@ Series run(const std::string& type, const Candles& bars) {
 }
 
 // Candles of every shape: a walk of quarters around 0 (exact zeros and negatives, opens and
-// closes of 0), bars on their high or low, flat bars, zero volumes, prices near the double range,
-// and candles the check refuses.
+// closes of 0), prices off the grid, bars on their high or low, flat bars, zero volumes, prices
+// near the double range, and candles the check refuses.
 Candles candles() {
     Candles out;
     std::uint64_t s = 11;
@@ -53,11 +53,18 @@ Candles candles() {
     for (int i = 0; i < 400; ++i) {
         const double o = x;
         const double c = x = std::round((x + test::unit(s) * 3.0) * 4.0) / 4.0;
-        double up = std::round(std::fabs(test::unit(s)) * 6.0) / 4.0, down = std::round(std::fabs(test::unit(s)) * 6.0) / 4.0;
+        double up = std::round(std::fabs(test::unit(s)) * 6.0) / 4.0;
+        double down = std::round(std::fabs(test::unit(s)) * 6.0) / 4.0;
         if (i % 9 == 0) up = 0.0;
         if (i % 11 == 0) down = 0.0;
         const double v = i % 13 == 0 ? 0.0 : 100.0 + i % 17 * 37.5;
         out.push_back(i % 19 == 0 ? flat(c) : bar(o, std::max(o, c) + up, std::min(o, c) - down, c, v));
+    }
+    // Prices off any grid, so that the order of the sums shows.
+    for (int i = 0; i < 200; ++i) {
+        const double o = 1.0 + test::unit(s) * 0.9, c = 1.0 + test::unit(s) * 0.9;
+        const double up = std::fabs(test::unit(s)) * 0.3, down = std::fabs(test::unit(s)) * 0.3;
+        out.push_back(bar(o, std::max(o, c) + up, std::min(o, c) - down, c, 10.0 / 3.0 + i));
     }
     for (double k : {0.1, -1.0 / 3.0, 0.0, 7.3, 1e-310}) out.push_back(flat(k));
     out.insert(out.end(), {bar(1e308, 1.7e308, 1e308, 1.5e308), bar(-1e308, 1.7e308, -1.7e308, 1e308, 1e-300),
@@ -96,8 +103,10 @@ const std::vector<Transform> kTransforms = {
     {"MedianPrice", [](const Candle& k) -> Opt { return mid(k.high, k.low); }},
     {"HighLowRange", [](const Candle& k) -> Opt { return k.close == 0 ? 0.0 : (k.high - k.low) / k.close; }},
     {"CloseVsOpen", [](const Candle& k) -> Opt { return k.open == 0 ? 0.0 : (k.close - k.open) / k.open; }},
-    {"BodySizePct", [](const Candle& k) -> Opt { return k.high == k.low ? 0.0 : std::fabs(k.close - k.open) / (k.high - k.low); }},
-    {"BalanceOfPower", [](const Candle& k) -> Opt { return k.high == k.low ? 0.0 : (k.close - k.open) / (k.high - k.low); }},
+    {"BodySizePct",
+     [](const Candle& k) -> Opt { return k.high == k.low ? 0.0 : std::fabs(k.close - k.open) / (k.high - k.low); }},
+    {"BalanceOfPower",
+     [](const Candle& k) -> Opt { return k.high == k.low ? 0.0 : (k.close - k.open) / (k.high - k.low); }},
     {"ShadowRatio",
      [](const Candle& k) -> Opt {
          if (k.high == k.low) return 0.0;
@@ -110,7 +119,8 @@ const std::vector<Transform> kTransforms = {
          const double r = k.high - k.low;
          return r > 0 ? (((k.close + k.close) - k.high) - k.low) * k.volume / r : 0.0;
      }},
-    {"MarketFacilitationIndex", [](const Candle& k) -> Opt { return k.volume == 0 ? N : Opt((k.high - k.low) / k.volume); }},
+    {"MarketFacilitationIndex",
+     [](const Candle& k) -> Opt { return k.volume == 0 ? N : Opt((k.high - k.low) / k.volume); }},
 };
 
 // The largest of the range and the distances of high and low from the previous valid close.
@@ -181,7 +191,8 @@ TEST(PriceTransforms, EdgeCases) {
 // Kept as written: the formulas overflow near the largest doubles and say so, and since no type
 // keeps more than a close, the next bar is what it would have been.
 TEST(PriceTransforms, OverflowGivesWhatTheFormulaGives) {
-    const Candle huge = bar(1e308, 1.7e308, 1e308, 1.7e308), wide = bar(0, 1.7e308, -1.7e308, 0), next = bar(2, 3, 1, 2);
+    const Candle huge = bar(1e308, 1.7e308, 1e308, 1.7e308), wide = bar(0, 1.7e308, -1.7e308, 0);
+    const Candle next = bar(2, 3, 1, 2);
     EXPECT_EQ(run("AvgPrice", {huge}), Series{kInf});
     EXPECT_EQ(run("WeightedClose", {huge}), Series{kInf});
     EXPECT_EQ(run("TypicalPrice", {huge, next}), (Series{kInf, 2.0}));
