@@ -216,8 +216,9 @@ TEST(SingleCandlePatterns, LinesCompareWithTheMeanOfTheFiveRangesBefore) {
     // Both signs of both types occur, so the comparison above is not vacuous.
     for (const Series* s : {&short_line, &long_line})
         for (double sign : {1.0, -1.0}) EXPECT_NE(std::find(s->begin(), s->end(), Opt(sign)), s->end());
-    // The first five valid candles only fill the window.
+    // The first five valid candles only fill the window; the warm-up reported is the window.
     EXPECT_EQ(test::first_value_bar(run("ShortLine", then(kFiveRangesOfTwo, {flat(1)}))), 6u);
+    for (const char* type : {"ShortLine", "LongLine"}) EXPECT_EQ((*build_indicator(type, {}))->warmup_period(), 5u);
 }
 
 // Kept as written: a short line on a zero range and zero body is bearish (its body fills half of
