@@ -1,9 +1,19 @@
-// Registry rows of the Williams %R, Yang-Zhang volatility and the directional-movement step types. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see docs/architecture.md).
+// Registry rows of Williams %R and the Yang-Zhang volatility.
 #include "core/registry/families.hpp"
+#include "indicators/williams_yang_zhang/williams_r.hpp"
+#include "indicators/williams_yang_zhang/yang_zhang_volatility.hpp"
 
 namespace prynox::registry_family {
 
-std::span<const BuilderRow> williams_yang_zhang() { return {}; }
+namespace {
+
+constexpr BuilderRow kRows[] = {
+    row<"WilliamsR", WilliamsR::create>(),
+    row<"YangZhangVolatility", YangZhangVolatility::create>(),
+};
+
+}  // namespace
+
+std::span<const BuilderRow> williams_yang_zhang() { return kRows; }
 
 }  // namespace prynox::registry_family

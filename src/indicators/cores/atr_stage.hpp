@@ -10,9 +10,13 @@
 
 namespace prynox {
 
+// The larger of a and b, a NaN operand ignored in favour of the other (as std::fmax, which g++
+// calls out of line instead of inlining).
+inline double max_num(double a, double b) { return a > b || b != b ? a : b; }
+
 // max(H - L, |H - pC|, |L - pC|), NaN operands ignored in favour of the others.
 inline double true_range(double high, double low, double previous_close) {
-    return std::fmax(std::fmax(high - low, std::fabs(high - previous_close)), std::fabs(low - previous_close));
+    return max_num(max_num(high - low, std::fabs(high - previous_close)), std::fabs(low - previous_close));
 }
 
 class AtrStage {

@@ -1,0 +1,14 @@
+// Cost of one Indicator::update for Williams %R (which scans its window: 14 and 200 candles) and
+// the Yang-Zhang volatility over the shared random walk (bench_support.hpp).
+#include "bench_support.hpp"
+
+int main(int argc, char** argv) {
+    using namespace prynox;
+    bench::register_updates({
+        {"WilliamsR", {14}},
+        {"WilliamsR", {200}},
+        {"YangZhangVolatility", {20, 252}},
+        {"YangZhangVolatility", {500, 252}},
+    });
+    return bench::run_main(argc, argv);
+}

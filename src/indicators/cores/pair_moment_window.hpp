@@ -1,0 +1,188 @@
+#pragma once
+// The shifted moment window of the pair types: the last N (x, y) pairs with the sums of their
+// deviations from a shift point (Kx, Ky): Sx, Sy, Sxx, Syy, Sxy. The first pair ever fed is the
+// first shift point; each push subtracts the leaving pair's terms and adds the entering one's;
+// after every N pushes the shift point moves to the window's means and the five sums are rebuilt
+// from the window, oldest first, so the variances (differences of two large terms) keep their
+// precision far from zero.
+//
+// Running sums leave a residue once the varying values have left, so a series that has become
+// constant over the window would still show a spread. The run of equal values (==) ending at the
+// newest is counted for each series: when it covers the window, that series' variance and the
+// covariance are exactly 0.
+//
+// A push is prepared first (nothing changes) and then committed, so an owner whose own later
+// step fails can drop the pair with its state untouched. A push is refused when the storage
+// cannot grow or when the sums could not give finite moments (deviations too large to square);
+// a rebuild that would not be finite is skipped and the running sums kept.
+//
+// The one-series form (a shift point K and S, SS over single values, the same cadence) is
+// ShiftedSumsWindow, aliased below as SeriesMomentWindow.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "indicators/cores/rolling_window.hpp"
+#include "indicators/cores/shifted_sums_window.hpp"
+
+namespace prynox {
+
+using SeriesMomentWindow = ShiftedSumsWindow;
+
+struct XY {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// Population moments of a full window (divided by N). The variances are never below +0.
+struct PairMoments {
+    double mean_x = 0.0;
+    double mean_y = 0.0;
+    double var_x = 0.0;
+    double var_y = 0.0;
+    double cov = 0.0;
+};
+
+// The scalar part of the state: what a prepared push replaces on commit.
+struct PairSums {
+    double kx = 0.0;
+    double ky = 0.0;
+    double sx = 0.0;
+    double sy = 0.0;
+    double sxx = 0.0;
+    double syy = 0.0;
+    double sxy = 0.0;
+    std::uint64_t pushes = 0;  // pairs fed since the shift point last moved
+    std::uint64_t run_x = 0;   // equal x values ending at the newest, capped at N
+    std::uint64_t run_y = 0;
+    bool anchored = false;
+};
+
+class PairMomentWindow {
+public:
+    // A length of 0 acts as 1.
+    explicit PairMomentWindow(std::uint64_t period)
+        : pairs_(period), n_(static_cast<double>(pairs_.capacity())), limit_(1.3e154 * n_) {}
+
+    std::uint64_t period() const { return pairs_.capacity(); }
+    std::size_t size() const { return pairs_.size(); }
+    bool full() const { return pairs_.full(); }
+    // Whether the window holds N pairs once the next pair is pushed.
+    bool full_after_push() const { return pairs_.full() || pairs_.size() + 1 == pairs_.capacity(); }
+    // The pairs, oldest first.
+    const RollingWindow<XY>& pairs() const { return pairs_; }
+    const PairSums& sums() const { return sums_; }
+
+    // The sums once (x, y) is pushed, or nothing (state unchanged) when the pair cannot be taken.
+    // x and y are finite.
+    std::optional<PairSums> prepare(double x, double y) {
+        if (!pairs_.make_room()) [[unlikely]]
+            return std::nullopt;
+        PairSums s = sums_;
+        const std::uint64_t cap = pairs_.capacity();
+        if (!pairs_.empty()) {
+            const XY& last = pairs_.newest();
+            s.run_x = x == last.x ? (s.run_x < cap ? s.run_x + 1 : s.run_x) : 1;
+            s.run_y = y == last.y ? (s.run_y < cap ? s.run_y + 1 : s.run_y) : 1;
+        } else {
+            s.run_x = 1;
+            s.run_y = 1;
+        }
+        if (pairs_.full()) {
+            const XY& old = pairs_.oldest();
+            double dx = old.x - s.kx;
+            double dy = old.y - s.ky;
+            s.sx -= dx;
+            s.sy -= dy;
+            s.sxx -= dx * dx;
+            s.syy -= dy * dy;
+            s.sxy -= dx * dy;
+        }
+        if (!s.anchored) {
+            s.kx = x;
+            s.ky = y;
+            s.anchored = true;
+        }
+        double dx = x - s.kx;
+        double dy = y - s.ky;
+        s.sx += dx;
+        s.sy += dy;
+        s.sxx += dx * dx;
+        s.syy += dy * dy;
+        s.sxy += dx * dy;
+        if (++s.pushes >= cap) [[unlikely]] {
+            // Out of line and by value, so that `s` can stay in registers.
+            const Rebuilt r = rebuild(x, y);
+            if (r.finite) {
+                s.kx = r.kx;
+                s.ky = r.ky;
+                s.sx = r.sx;
+                s.sy = r.sy;
+                s.sxx = r.sxx;
+                s.syy = r.syy;
+                s.sxy = r.sxy;
+            }
+            s.pushes = 0;
+        }
+        if (!takes(s)) [[unlikely]]
+            return std::nullopt;
+        return s;
+    }
+    // Pushes (x, y) with the sums prepare(x, y) gave; nothing may change the window in between.
+    void commit(double x, double y, const PairSums& next) {
+        (void)pairs_.push(XY{x, y});  // prepare made room
+        sums_ = next;
+    }
+    [[nodiscard]] bool push(double x, double y) {
+        auto next = prepare(x, y);
+        if (!next) return false;
+        commit(x, y, *next);
+        return true;
+    }
+
+    // The moments of the full window, as it stands or with the prepared sums `s`. Each is finite
+    // but the covariance, which can overflow only at the very edge of the range (deviations
+    // near 1e154 in both series). Inline, so that a caller computes only the moments it reads.
+    PairMoments moments() const { return moments(sums_); }
+    PairMoments moments(const PairSums& s) const {
+        double ax = s.sx / n_;
+        double ay = s.sy / n_;
+        PairMoments m{s.kx + ax, s.ky + ay, s.sxx / n_ - ax * ax, s.syy / n_ - ay * ay, s.sxy / n_ - ax * ay};
+        m.var_x = m.var_x > 0.0 ? m.var_x : 0.0;  // also turns -0.0 and NaN into +0.0
+        m.var_y = m.var_y > 0.0 ? m.var_y : 0.0;
+        const std::uint64_t cap = pairs_.capacity();
+        if (s.run_x >= cap) {
+            m.var_x = 0.0;
+            m.cov = 0.0;
+        }
+        if (s.run_y >= cap) {
+            m.var_y = 0.0;
+            m.cov = 0.0;
+        }
+        return m;
+    }
+
+private:
+    // The sums are finite and the mean deviations |Sx / N|, |Sy / N| stay below 1.3e154, so that
+    // their squares and products are finite: then the means and variances are finite, without
+    // the divisions that the moments take.
+    bool takes(const PairSums& s) const {
+        return std::isfinite(s.sxx) && std::isfinite(s.syy) && std::isfinite(s.sxy) && std::fabs(s.sx) <= limit_ &&
+               std::fabs(s.sy) <= limit_;
+    }
+    // The shift point at the means of the window as it stands once (x, y) is pushed, and the sums
+    // rebuilt from it; not `finite` when they would not all be finite (the running sums stay).
+    struct Rebuilt {
+        double kx, ky, sx, sy, sxx, syy, sxy;
+        bool finite;
+    };
+    Rebuilt rebuild(double x, double y) const;
+
+    RollingWindow<XY> pairs_;
+    double n_;
+    double limit_;  // 1.3e154 N: the largest |Sx| whose mean deviation can be squared
+    PairSums sums_;
+};
+
+}  // namespace prynox

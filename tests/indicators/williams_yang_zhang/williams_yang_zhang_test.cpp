@@ -1,0 +1,205 @@
+// Williams %R and the Yang-Zhang volatility, built from the registry, against plain window
+// recomputations over the accepted candles; their worked edge cases; the candles Yang-Zhang
+// refuses; degenerate windows; and the rolling slope the projection types share.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "indicators/cores/rolling_slope.hpp"
+#include "indicators/directional_movement/candle_runs.hpp"
+#include "support/indicator_test_support.hpp"
+
+namespace prynox {
+namespace {
+
+using test::bar;
+using test::Candles;
+using test::flat;
+using test::Series;
+using Vec = std::vector<double>;
+constexpr std::optional<double> N = std::nullopt;
+
+Series williams_reference(std::size_t n, const Candles& c) {
+    Series out(c.size());
+    for (std::size_t t = n - 1; t < c.size(); ++t) {
+        double hh = c[t].high, ll = c[t].low;
+        for (std::size_t i = t + 1 - n; i <= t; ++i) hh = std::max(hh, c[i].high), ll = std::min(ll, c[i].low);
+        out[t] = hh == ll ? -50.0 : (hh - c[t].close) * -100.0 / (hh - ll);
+    }
+    return out;
+}
+
+// Sample variance by two passes.
+double sample_variance(const Vec& x) {
+    double mean = 0.0, ss = 0.0;
+    for (double v : x) mean += v;
+    mean /= static_cast<double>(x.size());
+    for (double v : x) ss += (v - mean) * (v - mean);
+    return ss / static_cast<double>(x.size() - 1);
+}
+
+// Over all bars: candles that fail their check, or whose log terms are not finite (or a first
+// close of 0), give nothing and change nothing. `terms` gets the number of terms taken so far on
+// each bar.
+Series yang_zhang_reference(std::size_t n, double periods, const Candles& bars, std::vector<std::size_t>* terms) {
+    const double k = 0.34 / (1.34 + (n + 1.0) / (n - 1.0));
+    Series out(bars.size());
+    terms->assign(bars.size(), 0);
+    std::optional<double> previous;
+    Vec o, c, rs;
+    for (std::size_t t = 0; t < bars.size(); ++t) {
+        const Candle& b = bars[t];
+        if (!candle_passes(b)) continue;
+        if (!previous) {
+            if (b.close != 0.0) previous = b.close;
+            continue;
+        }
+        const double ot = std::log(b.open / *previous), ct = std::log(b.close / b.open);
+        const double rt = std::log(b.high / b.close) * std::log(b.high / b.open) +
+                          std::log(b.low / b.close) * std::log(b.low / b.open);
+        if (!std::isfinite(ot) || !std::isfinite(ct) || !std::isfinite(rt)) continue;
+        previous = b.close;
+        o.push_back(ot), c.push_back(ct), rs.push_back(rt);
+        (*terms)[t] = o.size();
+        if (o.size() < n) continue;
+        const Vec wo(o.end() - n, o.end()), wc(c.end() - n, c.end()), wr(rs.end() - n, rs.end());
+        double mean_rs = 0.0;
+        for (double v : wr) mean_rs += v;
+        mean_rs /= static_cast<double>(n);
+        const double var = sample_variance(wo) + k * sample_variance(wc) + (1.0 - k) * std::max(0.0, mean_rs);
+        out[t] = std::sqrt(std::max(0.0, var)) * std::sqrt(periods) * 100.0;
+    }
+    return out;
+}
+
+TEST(WilliamsYangZhangTest, WilliamsRAgainstItsDefinition) {
+    for (const Candles& bars :
+         {test::varied_candles(420, 5, true), test::varied_candles(300, 8, false), test::grid_candles(200, 3)})
+        for (double n : {1.0, 2.0, 5.0, 14.0, 60.0}) {
+            std::uint64_t warmup = 0;
+            const Series got = test::run_candles("WilliamsR", {n}, bars, &warmup);
+            test::expect_series(got, test::on_accepted(bars, williams_reference(static_cast<std::size_t>(n),
+                                                                                  test::accepted_candles(bars))),
+                                0.0, test::describe("WilliamsR", {n}));
+            EXPECT_EQ(warmup, static_cast<std::uint64_t>(n));
+        }
+}
+
+TEST(WilliamsYangZhangTest, WilliamsRWorkedCases) {
+    // n = 1: the candle's own range; no range gives -50.
+    test::expect_series(test::run_candles("WilliamsR", {1}, {bar(10, 12, 8, 11), flat(5), bar(3, 4, 2, 2)}),
+                        {(12.0 - 11.0) * -100.0 / 4.0, -50.0, -100.0});
+    // The close at the window's high gives -0.0.
+    const Series top = test::run_candles("WilliamsR", {2}, {bar(5, 6, 4, 5), bar(5, 7, 5, 7)});
+    EXPECT_TRUE(top[1] == 0.0 && std::signbit(*top[1]));
+    // A window whose range exceeds the doubles gives nothing while that candle is in it.
+    const double big = 1.7e308;
+    test::expect_series(
+        test::run_candles("WilliamsR", {2}, {bar(1, 2, 0, 1), bar(0, big, -big, 0), bar(1, 2, 0, 1), bar(1, 2, 0, 2)}),
+        {N, N, N, -0.0});
+    // Windows far beyond the data give nothing over it.
+    const Candles bars = test::varied_candles(500, 1, false);
+    EXPECT_EQ(test::first_value_bar(test::run_candles("WilliamsR", {16777216}, bars)), 0u);
+    EXPECT_EQ(test::first_value_bar(test::run_candles("YangZhangVolatility", {16777216, 1e30}, bars)), 0u);
+}
+
+TEST(WilliamsYangZhangTest, YangZhangAgainstItsDefinition) {
+    Candles mixed = test::varied_candles(420, 5, true);
+    // Candles it refuses (a zero price, mixed signs, a ratio that overflows), and terms of a few
+    // hundred that the running sums must carry until the next re-anchoring.
+    mixed[40] = flat(0.0), mixed[41] = bar(-1, 2, -1, 1), mixed[90] = bar(1e-10, 1e300, 1e-10, 1e-10);
+    mixed[200] = bar(1e200, 1e200, 1e200, 1e200), mixed[201] = bar(100, 101, 99, 100);
+    const std::vector<Candles> data = {test::varied_candles(400, 8, false), mixed};
+    for (std::size_t d = 0; d < data.size(); ++d)
+        for (const Vec& p : {Vec{2, 252}, Vec{3, 1}, Vec{10, 365}, Vec{20, 252}, Vec{45, 52}}) {
+            std::uint64_t warmup = 0;
+            const Series got = test::run_candles("YangZhangVolatility", p, data[d], &warmup);
+            // The sums of o and c are rebuilt from the window on every n-th term: there the value
+            // is the plain one; between rebuilds the terms of a few hundred leave a residue.
+            std::vector<std::size_t> terms;
+            const std::size_t n = static_cast<std::size_t>(p[0]);
+            const Series want = yang_zhang_reference(n, p[1], data[d], &terms);
+            test::expect_series(got, want, [&](std::size_t i) { return d == 0 || terms[i] % n == 0 ? 1e-12 : 1e-6; },
+                                test::describe("YangZhangVolatility", p), 1e-3);
+            EXPECT_EQ(warmup, static_cast<std::uint64_t>(p[0]) + 1);
+            if (d == 0) {
+                EXPECT_EQ(test::first_value_bar(got), warmup);
+            }
+        }
+}
+
+TEST(WilliamsYangZhangTest, YangZhangWorkedAndDegenerateCases) {
+    // n = 2: first value on candle 3, k = 0.34 / (1.34 + 3).
+    const Candles three = {flat(10), bar(10.5, 11, 10, 10.2), bar(10, 10.4, 9.8, 10.1)};
+    const double o1 = std::log(10.5 / 10), o2 = std::log(10 / 10.2), c1 = std::log(10.2 / 10.5), c2 = std::log(10.1 / 10);
+    const double rs1 = std::log(11 / 10.2) * std::log(11 / 10.5) + std::log(10 / 10.2) * std::log(10 / 10.5);
+    const double rs2 = std::log(10.4 / 10.1) * std::log(10.4 / 10) + std::log(9.8 / 10.1) * std::log(9.8 / 10);
+    const double k = 0.34 / (1.34 + 3.0);
+    const double var = (o1 - o2) * (o1 - o2) / 2 + k * (c1 - c2) * (c1 - c2) / 2 + (1 - k) * (rs1 + rs2) / 2;
+    test::expect_series(test::run_candles("YangZhangVolatility", {2, 252}, three),
+                        {N, N, std::sqrt(var) * std::sqrt(252.0) * 100.0}, 1e-12);
+    // A constant price gives 0 from candle n + 1.
+    const Series constant = test::run_candles("YangZhangVolatility", {5, 252}, Candles(20, flat(42.0)));
+    EXPECT_EQ(test::first_value_bar(constant), 6u);
+    for (const auto& v : constant) {
+        if (v) {
+            EXPECT_TRUE(*v == 0.0 && !std::signbit(*v));
+        }
+    }
+    // Flat after variation, and a constant overnight return (closes doubling): every window of
+    // them gives exactly 0, whatever the running sums kept of the variation before.
+    for (std::size_t n : {3u, 7u, 16u}) {
+        Candles flat_after = test::varied_candles(100, 13, false), doubling = flat_after;
+        const double last = flat_after.back().close;
+        for (int i = 0; i < 40; ++i) flat_after.push_back(flat(last)), doubling.push_back(flat(std::ldexp(1.0, i - 20)));
+        for (const Candles* bars : {&flat_after, &doubling}) {
+            const Series got = test::run_candles("YangZhangVolatility", {static_cast<double>(n), 252}, *bars);
+            for (std::size_t t = 100 + n + (bars == &doubling ? 1 : 0); t < got.size(); ++t)
+                EXPECT_EQ(got[t], 0.0) << "n " << n << " bar " << t;
+        }
+    }
+}
+
+// A refused candle changes nothing, its close included; a first close of 0 is refused too.
+TEST(WilliamsYangZhangTest, YangZhangRefusesCandlesWithoutFiniteLogs) {
+    const Candles bars = test::varied_candles(200, 17, false);
+    for (const Candle& bad : {flat(0.0), bar(0, 1, 0, 1), bar(-1, 2, -1, 1), bar(1e-320, 100, 1e-320, 100),
+                              bar(1e-10, 1e300, 1e-10, 1e-10), bar(100, 100, -1, 100)})
+        for (std::size_t at : {1u, 2u, 3u, 50u, 199u}) test::expect_candles_refused("YangZhangVolatility", {5, 252}, bars, at, {bad});
+    test::expect_candles_refused("YangZhangVolatility", {5, 252}, bars, 0, {flat(0.0)});
+    test::expect_candles_refused("YangZhangVolatility", {5, 252}, bars, 0, {flat(-0.0)});
+    // Negative prices throughout have finite logs.
+    Candles negative;
+    for (const Candle& c : bars) negative.push_back(bar(-c.open, -c.low, -c.high, -c.close));
+    EXPECT_EQ(test::first_value_bar(test::run_candles("YangZhangVolatility", {5, 252}, negative)), 6u);
+}
+
+// The slope of a + b i is b; other windows against the textbook least-squares slope, after the
+// ring has wrapped.
+TEST(WilliamsYangZhangTest, RollingSlope) {
+    for (std::uint64_t n : {2u, 3u, 10u, 64u}) {
+        const SlopeConstants k = SlopeConstants::of(n);
+        RollingWindow<double> line(n), noise(n);
+        std::uint64_t seed = n;
+        Vec xs;
+        for (std::uint64_t i = 0; i < 3 * n + 1; ++i) {
+            ASSERT_TRUE(line.push(2.5 - 0.75 * static_cast<double>(i)));
+            xs.push_back(100.0 + 10.0 * test::unit(seed));
+            ASSERT_TRUE(noise.push(xs.back()));
+        }
+        EXPECT_EQ(rolling_slope(k, line), -0.75) << n;
+        const Vec w(xs.end() - static_cast<std::ptrdiff_t>(n), xs.end());
+        double mi = (n - 1) / 2.0, mx = 0.0, sxy = 0.0, sxx = 0.0;
+        for (double v : w) mx += v / static_cast<double>(n);
+        for (std::size_t i = 0; i < n; ++i) sxy += (i - mi) * (w[i] - mx), sxx += (i - mi) * (i - mi);
+        EXPECT_NEAR(rolling_slope(k, noise), sxy / sxx, 1e-12 * std::max(1.0, std::fabs(sxy / sxx))) << n;
+    }
+}
+
+}  // namespace
+}  // namespace prynox
