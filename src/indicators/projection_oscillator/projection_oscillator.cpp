@@ -1,0 +1,29 @@
+#include "indicators/projection_oscillator/projection_oscillator.hpp"
+
+#include <cmath>
+
+#include "indicators/cores/period_checks.hpp"
+
+namespace prynox {
+
+std::expected<ProjectionOscillator, IndicatorError> ProjectionOscillator::create(std::uint64_t period) {
+    if (auto e = check_minimum(period, 2, kShortPeriod)) return std::unexpected(*e);
+    return ProjectionOscillator(period);
+}
+
+OptionalValue ProjectionOscillator::update_candle(const Candle& c) {
+    ProjectionBand band;
+    if (!core_.step(c.high, c.low, band)) return std::nullopt;
+    const double range = band.upper - band.lower;
+    // Prices near the ends of the doubles can carry a projection, or the band's width, out of
+    // them: no value while such a candle is in the window.
+    if (!std::isfinite(range)) [[unlikely]]
+        return std::nullopt;
+    if (range == 0.0) return 50.0;
+    const double value = ((c.close - band.lower) * 100.0) / range;
+    if (!std::isfinite(value)) [[unlikely]]
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace prynox
