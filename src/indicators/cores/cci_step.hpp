@@ -22,12 +22,12 @@ public:
     explicit CciCore(std::uint64_t period) : window_(period), run_(period), p_(static_cast<double>(period)) {}
 
     // Nothing, with nothing changed, for a candle whose typical price or running sum is not
-    // finite (one such candle would otherwise spoil the sum for good) or that the window cannot
-    // make room for. Nothing while fewer than p candles are held, and nothing on a candle whose
+    // finite (the window refuses a sum beyond the doubles, which such a typical price gives: one
+    // such candle would otherwise spoil the sum for good) or that the window cannot make room for. Nothing while fewer than p candles are held, and nothing on a candle whose
     // index leaves the doubles (a deviation that overflows or underflows in the product).
     OptionalValue step(const Candle& c) {
         const double tp = typical_price(c);
-        if (!std::isfinite(tp) || !window_.push(tp)) [[unlikely]]
+        if (!window_.push(tp)) [[unlikely]]
             return std::nullopt;
         // p equal typical prices have no deviation, but the running mean may miss them by a
         // rounding (seven typical prices of 0.10000000000000002 average to 0.1), which would

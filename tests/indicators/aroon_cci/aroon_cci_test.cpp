@@ -215,6 +215,9 @@ TEST(AroonCciTest, CandlesBeyondTheDoublesAreRefused) {
         test::expect_candles_refused(type, {4}, bigs, 3, {bar(0.5e308, 0.6e308, 0.5e308, 0.6e308)});
         for (const auto& v : test::run_candles(type, {4}, bigs)) EXPECT_TRUE(!v || std::isfinite(*v)) << type;
     }
+    // Typical prices of +-0.5e308 sum to 0 but deviate by 2e308 in all: no value (not a CCI of 0).
+    const Candles apart = {flat(0.5e308), flat(-0.5e308), flat(0.5e308), flat(-0.5e308)};
+    for (const char* type : {"Cci", "AdaptiveCci"}) EXPECT_FALSE(test::run_candles(type, {4}, apart).back()) << type;
 }
 
 }  // namespace
