@@ -24,26 +24,12 @@ std::expected<AdaptiveCci, IndicatorError> AdaptiveCci::create(std::uint64_t per
 
 OptionalValue AdaptiveCci::update_candle(const Candle& c) {
     const double tp = typical_price(c);
-    if (!std::isfinite(tp)) [[unlikely]]
+    if (!std::isfinite(tp) || !window_.push(tp)) [[unlikely]]
         return std::nullopt;
-    const bool full = window_.full();
-    if (!full && window_.size() + 1 < window_.capacity()) {
-        (void)window_.push(tp);
-        return std::nullopt;
-    }
-    // The window as it stands once tp is in (the oldest dropped when full), visited before the
-    // push so that a mean which leaves the doubles can still be refused with nothing changed.
-    const auto visit = [&](auto&& f) {
-        bool skip = full;
-        window_.for_each([&](double x) {
-            if (skip) skip = false;
-            else f(x);
-        });
-        f(tp);
-    };
-    const double first = full ? window_[1] : window_[0];
+    if (!window_.full()) return std::nullopt;
+    const double first = window_.oldest();
     double path = 0.0, prev = first;
-    visit([&path, &prev](double x) {
+    window_.for_each([&path, &prev](double x) {
         path += std::fabs(x - prev);
         prev = x;
     });
@@ -58,30 +44,29 @@ OptionalValue AdaptiveCci::update_candle(const Candle& c) {
     if (seeded_) {
         mean = mean_ + alpha * (tp - mean_);
     } else {
-        // p equal typical prices seed their own value, not the residue of their sum.
+        // p equal typical prices seed their own value, not the rounding of their sum.
         double sum = 0.0;
         bool flat = true;
         const auto bits = std::bit_cast<std::uint64_t>(tp);
-        visit([&sum, &flat, bits](double x) {
+        window_.for_each([&sum, &flat, bits](double x) {
             sum += x;
             flat = flat && std::bit_cast<std::uint64_t>(x) == bits;
         });
         mean = flat ? tp : sum / p_;
     }
-    if (!std::isfinite(mean) || !window_.make_room()) [[unlikely]]
+    // A window whose sum is beyond the doubles gives nothing and seeds nothing; the window
+    // moves on, and the mean seeds once the sum is finite.
+    if (!std::isfinite(mean)) [[unlikely]]
         return std::nullopt;
-    (void)window_.push(tp);
     mean_ = mean;
     seeded_ = true;
     double dev = 0.0;
     window_.for_each([&dev, mean](double x) { dev += std::fabs(x - mean); });
     const double md = dev / p_;
     if (!(md > 0.0)) return 0.0;
-    // A deviation beyond the doubles would read as a CCI of 0.
-    if (!std::isfinite(md)) [[unlikely]]
-        return std::nullopt;
     const double value = (tp - mean) / (md * 0.015);
-    if (!std::isfinite(value)) [[unlikely]]
+    // Covers a deviation beyond the doubles too (which would read as 0).
+    if (!std::isfinite(value) || !std::isfinite(md)) [[unlikely]]
         return std::nullopt;
     return value;
 }

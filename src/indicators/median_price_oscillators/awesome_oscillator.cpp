@@ -7,13 +7,6 @@
 
 namespace prynox {
 
-namespace {
-// The running sum the average holds once it takes x.
-double next_sum(const Sma& sma, double x) {
-    return sma.ring().full() ? x + (sma.sum() - sma.ring().at_head()) : x + sma.sum();
-}
-}  // namespace
-
 std::expected<AwesomeOscillator, IndicatorError> AwesomeOscillator::create(std::uint64_t fast, std::uint64_t slow) {
     if (fast == 0 || slow == 0) return std::unexpected(IndicatorError::zero_period());
     if (fast >= slow) return std::unexpected(IndicatorError::invalid_period(kFastNotBelowSlow));
@@ -24,8 +17,6 @@ std::expected<AwesomeOscillator, IndicatorError> AwesomeOscillator::create(std::
 
 OptionalValue AwesomeOscillator::update_candle(const Candle& c) {
     const double m = midpoint(c.high, c.low);
-    if (!std::isfinite(next_sum(fast_, m)) || !std::isfinite(next_sum(slow_, m))) [[unlikely]]
-        return std::nullopt;
     const OptionalValue fast = fast_.update_value(m);
     const OptionalValue slow = slow_.update_value(m);
     if (!fast || !slow) return std::nullopt;

@@ -17,7 +17,8 @@ public:
     static std::expected<Qstick, IndicatorError> create(std::uint64_t period);
 
     // Nothing, with nothing changed, for a body that leaves the doubles (open and close near
-    // opposite ends); nothing while the running sum has left them.
+    // opposite ends); nothing while the running sum is beyond them (until the average's
+    // periodic exact re-summation).
     OptionalValue update_candle(const Candle& c);
     std::uint64_t warmup_period() const { return sma_.period(); }
 

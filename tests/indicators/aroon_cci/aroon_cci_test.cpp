@@ -46,19 +46,26 @@ Series ref_aroon(const Candles& cs, std::size_t p) {
 }
 
 // The mean from a running sum (the leaving value out, the new one in) recomputed from the window,
-// oldest first, on every p-th candle; a window of p equal typical prices has no deviation.
+// oldest first, on every p-th candle, and whenever it is not finite; a window of p equal typical
+// prices has no deviation; no value where the sum or deviation is beyond the doubles.
 Series ref_cci(const Candles& cs, std::size_t p) {
     Vec x;
     for (const Candle& c : cs) x.push_back(tp_of(c));
     Series out(cs.size());
     double sum = 0.0;
+    const auto window_sum = [&x, p](std::size_t t) {
+        double s = 0.0;
+        for (std::size_t i = t + 1 > p ? t + 1 - p : 0; i <= t; ++i) s += x[i];
+        return s;
+    };
     for (std::size_t t = 0, pushes = 0; t < x.size(); ++t) {
         if (t >= p) sum -= x[t - p];
         sum += x[t];
         if (++pushes == p) {
-            sum = 0.0;
-            for (std::size_t i = t + 1 - p; i <= t; ++i) sum += x[i];
+            sum = window_sum(t);
             pushes = 0;
+        } else if (!std::isfinite(sum)) {
+            sum = window_sum(t);
         }
         if (t + 1 < p) continue;
         if (all_equal(x, t + 1 - p, t)) {
@@ -68,8 +75,9 @@ Series ref_cci(const Candles& cs, std::size_t p) {
         const double mean = sum / p;
         double dev = 0.0;
         for (std::size_t i = t + 1 - p; i <= t; ++i) dev += std::fabs(x[i] - mean);
-        const double md = dev / p;
-        out[t] = md == 0.0 ? 0.0 : (x[t] - mean) / (md * 0.015);
+        const double md = dev / p, value = (x[t] - mean) / (md * 0.015);
+        if (md == 0.0) out[t] = 0.0;
+        else if (std::isfinite(value) && std::isfinite(md)) out[t] = value;
     }
     return out;
 }
@@ -199,22 +207,43 @@ TEST(AroonCciTest, FlatWindowsAfterVariation) {
     EXPECT_EQ(stoch.back(), 50.0);
 }
 
-// A valid candle whose high + low overflows has no typical price; typical prices whose window sum
-// (or seed sum) overflows would spoil the running mean: each is refused, changing nothing.
-TEST(AroonCciTest, CandlesBeyondTheDoublesAreRefused) {
+// A valid candle whose high + low overflows has no typical price: refused, changing nothing.
+TEST(AroonCciTest, CandlesWithoutTypicalPriceAreRefused) {
     const Candles bars = test::varied_candles(80, 8, false);
     const Candle overflowing = bar(1.5e308, 1.7e308, 1.5e308, 1.5e308);
     for (const char* type : {"Cci", "StochasticCci", "AdaptiveCci"})
         for (std::size_t at : {2u, 30u, 79u}) test::expect_candles_refused(type, {5}, bars, at, {overflowing});
-    // Typical prices of 0.55e308: three fit in a sum, a fourth (unequal, or the flat window would
-    // give its own value) does not.
-    const Candle big = bar(0.55e308, 0.6e308, 0.5e308, 0.55e308);
-    Candles bigs(3, big);
-    bigs.insert(bigs.end(), bars.begin(), bars.end());
-    for (const char* type : {"Cci", "StochasticCci", "AdaptiveCci"}) {
-        test::expect_candles_refused(type, {4}, bigs, 3, {bar(0.5e308, 0.6e308, 0.5e308, 0.6e308)});
-        for (const auto& v : test::run_candles(type, {4}, bigs)) EXPECT_TRUE(!v || std::isfinite(*v)) << type;
+}
+
+// Typical prices near the ends of the doubles whose window sum or deviation leaves them: no value
+// on those windows (never an infinity, never a deviation of inf read as a CCI of 0), and values
+// again once they have left, where a refusal of the next candles would hold the window for good.
+TEST(AroonCciTest, WindowsBeyondTheDoubles) {
+    const Candles tail = test::varied_candles(40, 8, false);
+    // -0.5e308 then 0.55e308: the running sum reaches 1.7e308, and dropping -0.5e308 overflows.
+    Candles mixed = {flat(-0.5e308)};
+    mixed.insert(mixed.end(), 4, flat(0.55e308));
+    mixed.insert(mixed.end(), tail.begin(), tail.end());
+    // 0.55e308 (and a little more, so the window is not flat): four sum beyond the doubles.
+    Candles rising(3, flat(0.55e308));
+    rising.push_back(flat(0.56e308));
+    rising.insert(rising.end(), tail.begin(), tail.end());
+    for (const Candles* bars : {&mixed, &rising}) {
+        test::expect_series(test::run_candles("Cci", {5}, *bars), ref_cci(*bars, 5), 0.0, "Cci 5");
+        test::expect_series(test::run_candles("StochasticCci", {5}, *bars), ref_stochastic_cci(*bars, 5), 0.0,
+                            "StochasticCci 5");
+        for (const char* type : {"Cci", "StochasticCci", "AdaptiveCci"}) {
+            const Series got = test::run_candles(type, {4}, *bars);
+            for (std::size_t t = 0; t < got.size(); ++t) {
+                EXPECT_TRUE(!got[t] || std::isfinite(*got[t])) << type << " bar " << t;
+                if (t >= 20) {
+                    EXPECT_TRUE(got[t]) << type << " bar " << t;
+                }
+            }
+        }
     }
+    EXPECT_FALSE(test::run_candles("Cci", {5}, mixed)[5]);
+    EXPECT_FALSE(test::run_candles("AdaptiveCci", {4}, rising)[3]);
     // Typical prices of +-0.5e308 sum to 0 but deviate by 2e308 in all: no value (not a CCI of 0).
     const Candles apart = {flat(0.5e308), flat(-0.5e308), flat(0.5e308), flat(-0.5e308)};
     for (const char* type : {"Cci", "AdaptiveCci"}) EXPECT_FALSE(test::run_candles(type, {4}, apart).back()) << type;

@@ -3,6 +3,7 @@
 // candles whose body or sums leave the doubles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -36,14 +37,30 @@ Vec bodies(const Candles& cs) {
     return out;
 }
 
+// The simple average; n equal values average to the value itself.
+Series flat_exact_sma(const Vec& x, std::size_t n) {
+    Series out = test::ref_sma(x, n);
+    for (std::size_t t = n - 1; t < x.size(); ++t)
+        if (test::flat_window(x, t, n)) out[t] = x[t];
+    return out;
+}
+
+// No value where it is not finite (the sums beyond the doubles): nothing to feed further.
+Series finite_only(Series s) {
+    for (auto& v : s)
+        if (v && !std::isfinite(*v)) v.reset();
+    return s;
+}
+
 Series ref_ao(const Candles& cs, std::size_t fast, std::size_t slow) {
     const Vec m = medians(cs);
-    return test::zip(test::ref_sma(m, fast), test::ref_sma(m, slow), [](double f, double s) { return f - s; });
+    return finite_only(
+        test::zip(flat_exact_sma(m, fast), flat_exact_sma(m, slow), [](double f, double s) { return f - s; }));
 }
 
 Series ref_ac(const Candles& cs, std::size_t fast, std::size_t slow, std::size_t signal) {
     const Series ao = ref_ao(cs, fast, slow);
-    return test::zip(ao, test::through(ao, [signal](const Vec& v) { return test::ref_sma(v, signal); }),
+    return test::zip(ao, test::through(ao, [signal](const Vec& v) { return flat_exact_sma(v, signal); }),
                      [](double a, double s) { return a - s; });
 }
 
@@ -55,13 +72,11 @@ Series ref_aoh(const Candles& cs, std::size_t fast, std::size_t slow, std::size_
     });
 }
 
-// The mean body; n equal bodies average to the body itself.
+// Bodies beyond the doubles are refused.
 Series ref_qstick(const Candles& cs, std::size_t n) {
-    const Vec b = bodies(cs);
-    Series out = test::ref_sma(b, n);
-    for (std::size_t t = n - 1; t < b.size(); ++t)
-        if (test::flat_window(b, t, n)) out[t] = b[t];
-    return out;
+    Series b;
+    for (double d : bodies(cs)) b.push_back(std::isfinite(d) ? std::optional(d) : std::nullopt);
+    return finite_only(test::through(b, [n](const Vec& v) { return flat_exact_sma(v, n); }));
 }
 
 // Window sums summed afresh; a side without any body is exactly 0.
@@ -101,6 +116,7 @@ Candles with_equal_bodies() {
     Candles out = test::varied_candles(60, 13, false);
     out.insert(out.end(), 30, bar(0.0, 0.15, -0.05, 0.1));
     out.insert(out.end(), 30, bar(2.0, 2.5, 1.5, 2.0));
+    out.insert(out.end(), 45, flat(0.1));
     const Candles more = test::varied_candles(60, 17, false);
     out.insert(out.end(), more.begin(), more.end());
     return out;
@@ -133,6 +149,10 @@ TEST(MedianPriceOscillatorsTest, WorkedCases) {
         {"fast 1, slow 2", "AwesomeOscillator", {1, 2}, {a, b}, {N, m2 - (m1 + m2) / 2}},
         {"a median near the top of the doubles", "AwesomeOscillator", {1, 2}, {a, bar(1.65e308, 1.7e308, 1.6e308, 1.65e308)},
          {N, huge - (huge + m1) / 2}},
+        // The means of 5 and of 34 medians of 0.1 differ by 4.2e-17 in their running sums.
+        {"flat candles at 0.1", "AwesomeOscillator", {5, 34}, Candles(35, flat(0.1)), {N, 0.0, 0.0}},
+        {"flat candles at 0.1", "AcceleratorOscillator", {5, 34, 5}, Candles(39, flat(0.1)), {N, 0.0, 0.0}},
+        {"flat candles at 0.1", "AwesomeOscillatorHistogram", {5, 34, 2}, Candles(37, flat(0.1)), {N, 0.0, 0.0}},
         {"signal 1 is the oscillator itself", "AcceleratorOscillator", {1, 2, 1}, {a, b, c}, {N, 0.0, 0.0}},
         {"lag 1: consecutive changes", "AwesomeOscillatorHistogram", {1, 2, 1}, {a, b, c},
          {N, N, (m3 - (m2 + m3) / 2) - (m2 - (m1 + m2) / 2)}},
@@ -160,23 +180,41 @@ TEST(MedianPriceOscillatorsTest, WorkedCases) {
     }
 }
 
-// A body from the bottom of the doubles to the top is not finite; a second median at the top
-// would carry the average's running sum beyond the doubles. Each is refused, changing nothing.
-TEST(MedianPriceOscillatorsTest, CandlesBeyondTheDoublesAreRefused) {
-    const Candles bars = test::varied_candles(80, 8, false);
+// A body from the bottom of the doubles to the top is not finite, and bodies that carry the
+// never re-summed sums beyond the doubles would stay there: each is refused, changing nothing.
+TEST(MedianPriceOscillatorsTest, BodiesBeyondTheDoublesAreRefused) {
     const Candle endless = bar(-1.7e308, 1.7e308, -1.7e308, 1.7e308);
     // 70: amid the equal bodies, whose run must not be broken by the refused candle.
     for (const char* type : {"Qstick", "IntradayMomentumIndex"})
         for (std::size_t at : {0u, 30u, 70u}) test::expect_candles_refused(type, {5}, with_equal_bodies(), at, {endless});
-    Candles tops = bars;
-    tops.insert(tops.begin() + 40, flat(1.7e308));
-    const std::vector<std::pair<const char*, Vec>> averaged = {{"AwesomeOscillator", {1, 2}},
-                                                                {"AwesomeOscillator", {5, 34}},
-                                                                {"AcceleratorOscillator", {5, 34, 5}},
-                                                                {"AwesomeOscillatorHistogram", {5, 34, 5}}};
-    for (const auto& [type, params] : averaged) {
-        test::expect_candles_refused(type, params, tops, 41, {flat(1.7e308)});
-        for (const auto& v : test::run_candles(type, params, tops)) EXPECT_TRUE(!v || std::isfinite(*v)) << type;
+    // Bodies of 1e308: one fits in the sums, a second does not.
+    const Candle tall = bar(0, 1e308, 0, 1e308);
+    Candles talls = test::varied_candles(80, 8, false);
+    talls.insert(talls.begin() + 40, tall);
+    test::expect_candles_refused("IntradayMomentumIndex", {5}, talls, 41, {tall});
+}
+
+// Medians (or bodies) at the top of the doubles carry the averages' running sums beyond them: no
+// value until their periodic exact re-summation, never an infinity or NaN, and then the values
+// of the plain sums again.
+TEST(MedianPriceOscillatorsTest, SumsBeyondTheDoubles) {
+    Candles bars = test::varied_candles(40, 8, false);
+    bars.insert(bars.end(), 2, bar(-1.7e308, 1.7e308, -1.7e308, 1.7e308 * 0.999));
+    bars.insert(bars.end(), 2, flat(1.7e308));
+    bars.insert(bars.end(), 2, bar(0, 1e308, 0, 1e308));  // bodies of 1e308
+    const Candles tail = test::varied_candles(700, 9, false);
+    bars.insert(bars.end(), tail.begin(), tail.end());
+    for (const Formula& f : kFormulas) {
+        if (std::string(f.type) == "IntradayMomentumIndex") continue;
+        for (const Vec& p : f.params) {
+            const Series want = finite_only(f.ref(bars, p));
+            const Series got = test::run_candles(f.type, p, bars);
+            test::expect_series(got, want, 0.0, test::describe(f.type, p));
+            EXPECT_TRUE(got.back()) << test::describe(f.type, p);
+            // Some bar after the first value gives nothing (a body of 1e308 fits in a window of 1).
+            const bool gap = std::any_of(got.begin() + 40, got.begin() + 60, [](const auto& v) { return !v; });
+            EXPECT_TRUE(gap || (std::string(f.type) == "Qstick" && p[0] == 1)) << test::describe(f.type, p);
+        }
     }
 }
 
