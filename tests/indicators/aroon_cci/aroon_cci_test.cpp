@@ -106,17 +106,21 @@ Series ref_adaptive_cci(const Candles& cs, std::size_t p) {
             const double sc = std::min(std::fabs(x[t] - x[f]) / path, 1.0) * (2.0 / 3.0 - 2.0 / 31.0) + 2.0 / 31.0;
             alpha = sc * sc;
         }
+        double m = 0.0;
         if (mean) {
-            *mean = *mean + alpha * (x[t] - *mean);
+            m = *mean + alpha * (x[t] - *mean);
         } else {
             double sum = 0.0;
             for (std::size_t i = f; i <= t; ++i) sum += x[i];
-            mean = all_equal(x, f, t) ? x[t] : sum / p;  // p equal prices seed their own value
+            m = all_equal(x, f, t) ? x[t] : sum / p;  // p equal prices seed their own value
         }
+        if (!std::isfinite(m)) continue;  // a sum beyond the doubles seeds nothing
+        mean = m;
         double dev = 0.0;
-        for (std::size_t i = f; i <= t; ++i) dev += std::fabs(x[i] - *mean);
-        const double md = dev / p;
-        out[t] = md > 0.0 ? (x[t] - *mean) / (md * 0.015) : 0.0;
+        for (std::size_t i = f; i <= t; ++i) dev += std::fabs(x[i] - m);
+        const double md = dev / p, value = (x[t] - m) / (md * 0.015);
+        if (!(md > 0.0)) out[t] = 0.0;
+        else if (std::isfinite(value) && std::isfinite(md)) out[t] = value;
     }
     return out;
 }
@@ -232,6 +236,8 @@ TEST(AroonCciTest, WindowsBeyondTheDoubles) {
         test::expect_series(test::run_candles("Cci", {5}, *bars), ref_cci(*bars, 5), 0.0, "Cci 5");
         test::expect_series(test::run_candles("StochasticCci", {5}, *bars), ref_stochastic_cci(*bars, 5), 0.0,
                             "StochasticCci 5");
+        test::expect_series(test::run_candles("AdaptiveCci", {4}, *bars), ref_adaptive_cci(*bars, 4), 0.0,
+                            "AdaptiveCci 4");
         for (const char* type : {"Cci", "StochasticCci", "AdaptiveCci"}) {
             const Series got = test::run_candles(type, {4}, *bars);
             for (std::size_t t = 0; t < got.size(); ++t) {
