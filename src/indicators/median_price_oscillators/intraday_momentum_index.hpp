@@ -1,7 +1,7 @@
 #pragma once
 // Intraday momentum index: the share of the rising bodies in the total body size of the last p
-// candles, 0 to 100; 50 when every body is empty. Its running sums are never re-summed, so an
-// exact count of non-zero terms says when a sum is truly 0.
+// candles, 0 to 100; 50 when every body is empty, 100 with rises only, 0 with falls only. Its
+// running sums are never re-summed, so exact counts of rises and falls decide those values.
 #include <cstdint>
 #include <expected>
 

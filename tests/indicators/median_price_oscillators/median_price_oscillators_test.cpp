@@ -79,12 +79,12 @@ Series ref_qstick(const Candles& cs, std::size_t n) {
     return finite_only(test::through(b, [n](const Vec& v) { return flat_exact_sma(v, n); }));
 }
 
-// Window sums summed afresh; a side without any body is exactly 0.
+// Window sums summed afresh: no bodies 50, rises only 100, falls only 0.
 Series ref_imi(const Candles& cs, std::size_t p) {
     return test::windows(bodies(cs), p, [](std::span<const double> w) {
         double up = 0.0, down = 0.0;
         for (double d : w) up += d > 0.0 ? d : 0.0, down += d < 0.0 ? -d : 0.0;
-        return up + down == 0.0 ? 50.0 : (up * 100.0) / (up + down);
+        return up + down == 0.0 ? 50.0 : down == 0.0 ? 100.0 : (up * 100.0) / (up + down);
     });
 }
 
@@ -160,6 +160,9 @@ TEST(MedianPriceOscillatorsTest, WorkedCases) {
         // Seven bodies of 0.1 sum to 0.7 and average to 0.09999999999999999.
         {"seven equal bodies", "Qstick", {7}, Candles(8, bar(0.0, 0.15, -0.05, 0.1)), {N, 0.1, 0.1}},
         {"rising bodies only", "IntradayMomentumIndex", {3}, {a, b, bar(12, 14, 11, 13)}, {100.0}},
+        // 6.515929727227629 * 100 / 6.515929727227629 is 99.99999999999999.
+        {"one rise over itself", "IntradayMomentumIndex", {1}, {bar(0, 6.515929727227629, 0, 6.515929727227629)},
+         {100.0}},
         {"falling bodies only", "IntradayMomentumIndex", {2}, {c, bar(12, 13, 10, 11)}, {N, 0.0}},
         {"doji only", "IntradayMomentumIndex", {2}, {flat(3), bar(4, 5, 3, 4)}, {N, 50.0}},
         // Gains 0.1 and 0.2 leave a residue of 2.8e-17 behind: the window of doji is still 50, and
@@ -168,6 +171,10 @@ TEST(MedianPriceOscillatorsTest, WorkedCases) {
          {bar(0, 0.1, 0, 0.1), bar(0, 0.2, 0, 0.2), flat(1), flat(2)}, {N, 100.0, 100.0, 50.0}},
         {"falls after rises", "IntradayMomentumIndex", {2},
          {bar(0, 0.1, 0, 0.1), bar(0, 0.2, 0, 0.2), bar(1, 1, 0.5, 0.5), bar(1, 1, 0.5, 0.5)}, {0.0}},
+        // Gains 0.3 and 0.6 leave a residue of -1.1e-16 beside a rise of 1e-17: the share stays
+        // in its range (it would be -1e-14).
+        {"a rise smaller than the residue", "IntradayMomentumIndex", {2},
+         {bar(0, 0.3, 0, 0.3), bar(0, 0.6, 0, 0.6), bar(1, 1, 0, 0), bar(0, 1e-17, 0, 1e-17)}, {0.0}},
         // The falls' residue beside rises of 1e-16 would give 87.8.
         {"tiny rises after falls", "IntradayMomentumIndex", {2},
          {bar(0.1, 0.1, 0, 0), bar(0.2, 0.2, 0, 0), bar(0, 1e-16, 0, 1e-16), bar(0, 1e-16, 0, 1e-16)}, {100.0}},
