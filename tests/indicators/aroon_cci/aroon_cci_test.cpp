@@ -138,7 +138,9 @@ const Formula kFormulas[] = {
     {"AdaptiveCci", {2, 3, 10, 30}, ref_adaptive_cci},
 };
 
-// Variation, then a run of flat candles at 0.1 (whose typical prices do not sum exactly), then more.
+// Variation, then a run of flat candles at 0.1 (seven typical prices of 0.10000000000000002
+// average to 0.1), then more: flat CCI windows, and stochastic windows holding them beside the
+// last values of the variation.
 Candles with_flat_tenths() {
     Candles out = test::varied_candles(70, 13, false);
     out.insert(out.end(), 80, flat(0.1));
@@ -199,18 +201,6 @@ TEST(AroonCciTest, WorkedCases) {
     }
 }
 
-// Seven candles at 0.1 hold typical prices whose running mean misses them by a rounding; a
-// window of them still has no deviation, in the CCI and in the stochastic over it.
-TEST(AroonCciTest, FlatWindowsAfterVariation) {
-    Candles bars = test::varied_candles(40, 3, false);
-    bars.insert(bars.end(), 20, flat(0.1));
-    const Series cci = test::run_candles("Cci", {7}, bars), stoch = test::run_candles("StochasticCci", {7}, bars);
-    for (std::size_t t = 46; t < bars.size(); ++t) EXPECT_EQ(cci[t], 0.0) << "bar " << t;
-    // The window of CCI values holds the flat zeros beside the last values of the variation.
-    test::expect_series(stoch, ref_stochastic_cci(bars, 7), 0.0, "StochasticCci 7");
-    EXPECT_EQ(stoch.back(), 50.0);
-}
-
 // A valid candle whose high + low overflows has no typical price: refused, changing nothing.
 TEST(AroonCciTest, CandlesWithoutTypicalPriceAreRefused) {
     const Candles bars = test::varied_candles(80, 8, false);
@@ -238,18 +228,11 @@ TEST(AroonCciTest, WindowsBeyondTheDoubles) {
                             "StochasticCci 5");
         test::expect_series(test::run_candles("AdaptiveCci", {4}, *bars), ref_adaptive_cci(*bars, 4), 0.0,
                             "AdaptiveCci 4");
-        for (const char* type : {"Cci", "StochasticCci", "AdaptiveCci"}) {
-            const Series got = test::run_candles(type, {4}, *bars);
-            for (std::size_t t = 0; t < got.size(); ++t) {
-                EXPECT_TRUE(!got[t] || std::isfinite(*got[t])) << type << " bar " << t;
-                if (t >= 20) {
-                    EXPECT_TRUE(got[t]) << type << " bar " << t;
-                }
-            }
-        }
     }
     EXPECT_FALSE(test::run_candles("Cci", {5}, mixed)[5]);
+    EXPECT_TRUE(test::run_candles("Cci", {5}, mixed).back());
     EXPECT_FALSE(test::run_candles("AdaptiveCci", {4}, rising)[3]);
+    EXPECT_TRUE(test::run_candles("AdaptiveCci", {4}, rising).back());
     // Typical prices of +-0.5e308 sum to 0 but deviate by 2e308 in all: no value (not a CCI of 0).
     const Candles apart = {flat(0.5e308), flat(-0.5e308), flat(0.5e308), flat(-0.5e308)};
     for (const char* type : {"Cci", "AdaptiveCci"}) EXPECT_FALSE(test::run_candles(type, {4}, apart).back()) << type;
