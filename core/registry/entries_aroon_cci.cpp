@@ -1,9 +1,23 @@
-// Registry rows of the Aroon and CCI oscillators. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see docs/architecture.md).
+// Registry rows of the Aroon and CCI oscillators.
 #include "core/registry/families.hpp"
+#include "indicators/aroon_cci/adaptive_cci.hpp"
+#include "indicators/aroon_cci/aroon_oscillator.hpp"
+#include "indicators/aroon_cci/cci.hpp"
+#include "indicators/aroon_cci/stochastic_cci.hpp"
 
 namespace prynox::registry_family {
 
-std::span<const BuilderRow> aroon_cci() { return {}; }
+namespace {
+
+constexpr BuilderRow kRows[] = {
+    row<"AdaptiveCci", AdaptiveCci::create>(),
+    row<"AroonOscillator", AroonOscillator::create>(),
+    row<"Cci", Cci::create>(),
+    row<"StochasticCci", StochasticCci::create>(),
+};
+
+}  // namespace
+
+std::span<const BuilderRow> aroon_cci() { return kRows; }
 
 }  // namespace prynox::registry_family

@@ -1,9 +1,17 @@
-// Registry rows of the projection oscillator. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see docs/architecture.md).
+// Registry row of the projection oscillator.
 #include "core/registry/families.hpp"
+#include "indicators/projection_oscillator/projection_oscillator.hpp"
 
 namespace prynox::registry_family {
 
-std::span<const BuilderRow> projection_oscillator() { return {}; }
+namespace {
+
+constexpr BuilderRow kRows[] = {
+    row<"ProjectionOscillator", ProjectionOscillator::create>(),
+};
+
+}  // namespace
+
+std::span<const BuilderRow> projection_oscillator() { return kRows; }
 
 }  // namespace prynox::registry_family
