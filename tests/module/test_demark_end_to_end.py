@@ -11,14 +11,16 @@ import pytest
 from prynox_impact import Impact
 
 
-def series(n=400, seed=17):
+def series(n=600, seed=17):
+    """Falls and rises on a grid of quarters; rising bars trade more, so that the volume line can
+    climb while a buy setup completes."""
     rng = random.Random(seed)
     closes, volumes, x = [], [], 100.0
     for i in range(n):
         drift = -0.6 if (i // 25) % 3 == 0 else 0.35
-        x = round((x + drift + rng.uniform(-1.0, 1.0)) * 4) / 4
+        last, x = x, round((x + drift + rng.uniform(-1.5, 1.5)) * 4) / 4
         closes.append(x)
-        volumes.append(float(rng.randint(1, 50)))
+        volumes.append(float(rng.randint(20, 60) if x > last else rng.randint(1, 15)))
     return closes, volumes
 
 
