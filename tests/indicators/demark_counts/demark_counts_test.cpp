@@ -154,5 +154,15 @@ TEST(DemarkCountsTest, EmbeddedCountdownGivesItsCounts) {
     }
 }
 
+// Look-backs far beyond the data cost memory for the data only, and report their warm-ups.
+TEST(DemarkCountsTest, LookbacksBeyondTheData) {
+    const Candles k = walk(500, 4);
+    for (const auto& [type, p] : std::vector<std::pair<std::string, Vec>>{
+             {"TdSetup", {1e15, 9}}, {"TdCountdown", {4, 9, 1e15, 13}}, {"TdCombo", {1e15, 9, 2, 13}}}) {
+        EXPECT_EQ((*build_indicator(type, p))->warmup_period(), 1000000000000001u) << type;
+        for (const auto& v : run(type, p, k)) ASSERT_FALSE(v) << type;
+    }
+}
+
 }  // namespace
 }  // namespace prynox

@@ -200,5 +200,14 @@ TEST(PriceProfileTest, WindowsBeyondTheDoublesRefuseTheCandle) {
     }
 }
 
+// Windows far beyond the data cost memory for the data only, and report their warm-ups.
+TEST(PriceProfileTest, WindowsBeyondTheData) {
+    const Candles k = walk(500, 4);
+    for (const std::string type : {"NakedPoc", "SinglePrints"}) {
+        EXPECT_EQ((*build_indicator(type, Vec{1e15, 16777216}))->warmup_period(), 1000000000000000u) << type;
+        for (const auto& v : run(type, {1e15, 16777216}, k)) ASSERT_FALSE(v) << type;
+    }
+}
+
 }  // namespace
 }  // namespace prynox
