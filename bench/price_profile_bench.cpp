@@ -1,7 +1,26 @@
 // Cost of one Indicator::update for the price-profile and rounded-formation types over the shared
 // random walk (bench_support.hpp). The profile types rebuild their bins from the window (NakedPoc
-// once a block), the formations scan their closes: each runs at two sizes.
+// once a block), the formations scan their closes: each runs at two sizes. NakedPoc also runs
+// over a series whose levels are never touched (a million naked levels).
 #include "bench_support.hpp"
+
+namespace {
+
+// Flat candles alternately above and below every earlier one: each block of one bar leaves a
+// level that no later bar touches, made at either end of a list that grows to a million levels.
+const std::vector<prynox::Candle>& diverging() {
+    static const std::vector<prynox::Candle> c = [] {
+        std::vector<prynox::Candle> out(prynox::bench::kBars);
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            const double x = i % 2 == 0 ? 1e6 + static_cast<double>(i) : 1e6 - static_cast<double>(i);
+            out[i] = prynox::Candle{static_cast<std::int64_t>(i) * 60000, x, x, x, x, 1000.0};
+        }
+        return out;
+    }();
+    return c;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     using namespace prynox;
@@ -18,5 +37,6 @@ int main(int argc, char** argv) {
         {"FryPanBottom", {20}},
         {"FryPanBottom", {200}},
     });
+    bench::register_updates_on(diverging(), {{"NakedPoc", {1, 4}}});
     return bench::run_main(argc, argv);
 }

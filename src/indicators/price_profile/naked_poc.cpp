@@ -1,6 +1,7 @@
 #include "indicators/price_profile/naked_poc.hpp"
 
 #include <algorithm>
+#include <iterator>
 #include <cmath>
 #include <new>
 #include <stdexcept>
@@ -20,14 +21,12 @@ bool NakedPoc::make_room(bool completes) {
     try {
         auto& candles = block_.candles;
         if (candles.size() == candles.capacity()) candles.reserve(next_storage_size(candles.size(), period_));
-        if (completes && levels_.size() == levels_.capacity())
-            levels_.reserve(next_storage_size(levels_.size(), kCountMax));
     } catch (const std::bad_alloc&) {
         return false;
     } catch (const std::length_error&) {
         return false;
     }
-    return !completes || scratch_.ready();
+    return !completes || (pool_->make_room() && scratch_.ready());
 }
 
 double NakedPoc::profile_level() const {
@@ -41,17 +40,16 @@ double NakedPoc::profile_level() const {
 // The distance |level - close| only grows away from the close on either side, so the levels at
 // the least distance are the runs next to it; the oldest of them wins.
 double NakedPoc::nearest(double close) const {
-    const auto above = std::lower_bound(levels_.begin(), levels_.end(), close,
-                                        [](const Level& l, double x) { return l.price < x; });
+    const auto above = levels_.lower_bound(close);
     const auto distance = [close](const Level& l) { return std::fabs(l.price - close); };
-    double least = above != levels_.end() ? distance(*above) : distance(*(above - 1));
-    if (above != levels_.begin()) least = std::min(least, distance(*(above - 1)));
+    double least = above != levels_.end() ? distance(*above) : distance(*std::prev(above));
+    if (above != levels_.begin()) least = std::min(least, distance(*std::prev(above)));
     const Level* best = nullptr;
     const auto consider = [&best](const Level& l) {
         if (best == nullptr || l.order < best->order) best = &l;
     };
     for (auto it = above; it != levels_.end() && distance(*it) == least; ++it) consider(*it);
-    for (auto it = above; it != levels_.begin() && distance(*(it - 1)) == least; --it) consider(*(it - 1));
+    for (auto it = above; it != levels_.begin() && distance(*std::prev(it)) == least; --it) consider(*std::prev(it));
     return best->price;
 }
 
@@ -63,19 +61,14 @@ OptionalValue NakedPoc::update_candle(const Candle& c) {
     const bool completes = block_.candles.size() + 1 == period_;
     if (!make_room(completes)) [[unlikely]]
         return std::nullopt;
-    const auto touched_from = std::lower_bound(levels_.begin(), levels_.end(), c.low,
-                                               [](const Level& l, double x) { return l.price < x; });
-    const auto touched_to = std::upper_bound(touched_from, levels_.end(), c.high,
-                                             [](double x, const Level& l) { return x < l.price; });
-    levels_.erase(touched_from, touched_to);
+    levels_.erase(levels_.lower_bound(c.low), levels_.upper_bound(c.high));
     block_.candles.push_back(c);  // room was made above
     block_lo_ = lo;
     block_hi_ = hi;
     if (completes) {
         const double level = profile_level();
-        const auto at = std::lower_bound(levels_.begin(), levels_.end(), level,
-                                         [](const Level& l, double x) { return l.price < x; });
-        if (at == levels_.end() || at->price != level) levels_.insert(at, Level{level, made_});
+        const auto at = levels_.lower_bound(level);
+        if (at == levels_.end() || at->price != level) levels_.emplace_hint(at, Level{level, made_});  // room made
         ++made_;
         block_.candles.clear();
         completed_ = true;
