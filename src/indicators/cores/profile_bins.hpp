@@ -47,12 +47,15 @@ ProfileExtent profile_extent(const Window& candles, std::uint64_t bins) {
 }
 
 // Whether the window, once `c` is pushed (its oldest candle dropped when full), spans a finite
-// range. A window from -1e308 to 1e308 has no finite width: every candle would fall in bin 0
-// and its price levels would be infinite, so its owner refuses such a candle.
-inline bool finite_range_after_push(const RollingWindow<Candle>& w, const Candle& c) {
-    double lo = c.low, hi = c.high;
-    for (std::size_t i = w.full() ? 1 : 0; i < w.size(); ++i) lo = std::min(lo, w[i].low), hi = std::max(hi, w[i].high);
-    return std::isfinite(hi - lo);
+// range and, when `volume` is asked, holds a finite total volume. A window from -1e308 to 1e308
+// has no finite width: every candle would fall in bin 0 and its price levels would be infinite.
+// Volumes whose total overflows fill their bins with infinities, among which the point of
+// control is no longer the heaviest bin. An owner refuses such a candle.
+inline bool profile_fits_after_push(const RollingWindow<Candle>& w, const Candle& c, bool volume) {
+    double lo = c.low, hi = c.high, total = c.volume;
+    for (std::size_t i = w.full() ? 1 : 0; i < w.size(); ++i)
+        lo = std::min(lo, w[i].low), hi = std::max(hi, w[i].high), total += w[i].volume;
+    return std::isfinite(hi - lo) && (!volume || std::isfinite(total));
 }
 
 inline std::size_t profile_bin(double price, const ProfileExtent& e, std::uint64_t bins) {

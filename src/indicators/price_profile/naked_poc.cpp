@@ -56,7 +56,8 @@ double NakedPoc::nearest(double close) const {
 OptionalValue NakedPoc::update_candle(const Candle& c) {
     const bool first = block_.candles.empty();
     const double lo = first ? c.low : std::min(block_lo_, c.low), hi = first ? c.high : std::max(block_hi_, c.high);
-    if (!std::isfinite(hi - lo)) [[unlikely]]
+    const double volume = first ? c.volume : block_volume_ + c.volume;
+    if (!std::isfinite(hi - lo) || !std::isfinite(volume)) [[unlikely]]
         return std::nullopt;
     const bool completes = block_.candles.size() + 1 == period_;
     if (!make_room(completes)) [[unlikely]]
@@ -65,6 +66,7 @@ OptionalValue NakedPoc::update_candle(const Candle& c) {
     block_.candles.push_back(c);  // room was made above
     block_lo_ = lo;
     block_hi_ = hi;
+    block_volume_ = volume;
     if (completes) {
         const double level = profile_level();
         const auto at = levels_.lower_bound(level);

@@ -10,7 +10,9 @@
 // level made below or above many others costs no more than one made beside the price). Levels at one price are one
 // level (the oldest): they are touched together and the oldest wins every tie. A bin count above
 // the maximum period is refused. A candle that would give its block a range beyond the doubles
-// gives nothing and changes nothing: its level would be infinite.
+// (its level would be infinite) or a total volume beyond them (its bins would hold infinities, of
+// which the first, not the heaviest, would be the point of control) gives nothing and changes
+// nothing.
 #include <cstdint>
 #include <expected>
 #include <memory>
@@ -74,6 +76,7 @@ private:
     Block block_;
     double block_lo_ = 0.0;
     double block_hi_ = 0.0;
+    double block_volume_ = 0.0;
     std::unique_ptr<NodePool> pool_;  // before the levels: it outlives them
     Levels levels_;                   // one level per price
     std::uint64_t period_;

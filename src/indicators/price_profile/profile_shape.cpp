@@ -11,7 +11,7 @@ std::expected<ProfileShape, IndicatorError> ProfileShape::create(std::uint64_t p
 }
 
 OptionalValue ProfileShape::update_candle(const Candle& c) {
-    if (!finite_range_after_push(bars_, c)) [[unlikely]]
+    if (!profile_fits_after_push(bars_, c, true)) [[unlikely]]
         return std::nullopt;
     // The scratch is taken on the bar that fills the window, before anything changes.
     const bool fills = bars_.full() || bars_.size() + 1 == bars_.capacity();

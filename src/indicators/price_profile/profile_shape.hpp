@@ -4,8 +4,8 @@
 // between. A window without range or without volume has its point of control in bin 0 and
 // gives -1.
 //
-// A candle that would give the window a range beyond the doubles gives nothing and changes
-// nothing.
+// A candle that would give the window a range, or a total volume, beyond the doubles gives
+// nothing and changes nothing.
 #include <cstdint>
 #include <expected>
 

@@ -11,7 +11,7 @@ std::expected<SinglePrints, IndicatorError> SinglePrints::create(std::uint64_t p
 }
 
 OptionalValue SinglePrints::update_candle(const Candle& c) {
-    if (!finite_range_after_push(bars_, c)) [[unlikely]]
+    if (!profile_fits_after_push(bars_, c, false)) [[unlikely]]
         return std::nullopt;
     const bool fills = bars_.full() || bars_.size() + 1 == bars_.capacity();
     if (fills && !scratch_.ready()) [[unlikely]]

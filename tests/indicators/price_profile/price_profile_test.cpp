@@ -185,19 +185,29 @@ TEST(PriceProfileTest, DegenerateWidthsLandInTheEndBins) {
     EXPECT_EQ(run("NakedPoc", {2, 16777216}, k).back(), 0.0);
 }
 
-// A candle that would stretch its window from -1e308 to 1e308 gives nothing and changes nothing:
-// its bins would all be the first and its level infinite.
+// A candle that would stretch its window from -1e308 to 1e308 (its bins would all be the first,
+// its level infinite), or give it a total volume beyond the doubles (bins of infinities, the
+// first of them the point of control), gives nothing and changes nothing.
 TEST(PriceProfileTest, WindowsBeyondTheDoublesRefuseTheCandle) {
     Candles k = walk(40, 3);
-    k[20] = bar(-1e308, -1e308, -1e308, -1e308);
-    for (const auto& [type, p] : std::vector<std::pair<std::string, Vec>>{
-             {"NakedPoc", {2, 10}}, {"NakedPoc", {4, 10}}, {"ProfileShape", {3, 5}}, {"SinglePrints", {3, 5}}}) {
+    k[20] = bar(-1e308, -1e308, -1e308, -1e308, 1e308);
+    for (const auto& [type, p, bad] : std::vector<std::tuple<std::string, Vec, Candle>>{
+             {"NakedPoc", {2, 10}, bar(1e308, 1e308, 1e308, 1e308)},
+             {"NakedPoc", {4, 10}, bar(1e308, 1e308, 1e308, 1e308)},
+             {"ProfileShape", {3, 5}, bar(1e308, 1e308, 1e308, 1e308)},
+             {"SinglePrints", {3, 5}, bar(1e308, 1e308, 1e308, 1e308)},
+             {"NakedPoc", {2, 10}, bar(-1e308, -1e308, -1e308, -1e308, 1e308)},
+             {"ProfileShape", {3, 5}, bar(-1e308, -1e308, -1e308, -1e308, 1e308)}}) {
         Series want = run(type, p, k);
         want.insert(want.begin() + 21, N);
         Candles with = k;
-        with.insert(with.begin() + 21, bar(1e308, 1e308, 1e308, 1e308));
+        with.insert(with.begin() + 21, bad);
         test::expect_series(run(type, p, with), want, 0.0, test::describe(type, p));
     }
+    // Volume alone does not refuse a candle to the count profile.
+    Candles heavy = k;
+    heavy.insert(heavy.begin() + 21, bar(-1e308, -1e308, -1e308, -1e308, 1e308));
+    EXPECT_TRUE(run("SinglePrints", {3, 5}, heavy)[21]);
 }
 
 // Windows far beyond the data cost memory for the data only, and report their warm-ups.
