@@ -38,7 +38,8 @@ double NakedPoc::profile_level() const {
 }
 
 // The distance |level - close| only grows away from the close on either side, so the levels at
-// the least distance are the runs next to it; the oldest of them wins.
+// the least distance are the runs next to it; the oldest of them wins. A run holds more than one
+// level only where levels lie closer together than the rounding of their distance to the close.
 double NakedPoc::nearest(double close) const {
     const auto above = levels_.lower_bound(close);
     const auto distance = [close](const Level& l) { return std::fabs(l.price - close); };
