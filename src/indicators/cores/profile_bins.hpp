@@ -46,17 +46,45 @@ ProfileExtent profile_extent(const Window& candles, std::uint64_t bins) {
     return e;
 }
 
-// Whether the window, once `c` is pushed (its oldest candle dropped when full), spans a finite
-// range and, when `volume` is asked, holds a finite total volume. A window from -1e308 to 1e308
-// has no finite width: every candle would fall in bin 0 and its price levels would be infinite.
-// Volumes whose total overflows fill their bins with infinities, among which the point of
-// control is no longer the heaviest bin. An owner refuses such a candle.
-inline bool profile_fits_after_push(const RollingWindow<Candle>& w, const Candle& c, bool volume) {
-    double lo = c.low, hi = c.high, total = c.volume;
-    for (std::size_t i = w.full() ? 1 : 0; i < w.size(); ++i)
-        lo = std::min(lo, w[i].low), hi = std::max(hi, w[i].high), total += w[i].volume;
-    return std::isfinite(hi - lo) && (!volume || std::isfinite(total));
-}
+// The last n candles of a rolling profile, with the check a candle must pass to enter: the
+// window, once it holds the candle, spans a finite range and, when `volume` is asked, a finite
+// total volume. A window from -1e308 to 1e308 has no finite width: every candle would fall in
+// bin 0 and its price levels would be infinite. Volumes whose total overflows fill their bins
+// with infinities, among which the point of control is no longer the heaviest bin. While the
+// window fills nothing leaves it, so running extremes and total answer the check without a scan
+// (a window far longer than the series would otherwise scan everything seen on every bar).
+class ProfileWindow {
+public:
+    explicit ProfileWindow(std::uint64_t length) : candles(length) {}
+
+    bool fits_after_push(const Candle& c, bool volume) const {
+        double lo = c.low, hi = c.high, total = c.volume;
+        if (!candles.full()) {
+            if (!candles.empty()) lo = std::min(lo, lo_), hi = std::max(hi, hi_), total = total_ + c.volume;
+        } else {
+            for (std::size_t i = 1; i < candles.size(); ++i)
+                lo = std::min(lo, candles[i].low), hi = std::max(hi, candles[i].high), total += candles[i].volume;
+        }
+        return std::isfinite(hi - lo) && (!volume || std::isfinite(total));
+    }
+
+    // False (nothing changed) when the window could not grow.
+    [[nodiscard]] bool push(const Candle& c) {
+        const bool filling = !candles.full(), first = candles.empty();
+        if (!candles.push(c)) return false;
+        if (filling) {
+            lo_ = first ? c.low : std::min(lo_, c.low);
+            hi_ = first ? c.high : std::max(hi_, c.high);
+            total_ = first ? c.volume : total_ + c.volume;
+        }
+        return true;
+    }
+
+    RollingWindow<Candle> candles;
+
+private:
+    double lo_ = 0.0, hi_ = 0.0, total_ = 0.0;  // of the candles while the window fills
+};
 
 inline std::size_t profile_bin(double price, const ProfileExtent& e, std::uint64_t bins) {
     return static_cast<std::size_t>(std::min(saturating_u64((price - e.lo) / e.width), bins - 1));

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "indicators/cores/period_checks.hpp"
-#include "indicators/demark_oscillators/window_sum.hpp"
 
 namespace prynox {
 
@@ -21,15 +20,15 @@ OptionalValue TdDeMarker::update_candle(const Candle& c) {
     }
     const double up = std::max(c.high - previous_.high, 0.0);
     const double down = std::max(previous_.low - c.low, 0.0);
-    const double up_sum = sum_after_push(ups_, up), down_sum = sum_after_push(downs_, down);
+    const double up_sum = ups_.sum_after_push(up), down_sum = downs_.sum_after_push(down);
     const double au = up_sum / n_, ad = down_sum / n_;
     if (!std::isfinite(up_sum) || !std::isfinite(down_sum) || !std::isfinite(au + ad)) [[unlikely]]
         return std::nullopt;
     if (!ups_.make_room() || !downs_.make_room()) [[unlikely]]
         return std::nullopt;
     previous_ = c;
-    (void)ups_.push(up);  // room was made above
-    (void)downs_.push(down);
+    ups_.push(up, up_sum);  // room was made above
+    downs_.push(down, down_sum);
     if (!ups_.full()) return std::nullopt;
     return au + ad == 0.0 ? 0.5 : au / (au + ad);
 }

@@ -10,8 +10,8 @@
 #include <expected>
 
 #include "core/model/market.hpp"
-#include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/demark_oscillators/window_sum.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/optional_value.hpp"
 
@@ -30,8 +30,8 @@ private:
 
     Candle previous_{};
     bool has_previous_ = false;
-    RollingWindow<double> ups_;
-    RollingWindow<double> downs_;
+    FreshSumWindow ups_;
+    FreshSumWindow downs_;
     double n_;
 };
 

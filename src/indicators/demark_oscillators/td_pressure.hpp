@@ -9,7 +9,7 @@
 #include <expected>
 
 #include "core/model/market.hpp"
-#include "indicators/cores/rolling_window.hpp"
+#include "indicators/demark_oscillators/window_sum.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/optional_value.hpp"
 
@@ -27,8 +27,8 @@ private:
     explicit TdPressure(std::uint64_t period)
         : pressures_(period), volumes_(period), n_(static_cast<double>(period)) {}
 
-    RollingWindow<double> pressures_;
-    RollingWindow<double> volumes_;
+    FreshSumWindow pressures_;
+    FreshSumWindow volumes_;
     double n_;
 };
 

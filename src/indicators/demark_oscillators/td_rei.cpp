@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "indicators/cores/period_checks.hpp"
-#include "indicators/demark_oscillators/window_sum.hpp"
 
 namespace prynox {
 
@@ -15,8 +14,7 @@ std::expected<TdRei, IndicatorError> TdRei::create(std::uint64_t period) {
 
 OptionalValue TdRei::update_candle(const Candle& c) {
     if (!bars_.full()) {
-        if (!bars_.push(c)) [[unlikely]]
-            return std::nullopt;
+        (void)bars_.push(c);  // eight slots, taken at construction
         return std::nullopt;
     }
     // Bar k back is back(k - 1): the current candle is not in the window yet.
@@ -26,13 +24,13 @@ OptionalValue TdRei::update_candle(const Candle& c) {
     const bool cond_b = (b2.high >= b7.close || b2.high >= b8.close) && (b2.low <= b7.close || b2.low <= b8.close);
     const double numerator = cond_a || cond_b ? (c.high - b2.high) + (c.low - b2.low) : 0.0;
     const double denominator = std::fabs(c.high - b2.high) + std::fabs(c.low - b2.low);
-    const double num_sum = sum_after_push(numerators_, numerator), den_sum = sum_after_push(denominators_, denominator);
+    const double num_sum = numerators_.sum_after_push(numerator), den_sum = denominators_.sum_after_push(denominator);
     if (!std::isfinite(den_sum) || !std::isfinite(num_sum * 100.0)) [[unlikely]]
         return std::nullopt;
     if (!numerators_.make_room() || !denominators_.make_room()) [[unlikely]]
         return std::nullopt;
-    (void)numerators_.push(numerator);  // room was made above
-    (void)denominators_.push(denominator);
+    numerators_.push(numerator, num_sum);  // room was made above
+    denominators_.push(denominator, den_sum);
     (void)bars_.push(c);                // the window of eight is full: the push replaces
     if (!numerators_.full()) return std::nullopt;
     if (den_sum == 0.0) return 0.0;

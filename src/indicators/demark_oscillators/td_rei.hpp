@@ -12,6 +12,7 @@
 #include "core/model/market.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/demark_oscillators/window_sum.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/optional_value.hpp"
 
@@ -29,8 +30,8 @@ private:
     explicit TdRei(std::uint64_t period) : bars_(8), numerators_(period), denominators_(period) {}
 
     RollingWindow<Candle> bars_;  // the eight candles before the current one
-    RollingWindow<double> numerators_;
-    RollingWindow<double> denominators_;
+    FreshSumWindow numerators_;
+    FreshSumWindow denominators_;
 };
 
 }  // namespace prynox

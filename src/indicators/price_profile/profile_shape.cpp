@@ -11,20 +11,20 @@ std::expected<ProfileShape, IndicatorError> ProfileShape::create(std::uint64_t p
 }
 
 OptionalValue ProfileShape::update_candle(const Candle& c) {
-    if (!profile_fits_after_push(bars_, c, true)) [[unlikely]]
+    if (!window_.fits_after_push(c, true)) [[unlikely]]
         return std::nullopt;
     // The scratch is taken on the bar that fills the window, before anything changes.
-    const bool fills = bars_.full() || bars_.size() + 1 == bars_.capacity();
+    const bool fills = window_.candles.full() || window_.candles.size() + 1 == window_.candles.capacity();
     if (fills && !scratch_.ready()) [[unlikely]]
         return std::nullopt;
-    if (!bars_.push(c)) [[unlikely]]
+    if (!window_.push(c)) [[unlikely]]
         return std::nullopt;
-    if (!bars_.full()) return std::nullopt;
-    const ProfileExtent extent = profile_extent(bars_, bins_);
+    if (!window_.candles.full()) return std::nullopt;
+    const ProfileExtent extent = profile_extent(window_.candles, bins_);
     std::size_t poc = 0;
     if (extent.range > 0.0) {
         const std::span<double> bins = scratch_.zeroed();
-        fill_volume_profile(bars_, extent, bins);
+        fill_volume_profile(window_.candles, extent, bins);
         poc = point_of_control(bins);
     }
     const std::uint64_t third = bins_ / 3;

@@ -26,12 +26,12 @@ public:
 
     // Rebuilds the profile from the window on every full bar.
     OptionalValue update_candle(const Candle& c);
-    std::uint64_t warmup_period() const { return bars_.capacity(); }
+    std::uint64_t warmup_period() const { return window_.candles.capacity(); }
 
 private:
-    ProfileShape(std::uint64_t period, std::uint64_t bins) : bars_(period), bins_(bins), scratch_(bins) {}
+    ProfileShape(std::uint64_t period, std::uint64_t bins) : window_(period), bins_(bins), scratch_(bins) {}
 
-    RollingWindow<Candle> bars_;
+    ProfileWindow window_;
     std::uint64_t bins_;
     BinScratch<double> scratch_;
 };

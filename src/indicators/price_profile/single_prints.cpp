@@ -11,18 +11,18 @@ std::expected<SinglePrints, IndicatorError> SinglePrints::create(std::uint64_t p
 }
 
 OptionalValue SinglePrints::update_candle(const Candle& c) {
-    if (!profile_fits_after_push(bars_, c, false)) [[unlikely]]
+    if (!window_.fits_after_push(c, false)) [[unlikely]]
         return std::nullopt;
-    const bool fills = bars_.full() || bars_.size() + 1 == bars_.capacity();
+    const bool fills = window_.candles.full() || window_.candles.size() + 1 == window_.candles.capacity();
     if (fills && !scratch_.ready()) [[unlikely]]
         return std::nullopt;
-    if (!bars_.push(c)) [[unlikely]]
+    if (!window_.push(c)) [[unlikely]]
         return std::nullopt;
-    if (!bars_.full()) return std::nullopt;
-    const ProfileExtent extent = profile_extent(bars_, bins_);
+    if (!window_.candles.full()) return std::nullopt;
+    const ProfileExtent extent = profile_extent(window_.candles, bins_);
     if (!(extent.range > 0.0)) return 0.0;
     const std::span<std::int64_t> edges = scratch_.zeroed();
-    bars_.for_each([&](const Candle& k) {
+    window_.candles.for_each([&](const Candle& k) {
         ++edges[profile_bin(k.low, extent, bins_)];
         --edges[profile_bin(k.high, extent, bins_) + 1];
     });

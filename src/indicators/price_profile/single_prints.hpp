@@ -26,12 +26,12 @@ public:
 
     // Rebuilds the counts from the window on every full bar.
     OptionalValue update_candle(const Candle& c);
-    std::uint64_t warmup_period() const { return bars_.capacity(); }
+    std::uint64_t warmup_period() const { return window_.candles.capacity(); }
 
 private:
-    SinglePrints(std::uint64_t period, std::uint64_t bins) : bars_(period), bins_(bins), scratch_(bins + 1) {}
+    SinglePrints(std::uint64_t period, std::uint64_t bins) : window_(period), bins_(bins), scratch_(bins + 1) {}
 
-    RollingWindow<Candle> bars_;
+    ProfileWindow window_;
     std::uint64_t bins_;
     BinScratch<std::int64_t> scratch_;
 };

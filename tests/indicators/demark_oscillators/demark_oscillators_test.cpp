@@ -165,7 +165,7 @@ void expect_refused(const std::string& type, const Vec& p, Candles bars, std::si
 TEST(DemarkOscillatorsTest, BarsWhoseTermsLeaveTheDoublesAreRefused) {
     Candles base = walk(60, 4);
     base[20] = bar(-1e308, -1e308, -1e308, -1e308);
-    for (double n : {1.0, 3.0}) {
+    for (double n : {1.0, 3.0, 30.0}) {  // 30: refused while the window fills
         // An up move of 1e308 + 1e308; then, with a window of 3, the sum of two moves of 1e308
         // (from -1e308 to 100, from 100 to 1e308).
         expect_refused("TdDeMarker", {n}, base, 21, {bar(1e308, 1e308, 1e308, 1e308)});

@@ -196,6 +196,9 @@ TEST(PriceProfileTest, WindowsBeyondTheDoublesRefuseTheCandle) {
              {"NakedPoc", {4, 10}, bar(1e308, 1e308, 1e308, 1e308)},
              {"ProfileShape", {3, 5}, bar(1e308, 1e308, 1e308, 1e308)},
              {"SinglePrints", {3, 5}, bar(1e308, 1e308, 1e308, 1e308)},
+             {"ProfileShape", {30, 5}, bar(1e308, 1e308, 1e308, 1e308)},  // while the window fills
+             {"SinglePrints", {30, 5}, bar(1e308, 1e308, 1e308, 1e308)},
+             {"ProfileShape", {30, 5}, bar(-1e308, -1e308, -1e308, -1e308, 1e308)},
              {"NakedPoc", {2, 10}, bar(-1e308, -1e308, -1e308, -1e308, 1e308)},
              {"ProfileShape", {3, 5}, bar(-1e308, -1e308, -1e308, -1e308, 1e308)}}) {
         Series want = run(type, p, k);
