@@ -1,9 +1,23 @@
-// Registry rows of the DeMark wave count and DeMark oscillators. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see docs/architecture.md).
+// Registry rows of the DeMark wave count and DeMark oscillators.
 #include "core/registry/families.hpp"
+#include "indicators/demark_oscillators/td_d_wave.hpp"
+#include "indicators/demark_oscillators/td_demarker.hpp"
+#include "indicators/demark_oscillators/td_pressure.hpp"
+#include "indicators/demark_oscillators/td_rei.hpp"
 
 namespace prynox::registry_family {
 
-std::span<const BuilderRow> demark_oscillators() { return {}; }
+namespace {
+
+constexpr BuilderRow kRows[] = {
+    row<"TdDWave", TdDWave::create>(),
+    row<"TdDeMarker", TdDeMarker::create>(),
+    row<"TdPressure", TdPressure::create>(),
+    row<"TdRei", TdRei::create>(),
+};
+
+}  // namespace
+
+std::span<const BuilderRow> demark_oscillators() { return kRows; }
 
 }  // namespace prynox::registry_family

@@ -170,6 +170,8 @@ TEST(TypeHarness, FirstValueComesAtTheReportedWarmup) {
         const Feeding r = run(*ind, bars);
         std::size_t first = 0;
         while (first < r.values.size() && !r.values[first]) ++first;
+        // A value that waits for an event (a swing pivot) may find none in these bars.
+        if (first == r.values.size() && c.warmup == WarmupRule::NoEarlierThanWarmup) continue;
         ASSERT_LT(first, r.values.size()) << describe(c.type, c.params) << ": no value in " << r.values.size() << " bars";
         if (c.warmup == WarmupRule::FirstValueAtWarmup) {
             EXPECT_EQ(first + 1, warmup) << describe(c.type, c.params);
