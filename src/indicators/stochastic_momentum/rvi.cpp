@@ -27,11 +27,10 @@ OptionalValue Rvi::update_candle(const Candle& c) {
     // raw_[0..2] hold the three pairs before this one (the oldest of four has already left).
     const Pair s{smooth(raw_[0].body, raw_[1].body, raw_[2].body, p.body),
                  smooth(raw_[0].range, raw_[1].range, raw_[2].range, p.range)};
-    if (!std::isfinite(s.body) || !std::isfinite(s.range)) [[unlikely]]
-        return {};
     const bool full = smoothed_.full();
     const CountedSum body = full ? body_sum_.replaced(smoothed_.oldest().body, s.body) : body_sum_.added(s.body);
     const CountedSum range = full ? range_sum_.replaced(smoothed_.oldest().range, s.range) : range_sum_.added(s.range);
+    // A smoothing or a sum beyond the doubles would leave the sums infinite (then NaN) for good.
     if (!std::isfinite(body.sum) || !std::isfinite(range.sum)) [[unlikely]]
         return {};
     if (!smoothed_.push(s)) [[unlikely]]
