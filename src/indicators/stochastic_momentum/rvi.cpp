@@ -27,17 +27,19 @@ OptionalValue Rvi::update_candle(const Candle& c) {
     // raw_[0..2] hold the three pairs before this one (the oldest of four has already left).
     const Pair s{smooth(raw_[0].body, raw_[1].body, raw_[2].body, p.body),
                  smooth(raw_[0].range, raw_[1].range, raw_[2].range, p.range)};
+    raw_[0] = raw_[1];
+    raw_[1] = raw_[2];
+    raw_[2] = p;
     const bool full = smoothed_.full();
     const CountedSum body = full ? body_sum_.replaced(smoothed_.oldest().body, s.body) : body_sum_.added(s.body);
     const CountedSum range = full ? range_sum_.replaced(smoothed_.oldest().range, s.range) : range_sum_.added(s.range);
-    // A smoothing or a sum beyond the doubles would leave the sums infinite (then NaN) for good.
+    // A smoothing or a sum beyond the doubles would leave the sums infinite (then NaN) for good:
+    // that smoothed pair is left out and the candle gives nothing. The candle itself still moves
+    // the four-candle window on, or huge candles in it would refuse every later one.
     if (!std::isfinite(body.sum) || !std::isfinite(range.sum)) [[unlikely]]
         return {};
     if (!smoothed_.push(s)) [[unlikely]]
         return {};
-    raw_[0] = raw_[1];
-    raw_[1] = raw_[2];
-    raw_[2] = p;
     body_sum_ = body;
     range_sum_ = range;
     if (!smoothed_.full()) return {};

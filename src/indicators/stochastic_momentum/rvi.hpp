@@ -17,8 +17,8 @@ public:
     // Window check on the period.
     static std::expected<Rvi, IndicatorError> create(std::uint64_t period);
 
-    // A candle whose body, range, smoothing or sums leave the doubles gives nothing and changes
-    // nothing.
+    // A candle whose body or range leaves the doubles gives nothing and changes nothing; one whose
+    // smoothing or sums would leave them gives nothing and adds nothing to the sums.
     OptionalValue update_candle(const Candle& c);
     // p + 3
     std::uint64_t warmup_period() const { return smoothed_.capacity() + 3; }

@@ -187,9 +187,19 @@ TEST(StochasticMomentumTest, CandlesThatWouldPoisonTheSumsAreRefused) {
     // Each range fits, two in one sum do not.
     const Candle big = bar(0, 1.5e308, 0, 0);
     test::expect_candles_refused("UltimateOscillator", {2, 1, 1}, {flat(0), big, flat(0), flat(1), flat(2)}, 2, {big});
-    // Each body fits, their smoothing does not.
+    // Each body fits, their smoothing does not: no value and nothing summed while the smoothing
+    // overflows, and the four-candle window moves on past the tall candles.
     const Candle tall = bar(0, 1e308, 0, 1e308);
-    test::expect_candles_refused("Rvi", {1}, {tall, tall, tall, flat(1), flat(2), flat(3), flat(4)}, 3, {tall});
+    const Candles after = {bar(1, 2, 1, 2), bar(2, 3, 2, 2), bar(2, 4, 1, 3), bar(3, 4, 2, 3), bar(3, 5, 3, 4)};
+    Candles talls = {tall, tall, tall, tall};
+    talls.insert(talls.end(), after.begin(), after.end());
+    const Series got = test::run_candles("Rvi", {1}, talls), plain = test::run_candles("Rvi", {1}, after);
+    test::expect_series(Series(got.begin(), got.begin() + 6), {N, N, N, N, N, N});
+    for (const auto& v : got)
+        if (v) {
+            EXPECT_TRUE(std::isfinite(*v));
+        }
+    test::expect_series(Series(got.end() - 2, got.end()), Series(plain.end() - 2, plain.end()));
     // Smi skips a stage input that is not finite: no value while the wide candle is in the window.
     test::expect_series(test::run_candles("Smi", {2, 1, 1}, {flat(1), wide, bar(2, 3, 1, 2), bar(2, 3, 1, 3)}),
                         {N, N, N, 100.0});
