@@ -200,6 +200,9 @@ TEST(StochasticMomentumTest, CandlesThatWouldPoisonTheSumsAreRefused) {
             EXPECT_TRUE(std::isfinite(*v));
         }
     test::expect_series(Series(got.end() - 2, got.end()), Series(plain.end() - 2, plain.end()));
+    // A numerator beyond the doubles gives nothing, and the last value stays.
+    test::expect_series(test::run_candles("Smi", {1, 1, 1}, {bar(0, 2, 0, 2), bar(0, 1e307, -1e307, 1e307), flat(3)}),
+                        {100.0, N, 100.0});
     // Smi skips a stage input that is not finite: no value while the wide candle is in the window.
     test::expect_series(test::run_candles("Smi", {2, 1, 1}, {flat(1), wide, bar(2, 3, 1, 2), bar(2, 3, 1, 3)}),
                         {N, N, N, 100.0});
