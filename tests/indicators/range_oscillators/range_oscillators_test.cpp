@@ -173,10 +173,7 @@ TEST(RangeOscillatorsTest, WorkedEdgeCases) {
     EXPECT_NEAR(*mass.back(), 5.0, 1e-14);
     // No range at all: 0.0 once it starts.
     test::expect_series(test::run_candles("ChaikinVolatility", {2, 2}, Candles(5, flat(3))), {N, N, N, 0.0, 0.0});
-    // The current candle's midpoint.
-    test::expect_series(test::run_candles("MidPrice", {1}, {bar(10, 13, 8, 9), bar(9, 9.5, 9, 9)}), {10.5, 9.25});
     // The first Heikin-Ashi open is the candle's own (open + close) / 2.
-    test::expect_series(test::run_candles("HeikinAshiOscillator", {1}, {bar(10, 14, 9, 13)}), {11.5 - 11.5 + 0.0});
     test::expect_series(test::run_candles("HeikinAshiOscillator", {1}, {bar(10, 15, 9, 13)}), {11.75 - 11.5});
     // A one-value average is the close itself: 0 wherever the true range is positive.
     test::expect_series(test::run_candles("Pgo", {1}, {bar(10, 11, 9, 10.5), bar(12, 13, 12, 12.5), flat(12.5)}),
