@@ -14,13 +14,13 @@ std::expected<ChoppinessIndex, IndicatorError> ChoppinessIndex::create(std::uint
 }
 
 ChoppinessIndex::ChoppinessIndex(std::uint64_t period)
-    : ranges_(period), highs_(period), lows_(period), log_period_(std::log10(static_cast<double>(period))) {}
+    : ranges_(period), extremes_(period), log_period_(std::log10(static_cast<double>(period))) {}
 
 OptionalValue ChoppinessIndex::update_candle(const Candle& c) {
     const double tr = has_previous_close_ ? true_range(c.high, c.low, previous_close_) : c.high - c.low;
     if (!std::isfinite(tr)) [[unlikely]]
         return {};
-    if (!ranges_.make_room() || !highs_.make_room() || !lows_.make_room()) [[unlikely]]
+    if (!ranges_.make_room() || !extremes_.push(c.high, c.low)) [[unlikely]]
         return {};
     previous_close_ = c.close;
     has_previous_close_ = true;
@@ -28,11 +28,8 @@ OptionalValue ChoppinessIndex::update_candle(const Candle& c) {
     if (ranges_.full()) sum -= ranges_.oldest();
     (void)ranges_.push(tr);
     sum_ = sum + tr;
-    (void)highs_.push(c.high);
-    (void)lows_.push(c.low);
     if (!ranges_.full()) return {};
-    if (highs_.pushed() == highs_.length()) (void)(highs_.reserve_full() && lows_.reserve_full());
-    const double range = highs_.max() - lows_.min();
+    const double range = extremes_.high() - extremes_.low();
     if (range == 0.0) return 100.0;
     // A range beyond the doubles, or a sum left with a residue of ranges that have gone, has no
     // meaningful logarithm: no value for that candle.

@@ -6,7 +6,7 @@
 
 #include "core/model/market.hpp"
 #include "indicators/cores/rolling_window.hpp"
-#include "indicators/cores/window_extremes.hpp"
+#include "indicators/cores/high_low_extremes.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/optional_value.hpp"
 
@@ -29,8 +29,7 @@ private:
 
     RollingWindow<double> ranges_;  // the last p true ranges
     // The highest high and lowest low of the window, as a scan would find them.
-    WindowExtremes highs_;
-    WindowExtremes lows_;
+    HighLowExtremes extremes_;
     double log_period_;
     double sum_ = 0.0;  // never re-summed
     double previous_close_ = 0.0;

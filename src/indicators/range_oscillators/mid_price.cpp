@@ -11,14 +11,11 @@ std::expected<MidPrice, IndicatorError> MidPrice::create(std::uint64_t period) {
 }
 
 OptionalValue MidPrice::update_candle(const Candle& c) {
-    if (!highs_.make_room() || !lows_.make_room()) [[unlikely]]
+    if (!extremes_.push(c.high, c.low)) [[unlikely]]
         return {};
-    (void)highs_.push(c.high);
-    (void)lows_.push(c.low);
-    if (!highs_.full()) [[unlikely]]
+    if (!extremes_.full()) [[unlikely]]
         return {};
-    if (highs_.pushed() == highs_.length()) (void)(highs_.reserve_full() && lows_.reserve_full());
-    return midpoint(highs_.max(), lows_.min());
+    return midpoint(extremes_.high(), extremes_.low());
 }
 
 }  // namespace prynox

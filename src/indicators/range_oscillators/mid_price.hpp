@@ -4,7 +4,7 @@
 #include <expected>
 
 #include "core/model/market.hpp"
-#include "indicators/cores/window_extremes.hpp"
+#include "indicators/cores/high_low_extremes.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/optional_value.hpp"
 
@@ -17,14 +17,13 @@ public:
 
     OptionalValue update_candle(const Candle& c);
     // p
-    std::uint64_t warmup_period() const { return highs_.length(); }
+    std::uint64_t warmup_period() const { return extremes_.length(); }
 
 private:
-    explicit MidPrice(std::uint64_t period) : highs_(period), lows_(period) {}
+    explicit MidPrice(std::uint64_t period) : extremes_(period) {}
 
     // The highest high and lowest low of the window, as a scan would find them.
-    WindowExtremes highs_;
-    WindowExtremes lows_;
+    HighLowExtremes extremes_;
 };
 
 }  // namespace prynox

@@ -15,18 +15,15 @@ std::expected<Smi, IndicatorError> Smi::create(std::uint64_t period, std::uint64
 
 std::uint64_t Smi::warmup_period() const {
     // The smoothing windows are at most MAX_PERIOD each: only the high-low window can saturate.
-    return sat_add(highs_.length(), a_.period() + b_.period() - 2);
+    return sat_add(extremes_.length(), a_.period() + b_.period() - 2);
 }
 
 OptionalValue Smi::update_candle(const Candle& c) {
-    if (!highs_.make_room() || !lows_.make_room()) [[unlikely]]
+    if (!extremes_.push(c.high, c.low)) [[unlikely]]
         return {};
-    (void)highs_.push(c.high);
-    (void)lows_.push(c.low);
-    if (!highs_.full()) [[unlikely]]
+    if (!extremes_.full()) [[unlikely]]
         return {};
-    if (highs_.pushed() == highs_.length()) (void)(highs_.reserve_full() && lows_.reserve_full());
-    const double hh = highs_.max(), ll = lows_.min();
+    const double hh = extremes_.high(), ll = extremes_.low();
     const double rel = c.close - midpoint(hh, ll);
     const double range = hh - ll;
     OptionalValue b, d;

@@ -8,7 +8,7 @@
 
 #include "core/model/market.hpp"
 #include "indicators/cores/ema_stage.hpp"
-#include "indicators/cores/window_extremes.hpp"
+#include "indicators/cores/high_low_extremes.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/optional_value.hpp"
 
@@ -26,11 +26,10 @@ public:
 
 private:
     Smi(std::uint64_t period, std::uint64_t first, std::uint64_t second)
-        : highs_(period), lows_(period), a_(first), b_(second), c_(first), d_(second) {}
+        : extremes_(period), a_(first), b_(second), c_(first), d_(second) {}
 
     // The highest high and lowest low of the window, as a scan would find them.
-    WindowExtremes highs_;
-    WindowExtremes lows_;
+    HighLowExtremes extremes_;
     EmaStage a_;  // distance from the middle, then b_ over it
     EmaStage b_;
     EmaStage c_;  // range, then d_ over it
