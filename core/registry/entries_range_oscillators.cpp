@@ -1,9 +1,27 @@
-// Registry rows of the range and volatility oscillators. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see docs/architecture.md).
+// Registry rows of the range and volatility oscillators.
 #include "core/registry/families.hpp"
+#include "indicators/range_oscillators/chaikin_volatility.hpp"
+#include "indicators/range_oscillators/choppiness_index.hpp"
+#include "indicators/range_oscillators/heikin_ashi_oscillator.hpp"
+#include "indicators/range_oscillators/mass_index.hpp"
+#include "indicators/range_oscillators/mid_price.hpp"
+#include "indicators/range_oscillators/pgo.hpp"
 
 namespace prynox::registry_family {
 
-std::span<const BuilderRow> range_oscillators() { return {}; }
+namespace {
+
+constexpr BuilderRow kRows[] = {
+    row<"ChaikinVolatility", ChaikinVolatility::create>(),
+    row<"ChoppinessIndex", ChoppinessIndex::create>(),
+    row<"HeikinAshiOscillator", HeikinAshiOscillator::create>(),
+    row<"MassIndex", MassIndex::create>(),
+    row<"MidPrice", MidPrice::create>(),
+    row<"Pgo", Pgo::create>(),
+};
+
+}  // namespace
+
+std::span<const BuilderRow> range_oscillators() { return kRows; }
 
 }  // namespace prynox::registry_family
