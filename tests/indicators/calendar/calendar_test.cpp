@@ -188,10 +188,10 @@ TEST(CalendarTest, DayBoundariesAndWorkedCases) {
 }
 
 TEST(CalendarTest, AWindowOfDaysWithoutRangeGivesZero) {
-    // Ranges 0.1, 0.7 and 0.3, then days without range: the never rebuilt sum keeps a residue.
+    // Ranges 0.1, 3.3, 0.2 and 0.7, then days without range: the never rebuilt sum keeps a residue.
     Candles days;
     std::int64_t t = 0;
-    for (double r : {0.1, 0.7, 0.3, 0.0, 0.0, 0.0, 0.0}) days.push_back(bar(t += kDay, 1, 1 + r, 1, 1));
+    for (double r : {0.1, 3.3, 0.2, 0.7, 0.0, 0.0, 0.0, 0.0}) days.push_back(bar(t += kDay, 1, 1 + r, 1, 1));
     for (double n : {1.0, 2.0, 3.0})
         EXPECT_TRUE(test::same_bits(*run_candles("AverageDailyRange", {n, 0}, days).back(), 0.0)) << n;
 }
@@ -218,7 +218,8 @@ TEST(CalendarTest, CandlesWithoutFiniteRangesReturnsOrGapsAreRefused) {
     for (const std::vector<double>& p : {std::vector<double>{0}, {60}})
         for (const char* type : {"OvernightGap", "SeasonalZScore"}) expect_refused(type, p, tiny, 2, at_close(2 * kDay, 1e10));
     expect_refused("TurnOfMonth", {5, 0, 0}, tiny, 2, at_close(2 * kDay, 1e10));
-    expect_refused("TurnOfMonth", {5, 0, 0}, tiny, 3, at_close(2 * kDay + kHour, 1e10));
+    // As the last close of a selected day, 1e10 would leave the sum infinite for ever.
+    expect_refused("TurnOfMonth", {5, 0, 0}, tiny, 5, at_close(2 * kDay + 3 * kHour, 1e10));
     // A return that is finite but whose square overflows the hour's moments.
     const Candles hour = {at_close(0, 1), at_close(kMinute, 1.5), at_close(2 * kMinute, 1), at_close(3 * kMinute, 2),
                           at_close(4 * kMinute, 1)};
