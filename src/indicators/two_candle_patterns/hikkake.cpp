@@ -8,10 +8,10 @@ double HikkakeRule::test(CandleRow<3> c) {
     const Candle& a = c[0];
     const Candle& m = c[1];
     const Candle& k = c[2];
-    if (!((m.high < a.high) & (m.low > a.low))) return kNoPattern;
-    if ((k.high < m.high) & (k.low < m.low)) return kBullishSignal;
-    if ((k.low > m.low) & (k.high > m.high)) return kBearishSignal;
-    return kNoPattern;
+    const bool inside = (m.high < a.high) & (m.low > a.low);
+    const bool down = inside & (k.high < m.high) & (k.low < m.low);
+    const bool up = inside & (k.low > m.low) & (k.high > m.high);
+    return down ? kBullishSignal : up ? kBearishSignal : kNoPattern;
 }
 
 }  // namespace prynox

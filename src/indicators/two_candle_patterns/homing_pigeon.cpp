@@ -8,8 +8,7 @@ double HomingPigeonRule::test(CandleRow<2> c) {
     const Candle& p = c[0];
     const Candle& k = c[1];
     const bool gates = (candle_body(p) < 0.0) & (k.close >= p.close) & (candle_body(k) < 0.0) & (k.open <= p.open);
-    if (!gates) return kNoPattern;
-    return (k.open - k.close) < (p.open - p.close) ? kBullishSignal : kNoPattern;
+    return gates & ((k.open - k.close) < (p.open - p.close)) ? kBullishSignal : kNoPattern;
 }
 
 }  // namespace prynox

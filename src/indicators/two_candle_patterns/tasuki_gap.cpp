@@ -8,14 +8,12 @@ double TasukiGapRule::test(CandleRow<3> c) {
     const Candle& a = c[0];
     const Candle& m = c[1];
     const Candle& k = c[2];
-    if (a.close > a.open) {
-        const bool up = (m.close > m.open) & (m.open > a.close) & (k.close < k.open) & (m.open < k.open) &
-                        (k.open < m.close) & (a.close < k.close) & (k.close < m.open);
-        return up ? kBullishSignal : kNoPattern;
-    }
+    // The first candle's colour picks the side; the two sides cannot both hold.
+    const bool up = (a.close > a.open) & (m.close > m.open) & (m.open > a.close) & (k.close < k.open) &
+                    (m.open < k.open) & (k.open < m.close) & (a.close < k.close) & (k.close < m.open);
     const bool down = (a.close < a.open) & (m.close < m.open) & (m.open < a.close) & (k.close > k.open) &
                       (m.close < k.open) & (k.open < m.open) & (m.open < k.close) & (k.close < a.close);
-    return down ? kBearishSignal : kNoPattern;
+    return up ? kBullishSignal : down ? kBearishSignal : kNoPattern;
 }
 
 }  // namespace prynox
