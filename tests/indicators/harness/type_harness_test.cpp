@@ -77,8 +77,9 @@ struct Bars {
             const bool ok = std::isfinite(c);
             const double open = ok ? previous : c;
             const auto m = [i](std::size_t k) { return static_cast<double>(i % k); };
+            // The volume too is counted over accepted bars, for the types that read it.
             candles.push_back({static_cast<std::int64_t>(i) * 60000, open, ok ? std::max(open, c) + 0.5 : c,
-                               ok ? std::min(open, c) - 0.5 : c, c, 1000.0 + m(7)});
+                               ok ? std::min(open, c) - 0.5 : c, c, 1000.0 + static_cast<double>(accepted_ticks % 7)});
             reference.push_back(ok ? 0.5 * c + 10.0 : kNaN);
             trades.push_back({{c, 1.0 + m(3), Side::Buy, 1},
                               {c + 0.01, 2.0, i % 2 ? Side::Sell : Side::Buy, 2}});
