@@ -8,10 +8,9 @@ OptionalValue VolumePriceTrend::update_candle(const Candle& c) {
     double total = total_;
     if (has_previous_) {
         const double change = previous_close_ == 0.0 ? 0.0 : (c.close - previous_close_) / previous_close_;
-        if (!std::isfinite(change)) [[unlikely]]
-            return {};
         total = total + c.volume * change;
     }
+    // A change that is not finite makes the total so too (infinite, or NaN on a volume of 0).
     if (!std::isfinite(total)) [[unlikely]]
         return {};
     total_ = total;

@@ -281,16 +281,23 @@ TEST(VolumeLinesTest, NonFiniteTermsAreRefused) {
     const double moved = 1000.0 + ((1e300 - 1.0) / 1.0) * 1000.0;
     test::expect_series(test::run_candles("Pvi", {}, {cv(1, 1), cv(1e300, 2), cv(1e308, 3), cv(2e300, 1)}),
                         {1000.0, moved, N, moved});
+    // Volume RSI: averages beyond the doubles would leave it NaN for good.
+    test::expect_series(test::run_candles("VolumeRsi", {2}, {cv(1, 0), cv(1, big), cv(1, 0), cv(1, big), cv(1, 1)}),
+                        {N, N, 50.0, N, 50.0});
     // A range or a Williams term beyond the doubles, spliced into varied candles.
     const Candles bars = test::accepted_candles(test::volume_candles(21, false));
-    const Candle wide{0, 0, big, -big, big, 1};
+    const Candle wide{0, 0, big, -big, big, 1}, wide_range{0, 0, big, -big, 1e306, 1};
     for (const char* type : {"Adl", "Wad", "AdOscillator"})
         for (std::size_t at : {1u, 2u, 30u, 200u}) test::expect_candles_refused(type, {}, bars, at, {wide});
+    // A range beyond the doubles would turn a finite flow into 0.
+    for (std::size_t at : {0u, 2u, 30u}) test::expect_candles_refused("Adl", {}, bars, at, {wide_range});
     // Vzo: a seed sum beyond the doubles is refused by both averages together, so the values
     // that follow (once the huge volume has decayed) are those of the series without it.
     Candles huge = {cv(1, 1), cv(2, 1e308), cv(2, 1), cv(1, 3)};
     huge.insert(huge.end(), bars.begin(), bars.begin() + 40);
     test::expect_candles_refused("Vzo", {2}, huge, 2, {cv(3, 1e308)});
+    // A falling close: the signed seed sum (1e308 - 1e308) would be finite, the volume's is not.
+    test::expect_candles_refused("Vzo", {2}, huge, 2, {cv(1, 1e308)});
     EXPECT_NE(test::first_value_bar(test::run_candles("Vzo", {2}, huge)), 0u);
 }
 

@@ -126,6 +126,9 @@ TEST(VolumeWeightedPricesTest, StepSumsAreExactAfterEachRecomputation) {
                 << n << " " << t;
             ASSERT_EQ(state.positive_volumes(), positive);
         }
+        // Asked first, the state tells which pairs its step refuses.
+        EXPECT_FALSE(state.ready_for(1e200, 1e200));
+        EXPECT_TRUE(state.ready_for(100.0, 0.0) && state.ready_for(-3.0, 1e10));
     }
 }
 
