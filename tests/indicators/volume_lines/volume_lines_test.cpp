@@ -188,6 +188,21 @@ TEST(VolumeLinesTest, AgainstPlainRecomputations) {
             }
 }
 
+// Windows far beyond the data cost memory for the data seen and give nothing over it.
+TEST(VolumeLinesTest, WindowsBeyondTheData) {
+    const Candles bars = test::volume_candles(2, false);
+    for (const Vec& p : {Vec{16777215, 16777216}, Vec{1, 16777216}}) {
+        std::uint64_t warmup = 0;
+        EXPECT_EQ(test::first_value_bar(test::run_candles("VolumeOscillator", p, bars, &warmup)), 0u);
+        EXPECT_EQ(warmup, 16777216u);
+    }
+    for (const char* type : {"VolumeRsi", "Vzo"}) {
+        std::uint64_t warmup = 0;
+        EXPECT_EQ(test::first_value_bar(test::run_candles(type, {16777216}, bars, &warmup)), 0u);
+        EXPECT_EQ(warmup, 16777217u);
+    }
+}
+
 // The worked cases of the cumulative lines.
 TEST(VolumeLinesTest, WorkedCases) {
     const auto run = [](const char* type, const Candles& bars) { return test::run_candles(type, {}, bars); };

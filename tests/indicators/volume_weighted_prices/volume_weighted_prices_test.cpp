@@ -70,6 +70,13 @@ TEST(VolumeWeightedPricesTest, AgainstPlainRecomputations) {
     }
 }
 
+// A window far beyond the data costs memory for the data seen and gives nothing over it.
+TEST(VolumeWeightedPricesTest, WindowBeyondTheData) {
+    std::uint64_t warmup = 0;
+    EXPECT_EQ(test::first_value_bar(test::run_candles("Vwma", {16777216}, test::volume_candles(2, false), &warmup)), 0u);
+    EXPECT_EQ(warmup, 16777216u);
+}
+
 TEST(VolumeWeightedPricesTest, WorkedCases) {
     // No value before the first volume, then a value on every candle, zero volumes included.
     const Candles bars = {cv(10, 0), cv(11, 0), Candle{0, 12, 13, 11, 12.5, 2}, cv(20, 0), cv(14, 1)};
