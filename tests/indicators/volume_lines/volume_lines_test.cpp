@@ -284,6 +284,11 @@ TEST(VolumeLinesTest, NonFiniteTermsAreRefused) {
     const double moved = 1000.0 + ((1e300 - 1.0) / 1.0) * 1000.0;
     test::expect_series(test::run_candles("Pvi", {}, {cv(1, 1), cv(1e300, 2), cv(1e308, 3), cv(2e300, 1)}),
                         {1000.0, moved, N, moved});
+    // Ratios whose product by 100 leaves the doubles give nothing on those bars only.
+    test::expect_series(
+        test::run_candles("VolumeOscillator", {1, 2}, {cv(1, 0), cv(1, big), cv(1, 0), cv(1, 0), cv(1, 2), cv(1, 2)}),
+        {N, N, N, 0.0, 100.0, 0.0});
+    test::expect_series(test::run_candles("Vzo", {1}, {cv(1, 1), cv(2, big), cv(3, 1)}), {N, N, 100.0});
     // Volume RSI: averages beyond the doubles would leave it NaN for good.
     test::expect_series(test::run_candles("VolumeRsi", {2}, {cv(1, 0), cv(1, big), cv(1, 0), cv(1, big), cv(1, 1)}),
                         {N, N, 50.0, N, 50.0});
