@@ -17,6 +17,7 @@ namespace prynox::test {
 enum class WarmupRule {
     FirstValueAtWarmup,  // the first value comes on bar warmup_period() (1-based)
     NoLaterThanWarmup,   // a value may come earlier (say why in the row's note)
+    NoEarlierThanWarmup, // the first value may come later (say why in the row's note)
 };
 
 struct TypeCase {

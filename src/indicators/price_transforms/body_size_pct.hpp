@@ -1,0 +1,21 @@
+#pragma once
+// Body size: the body's share of the range, from 0 to 1; 0 on a flat bar.
+// Stateless: every valid candle gives its value, the first included.
+#include <cstdint>
+#include <expected>
+
+#include "core/model/market.hpp"
+#include "indicators/indicator_error.hpp"
+#include "indicators/optional_value.hpp"
+
+namespace prynox {
+
+class BodySizePct {
+public:
+    static std::expected<BodySizePct, IndicatorError> create() { return BodySizePct(); }
+
+    OptionalValue update_candle(const Candle& c);
+    std::uint64_t warmup_period() const { return 1; }
+};
+
+}  // namespace prynox
