@@ -14,7 +14,6 @@ const std::vector<SwingCase> kCases = {
     {"DoubleTopBottom", {100, 90, 102.9}, -1, "|100 - 102.9| <= 0.03 * 102.9"},
     {"DoubleTopBottom", {100, 90, 103.5}, 0, "3.5 > 0.03 * 103.5"},
     {"DoubleTopBottom", {100, 90, 97}, -1, "3 = 0.03 * 100: the bound is inclusive"},
-    {"DoubleTopBottom", {100, 90, 96.9}, 0, "3.1 > 0.03 * 100"},
     {"DoubleTopBottom", {120, 80, 100, 81}, 1, "double bottom"},
     {"DoubleTopBottom", {0, 0, 5e-324}, -1, "the floor makes 0 and the least subnormal close"},
     {"TripleTopBottom", {100, 80, 101, 82, 99}, -1, "three highs, each close to the next"},
@@ -37,7 +36,6 @@ const std::vector<SwingCase> kCases = {
     {"Triangle", {120, 80, 100, 81}, -1, "falling highs, flat lows"},
     {"Triangle", {120, 80, 100, 90}, 1, "symmetrical, ending on a low"},
     {"Triangle", {130, 80, 120, 90, 100}, -1, "symmetrical, ending on a high"},
-    {"Triangle", {100, 80, 100, 90, 110}, 0, "rising highs"},
     {"HeadAndShoulders", {100, 80, 120, 81, 101}, -1, "head 120 over shoulders 100 and 101"},
     {"HeadAndShoulders", {130, 80, 100, 60, 101, 81}, 1, "inverse: head 60 under shoulders 80 and 81"},
     {"HeadAndShoulders", {100, 80, 101, 81, 101}, 0, "head equal to the right shoulder"},
@@ -55,20 +53,6 @@ TEST(ChartPatterns, TriangleFactorsTakeTheSignedPrice) {
         {"Triangle", {-100, -110, -98, -110}, 1, "-110 > 1.03 * -110"},
         {"Triangle", {-100, -100, -98, -103}, -1, "highs close and -98 < 0.97 * -100; lows close"},
     });
-}
-
-// Bars that never come back 5 % from their extreme confirm no pivot: no value from any pattern.
-TEST(ChartPatterns, NoReversalNoValue) {
-    std::vector<Candle> bars;
-    for (int i = 0; i < 300; ++i) bars.push_back({0, 100.0 + i, 101.0 + i, 99.0 + i, 100.5 + i, 10.0});
-    for (const auto& [type, n] : kPivotsRead) {
-        auto ind = std::move(*build_indicator(type, {}));
-        for (const Candle& c : bars) {
-            BarContext ctx;
-            ctx.candle = &c;
-            ASSERT_FALSE(ind->update(ctx).has_value()) << type;
-        }
-    }
 }
 
 }  // namespace

@@ -32,17 +32,15 @@ inline Candle flat_candle(double x) { return {0, x, x, x, x, 100.0}; }
 
 inline std::vector<Candle> swing_candles(const std::vector<double>& pivots) {
     std::vector<Candle> out;
-    for (std::size_t j = 0; j < pivots.size(); ++j) {
-        out.push_back(flat_candle(pivots[j]));
-        if (j + 1 == pivots.size()) break;
+    for (std::size_t j = 0; j + 1 < pivots.size(); ++j) {
         const double p = pivots[j], q = pivots[j + 1];
-        const bool confirms = j % 2 == 0 ? q <= p && q <= p * (1 - 0.05) : q >= p && q >= p * (1 + 0.05);
-        EXPECT_TRUE(confirms) << "pivot " << j << " is not confirmed by the next";
+        out.push_back(flat_candle(p));
+        EXPECT_TRUE(j % 2 == 0 ? q <= p && q <= p * (1 - 0.05) : q >= p && q >= p * (1 + 0.05)) << "pivot " << j;
     }
-    // Beyond the 5 % reversal from the last pivot, and no new extreme.
+    // Then the last pivot, and a bar beyond the 5 % reversal from it that is no new extreme.
     const double last = pivots.back();
-    const bool high = (pivots.size() - 1) % 2 == 0;
-    out.push_back(flat_candle(high == (last >= 0.0) ? last * 0.9 : last * 1.1));
+    out.push_back(flat_candle(last));
+    out.push_back(flat_candle((pivots.size() % 2 == 1) == (last >= 0.0) ? last * 0.9 : last * 1.1));
     return out;
 }
 
@@ -53,20 +51,17 @@ inline void check_swing_cases(const std::vector<SwingCase>& cases) {
     for (const SwingCase& c : cases) {
         auto built = build_indicator(c.type, c.params);
         ASSERT_TRUE(built.has_value()) << c.type;
-        Indicator& ind = **built;
         const std::size_t n = kPivotsRead.at(c.type);
-        EXPECT_EQ(ind.warmup_period(), n + 1) << c.type;
+        EXPECT_EQ((*built)->warmup_period(), n + 1) << c.type;
         std::vector<Candle> bars = swing_candles(c.pivots);
-        const double last = bars.back().close;
-        if (last >= 1.0) bars.push_back(flat_candle(last));  // 5 % of it is not lost to rounding
+        if (bars.back().close >= 1.0) bars.push_back(bars.back());  // 5 % of it is not lost to rounding
         for (std::size_t j = 0; j < bars.size(); ++j) {
             BarContext ctx;
             ctx.candle = &bars[j];
-            const OptionalValue v = ind.update(ctx);
+            const OptionalValue v = (*built)->update(ctx);
             ASSERT_EQ(v.has_value(), j >= n) << c.type << " bar " << j << ": " << c.why;
-            if (j >= c.pivots.size()) {
-                EXPECT_EQ(v, j == c.pivots.size() ? c.want : 0.0) << c.type << " bar " << j << ": " << c.why;
-            }
+            if (j < c.pivots.size()) continue;
+            EXPECT_EQ(v, j == c.pivots.size() ? c.want : 0.0) << c.type << " bar " << j << ": " << c.why;
         }
     }
 }

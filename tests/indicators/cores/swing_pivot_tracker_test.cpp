@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "indicators/cores/swing_pivot_tracker.hpp"
@@ -18,64 +19,50 @@ struct Bar {
     double high, low;
 };
 
-struct Confirmed {
-    SwingPivot pivot;
-    std::size_t bar;  // the bar that confirmed it
-};
-
-// Every pivot from the definition: a swing starts on a bar (the first bar, upward, or the bar
-// that confirmed the pivot before); its extreme is the first bar of the swing holding its highest
-// high (lowest low); the first later bar that neither passes that extreme nor stays within 5 % of
-// it confirms it as a pivot and starts the next swing the other way.
-std::vector<Confirmed> plain_pivots(const std::vector<Bar>& bars) {
-    std::vector<Confirmed> out;
+// Every pivot from the definition, with the bar that confirmed it: a swing starts on a bar (the
+// first bar, upward, or the bar that confirmed the pivot before); its extreme is the first bar
+// of the swing holding its highest high (lowest low); the first later bar that neither passes
+// that extreme nor stays within 5 % of it confirms it and starts the next swing the other way.
+std::vector<std::pair<SwingPivot, std::size_t>> plain_pivots(const std::vector<Bar>& bars) {
+    std::vector<std::pair<SwingPivot, std::size_t>> out;
     std::size_t start = 0;
     double dir = 1.0;
-    const auto higher = [](const Bar& a, const Bar& b) { return a.high < b.high; };
-    const auto lower = [](const Bar& a, const Bar& b) { return a.low < b.low; };
     for (std::size_t j = 1; j < bars.size(); ++j) {
-        const auto first = bars.begin() + static_cast<std::ptrdiff_t>(start), end = bars.begin() + static_cast<std::ptrdiff_t>(j);
-        const auto e = dir > 0 ? std::max_element(first, end, higher) : std::min_element(first, end, lower);
-        const double x = dir > 0 ? e->high : e->low;
-        const bool passes = dir > 0 ? bars[j].high > x : bars[j].low < x;
-        const bool back = dir > 0 ? bars[j].low <= x * (1 - 0.05) : bars[j].high >= x * (1 + 0.05);
-        if (passes || !back) continue;
-        out.push_back({{x, dir, static_cast<std::uint64_t>(e - bars.begin())}, j});
+        std::size_t e = start;
+        for (std::size_t k = start; k < j; ++k)
+            if (dir > 0 ? bars[k].high > bars[e].high : bars[k].low < bars[e].low) e = k;
+        const double x = dir > 0 ? bars[e].high : bars[e].low;
+        if (dir > 0 ? bars[j].high > x || bars[j].low > x * (1 - 0.05) : bars[j].low < x || bars[j].high < x * (1 + 0.05))
+            continue;
+        out.push_back({{x, dir, e}, j});
         start = j;
         dir = -dir;
     }
     return out;
 }
 
-// A walk on a grid of quarters through positive, zero and negative prices, with flat bars.
-std::vector<Bar> walk_bars() {
-    std::vector<Bar> out;
+TEST(SwingPivotTracker, MatchesThePivotsOfTheDefinition) {
+    // A walk on a grid of quarters through positive, zero and negative prices, with flat bars.
+    std::vector<Bar> bars;
     std::uint64_t s = 11;
     double x = 6.0;
     for (int i = 0; i < 3000; ++i) {
         x = std::round((x + test::unit(s) * 1.5) * 4.0) / 4.0;
         if (std::fabs(x) > 12.0) x *= 0.5;
-        const double range = i % 7 == 0 ? 0.0 : std::round(std::fabs(test::unit(s)) * 6.0) / 4.0;
-        out.push_back({x + range, x});
+        bars.push_back({x + (i % 7 == 0 ? 0.0 : std::round(std::fabs(test::unit(s)) * 6.0) / 4.0), x});
     }
-    return out;
-}
-
-TEST(SwingPivotTracker, MatchesThePivotsOfTheDefinition) {
-    const std::vector<Bar> bars = walk_bars();
-    const std::vector<Confirmed> all = plain_pivots(bars);
+    const auto all = plain_pivots(bars);
     ASSERT_GT(all.size(), 200u);
     for (std::uint64_t cap : {1u, 2u, 3u, 5u, 7u}) {
         SwingPivotTracker t(0.05, cap);
-        std::size_t seen = 0;  // pivots of the definition confirmed so far
-        for (std::size_t i = 0; i < bars.size(); ++i) {
-            const bool confirmed = seen < all.size() && all[seen].bar == i;
+        for (std::size_t i = 0, seen = 0; i < bars.size(); ++i) {
+            const bool confirmed = seen < all.size() && all[seen].second == i;
             seen += confirmed;
-            ASSERT_EQ(t.update(bars[i].high, bars[i].low) == SwingStep::kConfirmed, confirmed) << "cap " << cap << " bar " << i;
+            ASSERT_EQ(t.update(bars[i].high, bars[i].low) == SwingStep::kConfirmed, confirmed) << cap << " bar " << i;
             ASSERT_EQ(t.size(), std::min<std::size_t>(seen, cap));
             for (std::size_t k = 0; k < t.size(); ++k) {
-                ASSERT_EQ(t.from_newest(k), all[seen - 1 - k].pivot) << "cap " << cap << " bar " << i;
-                ASSERT_EQ(t.from_oldest(k), all[seen - t.size() + k].pivot) << "cap " << cap << " bar " << i;
+                ASSERT_EQ(t.from_newest(k), all[seen - 1 - k].first) << cap << " bar " << i;
+                ASSERT_EQ(t.from_oldest(k), all[seen - t.size() + k].first) << cap << " bar " << i;
             }
         }
         EXPECT_EQ(t.bar_count(), bars.size());

@@ -2,12 +2,8 @@
 #include "support/type_cases.hpp"
 
 PRYNOX_TYPE_CASES(harmonic_patterns) {
-    using prynox::test::WarmupRule;
-    const char* why = "the first value waits for the swing pivots the prices confirm";
     std::vector<prynox::test::TypeCase> rows;
     for (const char* type : {"Abcd", "Bat", "Butterfly", "Crab", "Cypher", "Gartley", "Shark", "ThreeDrives"})
-        rows.push_back({type, {}, WarmupRule::NoEarlierThanWarmup, why});
+        rows.push_back({type, {}, prynox::test::WarmupRule::NoEarlierThanWarmup, "waits for the pivots the prices confirm"});
     return rows;
 }
-
-PRYNOX_CHECK_CASES(harmonic_patterns) { return {{"Bat", {0.1, 9}, ""}, {"ThreeDrives", {0}, ""}}; }
