@@ -32,8 +32,8 @@ std::vector<std::pair<SwingPivot, std::size_t>> plain_pivots(const std::vector<B
         for (std::size_t k = start; k < j; ++k)
             if (dir > 0 ? bars[k].high > bars[e].high : bars[k].low < bars[e].low) e = k;
         const double x = dir > 0 ? bars[e].high : bars[e].low;
-        if (dir > 0 ? bars[j].high > x || bars[j].low > x * (1 - 0.05) : bars[j].low < x || bars[j].high < x * (1 + 0.05))
-            continue;
+        const Bar& b = bars[j];
+        if (dir > 0 ? b.high > x || b.low > x * (1 - 0.05) : b.low < x || b.high < x * (1 + 0.05)) continue;
         out.push_back({{x, dir, e}, j});
         start = j;
         dir = -dir;
@@ -58,7 +58,8 @@ TEST(SwingPivotTracker, MatchesThePivotsOfTheDefinition) {
         for (std::size_t i = 0, seen = 0; i < bars.size(); ++i) {
             const bool confirmed = seen < all.size() && all[seen].second == i;
             seen += confirmed;
-            ASSERT_EQ(t.update(bars[i].high, bars[i].low) == SwingStep::kConfirmed, confirmed) << cap << " bar " << i;
+            const SwingStep step = t.update(bars[i].high, bars[i].low);
+            ASSERT_EQ(step == SwingStep::kConfirmed, confirmed) << cap << " bar " << i;
             ASSERT_EQ(t.size(), std::min<std::size_t>(seen, cap));
             for (std::size_t k = 0; k < t.size(); ++k) {
                 ASSERT_EQ(t.from_newest(k), all[seen - 1 - k].first) << cap << " bar " << i;
@@ -88,7 +89,8 @@ TEST(SwingPivotTracker, WorkedBars) {
     // A new extreme wins over a reach far past the reversal; equal highs keep the earlier bar;
     // a low of exactly 0.95 times the high confirms.
     SwingPivotTracker u(0.05, 5);
-    EXPECT_EQ(feed(u, {{100, 100}, {110, 1}, {110, 105}, {109, 104.5}}), (std::vector<bool>{false, false, false, true}));
+    EXPECT_EQ(feed(u, {{100, 100}, {110, 1}, {110, 105}, {109, 104.5}}),
+              (std::vector<bool>{false, false, false, true}));
     EXPECT_EQ(u.from_newest(0), (SwingPivot{110.0, 1.0, 1}));
 }
 
