@@ -1,0 +1,11 @@
+// Harness rows of the family. None takes parameters, and any given are ignored.
+#include "support/type_cases.hpp"
+
+PRYNOX_TYPE_CASES(chart_patterns) {
+    std::vector<prynox::test::TypeCase> rows;
+    for (const char* type : {"CupAndHandle", "DoubleTopBottom", "FlagPennant", "HeadAndShoulders", "RectangleRange",
+                             "Triangle", "TripleTopBottom", "Wedge"})
+        rows.push_back(
+            {type, {}, prynox::test::WarmupRule::NoEarlierThanWarmup, "waits for the pivots the prices confirm"});
+    return rows;
+}
