@@ -174,5 +174,15 @@ TEST(ChannelsTest, EqualClosesGiveThreeEqualLines) {
         EXPECT_EQ(run_lines(type, {9, 2}, bars).back(), Vec(3, 0.1)) << type;
 }
 
+// A span whose ring would exceed MAX_PERIOD is no refusal: the warm-up saturates and the ring
+// grows with the candles seen.
+TEST(ChannelsTest, FractalSpanBeyondTheMaximumGrowsWithTheData) {
+    auto built = build_indicator("FractalChaosBands", Vec{16777216});
+    ASSERT_TRUE(built);
+    EXPECT_EQ((*built)->warmup_period(), 33554433u);
+    const std::vector<Lines> got = run_lines("FractalChaosBands", {16777216}, test::varied_candles(500, 1, false));
+    EXPECT_TRUE(std::none_of(got.begin(), got.end(), [](const Lines& l) { return l.has_value(); }));
+}
+
 }  // namespace
 }  // namespace prynox
