@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-
 namespace prynox {
 
 std::expected<ProjectionOscillator, IndicatorError> ProjectionOscillator::create(std::uint64_t period) {
