@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "indicators/cores/midpoint.hpp"
+#include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/rolling_slope.hpp"
 #include "indicators/cores/rolling_window.hpp"
 
@@ -20,6 +21,11 @@ struct ProjectionBand {
 
 class ProjectionCore {
 public:
+    static constexpr const char* kShortPeriod = "projection bands need period >= 2";
+    // The one check of ProjectionBands and ProjectionOscillator: the minimum of 2 (0 included),
+    // then MAX_PERIOD.
+    static CheckResult check(std::uint64_t period) { return check_minimum(period, 2, kShortPeriod); }
+
     // For callers that checked p >= 2 (the divisor of the slope is then never 0).
     explicit ProjectionCore(std::uint64_t period)
         : highs_(period), lows_(period), k_(SlopeConstants::of(period)) {}

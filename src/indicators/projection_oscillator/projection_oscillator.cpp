@@ -2,12 +2,10 @@
 
 #include <cmath>
 
-#include "indicators/cores/period_checks.hpp"
-
 namespace prynox {
 
 std::expected<ProjectionOscillator, IndicatorError> ProjectionOscillator::create(std::uint64_t period) {
-    if (auto e = check_minimum(period, 2, kShortPeriod)) return std::unexpected(*e);
+    if (auto e = ProjectionCore::check(period)) return std::unexpected(*e);
     return ProjectionOscillator(period);
 }
 

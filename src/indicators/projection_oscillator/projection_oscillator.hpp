@@ -13,7 +13,7 @@ namespace prynox {
 
 class ProjectionOscillator {
 public:
-    static constexpr const char* kShortPeriod = "projection bands need period >= 2";
+    static constexpr const char* kShortPeriod = ProjectionCore::kShortPeriod;
 
     // The minimum of 2 (0 included), then MAX_PERIOD.
     static std::expected<ProjectionOscillator, IndicatorError> create(std::uint64_t period);
