@@ -1,9 +1,23 @@
-// Registry rows of the calendar types. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see docs/architecture.md).
+// Registry rows of the calendar types.
 #include "core/registry/families.hpp"
+#include "indicators/calendar/average_daily_range.hpp"
+#include "indicators/calendar/overnight_gap.hpp"
+#include "indicators/calendar/seasonal_z_score.hpp"
+#include "indicators/calendar/turn_of_month.hpp"
 
 namespace prynox::registry_family {
 
-std::span<const BuilderRow> calendar() { return {}; }
+namespace {
+
+constexpr BuilderRow kRows[] = {
+    row<"AverageDailyRange", AverageDailyRange::create>(),
+    row<"OvernightGap", OvernightGap::create>(),
+    row<"SeasonalZScore", SeasonalZScore::create>(),
+    row<"TurnOfMonth", TurnOfMonth::create>(),
+};
+
+}  // namespace
+
+std::span<const BuilderRow> calendar() { return kRows; }
 
 }  // namespace prynox::registry_family

@@ -1,9 +1,21 @@
-// Registry rows of the range volatility estimators. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see docs/architecture.md).
+// Registry rows of the range volatility estimators.
 #include "core/registry/families.hpp"
+#include "indicators/range_volatility/garman_klass_volatility.hpp"
+#include "indicators/range_volatility/parkinson_volatility.hpp"
+#include "indicators/range_volatility/rogers_satchell_volatility.hpp"
 
 namespace prynox::registry_family {
 
-std::span<const BuilderRow> range_volatility() { return {}; }
+namespace {
+
+constexpr BuilderRow kRows[] = {
+    row<"GarmanKlassVolatility", GarmanKlassVolatility::create>(),
+    row<"ParkinsonVolatility", ParkinsonVolatility::create>(),
+    row<"RogersSatchellVolatility", RogersSatchellVolatility::create>(),
+};
+
+}  // namespace
+
+std::span<const BuilderRow> range_volatility() { return kRows; }
 
 }  // namespace prynox::registry_family

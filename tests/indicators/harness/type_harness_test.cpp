@@ -69,10 +69,13 @@ struct Bars {
     std::vector<DerivativesTick> ticks;
     std::vector<CrossSectionEntry> cross;
 
-    explicit Bars(const std::vector<double>& closes) {
+    // Bar i at minute i, or at minute minutes[i] when given: the series without its rejected
+    // bars keeps the times the others had, as the calendar types need.
+    explicit Bars(const std::vector<double>& closes, const std::vector<std::int64_t>& minutes = {}) {
         double previous = closes.empty() ? 100.0 : closes[0];
         std::size_t accepted_bars = 0;
         for (std::size_t i = 0; i < closes.size(); ++i) {
+            const std::int64_t minute = minutes.empty() ? static_cast<std::int64_t>(i) : minutes[i];
             const double c = closes[i];
             const bool ok = std::isfinite(c);
             const double open = ok ? previous : c;
@@ -80,7 +83,7 @@ struct Bars {
             // Counted over accepted bars, so that the series without its rejected bars carries the
             // same volumes and ticks.
             const auto a = [k = accepted_bars](std::size_t q) { return static_cast<double>(k % q); };
-            candles.push_back({static_cast<std::int64_t>(i) * 60000, open, ok ? std::max(open, c) + 0.5 : c,
+            candles.push_back({minute * 60000, open, ok ? std::max(open, c) + 0.5 : c,
                                ok ? std::min(open, c) - 0.5 : c, c, 1000.0 + a(7)});
             reference.push_back(ok ? 0.5 * c + 10.0 : kNaN);
             trades.push_back({{c, 1.0 + m(3), Side::Buy, 1},
@@ -185,7 +188,10 @@ TEST(TypeHarness, FirstValueComesAtTheReportedWarmup) {
 // nothing: every other bar gives, bit for bit, what the series without it gives.
 TEST(TypeHarness, InstancesAgreeAndRejectedInputsChangeNothing) {
     for (const auto* closes : {&kClean, &kNoisy, &kFlat}) {
-        const Bars with(*closes), without(accepted(*closes));
+        std::vector<std::int64_t> kept;
+        for (std::size_t i = 0; i < closes->size(); ++i)
+            if (std::isfinite((*closes)[i])) kept.push_back(static_cast<std::int64_t>(i));
+        const Bars with(*closes), without(accepted(*closes), kept);
         for (const auto& c : type_cases()) {
             auto a = build(c), b = build(c), d = build(c);
             if (!a || !b || !d) continue;
