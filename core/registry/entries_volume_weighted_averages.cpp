@@ -2,6 +2,7 @@
 #include "core/registry/families.hpp"
 #include "indicators/volume_weighted_averages/evwma.hpp"
 #include "indicators/volume_weighted_averages/rolling_vwap.hpp"
+#include "indicators/volume_weighted_averages/session_vwap.hpp"
 
 namespace prynox::registry_family {
 
@@ -10,6 +11,7 @@ namespace {
 constexpr BuilderRow kRows[] = {
     row<"Evwma", Evwma::create>(),
     row<"RollingVwap", RollingVwap::create>(),
+    row<"SessionVwap", SessionVwap::create>(),
 };
 
 }  // namespace

@@ -14,9 +14,12 @@ inline Candle vbar(double o, double h, double l, double c, double v) { return Ca
 
 inline Candles volume_candles(std::size_t n, std::uint64_t seed, bool invalid, bool grid = false) {
     Candles out = grid ? grid_candles(n, seed) : varied_candles(n, seed, invalid);
-    for (std::size_t i = 0; i < out.size(); ++i)
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        // Seven minutes apart from a day before 1970: days of either sign for the session types.
+        out[i].time = static_cast<std::int64_t>(i) * 420000 - 86400000;
         if (out[i].volume >= 0.0)
             out[i].volume = (i >= 160 && i < 200) || i % 19 == 7 ? 0.0 : static_cast<double>(1 + splitmix(seed) % 30) / 10.0;
+    }
     return out;
 }
 

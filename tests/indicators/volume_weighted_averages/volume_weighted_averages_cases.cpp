@@ -9,6 +9,7 @@ PRYNOX_TYPE_CASES(volume_weighted_averages) {
     return {
         {"Evwma", {1}},       {"Evwma", {20}},       {"Evwma", {200}},
         {"RollingVwap", {1}}, {"RollingVwap", {20}}, {"RollingVwap", {200}},
+        {"SessionVwap", {0}}, {"SessionVwap", {-300}}, {"SessionVwap", {2147483647}},
     };
 }
 
@@ -20,5 +21,8 @@ PRYNOX_CHECK_CASES(volume_weighted_averages) {
         prynox::test::add_checks(out, type,
                                  {{{0}, "parameter #0 must be a positive integer, got 0"}, {{1e-17}, kZero},
                                   {{16777217}, kMax}, {{16777216}, ""}, {{1}, ""}, {{}, "missing parameter #0"}});
+    prynox::test::add_checks(out, "SessionVwap",
+                             {{{-2147483648.0}, ""}, {{2147483648.0}, "parameter #0 must be an i32, got 2147483648"},
+                              {{}, "missing parameter #0"}});
     return out;
 }
