@@ -106,9 +106,9 @@ const VolumeFormula kFormulas[] = {
     {"ChaikinMoneyFlow", {{1}, {3}, {20}}, ref_cmf, 1e-9},
     {"ChaikinOscillator", {{1, 2}, {3, 10}}, ref_chaikin_oscillator},
     {"TwiggsMoneyFlow", {{1}, {2}, {21}}, ref_twiggs},
-    {"Mfi", {{1}, {4}, {14}}, ref_mfi, 1e-9},
+    {"Mfi", {{1}, {4}, {14}}, ref_mfi, 1e-9, 0},
     {"ForceIndex", {{1}, {13}}, ref_force_index},
-    {"EaseOfMovement", {{1}, {14}}, ref_eom, 1e-9},
+    {"EaseOfMovement", {{1}, {14}}, ref_eom, 1e-9, 0},
     {"Kvo", {{1, 2}, {5, 12}}, ref_kvo},
 };
 

@@ -50,6 +50,7 @@ struct VolumeFormula {
     std::vector<std::vector<double>> params;
     Series (*ref)(const Candles&, const std::vector<double>&);
     double tol = 0.0;  // the never (or periodically) re-summed sums drift from the window's own
+    int resummed = -1;  // exact on accepted candle t with (t + resummed) % #0 == 0, just re-summed
 };
 
 // Every formula over every set, on the accepted candles.
@@ -57,8 +58,14 @@ inline void expect_formulas(std::span<const VolumeFormula> formulas) {
     for (const Candles& bars : volume_sets()) {
         const Candles ok = accepted_candles(bars);
         for (const VolumeFormula& f : formulas)
-            for (const auto& p : f.params)
-                expect_series(run_candles(f.type, p, bars), on_accepted(bars, f.ref(ok, p)), f.tol, describe(f.type, p));
+            for (const auto& p : f.params) {
+                std::vector<double> tol;
+                for (std::size_t t = 0; t < ok.size(); ++t)
+                    tol.push_back(f.resummed >= 0 && (t + f.resummed) % static_cast<std::size_t>(p[0]) == 0 ? 0.0 : f.tol);
+                const Series tols = on_accepted(bars, Series(tol.begin(), tol.end()));
+                expect_series(run_candles(f.type, p, bars), on_accepted(bars, f.ref(ok, p)),
+                              [&tols](std::size_t i) { return tols[i].value_or(0.0); }, describe(f.type, p));
+            }
     }
 }
 

@@ -56,7 +56,7 @@ Series ref_session_vwap(const Candles& cs, const Vec& p) {
 
 const VolumeFormula kFormulas[] = {
     {"Evwma", {{1}, {2}, {20}}, ref_evwma, 1e-9},
-    {"RollingVwap", {{1}, {3}, {20}}, ref_rolling_vwap, 1e-9},
+    {"RollingVwap", {{1}, {3}, {20}}, ref_rolling_vwap, 1e-9, 1},
     {"SessionVwap", {{0}, {-300}, {90}}, ref_session_vwap},
 };
 
