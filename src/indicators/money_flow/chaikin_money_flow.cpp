@@ -17,9 +17,9 @@ OptionalValue ChaikinMoneyFlow::update_candle(const Candle& c) {
     if (!window_.full()) return {};
     const CountedSum& flow = window_.sum(0);
     const CountedSum& volume = window_.sum(1);
-    // 0.1 + 0.2 - 0.1 - 0.2 leaves 2.8e-17 in a sum: the counts, not the sums, say when a
-    // window holds no volume or no flow.
-    if (volume.all_zero() || volume.sum == 0.0 || flow.all_zero()) return 0.0;
+    // 0.1 + 0.2 - 0.1 - 0.2 leaves 2.8e-17 in a sum: the count, not the sum, says when a window
+    // holds no flow (a window without volume has none either).
+    if (flow.all_zero() || volume.sum == 0.0) return 0.0;
     return flow.sum / volume.sum;
 }
 

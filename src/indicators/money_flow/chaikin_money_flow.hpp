@@ -1,7 +1,7 @@
 #pragma once
 // Chaikin money flow: the money-flow volume of the last n candles over their volume, -1 to 1.
-// Its running sums are never re-summed, so exact counts of non-zero terms decide the windows
-// without volume (0) and without flow (0), whatever residue the sums keep.
+// Its running sums are never re-summed, so an exact count of non-zero flows decides the windows
+// without flow or volume (0), whatever residue the sums keep.
 #include <cstdint>
 #include <expected>
 
