@@ -5,7 +5,8 @@
 // every n pushes, which bounds their drift; without it they are never recomputed. Either way a
 // sum may keep a rounding residue once its window holds only zeros, and the count says exactly
 // when that is so. A record whose running sums would not be finite is refused with nothing
-// changed, so that one huge record cannot poison the sums for the rest of the run.
+// changed (a term that is not finite among them), so that one huge record cannot poison the sums
+// for the rest of the run.
 #include <array>
 #include <cmath>
 #include <cstddef>

@@ -12,7 +12,7 @@ std::expected<ChaikinMoneyFlow, IndicatorError> ChaikinMoneyFlow::create(std::ui
 
 OptionalValue ChaikinMoneyFlow::update_candle(const Candle& c) {
     const double mfv = money_flow_volume(c);
-    if (!std::isfinite(mfv) || !window_.push({mfv, c.volume})) [[unlikely]]
+    if (!window_.push({mfv, c.volume})) [[unlikely]]
         return {};
     if (!window_.full()) return {};
     const CountedSum& flow = window_.sum(0);

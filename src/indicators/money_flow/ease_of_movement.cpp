@@ -23,7 +23,7 @@ OptionalValue EaseOfMovement::update_candle(const Candle& c) {
     }
     const double e =
         c.volume == 0.0 ? 0.0 : (kVolumeDivisor * ((c.high - c.low) * (m - *previous_midpoint_))) / c.volume;
-    if (!std::isfinite(e) || !moves_.push({e})) [[unlikely]]
+    if (!moves_.push({e})) [[unlikely]]
         return {};
     previous_midpoint_ = m;
     if (!moves_.full()) return {};

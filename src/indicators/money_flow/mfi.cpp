@@ -25,7 +25,7 @@ OptionalValue Mfi::update_candle(const Candle& c) {
     }
     const double raw = tp * c.volume;
     const double rising = tp > *previous_ ? raw : 0.0, falling = tp < *previous_ ? raw : 0.0;
-    if (!std::isfinite(raw) || !flows_.push({rising, falling})) [[unlikely]]
+    if (!flows_.push({rising, falling})) [[unlikely]]
         return {};
     previous_ = tp;
     if (!flows_.full()) return {};

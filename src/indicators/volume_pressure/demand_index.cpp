@@ -39,8 +39,6 @@ OptionalValue DemandIndex::update_candle(const Candle& c) {
     }
     const Candle& q = *previous_;
     const double r = std::max(c.high, q.high) - std::min(c.low, q.low);
-    if (!std::isfinite(r)) [[unlikely]]
-        return {};
     const auto ranges = ranges_.next({r});
     if (!ranges || !ranges_.make_room()) [[unlikely]]
         return {};

@@ -16,7 +16,7 @@ std::expected<RollingVwap, IndicatorError> RollingVwap::create(std::uint64_t n) 
 OptionalValue RollingVwap::update_candle(const Candle& c) {
     const double tp = typical_price(c);
     const double weighted = tp * c.volume;
-    if (!std::isfinite(weighted) || !window_.push({weighted, c.volume})) [[unlikely]]
+    if (!window_.push({weighted, c.volume})) [[unlikely]]
         return {};
     const CountedSum& volume = window_.sum(1);
     if (!window_.full() || volume.all_zero() || volume.sum == 0.0) return {};
