@@ -56,11 +56,10 @@ Series ref_twiggs(const Candles& cs, const Vec& p) {
 }
 
 Series ref_mfi(const Candles& cs, const Vec& p) {
-    std::vector<std::pair<double, double>> flows;
-    for (std::size_t t = 1; t < cs.size(); ++t) {
-        const double tp = typical(cs[t]), prev = typical(cs[t - 1]), raw = tp * cs[t].volume;
-        flows.push_back({tp > prev ? raw : 0.0, tp < prev ? raw : 0.0});
-    }
+    const auto flows = changes(cs, [](const Candle& c, const Candle& q) {
+        const double tp = typical(c), prev = typical(q), raw = tp * c.volume;
+        return std::pair(tp > prev ? raw : 0.0, tp < prev ? raw : 0.0);
+    });
     return from_second(each_window(flows, at(p, 0), [](std::span<const std::pair<double, double>> w) {
         double up = 0.0, down = 0.0;
         for (auto [u, d] : w) up += u, down += d;
@@ -69,23 +68,15 @@ Series ref_mfi(const Candles& cs, const Vec& p) {
 }
 
 Series ref_force_index(const Candles& cs, const Vec& p) {
-    Vec raw;
-    for (std::size_t t = 1; t < cs.size(); ++t) raw.push_back(cs[t].volume * (cs[t].close - cs[t - 1].close));
-    return from_second(ref_ema(raw, at(p, 0)));
+    return from_second(ref_ema(changes(cs, [](const Candle& c, const Candle& q) { return c.volume * (c.close - q.close); }), at(p, 0)));
 }
 
 Series ref_eom(const Candles& cs, const Vec& p) {
-    Vec e;
-    for (std::size_t t = 1; t < cs.size(); ++t) {
-        const Candle &c = cs[t], &q = cs[t - 1];
+    const Vec e = changes(cs, [](const Candle& c, const Candle& q) {
         const double move = (c.high + c.low) * 0.5 - (q.high + q.low) * 0.5;
-        e.push_back(c.volume == 0.0 ? 0.0 : (1e8 * ((c.high - c.low) * move)) / c.volume);
-    }
-    return from_second(each_window(e, at(p, 0), [n = p[0]](std::span<const double> w) {
-        double s = 0.0;
-        for (double x : w) s += x;
-        return s / n;
-    }));
+        return c.volume == 0.0 ? 0.0 : (1e8 * ((c.high - c.low) * move)) / c.volume;
+    });
+    return from_second(each_window(e, at(p, 0), [n = p[0]](std::span<const double> w) { return sum_of(w) / n; }));
 }
 
 Series ref_kvo(const Candles& cs, const Vec& p) {

@@ -2,6 +2,7 @@
 // Candles for the volume types' tables (money flow, volume pressure, volume-weighted averages):
 // varied candles with volumes in tenths (sums that leave residues), bars without volume here and
 // there and a run of them after variation; and the pieces their recomputations share.
+#include <numeric>
 #include <span>
 #include <string>
 #include <vector>
@@ -37,6 +38,16 @@ Series each_window(const std::vector<T>& xs, std::size_t n, F f) {
     for (std::size_t t = n - 1; t < xs.size(); ++t) out[t] = f(std::span<const T>(xs).subspan(t + 1 - n, n));
     return out;
 }
+
+// f(candle, the candle before) for each candle from the second on.
+template <class F>
+auto changes(const Candles& cs, F f) {
+    std::vector<decltype(f(cs[0], cs[0]))> out;
+    for (std::size_t t = 1; t < cs.size(); ++t) out.push_back(f(cs[t], cs[t - 1]));
+    return out;
+}
+
+inline double sum_of(std::span<const double> w) { return std::accumulate(w.begin(), w.end(), 0.0); }
 
 // A value per candle from the second on, put back on the candles.
 inline Series from_second(const Series& per_change) {

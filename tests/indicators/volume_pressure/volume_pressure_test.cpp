@@ -70,13 +70,8 @@ Series ref_trade_volume_index(const Candles& cs, const Vec& p) {
 }
 
 Series ref_tsv(const Candles& cs, const Vec& p) {
-    Vec terms;
-    for (std::size_t t = 1; t < cs.size(); ++t) terms.push_back(cs[t].volume * (cs[t].close - cs[t - 1].close));
-    return from_second(each_window(terms, static_cast<std::size_t>(p[0]), [](std::span<const double> w) {
-        double s = 0.0;
-        for (double x : w) s += x;
-        return s;
-    }));
+    const Vec terms = changes(cs, [](const Candle& c, const Candle& q) { return c.volume * (c.close - q.close); });
+    return from_second(each_window(terms, static_cast<std::size_t>(p[0]), sum_of));
 }
 
 const VolumeFormula kFormulas[] = {
