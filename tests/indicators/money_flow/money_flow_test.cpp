@@ -135,6 +135,11 @@ TEST(MoneyFlowTest, TermsBeyondTheDoublesAreRefused) {
     huge.insert(huge.begin() + 50, vbar(1, 1, 0, 1, 1e308));
     expect_candles_refused("ChaikinOscillator", {3, 5}, huge, 70, {vbar(1, 1, 0, 1, 1e308)});
     expect_candles_refused("ChaikinMoneyFlow", {3}, huge, 51, {vbar(1, 1, 0, 1, 1e308)});
+    // Lines 1e308, 0, then 1e308 again: the fast average (seeded) could take it, the slow one's seed
+    // sum could not; both are left as they were.
+    Candles seeds = {vbar(1, 1, 0, 1, 1e308), vbar(0, 1, 0, 0, 1e308)};
+    seeds.insert(seeds.end(), bars.begin(), bars.end());
+    expect_candles_refused("ChaikinOscillator", {2, 3}, seeds, 2, {vbar(1, 1, 0, 1, 1e308)});
 }
 
 }  // namespace
