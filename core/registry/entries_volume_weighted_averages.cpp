@@ -1,9 +1,21 @@
-// Registry rows of the volume-weighted averages and session VWAP. None built yet: every name of the family
-// answers "unknown indicator type". Add one row per type as it lands (see docs/architecture.md).
+// Registry rows of the volume-weighted averages and session VWAP.
 #include "core/registry/families.hpp"
+#include "indicators/volume_weighted_averages/evwma.hpp"
+#include "indicators/volume_weighted_averages/rolling_vwap.hpp"
+#include "indicators/volume_weighted_averages/session_vwap.hpp"
 
 namespace prynox::registry_family {
 
-std::span<const BuilderRow> volume_weighted_averages() { return {}; }
+namespace {
+
+constexpr BuilderRow kRows[] = {
+    row<"Evwma", Evwma::create>(),
+    row<"RollingVwap", RollingVwap::create>(),
+    row<"SessionVwap", SessionVwap::create>(),
+};
+
+}  // namespace
+
+std::span<const BuilderRow> volume_weighted_averages() { return kRows; }
 
 }  // namespace prynox::registry_family

@@ -31,6 +31,9 @@ public:
         return EmaPairValue{*f, *s};
     }
 
+    // Whether step(x) steps both stages (see EmaStage::takes).
+    bool takes(double x) const { return fast_.takes(x) && slow_.takes(x); }
+
     std::uint64_t fast_period() const { return fast_.period(); }
     std::uint64_t slow_period() const { return slow_.period(); }
 

@@ -49,6 +49,10 @@ public:
         return value;
     }
 
+    // Whether step(v) takes v: a seeding stage refuses an input whose seed sum would not be
+    // finite. Lets an owner of several stages refuse a bar for all of them alike.
+    bool takes(double v) const { return seeded_ || std::isfinite(seed_sum_ + v); }
+
     std::uint64_t period() const { return period_; }
     double alpha() const { return alpha_; }
     double one_minus_alpha() const { return one_minus_alpha_; }

@@ -1,0 +1,146 @@
+// The money-flow and volume-force lines, built from the registry and fed candles, against plain
+// recomputations over the accepted candles; windows without volume or flow after variation;
+// candles whose derived terms leave the doubles.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "indicators/money_flow/volume_candles.hpp"
+
+namespace prynox {
+namespace {
+
+using namespace test;
+using Vec = std::vector<double>;
+
+double mfv(const Candle& c) {
+    const double r = c.high - c.low;
+    return r == 0.0 ? 0.0 : c.volume * (((c.close - c.low) - (c.high - c.close)) / r);
+}
+
+std::size_t at(const Vec& p, std::size_t i) { return static_cast<std::size_t>(p[i]); }
+
+Series ref_cmf(const Candles& cs, const Vec& p) {
+    return each_window(cs, at(p, 0), [](std::span<const Candle> w) {
+        double flow = 0.0, volume = 0.0;
+        for (const Candle& c : w) flow += mfv(c), volume += c.volume;
+        return volume == 0.0 ? 0.0 : flow / volume;
+    });
+}
+
+// Fast minus slow EMA of x.
+Series ema_difference(const Vec& x, std::size_t fast, std::size_t slow) {
+    return zip(ref_ema(x, fast), ref_ema(x, slow), [](double f, double s) { return f - s; });
+}
+
+Series ref_chaikin_oscillator(const Candles& cs, const Vec& p) {
+    Vec line;
+    for (const Candle& c : cs) line.push_back((line.empty() ? 0.0 : line.back()) + mfv(c));
+    return ema_difference(line, at(p, 0), at(p, 1));
+}
+
+Series ref_twiggs(const Candles& cs, const Vec& p) {
+    const double n = p[0];
+    Series out(cs.size());
+    double a = 0.0, v = 0.0;
+    for (std::size_t t = 1; t < cs.size(); ++t) {
+        const Candle& c = cs[t];
+        const double pc = cs[t - 1].close, hi = std::max(c.high, pc), lo = std::min(c.low, pc), tr = hi - lo;
+        const double ad = tr <= 0.0 ? 0.0 : (c.volume * (((c.close + c.close) - hi) - lo)) / tr;
+        if (static_cast<double>(t) < n) a += ad, v += c.volume;
+        else if (static_cast<double>(t) == n) a = (a + ad) / n, v = (v + c.volume) / n;
+        else a += (ad - a) / n, v += (c.volume - v) / n;
+        if (static_cast<double>(t) >= n) out[t] = v == 0.0 ? 0.0 : a / v;
+    }
+    return out;
+}
+
+Series ref_mfi(const Candles& cs, const Vec& p) {
+    const auto flows = changes(cs, [](const Candle& c, const Candle& q) {
+        const double tp = typical(c), prev = typical(q), raw = tp * c.volume;
+        return std::pair(tp > prev ? raw : 0.0, tp < prev ? raw : 0.0);
+    });
+    return from_second(each_window(flows, at(p, 0), [](std::span<const std::pair<double, double>> w) {
+        double up = 0.0, down = 0.0;
+        for (auto [u, d] : w) up += u, down += d;
+        return down == 0.0 ? (up == 0.0 ? 50.0 : 100.0) : 100.0 - 100.0 / (1.0 + up / down);
+    }));
+}
+
+Series ref_force_index(const Candles& cs, const Vec& p) {
+    return from_second(ref_ema(changes(cs, [](const Candle& c, const Candle& q) { return c.volume * (c.close - q.close); }), at(p, 0)));
+}
+
+Series ref_eom(const Candles& cs, const Vec& p) {
+    const Vec e = changes(cs, [](const Candle& c, const Candle& q) {
+        const double move = (c.high + c.low) * 0.5 - (q.high + q.low) * 0.5;
+        return c.volume == 0.0 ? 0.0 : (1e8 * ((c.high - c.low) * move)) / c.volume;
+    });
+    return from_second(each_window(e, at(p, 0), [n = p[0]](std::span<const double> w) { return sum_of(w) / n; }));
+}
+
+Series ref_kvo(const Candles& cs, const Vec& p) {
+    Vec vf;
+    double trend = 0.0, cm = 0.0;
+    for (std::size_t t = 1; t < cs.size(); ++t) {
+        const Candle &c = cs[t], &q = cs[t - 1];
+        const double hlc = (c.high + c.low) + c.close, prev = (q.high + q.low) + q.close, dm = c.high - c.low;
+        const double next = hlc > prev ? 1.0 : hlc < prev ? -1.0 : trend;
+        cm = trend != 0.0 && next == trend ? cm + dm : (q.high - q.low) + dm;
+        trend = next;
+        vf.push_back(cm == 0.0 ? 0.0 : ((c.volume * std::fabs(2.0 * (dm / cm - 1.0))) * trend) * 100.0);
+    }
+    return from_second(ema_difference(vf, at(p, 0), at(p, 1)));
+}
+
+const VolumeFormula kFormulas[] = {
+    {"ChaikinMoneyFlow", {{1}, {3}, {20}}, ref_cmf, 1e-9},
+    {"ChaikinOscillator", {{1, 2}, {3, 10}}, ref_chaikin_oscillator},
+    {"TwiggsMoneyFlow", {{1}, {2}, {21}}, ref_twiggs},
+    {"Mfi", {{1}, {4}, {14}}, ref_mfi, 1e-9, 0},
+    {"ForceIndex", {{1}, {13}}, ref_force_index},
+    {"EaseOfMovement", {{1}, {14}}, ref_eom, 1e-9, 0},
+    {"Kvo", {{1, 2}, {5, 12}}, ref_kvo},
+};
+
+TEST(MoneyFlowTest, MatchPlainRecomputations) { expect_formulas(kFormulas); }
+
+// Windows that hold only zeros after variation: the running sums keep a residue, the counts decide.
+TEST(MoneyFlowTest, EmptyWindowsAfterVariation) {
+    const Candle still = vbar(1, 1, 0, 1, 0.0), still1 = vbar(1, 1, 1, 1, 0.0), one = vbar(1.1, 1.1, 1.1, 1.1, 1);
+    const CandlePin pins[] = {
+        // Volume sums 2.8e-17 and flow sums 4.9e-17 once every volume has left: 1.75 as summed.
+        {"no volume", "ChaikinMoneyFlow", {2},
+         {vbar(1, 1, 0, 1, 0.3), vbar(0.9, 1, 0, 0.9, 0.3), vbar(0.3, 1, 0, 0.3, 0.1), still, still}, {0.0}},
+        {"no flow", "ChaikinMoneyFlow", {2}, {vbar(1, 1, 0, 1, 0.1), vbar(1, 1, 0, 1, 0.2), vbar(0.5, 1, 0, 0.5, 1), still1}, {0.0}},
+        // Typical prices 1, 1.1, 1.2, 1.1, then unchanged: the rising sum keeps a residue (100).
+        {"unchanged typical prices", "Mfi", {4},
+         {vbar(1, 1, 1, 1, 1), vbar(1.1, 1.1, 1.1, 1.1, 0.1), vbar(1.2000000000000002, 1.2000000000000002, 1.2000000000000002, 1.2000000000000002, 0.2),
+          vbar(1.1, 1.1, 1.1, 1.1, 0.1), one, one, one, one}, {50.0}},
+        // Movements of about 1e8 leave 8.7e-11 in the sum.
+        {"no volume", "EaseOfMovement", {4},
+         {vbar(1, 1, 1, 1, 1), vbar(1, 1.1, 1, 1, 0.1), vbar(1, 1.1, 1, 1, 0.1), vbar(1, 1.3, 1, 1, 3), still1, still1, still1, still1}, {0.0}},
+    };
+    expect_candle_pins(pins);
+}
+
+// A candle that carries a sum, a line or a range beyond the doubles is refused: kept, it would
+// poison the sums (or the oscillator's line) for the rest of the run.
+TEST(MoneyFlowTest, TermsBeyondTheDoublesAreRefused) {
+    const Candles bars = volume_candles(120, 3, false);
+    for (const char* type : {"ChaikinMoneyFlow", "ChaikinOscillator", "TwiggsMoneyFlow", "Mfi", "EaseOfMovement", "Kvo"})
+        for (std::size_t at : {1u, 60u}) expect_candles_refused(type, {3, 5}, bars, at, {kEndless});
+    // A line of 1e308 is kept; the next such candle would take it to infinity and is refused.
+    Candles huge = bars;
+    huge.insert(huge.begin() + 50, vbar(1, 1, 0, 1, 1e308));
+    expect_candles_refused("ChaikinOscillator", {3, 5}, huge, 70, {vbar(1, 1, 0, 1, 1e308)});
+    expect_candles_refused("ChaikinMoneyFlow", {3}, huge, 51, {vbar(1, 1, 0, 1, 1e308)});
+    // Lines 1e308, 0, then 1e308 again: the fast average (seeded) could take it, the slow one's seed
+    // sum could not; both are left as they were.
+    Candles seeds = {vbar(1, 1, 0, 1, 1e308), vbar(0, 1, 0, 0, 1e308)};
+    seeds.insert(seeds.end(), bars.begin(), bars.end());
+    expect_candles_refused("ChaikinOscillator", {2, 3}, seeds, 2, {vbar(1, 1, 0, 1, 1e308)});
+}
+
+}  // namespace
+}  // namespace prynox
