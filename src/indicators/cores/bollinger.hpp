@@ -1,7 +1,9 @@
 #pragma once
 // The Bollinger core: mean and standard deviation of the last N values from sums of deviations
 // around an anchor K, re-anchored at the window's mean after every N updates so the sums stay
-// well conditioned for prices far from zero.
+// well conditioned for prices far from zero. The core is also the registry's BollingerBands
+// type, publishing its four lines as named outputs.
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <expected>
@@ -21,12 +23,21 @@ struct BollingerValue {
 
 class BollingerBands {
 public:
+    static constexpr std::array<const char*, 4> kOutputNames{"upper", "middle", "lower", "stddev"};
+
     // Window check on the period, then the multiplier check.
     static std::expected<BollingerBands, IndicatorError> create(std::uint64_t period, double multiplier);
     // For callers that already checked both.
     BollingerBands(std::uint64_t period, double multiplier);
 
     std::optional<BollingerValue> update_value(double x);
+    // The named-output step: the four lines in the order of kOutputNames.
+    bool update_value(double x, std::array<double, 4>& out) {
+        const auto v = update_value(x);
+        if (!v) return false;
+        out = {v->upper, v->middle, v->lower, v->sd};
+        return true;
+    }
 
     std::uint64_t period() const { return ring_.period(); }
     std::uint64_t warmup_period() const { return ring_.period(); }
