@@ -14,10 +14,10 @@ std::expected<DoubleBollinger, IndicatorError> DoubleBollinger::create(std::uint
 }
 
 bool DoubleBollinger::update_value(double close, std::array<double, 5>& out) {
-    const auto v = core_.update_value(close);
-    if (!v) return false;
-    const double w = v->sd * k_inner_;
-    out = {v->upper, v->middle + w, v->middle, v->middle - w, v->lower};
+    BollingerValue v;
+    if (!core_.step(close, v)) return false;
+    const double w = v.sd * k_inner_;
+    out = {v.upper, v.middle + w, v.middle, v.middle - w, v.lower};
     return true;
 }
 
