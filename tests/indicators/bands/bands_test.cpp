@@ -131,7 +131,7 @@ const std::vector<Row> kRows = {
      [](const Candles& x, std::size_t t, const Vec& p) { return around(sma(closes(x), p[0], t), atr(x, p[1], t), p[2]); }},
     {"AtrBands", {{1, 3}, {14, 2}},
      [](const Candles& x, std::size_t t, const Vec& p) { return around(x[t].close, atr(x, p[0], t), p[1]); }},
-    {"AccelerationBands", {{1, 0.5}, {20, 4}},
+    {"AccelerationBands", {{1, 0.5}, {20, 3.3}},
      [](const Candles& x, std::size_t t, const Vec& p) {
          const Opt m = sma(closes(x), p[0], t);
          return m ? Vec{*sma(raw(x, p[1], true), p[0], t), *m, *sma(raw(x, p[1], false), p[0], t)} : Vec{};
@@ -223,6 +223,10 @@ TEST(BandsTest, CandlesWhoseTermsOverflowAreRefusedWhole) {
         refused("StarcBands", {3, 5, 2}, bars, at, {wide});
         refused("StarcBands", {8, 2, 2}, bars, at, {wide});
     }
+    // A close that overflows the EMA's seed sum reaches neither stage either.
+    Candles huge = {flat(1.7e308)};
+    huge.insert(huge.end(), bars.begin(), bars.end());
+    refused("Keltner", {3, 3, 2}, huge, 1, {flat(1.7e308)});
 }
 
 }  // namespace
