@@ -1,5 +1,6 @@
 // Registry rows of the bands around a centre line: Bollinger, envelope, ATR, acceleration, VWAP
-// deviation and range bands.
+// deviation and range bands. BollingerBands is the shared Bollinger core itself
+// (indicators/cores/bollinger.hpp), which publishes its lines as named outputs.
 #include "core/registry/families.hpp"
 #include "indicators/bands/acceleration_bands.hpp"
 #include "indicators/bands/atr_bands.hpp"
