@@ -18,8 +18,8 @@ public:
     // The window check of n.
     static std::expected<OpeningRange, IndicatorError> create(std::uint64_t n);
 
-    // A candle whose distance from the middle would overflow is refused (it does not count as one
-    // of the first n either).
+    // A candle whose distance from the middle would overflow is refused; while the range still
+    // takes candles in, the distance is at most half the range and cannot.
     bool update_candle(const Candle& c, std::array<double, 3>& out);
     // 1 whatever n: the running range is a value from the first candle on.
     std::uint64_t warmup_period() const { return 1; }
