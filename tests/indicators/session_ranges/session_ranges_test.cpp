@@ -137,7 +137,7 @@ TEST(SessionRangesTest, EveryTypeAgainstItsDefinition) {
 TEST(SessionRangesTest, DayBoundariesAndWorkedCases) {
     struct Pin {
         const char* type;
-        double offset;
+        double param;
         Candles candles;
         std::vector<double> last;  // the outputs of the last candle
     };
@@ -155,11 +155,13 @@ TEST(SessionRangesTest, DayBoundariesAndWorkedCases) {
         {"SessionHighLow", 0, {bar(-kDay, 1, 7, 0, 2), bar(-1, 2, 3, 1, 2), bar(0, 2, 4, 2, 3)}, {4, 2}},
         // A day that starts at 09:00 has no asia or us range yet; the returned value is asia's.
         {"SessionRange", 0, {bar(midnight - kHour, 1, 9, 1, 2), bar(midnight + 9 * kHour, 2, 3.5, 1.25, 3)}, {0, 2.25, 0}},
+        // The middle of a range whose ends add up past the largest double.
+        {"OpeningRange", 1, {bar(0, 0x1.4p1023, 0x1.8p1023, 0x1p1023, 0x1.4p1023)}, {0x1.8p1023, 0x1p1023, 0}},
         {"SessionRange", -300, {bar(midnight + 2 * kHour, 1, 9, 1, 2), bar(midnight + 4 * kHour, 2, 3.5, 1.25, 3)}, {0, 0, 8}},
     };
     for (const Pin& p : pins) {
-        const Lists got = run(p.type, {p.offset}, p.candles);
-        expect_lists({got.back()}, {p.last}, test::describe(p.type, {p.offset}));
+        const Lists got = run(p.type, {p.param}, p.candles);
+        expect_lists({got.back()}, {p.last}, test::describe(p.type, {p.param}));
     }
 }
 
