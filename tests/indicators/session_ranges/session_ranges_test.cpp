@@ -177,13 +177,15 @@ TEST(SessionRangesTest, CandlesWhoseValuesWouldOverflowAreRefused) {
     };
     const Candles days = {bar(kDay, 2, 2, 1e-300, 1e-300), bar(2 * kDay, 1e-300, 1, 1e-300, 0.5),
                           bar(2 * kDay + kHour, 0.5, 1, 0.25, 0.75), bar(3 * kDay, 1, 2, 1, 2)};
-    const Candles hours = {bar(kHour, 0, 1.7e308, 0, 0), bar(2 * kHour, 0, 1, 0, 1), bar(9 * kHour, 1, 2, 1, 2)};
+    const Candles hours = {bar(kHour, 0, 1.7e308, 0, 0), bar(2 * kHour, 0, 1, 0, 1), bar(9 * kHour, 1, 2, 1, 2),
+                           bar(kDay + kHour, 1, 3, 1, 2)};
     const std::vector<Refusal> refusals = {
         {"OvernightIntradayReturn", 0, days, 1, bar(2 * kDay, 1e10, 1e10, 1e10, 1e10)},
         {"OvernightIntradayReturn", 0, days, 1, bar(2 * kDay, 1e-300, 1e10, 1e-300, 1e10)},
         {"OvernightIntradayReturn", 60, days, 2, bar(2 * kDay + 1, 1, 1e10, 1, 1e10)},
         {"SessionRange", 0, hours, 0, bar(0, 0, 1.7e308, -1.7e308, 0)},
         {"SessionRange", 0, hours, 1, bar(kHour + 1, -1.7e308, 0, -1.7e308, 0)},
+        {"SessionRange", 0, hours, 3, bar(kDay, 0, 1.7e308, -1.7e308, 0)},
         {"OpeningRange", 1, {bar(0, -1.7e308, -1.6e308, -1.7e308, -1.65e308), bar(kMinute, 1, 2, 1, 2)}, 1,
          bar(1, 1.7e308, 1.7e308, 1.7e308, 1.7e308)},
     };
