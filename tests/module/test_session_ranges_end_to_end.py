@@ -31,7 +31,8 @@ def run(k, indicators, entry, exit_rule):
         "book_model": {"kind": "orderbook_walk"},
     }
     books = [{"bids": [[c["open"] - 0.5, 1000]], "asks": [[c["open"] + 0.5, 1000]]} for c in k]
-    answer = json.loads(Impact(json.dumps(spec)).command(json.dumps({"cmd": "run", "data": {"candles": k, "books": books}})))
+    command = json.dumps({"cmd": "run", "data": {"candles": k, "books": books}})
+    answer = json.loads(Impact(json.dumps(spec)).command(command))
     assert "report" in answer, answer
     return [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"])
             for t in answer["report"]["trades"]]
