@@ -194,16 +194,16 @@ TEST(MacdFamilyTest, EveryOutputAgainstPlainRecomputations) {
             }
 }
 
-// A bar that one line or average would refuse (its sum leaves the doubles) is refused by all:
-// the second huge median overflows the seeded 2-bar line while the 1-bar jaw would take it, the
-// second huge close the slow window's sum of closes while the fast window would take it.
+// A bar that one line or average would refuse (a sum beyond the doubles) is refused by all. A
+// second median of 1.15e308 overflows the 3- and 5-bar lines but not the 2-bar jaw; a huge close
+// 3 bars after another overflows the slow 4-bar window's sum of closes but not the fast 2-bar one.
 TEST(MacdFamilyTest, InputsOneStageRefusesAreRefusedByAll) {
     Candles bars = test::accepted_candles(test::volume_candles(3, false));
-    const Candle big = cv(1.5e308, 1);
-    bars.insert(bars.begin() + 30, big);
+    bars.insert(bars.begin() + 30, cv(1.15e308, 1));
     for (const char* type : {"Alligator", "GatorOscillator"})
-        test::expect_candles_refused(type, {1, 2, 3}, bars, 31, {big});
-    test::expect_candles_refused("VolumeWeightedMacd", {1, 3, 2}, bars, 31, {big});
+        test::expect_candles_refused(type, {2, 3, 5}, bars, 31, {cv(1.15e308, 1)});
+    bars[30] = cv(1.5e308, 1);
+    test::expect_candles_refused("VolumeWeightedMacd", {2, 4, 2}, bars, 33, {bars[30]});
     // Closes whose products in the Hilbert pipeline would overflow.
     for (const char* type : {"HtPhasor", "Mama"})
         test::expect_candles_refused(type, {0.5, 0.05}, bars, 45, {cv(1e200, 1)});
