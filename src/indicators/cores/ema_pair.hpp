@@ -19,6 +19,8 @@ struct EmaPairValue {
 class EmaPair {
 public:
     EmaPair(std::uint64_t fast, std::uint64_t slow) : fast_(fast), slow_(slow) {}
+    // Stages built with their own weights (fixed factors rather than 2 / (n + 1)).
+    EmaPair(EmaStage fast, EmaStage slow) : fast_(fast), slow_(slow) {}
 
     // x must be finite (the owner's input check).
     std::optional<EmaPairValue> step(double x) {

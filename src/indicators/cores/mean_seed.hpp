@@ -20,6 +20,9 @@ public:
         return sum_ / n;
     }
 
+    // Whether add would take x.
+    bool takes(double x) const { return std::isfinite(sum_ + x); }
+
 private:
     double sum_ = 0.0;
     std::uint64_t seen_ = 0;

@@ -17,6 +17,13 @@ public:
     static std::expected<Smma, IndicatorError> create(std::uint64_t period);
 
     OptionalValue update_value(double x);
+    // Whether update_value would take x: an owner that runs several averages over one input asks
+    // each first, so that they never take different inputs.
+    bool takes(double x) const {
+        if (!std::isfinite(x)) return false;
+        if (value_) return std::isfinite((x + *value_ * n_minus_1_) / n_);
+        return seed_.takes(x);
+    }
     std::uint64_t warmup_period() const { return period_; }
 
 private:

@@ -1,0 +1,17 @@
+#include "indicators/macd_family/volume_weighted_macd.hpp"
+
+#include "indicators/cores/period_checks.hpp"
+#include "indicators/macd_family/macd_indicator.hpp"
+
+namespace prynox {
+
+std::expected<VolumeWeightedMacd, IndicatorError> VolumeWeightedMacd::create(std::uint64_t fast, std::uint64_t slow,
+                                                                             std::uint64_t signal) {
+    if (fast == 0 || slow == 0 || signal == 0) return std::unexpected(IndicatorError::zero_period());
+    if (fast >= slow) return std::unexpected(IndicatorError::invalid_period(kMacdOrderMessage));
+    for (std::uint64_t p : {fast, slow, signal})
+        if (auto e = check_max_period(p)) return std::unexpected(*e);
+    return VolumeWeightedMacd(fast, slow, signal);
+}
+
+}  // namespace prynox
