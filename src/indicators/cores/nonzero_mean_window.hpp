@@ -4,8 +4,9 @@
 // case exactly. The sum is adjusted as values leave and enter; a large value that leaves takes
 // the smaller ones it absorbed with it, so the sum is recomputed from the window (from -0.0,
 // oldest first) once every N pushes, the first on the first push that drops a value (a filling
-// window's running sum is already that recomputation), and it is set to 0 when the count falls
-// to 0. Between recomputations a residue could still push the sum below 0: the mean is then 0,
+// window's running sum is already that recomputation). The values held at a recomputation have
+// all left by the next one, so a count that falls to 0 in between leaves a residue that no mean
+// reads. A residue can still push the sum below 0 while the count is not 0: the mean is then 0,
 // never negative.
 //
 // A push is prepared first (nothing changes) and then committed, so a caller whose own later
@@ -47,10 +48,7 @@ public:
             return std::nullopt;
         NonzeroMeanSums s = sums_;
         s.sum = window_.full() ? s.sum.replaced(window_.oldest(), x) : s.sum.added(x);
-        ++s.updates;
-        if (s.sum.all_zero()) {
-            s.sum.sum = 0.0;  // every value held is 0
-        } else if (s.updates > window_.capacity()) [[unlikely]] {
+        if (++s.updates > window_.capacity()) [[unlikely]] {
             s.sum.sum = resum(x);
             s.updates = 1;
         }
