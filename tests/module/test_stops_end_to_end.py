@@ -61,10 +61,6 @@ def super_trend(k, n, m):
     return out
 
 
-def highest(k, n):
-    return [max(c["high"] for c in k[t + 1 - n:t + 1]) if t + 1 >= n else None for t in range(len(k))]
-
-
 def simulate(k, warmup, enters, leaves):
     """Entries and exits at the next open through a one-level book: ask = open + 0.5, bid = open - 0.5."""
     trades, position, pending = [], None, None
@@ -87,7 +83,8 @@ def simulate(k, warmup, enters, leaves):
 
 def test_donchian_breakout_with_super_trend_exit_matches_a_plain_simulation():
     k = candles()
-    st, hh = super_trend(k, 10, 3.0), highest(k, 20)
+    st = super_trend(k, 10, 3.0)
+    hh = [max(c["high"] for c in k[t - 19:t + 1]) if t >= 19 else None for t in range(len(k))]
     spec = {
         "strategy": {
             "symbol": "X", "timeframe": "1m",
