@@ -27,7 +27,17 @@ public:
             return std::nullopt;
         if (!sums_.full()) [[unlikely]]
             return std::nullopt;
-        const ShiftedSums& s = sums_.sums();
+        return moments(sums_.sums());
+    }
+
+    // The same in two steps, for a caller whose own later step may refuse the value: the sums
+    // once x is pushed (nothing changes), then the push itself with those sums.
+    std::optional<ShiftedSums> prepare(double x) { return sums_.prepare(x); }
+    void commit(double x, const ShiftedSums& next) { sums_.commit(x, next); }
+    bool full_after_push() const { return sums_.full_after_push(); }
+
+    // The moments of a full window with sums s.
+    ReturnMoments moments(const ShiftedSums& s) const {
         double u = s.s1 / n_;
         double mean = s.anchor + u;
         if (s.equal_run >= sums_.length()) return ReturnMoments{mean, 0.0};
