@@ -55,8 +55,6 @@ public:
 
     std::uint64_t period() const { return period_; }
     bool seeded() const { return seeded_; }
-    // True ranges taken into the seed so far (stays at the period once seeded).
-    std::uint64_t seed_count() const { return seed_count_; }
     double value() const { return atr_; }
     // True ranges taken while seeding (n once seeded): an owner feeding it beside other stages
     // tells a refused candle from one still seeding by it.
