@@ -1,22 +1,10 @@
 """Candle types in a strategy: enter when PlusDi crosses above MinusDi, leave when the close falls
 below an AtrTrailingStop; the trades are checked against a plain simulation of the same rules."""
 
-import json
-import random
-from fractions import Fraction
-
-from prynox_impact import Impact
+from plain_backtest import columns, crossed, fma, next_open_trades, random_walk, run, strategy, trades, true_range
 
 N = 5
 K = 2.0
-
-
-def fma(a, b, c):
-    return float(Fraction(a) * Fraction(b) + Fraction(c))
-
-
-def true_range(h, l, pc):
-    return max(h - l, abs(h - pc), abs(l - pc))
 
 
 def directional_index(candles, n, plus):
@@ -68,68 +56,19 @@ def atr_trailing_stop(candles, n, k):
     return out
 
 
-def crossed_above(f, s, i):
-    return i > 0 and None not in (f[i], s[i], f[i - 1], s[i - 1]) and f[i - 1] <= s[i - 1] and f[i] > s[i]
-
-
-def simulate(candles, opens, warmup):
-    plus, minus = directional_index(candles, N, True), directional_index(candles, N, False)
-    stop = atr_trailing_stop(candles, N, K)
-    trades, position, pending = [], None, None
-    for i, (_, _, _, close) in enumerate(candles):
-        if pending == "entry":
-            position = (i, opens[i] + 0.5)
-        elif pending == "exit" and position:
-            trades.append((position[0], i, position[1], opens[i] - 0.5, "signal"))
-            position = None
-        pending = None
-        if i >= warmup:
-            if position and stop[i] is not None and close < stop[i]:
-                pending = "exit"
-            elif not position and crossed_above(plus, minus, i):
-                pending = "entry"
-    if position:
-        trades.append((position[0], len(candles) - 1, position[1], candles[-1][3], "end"))
-    return trades
-
-
-def market(count=400, seed=7):
-    rng = random.Random(seed)
-    candles, opens, close = [], [], 100.0
-    for i in range(count):
-        drift = 0.6 if (i // 40) % 2 == 0 else -0.6
-        o = close
-        close = round(max(1.0, o + drift + rng.uniform(-2.0, 2.0)), 2)
-        h = round(max(o, close) + rng.uniform(0.0, 1.5), 2)
-        l = round(min(o, close) - rng.uniform(0.0, 1.5), 2)
-        candles.append((i, h, l, close))
-        opens.append(o)
-    return candles, opens
+def simulate(candles, warmup):
+    rows = columns(candles, "time", "high", "low", "close")
+    plus, minus = directional_index(rows, N, True), directional_index(rows, N, False)
+    stop = atr_trailing_stop(rows, N, K)
+    return next_open_trades(candles, warmup, lambda i: crossed(plus, minus, i),
+                            lambda i, _: stop[i] is not None and candles[i]["close"] < stop[i])
 
 
 def test_directional_entry_with_an_atr_stop_exit_matches_a_plain_simulation():
-    candles, opens = market()
-    spec = {
-        "strategy": {
-            "symbol": "X", "timeframe": "1m",
-            "indicators": {
-                "pdi": {"type": "PlusDi", "params": [N]},
-                "mdi": {"type": "MinusDi", "params": [N]},
-                "stop": {"type": "AtrTrailingStop", "params": [N, K]},
-            },
-            "entry": {"cross_above": ["pdi", "mdi"]},
-            "exit": {"lt": [{"price": "close"}, "stop"]},
-            "sizing": {"type": "fixed_qty", "qty": 1},
-        },
-        "book_model": {"kind": "orderbook_walk"},
-    }
-    data = {
-        "candles": [{"time": t, "open": o, "high": h, "low": l, "close": c, "volume": 100}
-                    for (t, h, l, c), o in zip(candles, opens)],
-        "books": [{"bids": [[o - 0.5, 1000]], "asks": [[o + 0.5, 1000]]} for o in opens],
-    }
-    report = json.loads(Impact(json.dumps(spec)).command(json.dumps({"cmd": "run", "data": data})))["report"]
-    got = [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"]) for t in report["trades"]]
-    expected = simulate(candles, opens, warmup=N + 1)
+    candles = random_walk(400, 7, 0.6, 40)
+    report = run(strategy({"pdi": {"type": "PlusDi", "params": [N]}, "mdi": {"type": "MinusDi", "params": [N]},
+                           "stop": {"type": "AtrTrailingStop", "params": [N, K]}},
+                          {"cross_above": ["pdi", "mdi"]}, {"lt": [{"price": "close"}, "stop"]}), candles)
+    expected = simulate(candles, warmup=N + 1)
     assert len(expected) >= 4
-    assert got == expected
+    assert trades(report) == expected

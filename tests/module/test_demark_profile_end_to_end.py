@@ -1,10 +1,9 @@
 """Strategies on the DeMark oscillators and on the price profiles run through Impact.command, each
 checked against a plain simulation of its indicators and rules over the same candles."""
 
-import json
 import random
 
-from prynox_impact import Impact
+from plain_backtest import candle, next_open_trades, run, strategy, trades
 
 
 def candles(n=500, seed=5):
@@ -15,7 +14,7 @@ def candles(n=500, seed=5):
         x = round((x + (0.3 if (i // 40) % 2 else -0.3) + rng.uniform(-1.5, 1.5)) * 4) / 4
         h = max(o, x) + round(rng.uniform(0, 1.5) * 4) / 4
         lo = min(o, x) - round(rng.uniform(0, 1.5) * 4) / 4
-        out.append({"time": i, "open": o, "high": h, "low": lo, "close": x, "volume": float(rng.randint(0, 40))})
+        out.append(candle(i, o, h, lo, x, float(rng.randint(0, 40))))
     return out
 
 
@@ -119,38 +118,6 @@ def naked_poc(k, p, b):
     return out
 
 
-def run(k, indicators, entry, exit_rule):
-    spec = {
-        "strategy": {"symbol": "X", "timeframe": "1m", "indicators": indicators, "entry": entry, "exit": exit_rule,
-                     "sizing": {"type": "fixed_qty", "qty": 1}},
-        "book_model": {"kind": "orderbook_walk"},
-    }
-    books = [{"bids": [[c["open"] - 0.5, 1000]], "asks": [[c["open"] + 0.5, 1000]]} for c in k]
-    h = Impact(json.dumps(spec))
-    report = json.loads(h.command(json.dumps({"cmd": "run", "data": {"candles": k, "books": books}})))["report"]
-    return [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"]) for t in report["trades"]]
-
-
-def simulate(k, warmup, enters, leaves):
-    """Entries and exits at the next open through a one-level book: ask = open + 0.5, bid = open - 0.5."""
-    trades, position, pending = [], None, None
-    for i, c in enumerate(k):
-        if pending == "entry":
-            position = (i, c["open"] + 0.5)
-        elif pending == "exit" and position:
-            trades.append((position[0], i, position[1], c["open"] - 0.5, "signal"))
-            position = None
-        pending = None
-        if i >= warmup:
-            if position and leaves(i):
-                pending = "exit"
-            elif not position and enters(i):
-                pending = "entry"
-    if position:
-        trades.append((position[0], len(k) - 1, position[1], k[-1]["close"], "end"))
-    return trades
-
-
 def present(*values):
     return all(v is not None for v in values)
 
@@ -158,28 +125,29 @@ def present(*values):
 def test_demark_oscillator_trades_match_a_plain_simulation():
     k = candles()
     dem, r, wave = demarker(k, 8), rei(k, 5), d_wave(k, 2)
-    trades = run(k, {"dem": {"type": "TdDeMarker", "params": [8]}, "rei": {"type": "TdRei", "params": [5]},
-                     "wave": {"type": "TdDWave", "params": [2]}},
-                 {"all": [{"lt": ["dem", 0.4]}, {"gt": ["rei", {"prev": ["rei", 1]}]}]},
-                 {"any": [{"gt": ["dem", 0.6]}, {"ne": ["wave", {"prev": ["wave", 1]}]}]})
-    expected = simulate(k, 13,
-                        lambda i: present(dem[i], r[i], r[i - 1]) and dem[i] < 0.4 and r[i] > r[i - 1],
-                        lambda i: (present(dem[i]) and dem[i] > 0.6)
-                        or (present(wave[i], wave[i - 1]) and abs(wave[i] - wave[i - 1]) >= 1e-9))
+    report = run(strategy({"dem": {"type": "TdDeMarker", "params": [8]}, "rei": {"type": "TdRei", "params": [5]},
+                           "wave": {"type": "TdDWave", "params": [2]}},
+                          {"all": [{"lt": ["dem", 0.4]}, {"gt": ["rei", {"prev": ["rei", 1]}]}]},
+                          {"any": [{"gt": ["dem", 0.6]}, {"ne": ["wave", {"prev": ["wave", 1]}]}]}), k)
+    expected = next_open_trades(k, 13,
+                                lambda i: present(dem[i], r[i], r[i - 1]) and dem[i] < 0.4 and r[i] > r[i - 1],
+                                lambda i, _: (present(dem[i]) and dem[i] > 0.6)
+                                or (present(wave[i], wave[i - 1]) and abs(wave[i] - wave[i - 1]) >= 1e-9))
     assert len(expected) >= 5
-    assert trades == expected
+    assert trades(report) == expected
 
 
 def test_price_profile_trades_match_a_plain_simulation():
     k = candles(seed=8)
     sh, sp, nk = shape(k, 12, 6), single_prints(k, 8, 20), naked_poc(k, 10, 12)
-    trades = run(k, {"shape": {"type": "ProfileShape", "params": [12, 6]},
-                     "prints": {"type": "SinglePrints", "params": [8, 20]},
-                     "naked": {"type": "NakedPoc", "params": [10, 12]}},
-                 {"all": [{"eq": ["shape", -1]}, {"gt": [{"price": "close"}, "naked"]}]},
-                 {"any": [{"eq": ["shape", 1]}, {"gt": ["prints", 6]}]})
-    expected = simulate(k, 12,
-                        lambda i: present(sh[i], nk[i]) and abs(sh[i] + 1) < 1e-9 and k[i]["close"] > nk[i],
-                        lambda i: (present(sh[i]) and abs(sh[i] - 1) < 1e-9) or (present(sp[i]) and sp[i] > 6))
+    report = run(strategy({"shape": {"type": "ProfileShape", "params": [12, 6]},
+                           "prints": {"type": "SinglePrints", "params": [8, 20]},
+                           "naked": {"type": "NakedPoc", "params": [10, 12]}},
+                          {"all": [{"eq": ["shape", -1]}, {"gt": [{"price": "close"}, "naked"]}]},
+                          {"any": [{"eq": ["shape", 1]}, {"gt": ["prints", 6]}]}), k)
+    expected = next_open_trades(k, 12,
+                                lambda i: present(sh[i], nk[i]) and abs(sh[i] + 1) < 1e-9 and k[i]["close"] > nk[i],
+                                lambda i, _: (present(sh[i]) and abs(sh[i] - 1) < 1e-9)
+                                or (present(sp[i]) and sp[i] > 6))
     assert len(expected) >= 5
-    assert trades == expected
+    assert trades(report) == expected

@@ -2,43 +2,11 @@
 leave when the close falls below the rolling VWAP; the trades are checked against a plain
 simulation of the same rules."""
 
-import json
-import random
-
-from prynox_impact import Impact
+from plain_backtest import cci, columns, next_open_trades, random_walk, run, strategy, trades
 
 P = 14
 M = 14
 W = 20
-
-
-def cci(candles, p):
-    """The running sum of typical prices, summed afresh from the window on every p-th candle; p
-    equal typical prices give 0."""
-    tp = [((h + l) + c) / 3.0 for _, h, l, c, _ in candles]
-    out, total = [], 0.0
-    for t, x in enumerate(tp):
-        if t >= p:
-            total -= tp[t - p]
-        total += x
-        if (t + 1) % p == 0:
-            total = 0.0
-            for v in tp[t + 1 - p:t + 1]:
-                total += v
-        if t + 1 < p:
-            out.append(None)
-            continue
-        window = tp[t + 1 - p:t + 1]
-        if all(v == x for v in window):
-            out.append(0.0)
-            continue
-        mean = total / p
-        dev = 0.0
-        for v in window:
-            dev += abs(v - mean)
-        md = dev / p
-        out.append(0.0 if md == 0.0 else (x - mean) / (md * 0.015))
-    return out
 
 
 def windowed_sums(terms, n):
@@ -88,66 +56,20 @@ def rolling_vwap(candles, n):
     return out
 
 
-def simulate(candles, opens, warmup):
-    c, m, vwap = cci(candles, P), mfi(candles, M), rolling_vwap(candles, W)
-    trades, position, pending = [], None, None
-    for i in range(len(candles)):
-        if pending == "entry":
-            position = (i, opens[i] + 0.5)
-        elif pending == "exit" and position:
-            trades.append((position[0], i, position[1], opens[i] - 0.5, "signal"))
-            position = None
-        pending = None
-        if i < warmup:
-            continue
-        if position and vwap[i] is not None and candles[i][3] < vwap[i]:
-            pending = "exit"
-        elif not position and None not in (c[i], m[i]) and c[i] < -100.0 and m[i] < 20.0:
-            pending = "entry"
-    if position:
-        trades.append((position[0], len(candles) - 1, position[1], candles[-1][3], "end"))
-    return trades
-
-
-def market(count=800, seed=5):
-    """A walk that turns every 40 bars, with volumes in tenths and a stretch without volume."""
-    rng = random.Random(seed)
-    candles, opens, close = [], [], 100.0
-    for i in range(count):
-        o = close
-        drift = 0.6 if (i // 40) % 2 == 0 else -0.6
-        close = round(max(1.0, o + drift + rng.uniform(-2.0, 2.0)), 2)
-        h = round(max(o, close) + rng.uniform(0.0, 1.5), 2)
-        l = round(min(o, close) - rng.uniform(0.0, 1.5), 2)
-        volume = 0.0 if 500 <= i < 530 else rng.randint(1, 40) / 10.0
-        candles.append((i, h, l, close, volume))
-        opens.append(o)
-    return candles, opens
+def simulate(candles, warmup):
+    rows = columns(candles, "time", "high", "low", "close", "volume")
+    c, m, vwap = cci(candles, P), mfi(rows, M), rolling_vwap(rows, W)
+    return next_open_trades(candles, warmup, lambda i: None not in (c[i], m[i]) and c[i] < -100.0 and m[i] < 20.0,
+                            lambda i, _: vwap[i] is not None and candles[i]["close"] < vwap[i])
 
 
 def test_cci_and_mfi_entries_with_a_vwap_exit_match_a_plain_simulation():
-    candles, opens = market()
-    spec = {
-        "strategy": {
-            "symbol": "X", "timeframe": "1m",
-            "indicators": {
-                "cci": {"type": "Cci", "params": [P]},
-                "mfi": {"type": "Mfi", "params": [M]},
-                "vwap": {"type": "RollingVwap", "params": [W]},
-            },
-            "entry": {"all": [{"lt": ["cci", -100]}, {"lt": ["mfi", 20]}]},
-            "exit": {"lt": [{"price": "close"}, "vwap"]},
-            "sizing": {"type": "fixed_qty", "qty": 1},
-        },
-        "book_model": {"kind": "orderbook_walk"},
-    }
-    data = {
-        "candles": [{"time": t, "open": o, "high": h, "low": l, "close": c, "volume": v}
-                    for (t, h, l, c, v), o in zip(candles, opens)],
-        "books": [{"bids": [[o - 0.5, 1000]], "asks": [[o + 0.5, 1000]]} for o in opens],
-    }
-    report = json.loads(Impact(json.dumps(spec)).command(json.dumps({"cmd": "run", "data": data})))["report"]
-    got = [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"]) for t in report["trades"]]
-    expected = simulate(candles, opens, warmup=W)
+    # A walk that turns every 40 bars, with volumes in tenths and a stretch without volume.
+    candles = random_walk(800, 5, 0.6, 40, volume=lambda i, rng: 0.0 if 500 <= i < 530 else rng.randint(1, 40) / 10.0)
+    report = run(strategy({"cci": {"type": "Cci", "params": [P]}, "mfi": {"type": "Mfi", "params": [M]},
+                           "vwap": {"type": "RollingVwap", "params": [W]}},
+                          {"all": [{"lt": ["cci", -100]}, {"lt": ["mfi", 20]}]},
+                          {"lt": [{"price": "close"}, "vwap"]}), candles)
+    expected = simulate(candles, warmup=W)
     assert len(expected) >= 4
-    assert got == expected
+    assert trades(report) == expected

@@ -2,9 +2,7 @@
 and checked against a plain simulation: enter long when the top-of-book imbalance is above 0.3
 while VPIN is below 0.5, leave when the imbalance falls below -0.2; fills walk the book."""
 
-import json
-
-from prynox_impact import Impact
+from plain_backtest import candle, next_open_trades, run, strategy, trades
 
 BARS = 48
 QTY = 4
@@ -17,8 +15,7 @@ def make_data():
     for i in range(BARS):
         open_ = close
         close = open_ + [0.25, -0.5, 0.75, 0.0, -0.25, 0.5][i % 6]
-        candles.append({"time": i, "open": open_, "high": max(open_, close) + 1, "low": min(open_, close) - 1,
-                        "close": close, "volume": 100})
+        candles.append(candle(i, open_, max(open_, close) + 1, min(open_, close) - 1, close))
         # Top sizes swing the imbalance through both thresholds; the second levels are deep, so an
         # order of QTY walks past a thin top level.
         bid_top = [1, 6, 9, 2, 1, 3, 8, 1][i % 8]
@@ -93,54 +90,31 @@ def walk(levels, qty):
     return cost / qty
 
 
-def simulate(candles, books, trades, warmup=1):
-    obi = [top_imbalance(b) for b in books]
-    vpin = vpin_series(trades)
-    n = len(candles)
-    out, position, pending = [], None, None
-    for i in range(n):
-        if pending == "entry":
-            position = (i, walk(books[i]["asks"], QTY))
-        elif pending == "exit" and position:
-            out.append((position[0], i, position[1], walk(books[i]["bids"], QTY), "signal"))
-            position = None
-        pending = None
-        if i < warmup:
-            continue
-        if position:
-            if obi[i] is not None and obi[i] < -0.2:
-                pending = "exit"
-        elif obi[i] is not None and obi[i] > 0.3 and vpin[i] is not None and vpin[i] < 0.5 and i + 1 < n:
-            pending = "entry"
-    if position:
-        out.append((position[0], n - 1, position[1], candles[-1]["close"], "end"))
+def simulate(candles, books, prints, warmup=1):
+    """Fills walk the book for QTY."""
+    obi, vpin, n = [top_imbalance(b) for b in books], vpin_series(prints), len(candles)
+
+    def enters(i):
+        return obi[i] is not None and obi[i] > 0.3 and vpin[i] is not None and vpin[i] < 0.5 and i + 1 < n
+
+    out = next_open_trades(candles, warmup, enters, lambda i, _: obi[i] is not None and obi[i] < -0.2,
+                           lambda i: walk(books[i]["asks"], QTY), lambda i: walk(books[i]["bids"], QTY))
     return out, obi, vpin
 
 
 def test_order_flow_trades_match_a_plain_simulation():
-    candles, books, trades = make_data()
-    spec = {
-        "strategy": {
-            "symbol": "X", "timeframe": "1m",
-            "indicators": {"obi": {"type": "OrderBookImbalanceTop1", "params": []},
+    candles, books, prints = make_data()
+    report = run(strategy({"obi": {"type": "OrderBookImbalanceTop1", "params": []},
                            "vpin": {"type": "Vpin", "params": [V, N]}},
-            "entry": {"all": [{"gt": ["obi", 0.3]}, {"lt": ["vpin", 0.5]}]},
-            "exit": {"lt": ["obi", -0.2]},
-            "sizing": {"type": "fixed_qty", "qty": QTY},
-        },
-        "book_model": {"kind": "orderbook_walk"},
-    }
-    h = Impact(json.dumps(spec))
-    data = {"candles": candles, "books": books, "trades": trades, "capital": 100000}
-    answer = json.loads(h.command(json.dumps({"cmd": "run", "data": data})))
-    report = answer["report"]
-    got = [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"]) for t in report["trades"]]
-    expected, obi, vpin = simulate(candles, books, trades)
+                          {"all": [{"gt": ["obi", 0.3]}, {"lt": ["vpin", 0.5]}]}, {"lt": ["obi", -0.2]},
+                          sizing={"type": "fixed_qty", "qty": QTY}),
+                 candles, books, trades=prints, capital=100000)
+    expected, obi, vpin = simulate(candles, books, prints)
     # The data exercise what the rules read: both thresholds crossed, VPIN on both sides of 0.5,
     # a bar without a usable book, entries that walk past a thin top level.
     assert len(expected) >= 3
     assert any(v is not None and v >= 0.5 for v in vpin) and any(v is not None and v < 0.5 for v in vpin)
     assert obi[21] is None
     assert any(books[t[0]]["asks"][0][1] < QTY for t in expected)
-    assert got == expected
+    assert trades(report) == expected
     assert all(t["qty"] == QTY for t in report["trades"])

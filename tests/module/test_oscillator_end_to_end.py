@@ -2,25 +2,14 @@
 ultimate oscillator above 50 and the choppiness index below 60; leave when the close falls below
 the mid price. The trades are checked against a plain simulation of the same rules."""
 
-import json
 import math
-import random
-from fractions import Fraction
 
-from prynox_impact import Impact
+from plain_backtest import columns, fma, next_open_trades, random_walk, run, strategy, trades, true_range
 
 SMI = (5, 3, 3)
 UO = (3, 5, 7)
 CHOP = 5
 MID = 5
-
-
-def fma(a, b, c):
-    return float(Fraction(a) * Fraction(b) + Fraction(c))
-
-
-def true_range(h, l, pc):
-    return max(h - l, abs(h - pc), abs(l - pc))
 
 
 def ema(xs, n):
@@ -113,65 +102,23 @@ def mid_price(candles, p):
             for i in range(len(candles))]
 
 
-def simulate(candles, opens, warmup):
-    s, u, ch, mid = smi(candles, *SMI), ultimate(candles, UO), choppiness(candles, CHOP), mid_price(candles, MID)
-    trades, position, pending = [], None, None
-    for i, (_, _, _, close) in enumerate(candles):
-        if pending == "entry":
-            position = (i, opens[i] + 0.5)
-        elif pending == "exit" and position:
-            trades.append((position[0], i, position[1], opens[i] - 0.5, "signal"))
-            position = None
-        pending = None
-        if i >= warmup:
-            if position and mid[i] is not None and close < mid[i]:
-                pending = "exit"
-            elif not position and None not in (s[i], u[i], ch[i]) and s[i] > 0 and u[i] > 50 and ch[i] < 60:
-                pending = "entry"
-    if position:
-        trades.append((position[0], len(candles) - 1, position[1], candles[-1][3], "end"))
-    return trades
-
-
-def market(count=500, seed=11):
-    rng = random.Random(seed)
-    candles, opens, close = [], [], 100.0
-    for i in range(count):
-        drift = 0.5 if (i // 50) % 2 == 0 else -0.5
-        o = close
-        close = round(max(1.0, o + drift + rng.uniform(-2.0, 2.0)), 2)
-        h = round(max(o, close) + rng.uniform(0.0, 1.5), 2)
-        l = round(min(o, close) - rng.uniform(0.0, 1.5), 2)
-        candles.append((i, h, l, close))
-        opens.append(o)
-    return candles, opens
+def simulate(candles, warmup):
+    rows = columns(candles, "time", "high", "low", "close")
+    s, u, ch, mid = smi(rows, *SMI), ultimate(rows, UO), choppiness(rows, CHOP), mid_price(rows, MID)
+    return next_open_trades(candles, warmup,
+                            lambda i: None not in (s[i], u[i], ch[i]) and s[i] > 0 and u[i] > 50 and ch[i] < 60,
+                            lambda i, _: mid[i] is not None and candles[i]["close"] < mid[i])
 
 
 def test_oscillator_entry_with_a_mid_price_exit_matches_a_plain_simulation():
-    candles, opens = market()
-    spec = {
-        "strategy": {
-            "symbol": "X", "timeframe": "1m",
-            "indicators": {
-                "smi": {"type": "Smi", "params": list(SMI)},
-                "uo": {"type": "UltimateOscillator", "params": list(UO)},
-                "chop": {"type": "ChoppinessIndex", "params": [CHOP]},
-                "mid": {"type": "MidPrice", "params": [MID]},
-            },
-            "entry": {"all": [{"gt": ["smi", 0]}, {"gt": ["uo", 50]}, {"lt": ["chop", 60]}]},
-            "exit": {"lt": [{"price": "close"}, "mid"]},
-            "sizing": {"type": "fixed_qty", "qty": 1},
-        },
-        "book_model": {"kind": "orderbook_walk"},
-    }
-    data = {
-        "candles": [{"time": t, "open": o, "high": h, "low": l, "close": c, "volume": 100}
-                    for (t, h, l, c), o in zip(candles, opens)],
-        "books": [{"bids": [[o - 0.5, 1000]], "asks": [[o + 0.5, 1000]]} for o in opens],
-    }
-    report = json.loads(Impact(json.dumps(spec)).command(json.dumps({"cmd": "run", "data": data})))["report"]
-    got = [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"]) for t in report["trades"]]
+    candles = random_walk(500, 11, 0.5, 50)
+    report = run(strategy({"smi": {"type": "Smi", "params": list(SMI)},
+                           "uo": {"type": "UltimateOscillator", "params": list(UO)},
+                           "chop": {"type": "ChoppinessIndex", "params": [CHOP]},
+                           "mid": {"type": "MidPrice", "params": [MID]}},
+                          {"all": [{"gt": ["smi", 0]}, {"gt": ["uo", 50]}, {"lt": ["chop", 60]}]},
+                          {"lt": [{"price": "close"}, "mid"]}), candles)
     warmup = max(SMI[0] + SMI[1] + SMI[2] - 2, max(UO) + 1, CHOP, MID)
-    expected = simulate(candles, opens, warmup)
+    expected = simulate(candles, warmup)
     assert len(expected) >= 4
-    assert got == expected
+    assert trades(report) == expected

@@ -2,11 +2,10 @@
 Impact.command and checked against a plain simulation: short when PairSpreadZScore is above 2,
 cover when it falls below 0."""
 
-import json
 import math
 import random
 
-from prynox_impact import Impact
+from plain_backtest import from_closes, next_open_trades, run, strategy, trades
 
 BETA_PERIOD, Z_PERIOD = 20, 15
 
@@ -49,54 +48,21 @@ def z_scores(closes, refs):
     return out
 
 
-def simulate(closes, opens, z, warmup):
+def simulate(candles, z, warmup):
     """Short entries at the next open into the bid (open - 0.5), covers at the next open from
-    the ask (open + 0.5); an open position is closed at the last close."""
-    trades, position, pending = [], None, None
-    for i in range(len(closes)):
-        if pending == "entry":
-            position = (i, opens[i] - 0.5)
-        elif pending == "exit" and position:
-            trades.append((position[0], i, position[1], opens[i] + 0.5, "signal"))
-            position = None
-        pending = None
-        if i >= warmup and z[i] is not None:
-            if position and z[i] < 0:
-                pending = "exit"
-            elif not position and z[i] > 2:
-                pending = "entry"
-    if position:
-        trades.append((position[0], len(closes) - 1, position[1], closes[-1], "end"))
-    return trades
-
-
-def candles_of(closes):
-    opens = [closes[0]] + closes[:-1]
-    return opens, [{"time": i, "open": o, "high": max(o, c) + 1, "low": min(o, c) - 1, "close": c, "volume": 100}
-                   for i, (o, c) in enumerate(zip(opens, closes))]
+    the ask (open + 0.5)."""
+    return next_open_trades(candles, warmup, lambda i: z[i] is not None and z[i] > 2,
+                            lambda i, _: z[i] is not None and z[i] < 0,
+                            lambda i: candles[i]["open"] - 0.5, lambda i: candles[i]["open"] + 0.5)
 
 
 def test_pairs_trades_on_the_spread_z_score_match_a_plain_simulation():
     closes, refs = series()
-    opens, candles = candles_of(closes)
-    _, reference = candles_of(refs)
-    books = [{"bids": [[o - 0.5, 1000]], "asks": [[o + 0.5, 1000]]} for o in opens]
-    spec = {
-        "strategy": {
-            "symbol": "X", "timeframe": "1m",
-            "indicators": {"z": {"type": "PairSpreadZScore", "params": [BETA_PERIOD, Z_PERIOD]}},
-            # Short only: the long rules never hold.
-            "entry": {"gt": [0, 1]},
-            "exit": {"gt": [0, 1]},
-            "short_entry": {"gt": ["z", 2]},
-            "short_exit": {"lt": ["z", 0]},
-            "sizing": {"type": "fixed_qty", "qty": 1},
-        },
-        "book_model": {"kind": "orderbook_walk"},
-    }
-    h = Impact(json.dumps(spec))
-    data = {"candles": candles, "books": books, "reference": reference}
-    report = json.loads(h.command(json.dumps({"cmd": "run", "data": data})))["report"]
+    candles = from_closes(closes)
+    # Short only: the long rules never hold.
+    report = run(strategy({"z": {"type": "PairSpreadZScore", "params": [BETA_PERIOD, Z_PERIOD]}},
+                          {"gt": [0, 1]}, {"gt": [0, 1]}, short_entry={"gt": ["z", 2]}, short_exit={"lt": ["z", 0]}),
+                 candles, reference=from_closes(refs))
 
     z = z_scores(closes, refs)
     warmup = BETA_PERIOD + Z_PERIOD - 1
@@ -104,11 +70,10 @@ def test_pairs_trades_on_the_spread_z_score_match_a_plain_simulation():
     # The thresholds are not within rounding of any z-score, so the two computations agree on
     # every decision.
     assert min(min(abs(v - 2), abs(v)) for v in z if v is not None) > 1e-9
-    expected = simulate(closes, opens, z, warmup)
+    expected = simulate(candles, z, warmup)
     assert len(expected) >= 3
 
-    got = [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"])
-           for t in report["trades"]]
+    got = trades(report)
     assert [g[:2] + g[4:] for g in got] == [e[:2] + e[4:] for e in expected]
     for g, e in zip(got, expected):
         assert abs(g[2] - e[2]) < 1e-8 and abs(g[3] - e[3]) < 1e-8

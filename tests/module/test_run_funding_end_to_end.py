@@ -2,11 +2,10 @@
 checked against a plain simulation: short when the funding-rate z-score is above 2, cover when it
 falls below 0, with funding charged by the engine on every bar that holds the short."""
 
-import json
 import math
 import random
 
-from prynox_impact import Impact
+from plain_backtest import from_closes, run, strategy, trades
 
 N = 160
 PERIOD = 10
@@ -90,34 +89,19 @@ def test_funding_z_score_shorts_match_a_plain_simulation():
     # No z-score sits so near a threshold that the last bits of its sums could decide a signal.
     assert all(v is None or v == 0.0 or (abs(v) > 1e-9 and abs(v - 2) > 1e-9) for v in z)
 
-    candles = [{"time": i, "open": o, "high": max(o, c) + 1, "low": min(o, c) - 1, "close": c, "volume": 100}
-               for i, (o, c) in enumerate(zip(opens, closes))]
-    books = [{"bids": [[o - 0.5, 1000]], "asks": [[o + 0.5, 1000]]} for o in opens]
+    candles = from_closes(closes)
     derivs = [{"funding_rate": r, "mark_price": m, "index_price": m if ok else 0, "futures_price": m + 0.3,
                "open_interest": 5000, "long_size": 40, "short_size": 38, "taker_buy_volume": 10,
                "taker_sell_volume": 9, "long_liquidation": 0, "short_liquidation": 0, "timestamp": i}
               for i, (r, m, ok) in enumerate(zip(rates, marks, valid))]
-    spec = {
-        "strategy": {
-            "symbol": "X-PERP", "timeframe": "1m",
-            "indicators": {"fz": {"type": "FundingRateZScore", "params": [PERIOD], "feed": "derivatives"}},
-            "entry": {"lt": ["fz", -1000]},
-            "exit": {"lt": ["fz", -1000]},
-            "short_entry": {"gt": ["fz", 2]},
-            "short_exit": {"lt": ["fz", 0]},
-            "sizing": {"type": "fixed_qty", "qty": 1},
-            "costs": {"funding": True},
-        },
-        "book_model": {"kind": "orderbook_walk"},
-    }
-    h = Impact(json.dumps(spec))
-    data = {"candles": candles, "books": books, "derivs": derivs}
-    report = json.loads(h.command(json.dumps({"cmd": "run", "data": data})))["report"]
+    strat = strategy({"fz": {"type": "FundingRateZScore", "params": [PERIOD], "feed": "derivatives"}},
+                     {"lt": ["fz", -1000]}, {"lt": ["fz", -1000]}, symbol="X-PERP",
+                     short_entry={"gt": ["fz", 2]}, short_exit={"lt": ["fz", 0]}, costs={"funding": True})
+    report = run(strat, candles, derivs=derivs)
 
     expected, equity = simulate(closes, opens, rates, marks, valid, z)
-    got = [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"]) for t in report["trades"]]
     assert len(expected) >= 3
-    assert got == expected
+    assert trades(report) == expected
     assert all(t["qty"] == -1.0 for t in report["trades"])
     # Funding moved the equity of every bar that held the short on a valid tick, exactly so.
     assert [e["equity"] for e in report["equity"]] == equity
@@ -127,8 +111,7 @@ def test_funding_z_score_shorts_match_a_plain_simulation():
     assert simulate(closes, opens, rates, marks, valid, z_scores(rates, [True] * N))[0] != expected
 
     # Without funding, the same trades and a different equity.
-    spec["strategy"]["costs"]["funding"] = False
-    h = Impact(json.dumps(spec))
-    plain = json.loads(h.command(json.dumps({"cmd": "run", "data": data})))["report"]
+    strat["costs"]["funding"] = False
+    plain = run(strat, candles, derivs=derivs)
     assert [(t["entry_time"], t["exit_time"]) for t in plain["trades"]] == [t[:2] for t in expected]
     assert plain["equity"][-1]["equity"] != report["equity"][-1]["equity"]

@@ -2,10 +2,9 @@
 above 1, leave on a ShootingStar, a bearish ShortLine, a BalanceOfPower below -0.6 or after 8
 bars; the trades are checked against a plain simulation of the same rules."""
 
-import json
 import random
 
-from prynox_impact import Impact
+from plain_backtest import candle, next_open_trades, run, strategy, trades, true_range
 
 HOLD = 8
 
@@ -23,7 +22,7 @@ def hammer_like(o, h, l, c, upper_first):
 def true_ranges(candles):
     out, prev = [], None
     for o, h, l, c in candles:
-        out.append(h - l if prev is None else max(h - l, abs(h - prev), abs(l - prev)))
+        out.append(h - l if prev is None else true_range(h, l, prev))
         prev = c
     return out
 
@@ -46,32 +45,19 @@ def short_lines(candles):
     return out
 
 
-def simulate(candles, warmup):
-    hammer = [1.0 if hammer_like(*k, upper_first=False) else 0.0 for k in candles]
-    star = [-1.0 if hammer_like(*k, upper_first=True) else 0.0 for k in candles]
-    bop = [0.0 if h == l else (c - o) / (h - l) for o, h, l, c in candles]
-    tr, short = true_ranges(candles), short_lines(candles)
-    trades, position, pending, reasons = [], None, None, set()
-    for i, (o, _, _, c) in enumerate(candles):
-        if pending == "entry":
-            position = (i, o + 0.5)
-        elif pending == "exit" and position:
-            trades.append((position[0], i, position[1], o - 0.5, "signal"))
-            position = None
-        pending = None
-        if i < warmup:
-            continue
-        if position:
-            fired = [name for name, hit in (("star", star[i] == -1), ("short", short[i] == -1),
-                                            ("bop", bop[i] < -0.6), ("hold", i - position[0] >= HOLD)) if hit]
-            if fired:
-                reasons.update(fired)
-                pending = "exit"
-        elif hammer[i] == 1 and tr[i] > 1.0:
-            pending = "entry"
-    if position:
-        trades.append((position[0], len(candles) - 1, position[1], candles[-1][3], "end"))
-    return trades, reasons
+def simulate(candles, rows, warmup):
+    hammer = [1.0 if hammer_like(*k, upper_first=False) else 0.0 for k in rows]
+    star = [-1.0 if hammer_like(*k, upper_first=True) else 0.0 for k in rows]
+    bop = [0.0 if h == l else (c - o) / (h - l) for o, h, l, c in rows]
+    tr, short, reasons = true_ranges(rows), short_lines(rows), set()
+
+    def leaves(i, entered):
+        fired = [name for name, hit in (("star", star[i] == -1), ("short", short[i] == -1),
+                                        ("bop", bop[i] < -0.6), ("hold", i - entered >= HOLD)) if hit]
+        reasons.update(fired)
+        return bool(fired)
+
+    return next_open_trades(candles, warmup, lambda i: hammer[i] == 1 and tr[i] > 1.0, leaves), reasons
 
 
 def market(count=600, seed=11):
@@ -88,33 +74,15 @@ def market(count=600, seed=11):
 
 
 def test_hammer_entries_with_pattern_and_measure_exits_match_a_plain_simulation():
-    candles = market()
-    spec = {
-        "strategy": {
-            "symbol": "X", "timeframe": "1m",
-            "indicators": {
-                "ham": {"type": "Hammer"},
-                "star": {"type": "ShootingStar"},
-                "short": {"type": "ShortLine"},
-                "bop": {"type": "BalanceOfPower"},
-                "tr": {"type": "TrueRange"},
-            },
-            "entry": {"all": [{"eq": ["ham", 1]}, {"gt": ["tr", 1.0]}]},
-            "exit": {"any": [{"eq": ["star", -1]}, {"eq": ["short", -1]}, {"lt": ["bop", -0.6]},
-                             {"bars_since_entry": {"ge": HOLD}}]},
-            "sizing": {"type": "fixed_qty", "qty": 1},
-        },
-        "book_model": {"kind": "orderbook_walk"},
-    }
-    data = {
-        "candles": [{"time": i, "open": o, "high": h, "low": l, "close": c, "volume": 100}
-                    for i, (o, h, l, c) in enumerate(candles)],
-        "books": [{"bids": [[o - 0.5, 1000]], "asks": [[o + 0.5, 1000]]} for o, _, _, _ in candles],
-    }
-    report = json.loads(Impact(json.dumps(spec)).command(json.dumps({"cmd": "run", "data": data})))["report"]
-    got = [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"]) for t in report["trades"]]
+    rows = market()
+    candles = [candle(i, *k) for i, k in enumerate(rows)]
+    report = run(strategy({"ham": {"type": "Hammer"}, "star": {"type": "ShootingStar"}, "short": {"type": "ShortLine"},
+                           "bop": {"type": "BalanceOfPower"}, "tr": {"type": "TrueRange"}},
+                          {"all": [{"eq": ["ham", 1]}, {"gt": ["tr", 1.0]}]},
+                          {"any": [{"eq": ["star", -1]}, {"eq": ["short", -1]}, {"lt": ["bop", -0.6]},
+                                   {"bars_since_entry": {"ge": HOLD}}]}), candles)
     # ShortLine reports 5 as its warm-up, the largest of the strategy's.
-    expected, reasons = simulate(candles, warmup=5)
+    expected, reasons = simulate(candles, rows, warmup=5)
     assert len(expected) >= 8
     assert reasons == {"star", "short", "bop", "hold"}, "every exit rule decides some trade"
-    assert got == expected
+    assert trades(report) == expected

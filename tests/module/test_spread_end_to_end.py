@@ -3,10 +3,9 @@ spread close - reference falls below its lower Bollinger band while the Kalman h
 close on the reference is above 1.5, sell when the spread is back above 60% of its band. The trades
 are checked against a plain simulation of both indicators and the rules."""
 
-import json
 import math
 
-from prynox_impact import Impact
+from plain_backtest import candle, from_closes, next_open_trades, run, shifted_sums, strategy, trades
 
 N_BARS = 160
 PERIOD, NUM_STD = 10, 1.5
@@ -26,25 +25,9 @@ def series():
 def spread_bands(spreads, n, k):
     """percent_b over the window, with the sums taken about a shift point that moves to the
     window mean every n spreads, as the indicator keeps them."""
-    out, window, anchor, s1, s2, pushes = [], [], None, 0.0, 0.0, 0
-    for s in spreads:
-        if len(window) == n:
-            d = window.pop(0) - anchor
-            s1, s2 = s1 - d, s2 - d * d
-        window.append(s)
-        if anchor is None:
-            anchor = s
-        d = s - anchor
-        s1, s2 = s1 + d, s2 + d * d
-        pushes += 1
-        if pushes >= n:
-            total = 0.0
-            for v in window:
-                total += v
-            anchor, s1, s2, pushes = total / len(window), 0.0, 0.0, 0
-            for v in window:
-                d = v - anchor
-                s1, s2 = s1 + d, s2 + d * d
+    out = []
+    for window, anchor, s1, s2 in shifted_sums(spreads, n):
+        s = window[-1]
         if len(window) < n:
             out.append(None)
             continue
@@ -78,53 +61,20 @@ def kalman_hedge(closes, refs, delta, r):
     return out
 
 
-def simulate(closes, refs, opens, warmup=PERIOD):
-    """Entries and exits at the next open through a one-level book: ask = open + 0.5, bid = open - 0.5."""
+def simulate(candles, closes, refs, warmup=PERIOD):
     pb = spread_bands([c - r for c, r in zip(closes, refs)], PERIOD, NUM_STD)
     hedge = kalman_hedge(closes, refs, DELTA, OBSERVATION_VAR)
-    trades, position, pending = [], None, None
-    for i in range(len(closes)):
-        if pending == "entry":
-            position = (i, opens[i] + 0.5)
-        elif pending == "exit" and position:
-            trades.append((position[0], i, position[1], opens[i] - 0.5, "signal"))
-            position = None
-        pending = None
-        if i >= warmup:
-            if position and pb[i] > 0.6:
-                pending = "exit"
-            elif not position and pb[i] < 0.0 and hedge[i] > 1.5:
-                pending = "entry"
-    if position:
-        trades.append((position[0], len(closes) - 1, position[1], closes[-1], "end"))
-    return trades
+    return next_open_trades(candles, warmup, lambda i: pb[i] < 0.0 and hedge[i] > 1.5, lambda i, _: pb[i] > 0.6)
 
 
 def test_spread_strategy_trades_match_a_plain_simulation():
     closes, refs = series()
-    opens = [closes[0]] + closes[:-1]
-    candles = [{"time": i, "open": o, "high": max(o, c) + 1, "low": min(o, c) - 1, "close": c, "volume": 100}
-               for i, (o, c) in enumerate(zip(opens, closes))]
-    reference = [{"time": i, "open": r, "high": r + 1, "low": r - 1, "close": r, "volume": 100}
-                 for i, r in enumerate(refs)]
-    books = [{"bids": [[o - 0.5, 1000]], "asks": [[o + 0.5, 1000]]} for o in opens]
-    spec = {
-        "strategy": {
-            "symbol": "X", "timeframe": "1m",
-            "indicators": {"sbb": {"type": "SpreadBollingerBands", "params": [PERIOD, NUM_STD]},
+    candles = from_closes(closes)
+    report = run(strategy({"sbb": {"type": "SpreadBollingerBands", "params": [PERIOD, NUM_STD]},
                            "kal": {"type": "KalmanHedgeRatio", "params": [DELTA, OBSERVATION_VAR]}},
-            "entry": {"all": [{"lt": ["sbb.percent_b", 0.0]}, {"gt": ["kal.hedge_ratio", 1.5]}]},
-            "exit": {"gt": ["sbb.percent_b", 0.6]},
-            "sizing": {"type": "fixed_qty", "qty": 1},
-        },
-        "book_model": {"kind": "orderbook_walk"},
-    }
-    h = Impact(json.dumps(spec))
-    answer = json.loads(h.command(json.dumps(
-        {"cmd": "run", "data": {"candles": candles, "reference": reference, "books": books}})))
-    assert "report" in answer, answer
-    report = answer["report"]
-    got = [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"]) for t in report["trades"]]
-    expected = simulate(closes, refs, opens)
+                          {"all": [{"lt": ["sbb.percent_b", 0.0]}, {"gt": ["kal.hedge_ratio", 1.5]}]},
+                          {"gt": ["sbb.percent_b", 0.6]}),
+                 candles, reference=[candle(i, r, r + 1, r - 1, r) for i, r in enumerate(refs)])
+    expected = simulate(candles, closes, refs)
     assert len(expected) >= 3
-    assert got == expected
+    assert trades(report) == expected

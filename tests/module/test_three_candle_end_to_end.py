@@ -2,10 +2,9 @@
 three black crows, a tower top, a three-line strike or after 10 bars; the trades are checked
 against a plain simulation of the same rules."""
 
-import json
 import random
 
-from prynox_impact import Impact
+from plain_backtest import candle, next_open_trades, run, strategy, trades
 
 HOLD = 10
 
@@ -47,32 +46,21 @@ def fill(price):
     return (t + (q - t >= 0.5)) / 1e8
 
 
-def simulate(candles, warmup):
-    n = len(candles)
-    sold = [None, None] + [soldiers_or_crows(*candles[i - 2:i + 1]) for i in range(2, n)]
-    top = [None, None] + [tower(*candles[i - 2:i + 1]) for i in range(2, n)]
-    hit = [None, None, None] + [strike(*candles[i - 3:i + 1]) for i in range(3, n)]
-    trades, position, pending, reasons = [], None, None, set()
-    for i, (o, _, _, c) in enumerate(candles):
-        if pending == "entry":
-            position = (i, fill(o + 0.5))
-        elif pending == "exit" and position:
-            trades.append((position[0], i, position[1], fill(o - 0.5), "signal"))
-            position = None
-        pending = None
-        if i < warmup:
-            continue
-        if position:
-            fired = [name for name, yes in (("crows", sold[i] == -1), ("tower", top[i] == -1),
-                                            ("strike", hit[i] == 1), ("hold", i - position[0] >= HOLD)) if yes]
-            if fired:
-                reasons.update(fired)
-                pending = "exit"
-        elif sold[i] == 1:
-            pending = "entry"
-    if position:
-        trades.append((position[0], n - 1, position[1], candles[-1][3], "end"))
-    return trades, reasons
+def simulate(candles, rows, warmup):
+    n = len(rows)
+    sold = [None, None] + [soldiers_or_crows(*rows[i - 2:i + 1]) for i in range(2, n)]
+    top = [None, None] + [tower(*rows[i - 2:i + 1]) for i in range(2, n)]
+    hit = [None, None, None] + [strike(*rows[i - 3:i + 1]) for i in range(3, n)]
+    reasons = set()
+
+    def leaves(i, entered):
+        fired = [name for name, yes in (("crows", sold[i] == -1), ("tower", top[i] == -1),
+                                        ("strike", hit[i] == 1), ("hold", i - entered >= HOLD)) if yes]
+        reasons.update(fired)
+        return bool(fired)
+
+    return next_open_trades(candles, warmup, lambda i: sold[i] == 1, leaves, lambda i: fill(rows[i][0] + 0.5),
+                            lambda i: fill(rows[i][0] - 0.5)), reasons
 
 
 def market(count=1500, seed=5):
@@ -99,31 +87,14 @@ def market(count=1500, seed=5):
 
 
 def test_soldier_entries_with_crows_tower_and_strike_exits_match_a_plain_simulation():
-    candles = market()
-    spec = {
-        "strategy": {
-            "symbol": "X", "timeframe": "1m",
-            "indicators": {
-                "sold": {"type": "ThreeSoldiersOrCrows"},
-                "tower": {"type": "TowerTopBottom"},
-                "strike": {"type": "ThreeLineStrike"},
-            },
-            "entry": {"eq": ["sold", 1]},
-            "exit": {"any": [{"eq": ["sold", -1]}, {"eq": ["tower", -1]}, {"eq": ["strike", 1]},
-                             {"bars_since_entry": {"ge": HOLD}}]},
-            "sizing": {"type": "fixed_qty", "qty": 1},
-        },
-        "book_model": {"kind": "orderbook_walk"},
-    }
-    data = {
-        "candles": [{"time": i, "open": o, "high": h, "low": l, "close": c, "volume": 100}
-                    for i, (o, h, l, c) in enumerate(candles)],
-        "books": [{"bids": [[o - 0.5, 1000]], "asks": [[o + 0.5, 1000]]} for o, _, _, _ in candles],
-    }
-    report = json.loads(Impact(json.dumps(spec)).command(json.dumps({"cmd": "run", "data": data})))["report"]
-    got = [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"]) for t in report["trades"]]
+    rows = market()
+    candles = [candle(i, *k) for i, k in enumerate(rows)]
+    report = run(strategy({"sold": {"type": "ThreeSoldiersOrCrows"}, "tower": {"type": "TowerTopBottom"},
+                           "strike": {"type": "ThreeLineStrike"}}, {"eq": ["sold", 1]},
+                          {"any": [{"eq": ["sold", -1]}, {"eq": ["tower", -1]}, {"eq": ["strike", 1]},
+                                   {"bars_since_entry": {"ge": HOLD}}]}), candles)
     # ThreeLineStrike reports 4 as its warm-up, the largest of the strategy's.
-    expected, reasons = simulate(candles, warmup=4)
+    expected, reasons = simulate(candles, rows, warmup=4)
     assert len(expected) >= 8
     assert reasons == {"crows", "tower", "strike", "hold"}, "every exit rule decides some trade"
-    assert got == expected
+    assert trades(report) == expected

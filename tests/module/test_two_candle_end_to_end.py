@@ -1,10 +1,9 @@
 """Two-candle patterns in a strategy: enter on a bullish Engulfing, leave on a bearish DojiStar or
 after 10 bars; the trades are checked against a plain simulation of the same rules."""
 
-import json
 import random
 
-from prynox_impact import Impact
+from plain_backtest import candle, next_open_trades, run, strategy, trades
 
 HOLD = 10
 
@@ -35,31 +34,18 @@ def doji_star(prev, cur):
     return 0.0
 
 
-def simulate(candles, warmup):
+def simulate(candles, rows, warmup):
     """Signals from bar `warmup` on; orders fill at the next open across a spread of 1."""
-    pairs = [None] + list(zip(candles, candles[1:]))
+    pairs = [None] + list(zip(rows, rows[1:]))
     engulf = [None] + [engulfing(p, k) for p, k in pairs[1:]]
-    star = [None] + [doji_star(p, k) for p, k in pairs[1:]]
-    trades, position, pending, reasons = [], None, None, set()
-    for i, (o, _, _, c) in enumerate(candles):
-        if pending == "entry":
-            position = (i, o + 0.5)
-        elif pending == "exit" and position:
-            trades.append((position[0], i, position[1], o - 0.5, "signal"))
-            position = None
-        pending = None
-        if i < warmup:
-            continue
-        if position:
-            fired = [name for name, hit in (("star", star[i] == -1), ("hold", i - position[0] >= HOLD)) if hit]
-            if fired:
-                reasons.update(fired)
-                pending = "exit"
-        elif engulf[i] == 1:
-            pending = "entry"
-    if position:
-        trades.append((position[0], len(candles) - 1, position[1], candles[-1][3], "end"))
-    return trades, reasons
+    star, reasons = [None] + [doji_star(p, k) for p, k in pairs[1:]], set()
+
+    def leaves(i, entered):
+        fired = [name for name, hit in (("star", star[i] == -1), ("hold", i - entered >= HOLD)) if hit]
+        reasons.update(fired)
+        return bool(fired)
+
+    return next_open_trades(candles, warmup, lambda i: engulf[i] == 1, leaves), reasons
 
 
 def market(count=800, seed=2):
@@ -82,26 +68,12 @@ def market(count=800, seed=2):
 
 
 def test_engulfing_entries_with_doji_star_and_holding_exits_match_a_plain_simulation():
-    candles = market()
-    spec = {
-        "strategy": {
-            "symbol": "X", "timeframe": "1m",
-            "indicators": {"engulf": {"type": "Engulfing"}, "star": {"type": "DojiStar"}},
-            "entry": {"eq": ["engulf", 1]},
-            "exit": {"any": [{"eq": ["star", -1]}, {"bars_since_entry": {"ge": HOLD}}]},
-            "sizing": {"type": "fixed_qty", "qty": 1},
-        },
-        "book_model": {"kind": "orderbook_walk"},
-    }
-    data = {
-        "candles": [{"time": i, "open": o, "high": h, "low": l, "close": c, "volume": 100}
-                    for i, (o, h, l, c) in enumerate(candles)],
-        "books": [{"bids": [[o - 0.5, 1000]], "asks": [[o + 0.5, 1000]]} for o, _, _, _ in candles],
-    }
-    report = json.loads(Impact(json.dumps(spec)).command(json.dumps({"cmd": "run", "data": data})))["report"]
-    got = [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"]) for t in report["trades"]]
+    rows = market()
+    candles = [candle(i, *k) for i, k in enumerate(rows)]
+    report = run(strategy({"engulf": {"type": "Engulfing"}, "star": {"type": "DojiStar"}}, {"eq": ["engulf", 1]},
+                          {"any": [{"eq": ["star", -1]}, {"bars_since_entry": {"ge": HOLD}}]}), candles)
     # Both patterns report 2 as their warm-up.
-    expected, reasons = simulate(candles, warmup=2)
+    expected, reasons = simulate(candles, rows, warmup=2)
     assert len(expected) >= 8
     assert reasons == {"star", "hold"}, "every exit rule decides some trade"
-    assert got == expected
+    assert trades(report) == expected
