@@ -1,16 +1,19 @@
-"""A breakout over the previous bar's Donchian high, or a SuperTrend turning up, exited when the
-SuperTrend turns down or the close falls under its line: run through Impact.command, reading the
-named outputs "dc.stop_short" and "st.direction" and the bare id "st", checked against a plain
-simulation of the indicators and rules over the same candles."""
+"""Trailing stops in rules, run through Impact.command and checked against plain simulations of
+the indicators and rules over the same candles: a breakout over the previous bar's Donchian high,
+or a SuperTrend turning up, exited when the SuperTrend turns down or the close falls under its
+line (the named outputs "dc.stop_short" and "st.direction" and the bare id "st"); and a Bollinger
+breakout over "bb.upper" exited when "st.direction" turns to -1."""
 
-import json
 import random
-from fractions import Fraction
 
-from prynox_impact import Impact
+from plain_backtest import candle, crossed, fma, next_open_trades, run, strategy, trades, true_range
+from test_bands_end_to_end import bollinger
+
+CLOSE = {"price": "close"}
 
 
-def candles(n=500, seed=11):
+def quarter_walk(n=500, seed=11):
+    """A walk on a grid of quarters that turns every 60 bars."""
     rng = random.Random(seed)
     out, x = [], 100.0
     for i in range(n):
@@ -18,21 +21,14 @@ def candles(n=500, seed=11):
         x = round((x + (0.4 if (i // 60) % 2 else -0.4) + rng.uniform(-2.0, 2.0)) * 4) / 4
         h = max(o, x) + round(rng.uniform(0, 1.5) * 4) / 4
         lo = min(o, x) - round(rng.uniform(0, 1.5) * 4) / 4
-        out.append({"time": i, "open": o, "high": h, "low": lo, "close": x, "volume": 10.0})
+        out.append(candle(i, o, h, lo, x, 10.0))
     return out
-
-
-def fma(a, b, c):
-    return float(Fraction(a) * Fraction(b) + Fraction(c))
 
 
 def atr(k, n):
     out, seed, a = [None] * len(k), 0.0, 0.0
     for t, c in enumerate(k):
-        tr = c["high"] - c["low"]
-        if t > 0:
-            pc = k[t - 1]["close"]
-            tr = max(tr, abs(c["high"] - pc), abs(c["low"] - pc))
+        tr = c["high"] - c["low"] if t == 0 else true_range(c["high"], c["low"], k[t - 1]["close"])
         if t + 1 < n:
             seed += tr
             continue
@@ -61,53 +57,39 @@ def super_trend(k, n, m):
     return out
 
 
-def simulate(k, warmup, enters, leaves):
-    """Entries and exits at the next open through a one-level book: ask = open + 0.5, bid = open - 0.5."""
-    trades, position, pending = [], None, None
-    for i, c in enumerate(k):
-        if pending == "entry":
-            position = (i, c["open"] + 0.5)
-        elif pending == "exit" and position:
-            trades.append((position[0], i, position[1], c["open"] - 0.5, "signal"))
-            position = None
-        pending = None
-        if i >= warmup:
-            if position and leaves(i):
-                pending = "exit"
-            elif not position and enters(i):
-                pending = "entry"
-    if position:
-        trades.append((position[0], len(k) - 1, position[1], k[-1]["close"], "end"))
-    return trades
+def turned(st, i, to):
+    return i >= 1 and None not in (st[i], st[i - 1]) and st[i - 1][1] * to <= 0 < st[i][1] * to
 
 
 def test_donchian_breakout_with_super_trend_exit_matches_a_plain_simulation():
-    k = candles()
+    k = quarter_walk()
     st = super_trend(k, 10, 3.0)
     hh = [max(c["high"] for c in k[t - 19:t + 1]) if t >= 19 else None for t in range(len(k))]
-    spec = {
-        "strategy": {
-            "symbol": "X", "timeframe": "1m",
-            "indicators": {"st": {"type": "SuperTrend", "params": [10, 3]}, "dc": {"type": "DonchianStop", "params": [20]}},
-            "entry": {"any": [{"cross_above": [{"price": "close"}, {"prev": ["dc.stop_short", 1]}]},
+    strat = strategy({"st": {"type": "SuperTrend", "params": [10, 3]}, "dc": {"type": "DonchianStop", "params": [20]}},
+                     {"any": [{"cross_above": [CLOSE, {"prev": ["dc.stop_short", 1]}]},
                               {"cross_above": ["st.direction", 0]}]},
-            "exit": {"any": [{"cross_below": ["st.direction", 0]}, {"lt": [{"price": "close"}, "st"]}]},
-            "sizing": {"type": "fixed_qty", "qty": 1},
-        },
-        "book_model": {"kind": "orderbook_walk"},
-    }
-    books = [{"bids": [[c["open"] - 0.5, 1000]], "asks": [[c["open"] + 0.5, 1000]]} for c in k]
-    report = json.loads(Impact(json.dumps(spec)).command(json.dumps({"cmd": "run", "data": {"candles": k, "books": books}})))
-    got = [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"]) for t in report["report"]["trades"]]
+                     {"any": [{"cross_below": ["st.direction", 0]}, {"lt": [CLOSE, "st"]}]})
 
     def breakout(i):
         return i >= 2 and None not in (hh[i - 1], hh[i - 2]) and k[i - 1]["close"] <= hh[i - 2] and k[i]["close"] > hh[i - 1]
 
-    def turned(i, to):
-        return i >= 1 and None not in (st[i], st[i - 1]) and st[i - 1][1] * to <= 0 < st[i][1] * to
-
-    expected = simulate(k, 20, lambda i: breakout(i) or turned(i, 1),
-                        lambda i: turned(i, -1) or (st[i] is not None and k[i]["close"] < st[i][0]))
-    assert sum(1 for i in range(len(k)) if turned(i, 1)) >= 3 and sum(1 for i in range(20, len(k)) if breakout(i)) >= 3
+    expected = next_open_trades(k, 20, lambda i: breakout(i) or turned(st, i, 1),
+                                lambda i, _: turned(st, i, -1) or (st[i] is not None and k[i]["close"] < st[i][0]))
+    assert sum(1 for i in range(len(k)) if turned(st, i, 1)) >= 3 and sum(1 for i in range(20, len(k)) if breakout(i)) >= 3
     assert len(expected) >= 5
-    assert got == expected
+    assert trades(run(strat, k)) == expected
+
+
+def test_bollinger_breakout_with_super_trend_exit_matches_a_plain_simulation():
+    k = quarter_walk(600, seed=5)
+    closes = [c["close"] for c in k]
+    upper = [b and b[0] for b in bollinger(closes, 20, 2.0)]
+    st = super_trend(k, 10, 3.0)
+    strat = strategy({"bb": {"type": "BollingerBands", "params": [20, 2]},
+                      "st": {"type": "SuperTrend", "params": [10, 3]}},
+                     {"cross_above": [CLOSE, "bb.upper"]},
+                     {"eq": ["st.direction", -1]})
+    expected = next_open_trades(k, 20, lambda i: crossed(closes, upper, i, above=True),
+                                lambda i, _: st[i] is not None and st[i][1] == -1.0)
+    assert len(expected) >= 4
+    assert trades(run(strat, k)) == expected
