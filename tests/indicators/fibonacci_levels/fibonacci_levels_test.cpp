@@ -22,24 +22,21 @@ namespace {
 
 using Out = std::vector<double>;
 using Candles = std::vector<Candle>;
+template <class T>
+using Rows = std::vector<std::optional<std::vector<T>>>;
 
 // The outputs after each bar, none where the update gave none; the update's value is the first.
-std::vector<std::optional<Out>> run_outputs(const std::string& type, const Out& params, const Candles& bars) {
+Rows<double> run_outputs(const std::string& type, const Out& params, const Candles& bars) {
     auto built = build_indicator(type, params);
-    EXPECT_TRUE(built.has_value()) << type;
-    std::vector<std::optional<Out>> out;
-    for (const Candle& c : bars) {
+    Rows<double> out(bars.size());
+    for (std::size_t i = 0; i < bars.size(); ++i) {
         BarContext ctx;
-        ctx.candle = &c;
-        const OptionalValue v = (*built)->update(ctx);
-        if (!v) {
-            out.emplace_back();
-            continue;
+        ctx.candle = &bars[i];
+        if (const OptionalValue v = (*built)->update(ctx)) {
+            out[i].emplace();
+            for (const auto& o : (*built)->outputs()) out[i]->push_back(o.value);
+            EXPECT_TRUE(same_bits(*v, out[i]->at(0))) << type;
         }
-        Out list;
-        for (const auto& o : (*built)->outputs()) list.push_back(o.value);
-        EXPECT_TRUE(same_bits(*v, list.at(0))) << type;
-        out.emplace_back(list);
     }
     return out;
 }
@@ -68,10 +65,8 @@ std::vector<T> retrace(T s, T e) {
 // The outputs of `type` at bar i from every pivot confirmed so far (oldest first).
 template <class T>
 std::optional<std::vector<T>> fib_formula(const std::string& type, const std::vector<SwingPivot>& all, std::uint64_t i) {
-    const std::size_t keep = type == "AutoFib" || type == "FibConfluence"             ? 6
-                             : type == "FibProjection" || type == "FibChannel" ? 3
-                                                                                : 2;
-    const std::size_t needs = type == "FibTimeZones" ? 1 : type == "FibProjection" || type == "FibChannel" || type == "FibConfluence" ? 3 : 2;
+    const bool six = type == "AutoFib" || type == "FibConfluence", three = type == "FibProjection" || type == "FibChannel";
+    const std::size_t keep = six ? 6 : three ? 3 : 2, needs = type == "FibTimeZones" ? 1 : three || type == "FibConfluence" ? 3 : 2;
     if (all.size() < needs) return std::nullopt;
     const std::vector<SwingPivot> p(all.end() - static_cast<std::ptrdiff_t>(std::min(keep, all.size())), all.end());
     std::vector<T> y;
@@ -135,13 +130,13 @@ std::optional<std::vector<T>> fib_formula(const std::string& type, const std::ve
 
 // The pitchfork at each valid bar from the highs and lows seen.
 template <class T>
-std::vector<std::optional<std::vector<T>>> pitchfork_formula(std::size_t p, const Candles& bars) {
+Rows<T> pitchfork_formula(std::size_t p, const Candles& bars) {
     struct Pv {
         T x, y;
         bool high;
     };
     std::vector<Pv> piv;
-    std::vector<std::optional<std::vector<T>>> out;
+    Rows<T> out(bars.size());
     for (std::size_t c = 0; c < bars.size(); ++c) {
         if (c >= 2 * p) {
             const std::size_t m = c - p;
@@ -158,25 +153,20 @@ std::vector<std::optional<std::vector<T>>> pitchfork_formula(std::size_t p, cons
                 }
             }
         }
-        if (piv.size() < 3) {
-            out.emplace_back();
-            continue;
-        }
-        const auto [x0, y0, h0] = piv[0];
-        const auto [x1, y1, h1] = piv[1];
-        const auto [x2, y2, h2] = piv[2];
+        if (piv.size() < 3) continue;
+        const T x0 = piv[0].x, y0 = piv[0].y, x1 = piv[1].x, y1 = piv[1].y, x2 = piv[2].x, y2 = piv[2].y;
         const T slope = (mid(y1, y2) - y0) / (mid(x1, x2) - x0), median = y0 + (T(static_cast<double>(c)) - x0) * slope;
         const T o1 = y1 - (y0 + (x1 - x0) * slope), o2 = y2 - (y0 + (x2 - x0) * slope);
-        out.push_back(std::vector<T>{median, median + std::max(o1, o2), median + std::min(o1, o2)});
+        out[c] = std::vector<T>{median, median + std::max(o1, o2), median + std::min(o1, o2)};
     }
     return out;
 }
 
 template <class T>
-std::vector<std::optional<std::vector<T>>> formula(const std::string& type, const Out& params, const Candles& bars) {
+Rows<T> formula(const std::string& type, const Out& params, const Candles& bars) {
     if (type == "AndrewsPitchfork") return pitchfork_formula<T>(static_cast<std::size_t>(params.at(0)), bars);
     SwingPivotTracker tracker(0.05, 1000000);
-    std::vector<std::optional<std::vector<T>>> out;
+    Rows<T> out;
     for (const Candle& c : bars) {
         (void)tracker.update(c.high, c.low);
         out.push_back(fib_formula<T>(type, {tracker.pivots().begin(), tracker.pivots().end()}, tracker.bar_count() - 1));
@@ -184,53 +174,18 @@ std::vector<std::optional<std::vector<T>>> formula(const std::string& type, cons
     return out;
 }
 
-const std::vector<std::pair<std::string, Out>> kTypes = {
-    {"AutoFib", {}},       {"FibArcs", {}},       {"FibChannel", {}},    {"FibConfluence", {}},
-    {"FibExtension", {}},  {"FibFan", {}},        {"FibProjection", {}}, {"FibRetracement", {}},
-    {"FibTimeZones", {}},  {"GoldenPocket", {}},  {"AndrewsPitchfork", {1}}, {"AndrewsPitchfork", {2}},
-    {"AndrewsPitchfork", {5}}};
-
 // A walk on a grid of `grid` from `start`, with jumps, and highs and lows whole grid steps outside
 // the body.
-Candles grid_walk(std::uint64_t seed, double start, double grid, std::size_t n) {
+Candles grid_walk(std::uint64_t seed, double start, double grid) {
     Candles out;
     double x = start;
-    for (std::size_t i = 0; i < n; ++i) {
-        const double open = x;
+    for (std::size_t i = 0; i < 3000; ++i) {
+        const double open = x, up = grid * static_cast<double>(splitmix(seed) % 3);
         x += std::round(unit(seed) * (splitmix(seed) % 9 == 0 ? 12.0 : 3.0)) * grid;
-        const double up = grid * static_cast<double>(splitmix(seed) % 3), down = grid * static_cast<double>(splitmix(seed) % 3);
-        out.push_back({static_cast<std::int64_t>(i) * 60000, open, std::max(open, x) + up, std::min(open, x) - down, x, 100});
+        out.push_back({0, open, std::max(open, x) + up, std::min(open, x) - grid * static_cast<double>(i % 3), x, 1});
     }
     return out;
 }
-
-TEST(FibonacciLevels, WalksMatchTheFormulasExactly) {
-    for (const Candles& bars : {grid_walk(1, 100.0, 0.5, 3000), grid_walk(2, 20.0, 0.25, 3000), grid_walk(3, 0.0, 0.25, 3000)})
-        for (const auto& [type, params] : kTypes) {
-            const auto got = run_outputs(type, params, bars);
-            const auto want = formula<double>(type, params, bars);
-            std::size_t values = 0;
-            for (std::size_t i = 0; i < bars.size(); ++i) {
-                ASSERT_EQ(got[i].has_value(), want[i].has_value()) << type << " bar " << i;
-                if (!got[i]) continue;
-                ++values;
-                for (std::size_t k = 0; k < want[i]->size(); ++k)
-                    ASSERT_TRUE(same_bits(got[i]->at(k), want[i]->at(k)))
-                        << describe(type, params) << " bar " << i << " output " << k << ": " << got[i]->at(k)
-                        << " != " << want[i]->at(k);
-            }
-            EXPECT_GT(values, bars.size() / 2) << describe(type, params);
-        }
-}
-
-// ------------------------------------------------------------------ pivots near the double range
-
-struct HugeCase {
-    std::string type;
-    Out params;
-    Candles bars;
-    const char* why;
-};
 
 Candles swing_then(const Out& pivots, std::size_t more) {
     Candles c = swing_candles(pivots);
@@ -239,17 +194,48 @@ Candles swing_then(const Out& pivots, std::size_t more) {
 }
 
 Candles flats(const Out& xs) {
-    Candles c;
-    for (double x : xs) c.push_back(flat_candle(x));
+    Candles c(xs.size());
+    std::transform(xs.begin(), xs.end(), c.begin(), flat_candle);
     return c;
 }
 
-// Differences of pivots overflow, while (most of) the levels lie well inside the range: every
-// level within 1e-15 of the largest magnitude of its whole-range value, infinite only where that
-// value is beyond the range.
+// Bit for bit with the formulas in T = double; with T = long double (the whole exponent range),
+// within 1e-15 of the largest price magnitude, and infinite exactly where the value is beyond
+// the double range.
+template <class T>
+void check(const std::string& type, const Out& params, const Candles& bars, const char* why) {
+    const auto got = run_outputs(type, params, bars);
+    const auto want = formula<T>(type, params, bars);
+    double scale = 0.0;
+    for (const Candle& b : bars) scale = std::max({scale, std::fabs(b.high), std::fabs(b.low)});
+    std::size_t values = 0;
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        ASSERT_EQ(got[i].has_value(), want[i].has_value()) << describe(type, params) << " bar " << i << ": " << why;
+        for (std::size_t k = 0; got[i] && k < want[i]->size(); ++k) {
+            const double w = static_cast<double>(want[i]->at(k)), g = got[i]->at(k);
+            if (std::is_same_v<T, double> || !std::isfinite(w))
+                ASSERT_TRUE(same_bits(g, w)) << describe(type, params) << " bar " << i << " output " << k << ": " << g
+                                             << " != " << w << " (" << why << ")";
+            else
+                ASSERT_LE(std::fabs(g - w), 1e-15 * scale) << type << " bar " << i << " output " << k << ": " << why;
+        }
+        values += got[i].has_value();
+    }
+    EXPECT_GT(values, 0u) << describe(type, params) << ": " << why;
+}
+
+TEST(FibonacciLevels, WalksMatchTheFormulasExactly) {
+    for (const Candles& bars : {grid_walk(1, 100.0, 0.5), grid_walk(2, 20.0, 0.25), grid_walk(3, 0.0, 0.25)})
+        for (const char* type : {"AutoFib", "FibArcs", "FibChannel", "FibConfluence", "FibExtension", "FibFan",
+                                 "FibProjection", "FibRetracement", "FibTimeZones", "GoldenPocket"})
+            check<double>(type, {}, bars, "walk");
+    for (double span : {1, 2, 5}) check<double>("AndrewsPitchfork", {span}, grid_walk(4, 100.0, 0.5), "walk");
+}
+
+// Differences of pivots overflow while (most of) the levels lie well inside the range.
 TEST(FibonacciLevels, OverflowingSwingsGiveTheirTrueLevels) {
     const Out pm = {1.5e308, -1.5e308}, pmp = {1.5e308, -1.5e308, 1.4e308};
-    const std::vector<HugeCase> cases = {
+    const std::vector<std::tuple<const char*, Out, Candles, const char*>> cases = {
         {"FibRetracement", {}, swing_then(pm, 2), "P0 - P1 = 3e308"},
         {"GoldenPocket", {}, swing_then(pm, 2), "P0 - P1 = 3e308"},
         {"FibExtension", {}, swing_then({0, -1e308, 1e308}, 0), "level_1272 1.544e308, the others beyond"},
@@ -262,72 +248,36 @@ TEST(FibonacciLevels, OverflowingSwingsGiveTheirTrueLevels) {
         {"FibConfluence", {}, swing_then({1.7e308, 1.6e308, 1.7e308}, 0), "six close levels: the sum overflows"},
         {"AndrewsPitchfork", {1}, flats({0, 1.5e308, 0, -1.5e308, 0, 1.5e308, 0, 0}), "upper 1e308, lower beyond"},
     };
-    for (const HugeCase& c : cases) {
-        const auto got = run_outputs(c.type, c.params, c.bars);
-        const auto want = formula<long double>(c.type, c.params, c.bars);
-        double scale = 0.0, values = 0;
-        for (const Candle& b : c.bars) scale = std::max({scale, std::fabs(b.high), std::fabs(b.low)});
-        for (std::size_t i = 0; i < c.bars.size(); ++i) {
-            ASSERT_EQ(got[i].has_value(), want[i].has_value()) << c.type << " bar " << i;
-            if (!got[i]) continue;
-            ++values;
-            for (std::size_t k = 0; k < want[i]->size(); ++k) {
-                const double w = static_cast<double>(want[i]->at(k)), g = got[i]->at(k);
-                if (std::isfinite(w))
-                    EXPECT_LE(std::fabs(g - w), 1e-15 * scale) << c.type << " bar " << i << " output " << k << ": " << c.why;
-                else
-                    EXPECT_EQ(g, w) << c.type << " bar " << i << " output " << k << ": " << c.why;
-            }
-        }
-        EXPECT_GT(values, 0) << c.type << ": " << c.why;
-    }
+    for (const auto& [type, params, bars, why] : cases) check<long double>(type, params, bars, why);
 }
-
-// ------------------------------------------------------------------ first values and worked cases
 
 // Flat bars alternating 100 and 90: every bar from the second confirms a pivot, so a type that
-// needs k pivots gives its first value on bar k + 1, later than its warm-up except FibTimeZones;
-// the pitchfork of span 1 records a pivot from bar 3 on. Flat bars confirm nothing.
+// needs k pivots gives its first value on bar k + 1 (1-based), later than its warm-up except
+// FibTimeZones; the pitchfork of span 1 records a pivot from bar 3 on. Flat bars confirm nothing.
 TEST(FibonacciLevels, FirstValueBars) {
-    struct Row {
-        std::string type;
-        Out params;
-        std::uint64_t warmup;
-        std::size_t first;  // 1-based
-    };
-    const std::vector<Row> rows = {
+    const std::vector<std::tuple<const char*, Out, std::uint64_t, std::size_t>> rows = {
         {"FibTimeZones", {}, 2, 2},  {"GoldenPocket", {}, 2, 3},  {"FibRetracement", {}, 2, 3}, {"FibExtension", {}, 2, 3},
         {"FibFan", {}, 2, 3},        {"FibArcs", {}, 2, 3},       {"AutoFib", {}, 2, 3},        {"FibProjection", {}, 3, 4},
-        {"FibChannel", {}, 3, 4},    {"FibConfluence", {}, 3, 4}, {"AndrewsPitchfork", {1}, 3, 5},
-        {"AndrewsPitchfork", {5}, 11, 0}};
-    const Candles zigzag = flats({100, 90, 100, 90, 100, 90, 100, 90}), flat = flats(Out(40, 100.0));
-    for (const Row& r : rows) {
-        auto built = build_indicator(r.type, r.params);
-        ASSERT_TRUE(built.has_value());
-        EXPECT_EQ((*built)->warmup_period(), r.warmup) << r.type;
-        const auto got = run_outputs(r.type, r.params, zigzag);
-        std::size_t first = 0;
-        while (first < got.size() && !got[first]) ++first;
-        EXPECT_EQ(first == got.size() ? 0 : first + 1, r.first) << describe(r.type, r.params);
-        for (const auto& v : run_outputs(r.type, r.params, flat)) EXPECT_FALSE(v.has_value()) << r.type;
+        {"FibChannel", {}, 3, 4},    {"FibConfluence", {}, 3, 4}, {"AndrewsPitchfork", {1}, 3, 5}};
+    for (const auto& [type, params, warmup, first] : rows) {
+        EXPECT_EQ((*build_indicator(type, params))->warmup_period(), warmup) << type;
+        const auto got = run_outputs(type, params, flats({100, 90, 100, 90, 100, 90, 100, 90}));
+        EXPECT_EQ(std::find_if(got.begin(), got.end(), [](const auto& v) { return v.has_value(); }) - got.begin() + 1,
+                  static_cast<std::ptrdiff_t>(first))
+            << type;
+        for (const auto& v : run_outputs(type, params, flats(Out(40, 100.0)))) EXPECT_FALSE(v.has_value()) << type;
     }
 }
 
+// The worked cases the formulas alone would not show wrong.
 TEST(FibonacciLevels, WorkedCases) {
-    // A swing high of 110 then a swing low of 100: the same levels on every bar until the next pivot.
-    for (const auto& v : run_outputs("FibRetracement", {}, swing_then({110, 100}, 3)))
-        if (v) {
-            EXPECT_EQ((Out{v->at(0), v->at(3), v->at(6)}), (Out{100, 105, 110}));
-        }
-    // Bars since the newest pivot (index 1): e = 4 is no zone, 1 bar to 5; e = 5 is one, 3 to 8.
+    // A swing high of 110 then a swing low of 100.
+    const Out levels = *run_outputs("FibRetracement", {}, swing_then({110, 100}, 3)).back();
+    EXPECT_EQ((Out{levels[0], levels[3], levels[6]}), (Out{100, 105, 110}));
+    // Bars since the newest pivot (bar 1): e = 4 is no zone, 1 bar to 5; e = 5 is one, 3 to 8.
     const auto zones = run_outputs("FibTimeZones", {}, swing_then({110, 100}, 4));
     EXPECT_EQ(zones.at(5), (Out{0, 1}));
     EXPECT_EQ(zones.at(6), (Out{1, 3}));
-    // Two legs of 100: the newer one, from 100 up to 200, measured back from 200.
-    EXPECT_EQ(run_outputs("AutoFib", {}, swing_then({200, 100, 200}, 0)).back()->at(0), 200);
-    // Legs 200 -> 100 and 100 -> 300 give six levels, no two within 3 %: the last one, strength 1.
-    EXPECT_EQ(run_outputs("FibConfluence", {}, swing_then({200, 100, 300}, 0)).back(),
-              (Out{300 + 0.618 * (100.0 - 300), 1}));
 }
 
 }  // namespace
