@@ -7,7 +7,7 @@
 PRYNOX_TYPE_CASES(fibonacci_levels) {
     using prynox::test::WarmupRule;
     std::vector<prynox::test::TypeCase> rows = {
-        {"FibTimeZones", {}, WarmupRule::NoEarlierThanWarmup, "one pivot is enough: bar 2 at the earliest, its warm-up"}};
+        {"FibTimeZones", {}, WarmupRule::NoEarlierThanWarmup, "one pivot suffices: bar 2 at the earliest"}};
     for (const char* type : {"AutoFib", "FibArcs", "FibChannel", "FibConfluence", "FibExtension", "FibFan",
                              "FibProjection", "FibRetracement", "GoldenPocket"})
         rows.push_back({type, {}, WarmupRule::NoEarlierThanWarmup, "waits for the pivots the prices confirm"});
