@@ -1,12 +1,15 @@
 #include "indicators/fibonacci_levels/fib_confluence.hpp"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace prynox {
 
 namespace {
 
 constexpr std::size_t kMaxLevels = 3 * (FibConfluenceRule::kMaxPivots - 1);
-
-bool near(double level, double candidate) { return within_share(level, candidate, 0.03); }
+constexpr double kShare = 0.03, kSmallestNormal = std::numeric_limits<double>::min();
 
 }  // namespace
 
@@ -21,18 +24,26 @@ void FibConfluenceRule::levels(const SwingPivotTracker& t, std::array<double, 2>
         // An infinite level is close to nothing, not even itself: count on scaled prices instead.
         for (std::size_t j = 0; j < n; ++j)
             if (!std::isfinite(level[j])) return false;
+        // |L - c| <= 0.03 * max(|L|, |c|, smallest normal), with each magnitude floored once.
         // Closeness is symmetric, so each pair is tested once; every level is close to itself.
+        std::array<double, kMaxLevels> floor;
+        for (std::size_t j = 0; j < n; ++j) floor[j] = std::max(std::fabs(level[j]), kSmallestNormal);
+        const auto near = [&](std::size_t j, std::size_t k) {
+            return std::fabs(level[j] - level[k]) <= kShare * std::max(floor[j], floor[k]);
+        };
         std::array<std::uint32_t, kMaxLevels> count;
         count.fill(1);
         for (std::size_t j = 0; j < n; ++j)
-            for (std::size_t k = j + 1; k < n; ++k)
-                if (near(level[k], level[j])) ++count[j], ++count[k];
+            for (std::size_t k = j + 1; k < n; ++k) {
+                const std::uint32_t close = near(j, k);
+                count[j] += close, count[k] += close;
+            }
         std::size_t kept = 0;
         for (std::size_t j = 0; j < n; ++j)
             if (count[j] >= count[kept]) kept = j;
         double sum = -0.0;
         for (std::size_t j = 0; j < n; ++j)
-            if (near(level[j], level[kept])) sum += level[j];
+            if (near(j, kept)) sum += level[j];
         const double strength = static_cast<double>(count[kept]);
         o = {sum / strength * s.up, strength};
         return std::isfinite(sum);
