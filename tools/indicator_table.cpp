@@ -118,12 +118,13 @@ std::optional<Formula> fit_warmup(std::string_view type, std::string_view signat
         if (auto w = warmup_of(type, p)) probes.push_back({p, static_cast<std::int64_t>(*w)});
 
     f.constant = static_cast<std::int64_t>(base_warmup);
+    // Sums over the integer parameters only: a real parameter may lie outside the i64 range.
     for (std::size_t i = 0; i < signature.size(); ++i)
-        f.constant -= f.coefficient[i] * static_cast<std::int64_t>(base[i]);
+        if (integer_kind(signature[i])) f.constant -= f.coefficient[i] * static_cast<std::int64_t>(base[i]);
     for (const auto& probe : probes) {
         std::int64_t predicted = f.constant;
         for (std::size_t i = 0; i < signature.size(); ++i)
-            predicted += f.coefficient[i] * static_cast<std::int64_t>(probe.params[i]);
+            if (integer_kind(signature[i])) predicted += f.coefficient[i] * static_cast<std::int64_t>(probe.params[i]);
         if (predicted != probe.warmup) return std::nullopt;
     }
     return f;
@@ -195,8 +196,8 @@ std::string table() {
         const std::uint64_t warmup = (*built)->warmup_period();
         const std::vector<Params> more(found->second.begin() + 1, found->second.end());
         auto formula = fit_warmup(row.name, row.signature, example, warmup, more);
-        body << " | " << (formula ? formula_text(*formula) : std::to_string(warmup) + " (example)") << " | "
-             << params_text(example) << " |\n";
+        const std::string rule = formula ? "`" + formula_text(*formula) + "`" : std::to_string(warmup) + " (example)";
+        body << " | " << rule << " | " << params_text(example) << " |\n";
     }
 
     std::ostringstream out;
