@@ -56,6 +56,9 @@ public:
     std::uint64_t period() const { return period_; }
     bool seeded() const { return seeded_; }
     double value() const { return atr_; }
+    // True ranges taken while seeding (n once seeded): an owner feeding it beside other stages
+    // tells a refused candle from one still seeding by it.
+    std::uint64_t seed_count() const { return seed_count_; }
 
 private:
     std::uint64_t period_;

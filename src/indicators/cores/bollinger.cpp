@@ -1,7 +1,5 @@
 #include "indicators/cores/bollinger.hpp"
 
-#include <bit>
-
 #include "indicators/cores/period_checks.hpp"
 
 namespace prynox {
@@ -15,39 +13,21 @@ std::expected<BollingerBands, IndicatorError> BollingerBands::create(std::uint64
 BollingerBands::BollingerBands(std::uint64_t period, double multiplier)
     : ring_(period), n_(static_cast<double>(ring_.period())), k_(multiplier) {}
 
-std::optional<BollingerValue> BollingerBands::update_value(double x) {
-    if (!std::isfinite(x)) return std::nullopt;
-    if (ring_.full()) {
-        double d_old = ring_.at_head() - anchor_;
-        s1_ = s1_ - d_old;
-        s2_ = s2_ - d_old * d_old;
-        ring_.replace(x);
-    } else if (!ring_.fill(x)) {
-        return std::nullopt;
-    }
+bool BollingerBands::step_filling(double x, BollingerValue& out) {
+    if (!std::isfinite(x)) return false;
+    if (ring_.full()) return step(x, out);
+    if (!ring_.fill(x)) return false;
     if (!anchored_) {
         anchor_ = x;
         anchored_ = true;
     }
-    double d = x - anchor_;
+    const double d = x - anchor_;
     s1_ = s1_ + d;
     s2_ = s2_ + d * d;
-    if (equal_run_ > 0 && std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(last_)) {
-        if (equal_run_ < ring_.period()) ++equal_run_;
-    } else {
-        equal_run_ = 1;
-    }
-    last_ = x;
+    track_equal_run(x);
     if (++updates_ >= ring_.period()) reanchor();
-    if (!ring_.full()) return std::nullopt;
-    if (equal_run_ == ring_.period()) return BollingerValue{x, x, x, 0.0};
-    double u = s1_ / n_;
-    double middle = anchor_ + u;
-    double variance = s2_ / n_ - u * u;
-    if (variance <= 0.0) variance = 0.0;  // also turns -0.0 into +0.0
-    double sd = std::sqrt(variance);
-    double w = k_ * sd;
-    return BollingerValue{middle + w, middle, middle - w, sd};
+    if (!ring_.full()) return false;
+    return finish(x, out);
 }
 
 void BollingerBands::reanchor() {

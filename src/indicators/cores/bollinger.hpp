@@ -1,7 +1,10 @@
 #pragma once
 // The Bollinger core: mean and standard deviation of the last N values from sums of deviations
 // around an anchor K, re-anchored at the window's mean after every N updates so the sums stay
-// well conditioned for prices far from zero.
+// well conditioned for prices far from zero. The core is also the registry's BollingerBands
+// type, publishing its four lines as named outputs.
+#include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <expected>
@@ -21,12 +24,43 @@ struct BollingerValue {
 
 class BollingerBands {
 public:
+    static constexpr std::array<const char*, 4> kOutputNames{"upper", "middle", "lower", "stddev"};
+
     // Window check on the period, then the multiplier check.
     static std::expected<BollingerBands, IndicatorError> create(std::uint64_t period, double multiplier);
     // For callers that already checked both.
     BollingerBands(std::uint64_t period, double multiplier);
 
-    std::optional<BollingerValue> update_value(double x);
+    // One value: none while the window fills or for a non-finite x (which changes nothing).
+    std::optional<BollingerValue> update_value(double x) {
+        BollingerValue v;
+        if (!step(x, v)) return std::nullopt;
+        return v;
+    }
+    // The named-output step: the four lines in the order of kOutputNames.
+    bool update_value(double x, std::array<double, 4>& out) {
+        BollingerValue v;
+        if (!step(x, v)) return false;
+        out = {v.upper, v.middle, v.lower, v.sd};
+        return true;
+    }
+
+    bool step(double x, BollingerValue& out) {
+        if (!std::isfinite(x) || !ring_.full()) [[unlikely]]
+            return step_filling(x, out);
+        // Read the sums before the slot write, which the compiler must assume may alias them.
+        const double d_old = ring_.at_head() - anchor_;
+        const double s1 = s1_ - d_old;
+        const double s2 = s2_ - d_old * d_old;
+        ring_.replace(x);
+        const double d = x - anchor_;
+        s1_ = s1 + d;
+        s2_ = s2 + d * d;
+        track_equal_run(x);
+        if (++updates_ >= ring_.period()) [[unlikely]]
+            reanchor();
+        return finish(x, out);
+    }
 
     std::uint64_t period() const { return ring_.period(); }
     std::uint64_t warmup_period() const { return ring_.period(); }
@@ -39,7 +73,33 @@ public:
     bool constant_window() const { return equal_run_ == ring_.period(); }
 
 private:
-    void reanchor();
+    // The rare paths stay out of line so the steady path needs no saved registers.
+    [[gnu::noinline]] bool step_filling(double x, BollingerValue& out);
+    [[gnu::noinline]] void reanchor();
+
+    void track_equal_run(double x) {
+        if (equal_run_ > 0 && std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(last_)) {
+            if (equal_run_ < ring_.period()) ++equal_run_;
+        } else {
+            equal_run_ = 1;
+        }
+        last_ = x;
+    }
+
+    bool finish(double x, BollingerValue& out) const {
+        if (equal_run_ == ring_.period()) [[unlikely]] {
+            out = {x, x, x, 0.0};
+            return true;
+        }
+        const double u = s1_ / n_;
+        const double middle = anchor_ + u;
+        double variance = s2_ / n_ - u * u;
+        if (variance <= 0.0) variance = 0.0;  // also turns -0.0 into +0.0
+        const double sd = std::sqrt(variance);
+        const double w = k_ * sd;
+        out = {middle + w, middle, middle - w, sd};
+        return true;
+    }
 
     FixedRing ring_;
     double n_;
