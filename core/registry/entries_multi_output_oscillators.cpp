@@ -9,6 +9,7 @@
 #include "indicators/multi_output_oscillators/qqe.hpp"
 #include "indicators/multi_output_oscillators/rwi.hpp"
 #include "indicators/multi_output_oscillators/stochastic.hpp"
+#include "indicators/multi_output_oscillators/ttm_squeeze.hpp"
 #include "indicators/multi_output_oscillators/vortex.hpp"
 #include "indicators/multi_output_oscillators/wave_trend.hpp"
 
@@ -25,6 +26,7 @@ constexpr BuilderRow kRows[] = {
     row<"Qqe", Qqe::create>(),
     row<"Rwi", Rwi::create>(),
     row<"Stochastic", Stochastic::create>(),
+    row<"TtmSqueeze", TtmSqueeze::create>(),
     row<"Vortex", Vortex::create>(),
     row<"WaveTrend", WaveTrend::create>(),
 };

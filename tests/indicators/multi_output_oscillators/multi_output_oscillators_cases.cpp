@@ -28,6 +28,8 @@ PRYNOX_TYPE_CASES(multi_output_oscillators) {
         {"Rwi", {14}},
         {"Stochastic", {1, 1}},
         {"Stochastic", {14, 3}},
+        {"TtmSqueeze", {2, 2, 1.5}},
+        {"TtmSqueeze", {20, 2, 1.5}},
         {"Vortex", {1}},
         {"Vortex", {14}},
         {"WaveTrend", {1, 1, 1}},
@@ -66,6 +68,12 @@ PRYNOX_CHECK_CASES(multi_output_oscillators) {
     add_checks(out, "Stochastic",
                {{{1e-17, 3}, kZero}, {{14, 1e-17}, kZero}, {{1e300, 1e-17}, kZero}, {{16777217, 3}, ""}, {{1e300, 3}, ""},
                 {{14, 20000000}, kMax}, {{14, 16777216}, ""}, {{14}, "missing parameter #1"}});
+    const std::string ttm = "invalid period: TTM squeeze needs period >= 2 for the momentum regression",
+                      multiplier = "multiplier must be greater than zero";
+    add_checks(out, "TtmSqueeze",
+               {{{1e-17, 2, 1.5}, ttm}, {{1, -1, -1}, ttm}, {{16777217, -1, 1.5}, kMax}, {{2, 0, 1.5}, multiplier},
+                {{2, 2, -0.0}, multiplier}, {{2, 5e-324, 5e-324}, ""}, {{16777216, 2, 1.5}, ""},
+                {{20, 2}, "missing parameter #2"}});
     add_checks(out, "WaveTrend",
                {{{1e-17, 21, 4}, kZero}, {{16777217, 21, 1e-17}, kZero}, {{16777217, 21, 4}, kMax},
                 {{10, 16777217, 4}, kMax}, {{10, 21, 16777217}, kMax}, {{16777216, 16777216, 16777216}, ""}});
