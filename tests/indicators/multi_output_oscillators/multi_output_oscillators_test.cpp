@@ -243,7 +243,7 @@ const std::vector<Row> kRows = {
     {"ElderRay", {{1}, {13}}, elder_ray},
     {"KasePermissionStochastic", {{1, 1}, {9, 3}, {4, 1}}, kase},
     {"Kst", {{10, 15, 20, 30, 10, 10, 10, 15, 9}, {1, 2, 3, 4, 4, 3, 2, 1, 2}}, kst, true},
-    {"Qqe", {{14, 5, 4.236}, {1, 1, 1}, {3, 2, 0.5}}, qqe, true},
+    {"Qqe", {{14, 5, 4.236}, {1, 1, 1}, {3, 2, 0.5}, {2, 1, 0.1}}, qqe, true},
     {"Rwi", {{2}, {5}, {14}}, rwi},
     {"Stochastic", {{1, 1}, {14, 3}, {5, 8}}, stoch},
     {"TtmSqueeze", {{2, 2, 1.5}, {20, 2, 1.5}, {7, 0.5, 3}}, ttm},
@@ -285,11 +285,12 @@ TEST(MultiOutputOscillatorsTest, DegenerateWindowsAndOverflow) {
     // ranges gives 0 and 0.
     EXPECT_EQ(run_lines("Vortex", {3}, active).back(), (Vec{0, 0}));
     EXPECT_EQ(run_lines("Stochastic", {3, 2}, Candles(6, flat(0.1))).back(), (Vec{50, 50}));
-    EXPECT_EQ(run_lines("WaveTrend", {3, 2, 2}, Candles(12, flat(0.1))).back(), (Vec{0, 0}));
+    // The average of a constant 31.747 settles 7e-15 off it: within the guard.
+    EXPECT_EQ(run_lines("WaveTrend", {5, 2, 2}, Candles(20, flat(31.747))).back(), (Vec{0, 0}));
     // Bands and channel all equal to the close: they touch, which is a squeeze.
     EXPECT_EQ(run_lines("TtmSqueeze", {3, 2, 1}, Candles(5, flat(2))).back(), (Vec{1, 0}));
-    // A range beyond the doubles gives no stochastic (not 0 for every close).
-    const Candles wide = {flat(0), bar(0, 1.7e308, -1.7e308, 0), bar(0, 1, -1, 0.5)};
+    // A range beyond the doubles gives no stochastic (not 0 whatever the close).
+    const Candles wide = {flat(0), bar(-1.7e308, 1.7e308, -1.7e308, -1.7e308), bar(0, 1, -1, 0.5)};
     EXPECT_EQ(run_lines("Stochastic", {2, 1}, wide), (Lines{{}, {}, {}}));
     EXPECT_EQ(run_lines("KasePermissionStochastic", {2, 1}, wide), (Lines{{}, {}, {}}));
     // A power beyond the doubles is none; the average goes on with the close.
