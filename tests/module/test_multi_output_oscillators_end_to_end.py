@@ -102,10 +102,10 @@ def test_adx_filtered_stochastic_crosses_match_a_plain_simulation():
     closes, x = [], 100.0
     for i in range(400):
         x += (0.9 if (i // 60) % 2 == 0 else -0.8) + 2.5 * math.sin(0.45 * i)
-        closes.append(round(x, 2))
+        closes.append(round(x * 4) / 4)  # quarters: the fills at open +- 0.5 are exact
     opens = [closes[0]] + closes[:-1]
-    candles = [{"time": i, "open": o, "high": round(max(o, c) + 0.3 + (i % 5) * 0.2, 2),
-                "low": round(min(o, c) - 0.4 - (i % 3) * 0.15, 2), "close": c, "volume": 100}
+    candles = [{"time": i, "open": o, "high": max(o, c) + 0.25 * (1 + i % 5), "low": min(o, c) - 0.25 * (1 + i % 3),
+                "close": c, "volume": 100}
                for i, (o, c) in enumerate(zip(opens, closes))]
     spec = {"strategy": {"symbol": "X", "timeframe": "1m",
                          "indicators": {"adx": {"type": "Adx", "params": [ADX]},
