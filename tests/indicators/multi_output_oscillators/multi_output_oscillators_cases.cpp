@@ -12,28 +12,12 @@ using prynox::test::kZero;
 
 PRYNOX_TYPE_CASES(multi_output_oscillators) {
     return {
-        {"Adx", {1}},
-        {"Adx", {14}},
-        {"Aroon", {1}},
-        {"Aroon", {25}},
-        {"ElderRay", {1}},
-        {"ElderRay", {13}},
-        {"KasePermissionStochastic", {1, 1}},
-        {"KasePermissionStochastic", {9, 3}},
-        {"Kst", {10, 15, 20, 30, 10, 10, 10, 15, 9}},
-        {"Kst", {1, 1, 1, 1, 1, 1, 1, 1, 1}},
-        {"Qqe", {14, 5, 4.236}},
-        {"Qqe", {1, 1, 1}},
-        {"Rwi", {2}},
-        {"Rwi", {14}},
-        {"Stochastic", {1, 1}},
-        {"Stochastic", {14, 3}},
-        {"TtmSqueeze", {2, 2, 1.5}},
-        {"TtmSqueeze", {20, 2, 1.5}},
-        {"Vortex", {1}},
-        {"Vortex", {14}},
-        {"WaveTrend", {1, 1, 1}},
-        {"WaveTrend", {10, 21, 4}},
+        {"Adx", {1}}, {"Adx", {14}}, {"Aroon", {1}}, {"Aroon", {25}}, {"ElderRay", {1}}, {"ElderRay", {13}},
+        {"KasePermissionStochastic", {1, 1}}, {"KasePermissionStochastic", {9, 3}},
+        {"Kst", {10, 15, 20, 30, 10, 10, 10, 15, 9}}, {"Kst", {1, 1, 1, 1, 1, 1, 1, 1, 1}}, {"Qqe", {14, 5, 4.236}},
+        {"Qqe", {1, 1, 1}}, {"Rwi", {2}}, {"Rwi", {14}}, {"Stochastic", {1, 1}}, {"Stochastic", {14, 3}},
+        {"TtmSqueeze", {2, 2, 1.5}}, {"TtmSqueeze", {20, 2, 1.5}}, {"Vortex", {1}}, {"Vortex", {14}},
+        {"WaveTrend", {1, 1, 1}}, {"WaveTrend", {10, 21, 4}},
     };
 }
 

@@ -37,6 +37,7 @@ Lines run_lines(const std::string& type, const Vec& params, const Candles& bars)
 // ------------------------------------------------------------------ plain recomputations
 // Each gives the outputs on every accepted candle of x.
 
+std::size_t sz(double v) { return static_cast<std::size_t>(v); }
 Vec col(const Candles& x, double Candle::*f) {
     Vec v;
     for (const Candle& c : x) v.push_back(c.*f);
@@ -50,7 +51,7 @@ Lines lines(const std::vector<Series>& s) {
     return out;
 }
 Series sma_of(const Series& s, double n) {
-    return through(s, [n](const Vec& v) { return ref_sma(v, static_cast<std::size_t>(n)); });
+    return through(s, [n](const Vec& v) { return ref_sma(v, sz(n)); });
 }
 double tr(const Candles& x, std::size_t t) {
     const Candle &c = x[t], &p = x[t - 1];
@@ -85,7 +86,7 @@ Lines adx(const Candles& x, const Vec& p) {
 }
 
 Lines aroon(const Candles& x, const Vec& p) {
-    const std::size_t n = static_cast<std::size_t>(p[0]);
+    const std::size_t n = sz(p[0]);
     Lines out(x.size());
     for (std::size_t t = n; t < x.size(); ++t) {
         std::size_t hi = 0, lo = 0;
@@ -99,7 +100,7 @@ Lines aroon(const Candles& x, const Vec& p) {
 }
 
 Lines elder_ray(const Candles& x, const Vec& p) {
-    const Series e = ref_ema(col(x, &Candle::close), static_cast<std::size_t>(p[0]));
+    const Series e = ref_ema(col(x, &Candle::close), sz(p[0]));
     Lines out(x.size());
     for (std::size_t t = 0; t < x.size(); ++t)
         if (e[t]) out[t] = {x[t].high - *e[t], x[t].low - *e[t]};
@@ -107,8 +108,8 @@ Lines elder_ray(const Candles& x, const Vec& p) {
 }
 
 Lines kase(const Candles& x, const Vec& p) {
-    const Series fast = ema_of(stochastic(x, static_cast<std::size_t>(p[0])), static_cast<std::size_t>(p[1]));
-    return lines({fast, ema_of(fast, static_cast<std::size_t>(p[1]))});
+    const Series fast = ema_of(stochastic(x, sz(p[0])), sz(p[1]));
+    return lines({fast, ema_of(fast, sz(p[1]))});
 }
 
 Lines kst(const Candles& x, const Vec& p) {
@@ -128,7 +129,7 @@ Lines kst(const Candles& x, const Vec& p) {
 }
 
 Lines qqe(const Candles& x, const Vec& p) {
-    const Series ma = ema_of(run_candles("Rsi", {p[0]}, x), static_cast<std::size_t>(p[1]));
+    const Series ma = ema_of(run_candles("Rsi", {p[0]}, x), sz(p[1]));
     Series moves(x.size()), prev(x.size());
     std::optional<double> last;
     for (std::size_t t = 0; t < x.size(); ++t)
@@ -136,7 +137,7 @@ Lines qqe(const Candles& x, const Vec& p) {
             if (last) prev[t] = last, moves[t] = std::fabs(*ma[t] - *last);
             last = ma[t];
         }
-    const std::size_t m = static_cast<std::size_t>(2 * p[0] - 1);
+    const std::size_t m = sz(2 * p[0] - 1);
     const Series e = ema_of(ema_of(moves, m), m);
     Lines out(x.size());
     double pl = 0, pu = 0, trend = 1;
@@ -158,7 +159,7 @@ Lines qqe(const Candles& x, const Vec& p) {
 }
 
 Lines rwi(const Candles& x, const Vec& p) {
-    const std::size_t n = static_cast<std::size_t>(p[0]);
+    const std::size_t n = sz(p[0]);
     Lines out(x.size());
     for (std::size_t t = n - 1; t < x.size(); ++t) {
         double hi = 0, lo = 0;
@@ -175,12 +176,12 @@ Lines rwi(const Candles& x, const Vec& p) {
 }
 
 Lines stoch(const Candles& x, const Vec& p) {
-    const Series k = stochastic(x, static_cast<std::size_t>(p[0]));
+    const Series k = stochastic(x, sz(p[0]));
     return lines({k, sma_of(k, p[1])});
 }
 
 Lines ttm(const Candles& x, const Vec& p) {
-    const std::size_t n = static_cast<std::size_t>(p[0]);
+    const std::size_t n = sz(p[0]);
     const Vec c = col(x, &Candle::close);
     const Lines bb = run_lines("BollingerBands", {p[0], p[1]}, x);
     const Series mid = ref_sma(c, n);
@@ -204,7 +205,7 @@ Lines ttm(const Candles& x, const Vec& p) {
 
 // Window sums taken afresh (the type keeps running sums: close, not exact).
 Lines vortex(const Candles& x, const Vec& p) {
-    const std::size_t n = static_cast<std::size_t>(p[0]);
+    const std::size_t n = sz(p[0]);
     Lines out(x.size());
     for (std::size_t t = n; t < x.size(); ++t) {
         double up = 0, down = 0, range = 0;
@@ -218,14 +219,14 @@ Lines vortex(const Candles& x, const Vec& p) {
 Lines wave_trend(const Candles& x, const Vec& p) {
     Vec ap;
     for (const Candle& c : x) ap.push_back((c.high + c.low + c.close) / 3);
-    const Series esa = ref_ema(ap, static_cast<std::size_t>(p[0]));
+    const Series esa = ref_ema(ap, sz(p[0]));
     Series dev(x.size()), ci(x.size());
     for (std::size_t t = 0; t < x.size(); ++t)
         if (esa[t]) dev[t] = std::fabs(ap[t] - *esa[t]);
-    const Series d = ema_of(dev, static_cast<std::size_t>(p[0]));
+    const Series d = ema_of(dev, sz(p[0]));
     for (std::size_t t = 0; t < x.size(); ++t)
         if (d[t]) ci[t] = *d[t] > std::max(std::fabs(*esa[t]), 1.0) * 16 * 0x1p-52 ? (ap[t] - *esa[t]) / (0.015 * *d[t]) : 0;
-    const Series wt1 = ema_of(ci, static_cast<std::size_t>(p[1]));
+    const Series wt1 = ema_of(ci, sz(p[1]));
     return lines({wt1, sma_of(wt1, p[2])});
 }
 
