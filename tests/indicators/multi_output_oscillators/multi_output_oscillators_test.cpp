@@ -303,7 +303,7 @@ TEST(MultiOutputOscillatorsTest, DegenerateWindowsAndOverflow) {
     for (const Vec& v : run_lines("Qqe", {2, 1, 1e308}, zigzag)) EXPECT_TRUE(v.empty());
     EXPECT_FALSE(run_lines("Qqe", {2, 1, 1e300}, zigzag).back().empty());
     // A factor that no reader passes still gets the type's message.
-    EXPECT_EQ(Qqe::create(14, 5, std::numeric_limits<double>::quiet_NaN()).error().message, kQqeFactorMessage);
+    EXPECT_STREQ(Qqe::create(14, 5, std::numeric_limits<double>::quiet_NaN()).error().message, kQqeFactorMessage);
     // Candles whose true range or movements leave the doubles are refused whole.
     const Candles bars = varied_candles(120, 3, false);
     for (const char* type : {"Vortex", "Rwi", "TtmSqueeze"})
