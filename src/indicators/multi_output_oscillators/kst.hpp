@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <expected>
+#include <utility>
 
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/indicator_error.hpp"
