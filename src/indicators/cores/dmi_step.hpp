@@ -13,6 +13,7 @@
 
 #include "core/model/market.hpp"
 #include "indicators/cores/atr_stage.hpp"
+#include "indicators/cores/fused_pair.hpp"
 
 namespace prynox {
 
@@ -36,41 +37,41 @@ public:
         const double tr = true_range(c.high, c.low, previous_close_);
         const double up = c.high - previous_high_;
         const double down = previous_low_ - c.low;
-        const double plus_dm = up > down && up > 0.0 ? up : 0.0;
-        const double minus_dm = down > up && down > 0.0 ? down : 0.0;
-        double trs, pdms, mdms;
+        // The two movements travel as one pair: lane for lane the same operations, half the
+        // divisions.
+        const DoublePair dm{up > down && up > 0.0 ? up : 0.0, down > up && down > 0.0 ? down : 0.0};
+        double trs;
+        DoublePair dms;
         if (smoothed_) [[likely]] {
             trs = tr + (tr_s_ - tr_s_ / n_);
-            pdms = plus_dm + (plus_dm_s_ - plus_dm_s_ / n_);
-            mdms = minus_dm + (minus_dm_s_ - minus_dm_s_ / n_);
+            dms = dm + (dm_s_ - dm_s_ / DoublePair{n_, n_});
         } else {
             trs = seed_tr_ + tr;
-            pdms = seed_plus_ + plus_dm;
-            mdms = seed_minus_ + minus_dm;
+            dms = seed_dm_ + dm;
         }
-        if (!(std::isfinite(trs) && std::isfinite(pdms) && std::isfinite(mdms))) [[unlikely]]
+        if (!(std::isfinite(trs) && std::isfinite(dms[0]) && std::isfinite(dms[1]))) [[unlikely]]
             return false;
         if (!smoothed_) [[unlikely]] {
             if (seed_count_ + 1 < period_) {
-                seed_tr_ = trs, seed_plus_ = pdms, seed_minus_ = mdms;
+                seed_tr_ = trs, seed_dm_ = dms;
                 ++seed_count_;
                 remember(c);
                 return false;
             }
         }
-        const double plus_di = trs == 0.0 ? 0.0 : (100.0 * pdms) / trs;
-        const double minus_di = trs == 0.0 ? 0.0 : (100.0 * mdms) / trs;
+        const DoublePair di = trs == 0.0 ? DoublePair{0.0, 0.0} : (DoublePair{100.0, 100.0} * dms) / DoublePair{trs, trs};
+        const double plus_di = di[0], minus_di = di[1];
         if (!(std::isfinite(plus_di) && std::isfinite(minus_di))) [[unlikely]]
             return false;
         const double sum = plus_di + minus_di;
         const double dx = sum == 0.0 ? 0.0 : (std::fabs(plus_di - minus_di) * 100.0) / sum;
         // DX lies in [0, 100] once the indicators are finite: the ADX and its seed stay finite.
         if (!smoothed_) [[unlikely]] {
-            seed_tr_ = trs, seed_plus_ = pdms, seed_minus_ = mdms;
+            seed_tr_ = trs, seed_dm_ = dms;
             ++seed_count_;
             smoothed_ = true;
         }
-        tr_s_ = trs, plus_dm_s_ = pdms, minus_dm_s_ = mdms;
+        tr_s_ = trs, dm_s_ = dms;
         remember(c);
         if (!adx_seeded_) [[unlikely]] {
             dx_sum_ += dx;
@@ -96,8 +97,8 @@ private:
     double n_;
     double n_minus_one_;
     double previous_high_ = 0.0, previous_low_ = 0.0, previous_close_ = 0.0;
-    double tr_s_ = 0.0, plus_dm_s_ = 0.0, minus_dm_s_ = 0.0;
-    double seed_tr_ = 0.0, seed_plus_ = 0.0, seed_minus_ = 0.0;
+    DoublePair dm_s_{0.0, 0.0}, seed_dm_{0.0, 0.0};  // (+DM, -DM)
+    double tr_s_ = 0.0, seed_tr_ = 0.0;
     std::uint64_t seed_count_ = 0;
     double dx_sum_ = 0.0;
     std::uint64_t dx_count_ = 0;

@@ -1,8 +1,18 @@
 #pragma once
 // The highest high and the lowest low of the last N candles in O(1) amortised per candle, by the
-// total order of doubles: one monotonic queue per side, where WindowExtremes keeps both extremes
-// of a single series. Gives exactly what a scan of the window would.
+// total order of doubles, where WindowExtremes keeps both extremes of a single series. Gives
+// exactly what a scan of the window would.
+//
+// The candles are cut into blocks of N (van Herk, Gil and Werman): the window ending at the
+// newest candle is the tail of the previous block and the head of the current one, so its
+// extremes are those of the previous block from the window's start (suffix extremes, made once
+// when that block completed) and the running extremes of the current block. No branch depends on
+// the prices, where a monotone queue pops a data-dependent number of entries on every candle.
+#include <algorithm>
 #include <cstdint>
+#include <new>
+#include <stdexcept>
+#include <vector>
 
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/total_order.hpp"
@@ -12,47 +22,78 @@ namespace prynox {
 
 class HighLowExtremes {
 public:
-    explicit HighLowExtremes(std::uint64_t length) : length_(length == 0 ? 1 : length), highs_(length_), lows_(length_) {}
+    explicit HighLowExtremes(std::uint64_t length) : length_(length == 0 ? 1 : length) {}
 
     // False (nothing changed) when storage could not grow.
     [[nodiscard]] bool push(double high, double low) {
-        if (!highs_.make_room() || !lows_.make_room()) [[unlikely]]
+        if (block_.size() == block_.capacity() && !grow()) [[unlikely]]
             return false;
+        const Keys k{total_order_key(high), total_order_key(low)};
+        const std::size_t at = block_.size();
+        // Kept in registers: read back after the block's store, it would wait on the two
+        // narrower stores that wrote it.
+        const Keys head = at == 0 ? k : Keys{std::max(head_.high, k.high), std::min(head_.low, k.low)};
+        head_ = head;
+        block_.push_back(k);  // room was made above
         ++count_;
-        // The entry pushed `length` candles ago leaves from the front.
-        if (count_ > length_) {
-            const std::uint64_t first_kept = count_ - length_ + 1;
-            if (!highs_.empty() && highs_.oldest().index < first_kept) (void)highs_.pop_front();
-            if (!lows_.empty() && lows_.oldest().index < first_kept) (void)lows_.pop_front();
+        Keys w = head;
+        // The window reaches back into the previous block from position at + 1 on (none of it
+        // once this block is whole, or before one block has completed).
+        if (at + 1 < tails_.size()) {
+            const Keys& tail = tails_[at + 1];
+            w = {std::max(w.high, tail.high), std::min(w.low, tail.low)};
         }
-        // A later high at least as large makes earlier ones irrelevant (and likewise for lows).
-        const std::int64_t hk = total_order_key(high), lk = total_order_key(low);
-        while (!highs_.empty() && highs_.newest().key <= hk) (void)highs_.pop_back();
-        while (!lows_.empty() && lows_.newest().key >= lk) (void)lows_.pop_back();
-        (void)highs_.push({hk, count_});
-        (void)lows_.push({lk, count_});
-        // The queues otherwise grow whenever they first get longer, which may be long after the
-        // window has filled; once it has, the data seen justifies the whole storage.
-        if (count_ == length_) [[unlikely]]
-            (void)(highs_.reserve_full() && lows_.reserve_full());
+        high_ = from_total_order_key(w.high);
+        low_ = from_total_order_key(w.low);
+        if (block_.size() == length_) [[unlikely]]
+            complete_block();
         return true;
     }
 
-    double high() const { return from_total_order_key(highs_.oldest().key); }
-    double low() const { return from_total_order_key(lows_.oldest().key); }
+    double high() const { return high_; }
+    double low() const { return low_; }
     std::uint64_t length() const { return length_; }
     bool full() const { return count_ >= length_; }
 
 private:
-    struct Entry {
-        std::int64_t key;     // total-order key of the price
-        std::uint64_t index;  // 1-based push number
+    struct Keys {
+        std::int64_t high;  // total-order keys of the prices
+        std::int64_t low;
     };
 
+    // The block's suffix extremes become the previous block's tails; the next block fills the
+    // old tails' storage.
+    [[gnu::noinline]] void complete_block() {
+        for (std::size_t i = block_.size() - 1; i-- > 0;)
+            block_[i] = {std::max(block_[i].high, block_[i + 1].high), std::min(block_[i].low, block_[i + 1].low)};
+        block_.swap(tails_);
+        block_.clear();
+        // The first block has filled the window: the data seen justifies a whole block of storage
+        // now, so that no later push allocates. Should it fail, pushes grow the block as before.
+        if (block_.capacity() < tails_.size()) (void)reserve(tails_.size());
+    }
+
+    bool grow() { return reserve(next_storage_size(block_.capacity(), length_)); }
+
+    bool reserve(std::size_t n) {
+        if (n <= block_.capacity()) return false;
+        try {
+            block_.reserve(n);
+            return true;
+        } catch (const std::bad_alloc&) {
+            return false;
+        } catch (const std::length_error&) {
+            return false;
+        }
+    }
+
     std::uint64_t length_;
-    RollingWindow<Entry> highs_;
-    RollingWindow<Entry> lows_;
+    std::vector<Keys> block_;  // the current block, oldest first
+    std::vector<Keys> tails_;  // extremes of the previous block from each position to its end
+    Keys head_{0, 0};          // extremes of the current block
     std::uint64_t count_ = 0;
+    double high_ = 0.0;
+    double low_ = 0.0;
 };
 
 }  // namespace prynox
