@@ -1,45 +1,15 @@
 #pragma once
-// Heikin-Ashi candles. The close is the mean of the four prices, (((o + h) + l) + c) / 4; the
-// open is the midpoint of the previous Heikin-Ashi open and close (of the bar's own open and
-// close on the first bar); the high and low take in the Heikin-Ashi open and close.
-//
-// A candle whose Heikin-Ashi close overflows gives nothing and changes nothing: kept, it would
-// make every later Heikin-Ashi open infinite.
-#include <algorithm>
+// Heikin-Ashi candles of the bars (the step in cores/heikin_ashi_step.hpp): a bar whose
+// Heikin-Ashi close overflows gives nothing and changes nothing.
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <expected>
 
 #include "core/model/market.hpp"
-#include "indicators/cores/midpoint.hpp"
+#include "indicators/cores/heikin_ashi_step.hpp"
 #include "indicators/indicator_error.hpp"
 
 namespace prynox {
-
-// The step both Heikin-Ashi types run: the previous Heikin-Ashi open and close it keeps, and the
-// candle it makes of four prices.
-class HeikinAshiStep {
-public:
-    // Open, high, low, close of the Heikin-Ashi candle of (o, h, l, c); false (nothing changed)
-    // when its close is not finite.
-    bool step(double o, double h, double l, double c, std::array<double, 4>& out) {
-        const double ha_close = (((o + h) + l) + c) * 0.25;
-        if (!std::isfinite(ha_close)) [[unlikely]]
-            return false;
-        const double ha_open = has_previous_ ? midpoint(open_, close_) : midpoint(o, c);
-        out = {ha_open, std::max(std::max(h, ha_open), ha_close), std::min(std::min(l, ha_open), ha_close), ha_close};
-        open_ = ha_open;
-        close_ = ha_close;
-        has_previous_ = true;
-        return true;
-    }
-
-private:
-    double open_ = 0.0;
-    double close_ = 0.0;
-    bool has_previous_ = false;
-};
 
 class HeikinAshi {
 public:

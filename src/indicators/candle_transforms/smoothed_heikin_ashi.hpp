@@ -9,7 +9,7 @@
 #include <expected>
 
 #include "core/model/market.hpp"
-#include "indicators/candle_transforms/heikin_ashi.hpp"
+#include "indicators/cores/heikin_ashi_step.hpp"
 #include "indicators/cores/ema_stage.hpp"
 #include "indicators/indicator_error.hpp"
 
