@@ -1,49 +1,33 @@
 """A strategy on the DeMark sequential and Heikin-Ashi candles through Impact.command, checked
-against a plain simulation of the same rules: enter when the sequential's buy setup count reaches 9
-on this bar ("seq.setup"), leave when the Heikin-Ashi candle turns bearish ("ha.close" below
-"ha.open" after a bar where it was not)."""
+against a plain simulation of the same rules: enter when the buy setup count ("seq.setup") reaches
+9 on this bar, leave when the Heikin-Ashi candle turns bearish ("ha.close" below "ha.open" after a
+bar where it was not)."""
 
 import json
 import random
 
 from prynox_impact import Impact
 
-WARMUP = 5  # the sequential's: max(4, 2) + 1
-
 
 def series(n=700, seed=23):
     """Falls and rises on a grid of quarters, so that buy setups complete and Heikin-Ashi turns."""
     rng, candles, x = random.Random(seed), [], 100.0
     for i in range(n):
-        drift = -0.5 if (i // 20) % 3 == 0 else 0.3
-        o, x = x, round((x + drift + rng.uniform(-1.5, 1.5)) * 4) / 4
+        o, x = x, round((x + (-0.5 if (i // 20) % 3 == 0 else 0.3) + rng.uniform(-1.5, 1.5)) * 4) / 4
         candles.append((o, max(o, x) + rng.choice([0, 0.25, 0.5]), min(o, x) - rng.choice([0, 0.25, 0.75]), x))
     return candles
 
 
-def setups(candles, k=4, m=9):
-    out, buy, sell = [None] * len(candles), 0, 0
-    for i in range(k, len(candles)):
-        close, ref = candles[i][3], candles[i - k][3]
-        buy = min(buy + 1, m) if close < ref else 0
-        sell = min(sell + 1, m) if close > ref else 0
-        out[i] = buy if buy else -sell
-    return out
-
-
-def heikin_ashi_bearish(candles):
-    out, prev = [], None
-    for o, h, l, c in candles:
-        close = (((o + h) + l) + c) * 0.25
-        open_ = (prev[0] + prev[1]) * 0.5 if prev else (o + c) * 0.5
-        prev = (open_, close)
-        out.append(close < open_)
-    return out
-
-
-def simulate(candles):
-    """Entries and exits at the next open through a one-level book: ask = open + 0.5, bid = open - 0.5."""
-    setup, bearish = setups(candles), heikin_ashi_bearish(candles)
+def simulate(candles, warmup=5):
+    """Fills at the next open through a one-level book: ask = open + 0.5, bid = open - 0.5."""
+    setup, bearish, buy, sell, ha = [None] * len(candles), [], 0, 0, None
+    for i, (o, h, l, c) in enumerate(candles):
+        if i >= 4:  # the setup against the close 4 bars back
+            buy = min(buy + 1, 9) if c < candles[i - 4][3] else 0
+            sell = min(sell + 1, 9) if c > candles[i - 4][3] else 0
+            setup[i] = buy if buy else -sell
+        ha = ((ha[0] + ha[1]) * 0.5 if ha else (o + c) * 0.5, (((o + h) + l) + c) * 0.25)
+        bearish.append(ha[1] < ha[0])
     trades, position, pending = [], None, None
     for i, (o, _, _, c) in enumerate(candles):
         if pending == "entry":
@@ -52,7 +36,7 @@ def simulate(candles):
             trades.append((position[0], i, position[1], o - 0.5, "signal"))
             position = None
         pending = None
-        if i >= WARMUP:
+        if i >= warmup:
             if position and bearish[i] and not bearish[i - 1]:
                 pending = "exit"
             elif not position and setup[i] == 9 and setup[i - 1] != 9:
