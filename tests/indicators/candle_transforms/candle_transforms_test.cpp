@@ -31,11 +31,13 @@ Lines ref_transform(const std::string& type, const Vec& p, const Candles& k) {
     Lines out(k.size());
     for (std::size_t t = 0; t < k.size(); ++t) {
         if (!s[4][t]) continue;
-        const double o = *s[0][t], h = *s[1][t], l = *s[2][t], c = *s[3][t], close = (((o + h) + l) + c) * 0.25;
-        const double open = t > 0 && out[t - 1] ? mid((*out[t - 1])[0], (*out[t - 1])[3]) : mid(o, c), v = k[t].volume;
-        if (type == "CandleVolume" || type == "Equivolume")
+        const double o = *s[0][t], h = *s[1][t], l = *s[2][t], c = *s[3][t], close = (((o + h) + l) + c) * 0.25, v = k[t].volume;
+        if (type == "CandleVolume" || type == "Equivolume") {
             out[t] = Vec{type == "CandleVolume" ? k[t].close - k[t].open : k[t].high - k[t].low, *s[4][t] > 0.0 ? v / *s[4][t] : 0.0};
-        else out[t] = Vec{open, std::max({h, open, close}), std::min({l, open, close}), close};
+            continue;
+        }
+        const double open = t > 0 && out[t - 1] ? mid((*out[t - 1])[0], (*out[t - 1])[3]) : mid(o, c);
+        out[t] = Vec{open, std::max({h, open, close}), std::min({l, open, close}), close};
     }
     return out;
 }
