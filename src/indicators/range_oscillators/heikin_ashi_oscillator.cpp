@@ -1,8 +1,8 @@
 #include "indicators/range_oscillators/heikin_ashi_oscillator.hpp"
 
+#include <array>
 #include <cmath>
 
-#include "indicators/cores/midpoint.hpp"
 #include "indicators/cores/period_checks.hpp"
 
 namespace prynox {
@@ -13,15 +13,11 @@ std::expected<HeikinAshiOscillator, IndicatorError> HeikinAshiOscillator::create
 }
 
 OptionalValue HeikinAshiOscillator::update_candle(const Candle& c) {
-    const double ha_close = (((c.open + c.high) + c.low) + c.close) * 0.25;
-    if (!std::isfinite(ha_close)) [[unlikely]]
+    std::array<double, 4> ha;
+    // The Heikin-Ashi candle is kept on every candle, also where the body below gives nothing.
+    if (!step_.step(c.open, c.high, c.low, c.close, ha)) [[unlikely]]
         return {};
-    const double ha_open = has_previous_ ? midpoint(ha_open_, ha_close_) : midpoint(c.open, c.close);
-    // Kept on every candle, also where the body below gives nothing.
-    ha_open_ = ha_open;
-    ha_close_ = ha_close;
-    has_previous_ = true;
-    const double x = ha_close - ha_open;
+    const double x = ha[3] - ha[0];
     if (!std::isfinite(x)) [[unlikely]]
         return {};
     return stage_.step(x);

@@ -5,6 +5,7 @@
 
 #include "core/model/market.hpp"
 #include "indicators/cores/ema_stage.hpp"
+#include "indicators/cores/heikin_ashi_step.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/optional_value.hpp"
 
@@ -25,9 +26,7 @@ private:
     explicit HeikinAshiOscillator(std::uint64_t period) : stage_(period) {}
 
     EmaStage stage_;
-    double ha_open_ = 0.0;
-    double ha_close_ = 0.0;
-    bool has_previous_ = false;
+    HeikinAshiStep step_;
 };
 
 }  // namespace prynox
