@@ -2,10 +2,10 @@
 and "stoch.k" crosses above "stoch.d", out when "stoch.k" crosses below "stoch.d", checked against
 a plain simulation of both indicators and the rules."""
 
-import json
 import math
 
-from prynox_impact import Impact
+from plain_backtest import crossed, from_closes, next_open_trades, run, strategy, trades
+from test_macd_end_to_end import FAST, SIGNAL, SLOW, ema
 
 ADX, STOCH = 14, (14, 3)
 
@@ -69,58 +69,56 @@ def stochastic(candles, k, d):
     return out
 
 
-def crossed(a, b, i, above):
-    if i == 0 or None in (a[i], b[i], a[i - 1], b[i - 1]):
-        return False
-    return a[i - 1] <= b[i - 1] and a[i] > b[i] if above else a[i - 1] >= b[i - 1] and a[i] < b[i]
-
-
-def simulate(candles, warmup, threshold=25):
-    """Entries and exits at the next open through a one-level book: ask = open + 0.5, bid = open - 0.5."""
-    a, s = adx(candles, ADX), stochastic(candles, *STOCH)
-    k, d = [x and x[0] for x in s], [x and x[1] for x in s]
-    trades, position, pending = [], None, None
-    for i, c in enumerate(candles):
-        if pending == "entry":
-            position = (i, c["open"] + 0.5)
-        elif pending == "exit" and position:
-            trades.append((position[0], i, position[1], c["open"] - 0.5, "signal"))
-            position = None
-        pending = None
-        if i >= warmup:
-            if position and crossed(k, d, i, above=False):
-                pending = "exit"
-            elif not position and a[i] and a[i][2] > threshold and crossed(k, d, i, above=True):
-                pending = "entry"
-    if position:
-        trades.append((position[0], len(candles) - 1, position[1], candles[-1]["close"], "end"))
-    return trades
-
-
-def test_adx_filtered_stochastic_crosses_match_a_plain_simulation():
-    # Trending legs with swings on them, so that the ADX rises above 25 and %K crosses %D often.
+def trending_candles():
+    """Trending legs with swings on them, so that the ADX rises above 25 and %K crosses %D often."""
     closes, x = [], 100.0
     for i in range(400):
         x += (0.9 if (i // 60) % 2 == 0 else -0.8) + 2.5 * math.sin(0.45 * i)
         closes.append(round(x * 4) / 4)  # quarters: the fills at open +- 0.5 are exact
-    opens = [closes[0]] + closes[:-1]
-    candles = [{"time": i, "open": o, "high": max(o, c) + 0.25 * (1 + i % 5), "low": min(o, c) - 0.25 * (1 + i % 3),
-                "close": c, "volume": 100}
-               for i, (o, c) in enumerate(zip(opens, closes))]
-    spec = {"strategy": {"symbol": "X", "timeframe": "1m",
-                         "indicators": {"adx": {"type": "Adx", "params": [ADX]},
-                                        "stoch": {"type": "Stochastic", "params": list(STOCH)}},
-                         "entry": {"all": [{"gt": ["adx.adx", 25]}, {"cross_above": ["stoch.k", "stoch.d"]}]},
-                         "exit": {"cross_below": ["stoch.k", "stoch.d"]},
-                         "sizing": {"type": "fixed_qty", "qty": 1}},
-            "book_model": {"kind": "orderbook_walk"}}
-    books = [{"bids": [[o - 0.5, 1000]], "asks": [[o + 0.5, 1000]]} for o in opens]
-    answer = json.loads(Impact(json.dumps(spec)).command(
-        json.dumps({"cmd": "run", "data": {"candles": candles, "books": books}})))
-    assert "report" in answer, answer
-    got = [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"])
-           for t in answer["report"]["trades"]]
-    expected = simulate(candles, warmup=2 * ADX)
+    k = from_closes(closes)
+    for i, c in enumerate(k):
+        c["high"], c["low"] = max(c["open"], c["close"]) + 0.25 * (1 + i % 5), min(c["open"], c["close"]) - 0.25 * (1 + i % 3)
+    return k
+
+
+def lines(candles):
+    a, s = adx(candles, ADX), stochastic(candles, *STOCH)
+    return [x and x[2] for x in a], [x and x[0] for x in s], [x and x[1] for x in s]
+
+
+INDICATORS = {"adx": {"type": "Adx", "params": [ADX]}, "stoch": {"type": "Stochastic", "params": list(STOCH)}}
+
+
+def test_adx_filtered_stochastic_crosses_match_a_plain_simulation():
+    candles = trending_candles()
+    a, k, d = lines(candles)
+
+    def simulate(threshold):
+        return next_open_trades(candles, 2 * ADX,
+                                lambda i: a[i] is not None and a[i] > threshold and crossed(k, d, i),
+                                lambda i, _: crossed(k, d, i, above=False))
+
+    strat = strategy(INDICATORS, {"all": [{"gt": ["adx.adx", 25]}, {"cross_above": ["stoch.k", "stoch.d"]}]},
+                     {"cross_below": ["stoch.k", "stoch.d"]})
+    expected = simulate(25)
     # The ADX filter keeps some crosses out.
-    assert len(expected) >= 3 and simulate(candles, 2 * ADX, threshold=-1) != expected
-    assert got == expected
+    assert len(expected) >= 3 and simulate(-1) != expected
+    assert trades(run(strat, candles)) == expected
+
+
+def test_macd_cross_with_an_adx_filter_and_a_stochastic_exit_matches_a_plain_simulation():
+    candles = trending_candles()
+    a, k, d = lines(candles)
+    closes = [c["close"] for c in candles]
+    fast, slow = ema(closes, FAST), ema(closes, SLOW)
+    line = [f - s if f is not None and s is not None else None for f, s in zip(fast, slow)]
+    signal = ema(line, SIGNAL)
+    line = [m if s is not None else None for m, s in zip(line, signal)]
+    strat = strategy({**INDICATORS, "macd": {"type": "MacdIndicator", "params": [FAST, SLOW, SIGNAL]}},
+                     {"all": [{"cross_above": ["macd.macd", "macd.signal"]}, {"gt": ["adx.adx", 25]}]},
+                     {"cross_below": ["stoch.k", "stoch.d"]})
+    expected = next_open_trades(candles, SLOW + SIGNAL - 1,
+                                lambda i: crossed(line, signal, i) and a[i] is not None and a[i] > 25,
+                                lambda i, _: crossed(k, d, i, above=False))
+    assert len(expected) >= 3
+    assert trades(run(strat, candles)) == expected
