@@ -69,11 +69,12 @@ def stochastic(candles, k, d):
     return out
 
 
-def trending_candles():
-    """Trending legs with swings on them, so that the ADX rises above 25 and %K crosses %D often."""
+def trending_candles(sideways=0):
+    """Trending legs with swings on them, so that the ADX rises above 25 and %K crosses %D often;
+    the first `sideways` bars swing without a trend, where the ADX stays low."""
     closes, x = [], 100.0
     for i in range(400):
-        x += (0.9 if (i // 60) % 2 == 0 else -0.8) + 2.5 * math.sin(0.45 * i)
+        x += (0.0 if i < sideways else 0.9 if (i // 60) % 2 == 0 else -0.8) + 2.5 * math.sin(0.45 * i)
         closes.append(round(x * 4) / 4)  # quarters: the fills at open +- 0.5 are exact
     k = from_closes(closes)
     for i, c in enumerate(k):
@@ -107,7 +108,7 @@ def test_adx_filtered_stochastic_crosses_match_a_plain_simulation():
 
 
 def test_macd_cross_with_an_adx_filter_and_a_stochastic_exit_matches_a_plain_simulation():
-    candles = trending_candles()
+    candles = trending_candles(sideways=150)
     a, k, d = lines(candles)
     closes = [c["close"] for c in candles]
     fast, slow = ema(closes, FAST), ema(closes, SLOW)
@@ -117,8 +118,12 @@ def test_macd_cross_with_an_adx_filter_and_a_stochastic_exit_matches_a_plain_sim
     strat = strategy({**INDICATORS, "macd": {"type": "MacdIndicator", "params": [FAST, SLOW, SIGNAL]}},
                      {"all": [{"cross_above": ["macd.macd", "macd.signal"]}, {"gt": ["adx.adx", 25]}]},
                      {"cross_below": ["stoch.k", "stoch.d"]})
-    expected = next_open_trades(candles, SLOW + SIGNAL - 1,
-                                lambda i: crossed(line, signal, i) and a[i] is not None and a[i] > 25,
+
+    def simulate(threshold):
+        return next_open_trades(candles, SLOW + SIGNAL - 1,
+                                lambda i: crossed(line, signal, i) and a[i] is not None and a[i] > threshold,
                                 lambda i, _: crossed(k, d, i, above=False))
-    assert len(expected) >= 3
+
+    expected = simulate(25)
+    assert len(expected) >= 3 and simulate(-1) != expected
     assert trades(run(strat, candles)) == expected
