@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "indicators/directional_movement/candle_runs.hpp"
+#include "indicators/market_profiles/tpo_profile.hpp"
 #include "indicators/market_profiles/volume_profile.hpp"
 #include "support/indicator_test_support.hpp"
 
@@ -211,6 +212,11 @@ TEST(MarketProfilesTest, WorkedCasesAndDegenerateWindows) {
     EXPECT_EQ(Vec(profile->histogram().begin(), profile->histogram().end()), (Vec{100.0 / 3, 100.0 / 3 + 25, 100.0 / 3 + 25}));
     for (const Candle& c : {hlv(100, 100, 7), hlv(100, 100, 0)}) profile->update_candle(c, out);
     EXPECT_EQ(profile->histogram()[0], 7.0);
+    auto tpo = TpoProfile::create(2, 3);
+    for (const Candle& c : ab) tpo->update_candle(c, out);
+    EXPECT_EQ(Vec(tpo->histogram().begin(), tpo->histogram().end()), (Vec{1.0 / 3, 1.0 / 3 + 0.5, 1.0 / 3 + 0.5}));
+    for (const Candle& c : {hlv(100, 100, 7), hlv(100, 100, 0)}) tpo->update_candle(c, out);
+    EXPECT_EQ(tpo->histogram()[0], 2.0);
     EXPECT_EQ(run_lines("VolumeWeightedSr", {2}, {hlv(12, 10, 100), hlv(14, 11, 300)})[1], (Vec{10.75, 13.5}));
     // A full share stops at the last bin holding volume: [0, 0.1, 0.2, 0.3, 0] over 10 .. 15.
     const Candles share = {hlv(15, 10, 0), hlv(11, 11, 0.1), hlv(12, 12, 0.2), hlv(13, 13, 0.3), hlv(15, 10, 0)};
