@@ -191,5 +191,15 @@ TEST(MarketProfilesTest, InputsBeyondTheDoublesAreRefused) {
     test::expect_candles_refused("VolatilityCone", {5, 5}, bars, 60, {test::flat(1e-323)});
 }
 
+// Windows beyond every count: the warm-up saturates, the windows grow with the candles seen.
+TEST(MarketProfilesTest, WindowsBeyondTheDataGrowWithIt) {
+    const Candles bars = varied(500);
+    for (const auto& [type, params] : {std::pair{"HighLowVolumeNodes", Vec{1e20, 5}}, {"VolatilityCone", Vec{1e20, 1e20}}}) {
+        EXPECT_EQ((*build_indicator(type, params))->warmup_period(), std::uint64_t(-1)) << type;
+        const std::vector<Lines> got = run_lines(type, params, bars);
+        EXPECT_TRUE(std::none_of(got.begin(), got.end(), [](const Lines& l) { return l.has_value(); })) << type;
+    }
+}
+
 }  // namespace
 }  // namespace prynox
