@@ -168,6 +168,8 @@ TEST(MarketProfilesTest, WorkedCasesAndDegenerateWindows) {
     const Candles share = {hlv(15, 10, 0), hlv(11, 11, 0.1), hlv(12, 12, 0.2), hlv(13, 13, 0.3), hlv(15, 10, 0)};
     EXPECT_EQ(run_lines("ValueArea", {5, 5, 1.0}, share)[4], (Vec{13.5, 14, 11}));
     EXPECT_EQ(run_lines("CompositeProfile", {5, 5, 1.0}, share)[4], (Vec{13.5, 13.5, 11.5}));
+    // A width that rounds to 0: bin indices saturate, then clamp.
+    EXPECT_EQ(run_lines("HighLowVolumeNodes", {1, 4}, {hlv(5e-324, 0, 1)})[0], (Vec{0, 0}));
     // The volume sum of a window without volume keeps a residue: the plain means all the same.
     Candles empty(3, hlv(12, 10, 1));
     empty.insert(empty.end(), {hlv(13, 11, 0.1), hlv(14, 12, 0.2), hlv(12, 10, 0), hlv(12, 10, 0), hlv(12, 10, 0)});

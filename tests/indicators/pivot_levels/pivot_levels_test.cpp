@@ -50,7 +50,7 @@ Vec murrey(Window w) {
     double hi = -INFINITY, lo = INFINITY;
     for (const Candle& c : w) hi = std::max(hi, c.high), lo = std::min(lo, c.low);
     const double s = (hi - lo) * 0.125;
-    return {lo + 8 * s, lo + 7 * s, lo + 6 * s, lo + 5 * s, lo + 4 * s, lo + 3 * s, lo + 2 * s, lo + s, lo};
+    return {lo + 8 * s, lo + 7 * s, lo + 6 * s, lo + 5 * s, lo + 4 * s, lo + 3 * s, lo + 2 * s, lo + s, lo + 0 * s};
 }
 
 struct Row {
