@@ -52,6 +52,9 @@ public:
         return true;
     }
 
+    // Makes sure the next push cannot fail for want of storage.
+    [[nodiscard]] bool make_room() { return queue_.make_room() && make_sorted_room(); }
+
     // The first position whose key is not less than x's key.
     std::vector<double>::const_iterator lower_bound(double x) const {
         std::int64_t key = total_order_key(x);
