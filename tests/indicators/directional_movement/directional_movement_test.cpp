@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "indicators/cores/dmi_step.hpp"
-#include "indicators/directional_movement/candle_runs.hpp"
+#include "support/candle_runs.hpp"
 #include "support/indicator_test_support.hpp"
 
 namespace prynox {
