@@ -9,40 +9,20 @@
 #include <string>
 #include <vector>
 
-#include "core/registry/registry.hpp"
-#include "support/indicator_test_support.hpp"
+#include "support/candle_runs.hpp"
 
 namespace prynox {
 namespace {
 
+using test::Candles;
+using test::run_candles;
 using test::Series;
-using Candles = std::vector<Candle>;
 constexpr std::int64_t kMinute = 60'000, kHour = 60 * kMinute, kDay = 24 * kHour;
 
-Series run_candles(const std::string& type, const std::vector<double>& params, const Candles& candles) {
-    auto built = build_indicator(type, params);
-    if (!built) {
-        ADD_FAILURE() << type << ": " << built.error().display();
-        return Series(candles.size());
-    }
-    Series out;
-    for (const Candle& c : candles) {
-        BarContext ctx;
-        ctx.candle = &c;
-        out.push_back((*built)->update(ctx));
-    }
-    return out;
-}
-
-// The candle `bad` put before candle `at` gives no value, and every other candle gives, bit for
-// bit, what the candles give without it.
+// The candle `bad` put before candle `at` is refused.
 void expect_refused(const std::string& type, const std::vector<double>& p, const Candles& candles, std::size_t at,
                     const Candle& bad) {
-    Series want = run_candles(type, p, candles);
-    want.insert(want.begin() + static_cast<std::ptrdiff_t>(at), std::nullopt);
-    Candles with = candles;
-    with.insert(with.begin() + static_cast<std::ptrdiff_t>(at), bad);
-    test::expect_series(run_candles(type, p, with), want, 0.0, test::describe(type, p) + " refusing at " + std::to_string(at));
+    test::expect_candles_refused(type, p, candles, at, {bad});
 }
 
 Candle bar(std::int64_t t, double o, double h, double l, double c) { return {t, o, h, l, c, 1.0}; }
@@ -158,33 +138,6 @@ TEST(CalendarTest, EveryTypeAgainstItsDefinition) {
         for (const auto& p : row.params)
             test::expect_series(run_candles(row.type, p, candles), reference(row.type, p, candles), row.tol,
                                 test::describe(row.type, p));
-}
-
-TEST(CalendarTest, DayBoundariesAndWorkedCases) {
-    const std::int64_t midnight = 20 * kDay;
-    // 23:59 and 00:00 UTC are two days with offset 0; with offset 60 the day turns at 23:00 UTC.
-    const Candles turn = {at_close(midnight - 2 * kHour, 8), at_close(midnight - kHour - kMinute, 8),
-                          at_close(midnight - kHour, 10), at_close(midnight - kMinute, 12), at_close(midnight, 15)};
-    test::expect_series(run_candles("OvernightGap", {0}, turn), {std::nullopt, std::nullopt, std::nullopt, std::nullopt, 0.25});
-    test::expect_series(run_candles("OvernightGap", {60}, turn), {std::nullopt, std::nullopt, 0.25, 0.25, 0.25});
-    // Two-day window: the first completed day's range at once, then the mean of the last two.
-    Candles days;
-    for (double r : {1.0, 2.0, 4.0, 8.0, 3.0}) days.push_back(bar(static_cast<std::int64_t>(r) * kDay * 3, 5, 5 + r, 5, 5));
-    test::expect_series(run_candles("AverageDailyRange", {2, 0}, days), {std::nullopt, 1.0, 1.5, 3.0, 6.0});
-    // Doubling closes within one hour: no value for the first two returns, then equal returns give 0.
-    Candles doubling;
-    for (int i = 0; i < 6; ++i) doubling.push_back(at_close(-kHour + i * kMinute, std::ldexp(1.0, i)));
-    test::expect_series(run_candles("SeasonalZScore", {0}, doubling),
-                        {std::nullopt, std::nullopt, std::nullopt, 0.0, 0.0, 0.0});
-    // The last day of February is the last day of its month in 2024 (the 29th) and in 2100 (the
-    // 28th); the 28th of 2024 is not. Close 2 on the day before, 2.5 then 3 on the day, 6 after.
-    for (const auto& [first_day, selected] : std::vector<std::pair<std::int64_t, bool>>{
-             {19'781, false}, {19'782, true}, {47'540, true}, {47'539, false}}) {
-        const Candles feb = {at_close((first_day - 1) * kDay, 2), at_close(first_day * kDay, 2.5),
-                             at_close(first_day * kDay + kHour, 3), at_close((first_day + 1) * kDay, 6)};
-        test::expect_series(run_candles("TurnOfMonth", {0, 1, 0}, feb),
-                            {std::nullopt, std::nullopt, std::nullopt, selected ? Series::value_type(0.5) : std::nullopt});
-    }
 }
 
 TEST(CalendarTest, AWindowOfDaysWithoutRangeGivesZero) {
