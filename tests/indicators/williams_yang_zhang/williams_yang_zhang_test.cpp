@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "indicators/cores/rolling_slope.hpp"
 #include "support/candle_runs.hpp"
 
 namespace prynox {
@@ -32,12 +31,17 @@ Series williams_reference(std::size_t n, const Candles& c) {
     return out;
 }
 
+double mean(const Vec& x) {
+    double sum = 0.0;
+    for (double v : x) sum += v;
+    return sum / static_cast<double>(x.size());
+}
+
 // Sample variance by two passes.
 double sample_variance(const Vec& x) {
-    double mean = 0.0, ss = 0.0;
-    for (double v : x) mean += v;
-    mean /= static_cast<double>(x.size());
-    for (double v : x) ss += (v - mean) * (v - mean);
+    const double m = mean(x);
+    double ss = 0.0;
+    for (double v : x) ss += (v - m) * (v - m);
     return ss / static_cast<double>(x.size() - 1);
 }
 
@@ -66,10 +70,7 @@ Series yang_zhang_reference(std::size_t n, double periods, const Candles& bars, 
         (*terms)[t] = o.size();
         if (o.size() < n) continue;
         const Vec wo(o.end() - n, o.end()), wc(c.end() - n, c.end()), wr(rs.end() - n, rs.end());
-        double mean_rs = 0.0;
-        for (double v : wr) mean_rs += v;
-        mean_rs /= static_cast<double>(n);
-        const double var = sample_variance(wo) + k * sample_variance(wc) + (1.0 - k) * std::max(0.0, mean_rs);
+        const double var = sample_variance(wo) + k * sample_variance(wc) + (1.0 - k) * std::max(0.0, mean(wr));
         out[t] = std::sqrt(std::max(0.0, var)) * std::sqrt(periods) * 100.0;
     }
     return out;
@@ -161,28 +162,6 @@ TEST(WilliamsYangZhangTest, YangZhangRefusesCandlesWithoutFiniteLogs) {
     Candles negative;
     for (const Candle& c : bars) negative.push_back(bar(-c.open, -c.low, -c.high, -c.close));
     EXPECT_EQ(test::first_value_bar(test::run_candles("YangZhangVolatility", {5, 252}, negative)), 6u);
-}
-
-// The slope of a + b i is b; other windows against the textbook least-squares slope, after the
-// ring has wrapped.
-TEST(WilliamsYangZhangTest, RollingSlope) {
-    for (std::uint64_t n : {2u, 3u, 10u, 64u}) {
-        const SlopeConstants k = SlopeConstants::of(n);
-        RollingWindow<double> line(n), noise(n);
-        std::uint64_t seed = n;
-        Vec xs;
-        for (std::uint64_t i = 0; i < 3 * n + 1; ++i) {
-            ASSERT_TRUE(line.push(2.5 - 0.75 * static_cast<double>(i)));
-            xs.push_back(100.0 + 10.0 * test::unit(seed));
-            ASSERT_TRUE(noise.push(xs.back()));
-        }
-        EXPECT_EQ(rolling_slope(k, line), -0.75) << n;
-        const Vec w(xs.end() - static_cast<std::ptrdiff_t>(n), xs.end());
-        double mi = (n - 1) / 2.0, mx = 0.0, sxy = 0.0, sxx = 0.0;
-        for (double v : w) mx += v / static_cast<double>(n);
-        for (std::size_t i = 0; i < n; ++i) sxy += (i - mi) * (w[i] - mx), sxx += (i - mi) * (i - mi);
-        EXPECT_NEAR(rolling_slope(k, noise), sxy / sxx, 1e-12 * std::max(1.0, std::fabs(sxy / sxx))) << n;
-    }
 }
 
 }  // namespace
