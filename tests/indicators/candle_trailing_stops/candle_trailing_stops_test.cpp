@@ -25,39 +25,11 @@ using Opt = std::optional<double>;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr Opt N = std::nullopt;
 
-// A walk of candles around `level` (each opening at the last close, wicks of random length, a
-// jump now and then, a doji now and then), with candles the check refuses at a few bars when
-// `with_gaps`.
-Candles walk(std::size_t n, std::uint64_t seed, double level, double scale, bool with_gaps) {
-    Candles out;
-    double x = level;
-    for (std::size_t i = 0; i < n; ++i) {
-        double step = test::unit(seed) * scale;
-        if (test::splitmix(seed) % 23 == 0) step *= 8.0;
-        const double o = x, c = x = x + step;
-        if (test::splitmix(seed) % 17 == 0) {
-            out.push_back(flat(c));
-            continue;
-        }
-        const double up = std::fabs(test::unit(seed)) * scale, down = std::fabs(test::unit(seed)) * scale;
-        out.push_back(bar(o, std::max(o, c) + up, std::min(o, c) - down, c));
-    }
-    if (with_gaps)
-        for (std::size_t i : {2u, 3u, 31u, 77u, 78u, 140u, 199u})
-            if (i < n) {
-                Candle& k = out[i];
-                if (i % 3 == 0) k.close = kNaN;
-                if (i % 3 == 1) std::swap(k.high, k.low);
-                if (i % 3 == 2) k.volume = -1.0;
-            }
-    return out;
-}
-
 // Variation, then flat markets: 0.1 on all four prices, a wide candle repeated, a flat zero.
 Candles flats() {
-    Candles out = walk(40, 3, 1.0, 0.2, false);
+    Candles out = test::varied_candles(40, 3, false);
     out.insert(out.end(), 30, flat(0.1));
-    Candles more = walk(30, 4, 0.1, 0.05, false);
+    Candles more = test::varied_candles(30, 4, false);
     out.insert(out.end(), more.begin(), more.end());
     out.insert(out.end(), 30, bar(1.0 / 3.0, 0.7, 0.1, 0.3));
     out.insert(out.end(), 25, flat(0.0));
@@ -65,7 +37,7 @@ Candles flats() {
 }
 
 std::vector<Candles> datasets() {
-    return {walk(400, 7, 100.0, 1.5, true), walk(300, 11, 0.001, 0.0004, true), test::grid_candles(300, 5), flats()};
+    return {test::varied_candles(400, 7, true), test::varied_candles(300, 11, true), test::grid_candles(300, 5), flats()};
 }
 
 // ------------------------------------------------------------------ plain recomputations
@@ -323,7 +295,7 @@ TEST(CandleTrailingStopsTest, FlatMarketKeepsTheActivatorOnItsPrice) {
     fall.insert(fall.end(), 6, flat(0.1));
     from(fall, 6, 3);
     // After variation, whatever the running sums carry of what left the window.
-    Candles bars = walk(23, 9, 1.0, 0.3, false);
+    Candles bars = test::varied_candles(23, 9, false);
     bars.insert(bars.end(), 12, flat(0.1));
     from(bars, 26, 3);
 }
@@ -332,7 +304,7 @@ TEST(CandleTrailingStopsTest, FlatMarketKeepsTheActivatorOnItsPrice) {
 // at k = 2, and decays through offsets that overflow at k = 7), a first stop of -1.5e308 - 5e307,
 // a lowest close far under a huge ATR.
 Candles hostile_candles() {
-    Candles bars = walk(80, 5, 100.0, 1.5, false);
+    Candles bars = test::varied_candles(80, 5, false);
     const Candle wide = bar(100, 1.5e308, 100, 100), deep = bar(-1e308, -1e308, -1.5e308, -1.5e308);
     bars.insert(bars.begin() + 50, {wide, bar(100, 101, 99, 100), deep, bar(-1.6e308, 0, -1.6e308, 0)});
     bars.insert(bars.begin() + 20, wide);
@@ -358,7 +330,7 @@ TEST(CandleTrailingStopsTest, CandlesWhoseLevelsLeaveTheDoublesGiveNoValue) {
     EXPECT_FALSE(run_candles("AtrTrailingStop", {1, 1}, bars)[0]);
     EXPECT_FALSE(run_candles("VoltyStop", {1, 1}, bars)[0]);
     // A high of 1e308 beside one in the window has no finite sum; a low of -1e308 neither.
-    Candles base = walk(60, 5, 100.0, 1.5, false);
+    Candles base = test::varied_candles(60, 5, false);
     for (std::size_t k : {0u, 5u, 30u}) base[k].high = 1e308, base[k + 12].low = -1e308;
     for (std::size_t k : {0u, 5u, 30u})
         for (std::size_t n = 2; n <= 4; ++n) {
@@ -387,7 +359,7 @@ TEST(CandleTrailingStopsTest, AdvanceOverAnOverflowingDistance) {
 
 // Lengths far beyond the data cost memory for the data only, and report their warm-ups.
 TEST(CandleTrailingStopsTest, LengthsBeyondTheData) {
-    const Candles bars = walk(500, 2, 100.0, 1.0, false);
+    const Candles bars = test::varied_candles(500, 2, false);
     for (const auto& [type, p, warmup] : std::vector<std::tuple<std::string, Vec, std::uint64_t>>{
              {"HiLoActivator", {16777216}, 16777217}, {"AtrTrailingStop", {16777216, 2}, 16777216}, {"VoltyStop", {16777216, 2}, 16777216}}) {
         std::uint64_t got = 0;
