@@ -1,5 +1,5 @@
 // The calendar types, built from the registry, against plain recomputations that group the
-// candles by the standard library's local dates; the worked cases; windows of days without range;
+// candles by the standard library's local dates; windows of days without range;
 // candles whose range, return or gap is not finite, refused.
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The directional movement and true range types, built from the registry, against plain
-// recomputations over the accepted candles; the worked edge cases; the candles whose sums would
-// stop being finite; the plain (unfused) smoothing of the volatility ratio; the DMI step.
+// recomputations over the accepted candles; flat candles from the start; the candles whose sums
+// would stop being finite; windows beyond the data.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // The range volatility estimators, built from the registry, against a plain recomputation of
-// each window's mean term; windows of zero terms; the worked cases; candles whose logarithms are
-// not finite, refused.
+// each window's mean term, candles whose logarithms are not finite among them (refused); windows
+// of zero terms; a running sum that falls below zero.
 #include <gtest/gtest.h>
 
 #include <algorithm>

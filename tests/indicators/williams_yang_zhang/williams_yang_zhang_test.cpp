@@ -1,6 +1,6 @@
 // Williams %R and the Yang-Zhang volatility, built from the registry, against plain window
-// recomputations over the accepted candles; their worked edge cases; the candles Yang-Zhang
-// refuses; degenerate windows; and the rolling slope the projection types share.
+// recomputations over the accepted candles; their pinned edge cases; the candles Yang-Zhang
+// refuses; degenerate windows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
