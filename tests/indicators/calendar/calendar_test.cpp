@@ -19,12 +19,6 @@ using test::run_candles;
 using test::Series;
 constexpr std::int64_t kMinute = 60'000, kHour = 60 * kMinute, kDay = 24 * kHour;
 
-// The candle `bad` put before candle `at` is refused.
-void expect_refused(const std::string& type, const std::vector<double>& p, const Candles& candles, std::size_t at,
-                    const Candle& bad) {
-    test::expect_candles_refused(type, p, candles, at, {bad});
-}
-
 Candle bar(std::int64_t t, double o, double h, double l, double c) { return {t, o, h, l, c, 1.0}; }
 Candle at_close(std::int64_t t, double c) { return bar(t, c, c, c, c); }
 
@@ -156,27 +150,28 @@ TEST(CalendarTest, CandlesWithoutFiniteRangesReturnsOrGapsAreRefused) {
                           bar(3 * kDay, 3, 5, 2, 4), bar(3 * kDay + kHour, 4, 4, 3, 3), bar(4 * kDay, 3, 3.5, 2.5, 3)};
     for (std::size_t at : {1u, 2u, 3u, 5u}) {
         const Candle wide = bar(days[at].time, 0, 1.7e308, -1.7e308, 0);
-        expect_refused("AverageDailyRange", {1, 0}, days, at, wide);
-        expect_refused("AverageDailyRange", {3, 0}, days, at, wide);
+        test::expect_candles_refused("AverageDailyRange", {1, 0}, days, at, {wide});
+        test::expect_candles_refused("AverageDailyRange", {3, 0}, days, at, {wide});
     }
     // Two days of range 1.7e308 cannot both be in a window of two: the sum would overflow.
     Candles huge = days;
     huge[0] = bar(kDay, 1, 1.7e308, 0, 1);
-    expect_refused("AverageDailyRange", {2, 0}, huge, 2, bar(2 * kDay, 1, 1.7e308, 0, 1));
-    expect_refused("AverageDailyRange", {2, 0}, huge, 3, bar(2 * kDay + kHour, 1, 1.7e308, 0, 1));
+    test::expect_candles_refused("AverageDailyRange", {2, 0}, huge, 2, {bar(2 * kDay, 1, 1.7e308, 0, 1)});
+    test::expect_candles_refused("AverageDailyRange", {2, 0}, huge, 3, {bar(2 * kDay + kHour, 1, 1.7e308, 0, 1)});
     // Closes 1e-300 then 1e10: the return (and the gap of a new day opening at 1e10) overflows.
     const Candles tiny = {at_close(kDay, 2), at_close(kDay + kHour, 1e-300), at_close(2 * kDay, 3),
                           at_close(2 * kDay + kHour, 4), at_close(2 * kDay + 2 * kHour, 5), at_close(3 * kDay, 4),
                           at_close(3 * kDay + kHour, 4.5), at_close(3 * kDay + 2 * kHour, 2), at_close(4 * kDay, 3)};
     for (const std::vector<double>& p : {std::vector<double>{0}, {60}})
-        for (const char* type : {"OvernightGap", "SeasonalZScore"}) expect_refused(type, p, tiny, 2, at_close(2 * kDay, 1e10));
-    expect_refused("TurnOfMonth", {5, 0, 0}, tiny, 2, at_close(2 * kDay, 1e10));
+        for (const char* type : {"OvernightGap", "SeasonalZScore"})
+            test::expect_candles_refused(type, p, tiny, 2, {at_close(2 * kDay, 1e10)});
+    test::expect_candles_refused("TurnOfMonth", {5, 0, 0}, tiny, 2, {at_close(2 * kDay, 1e10)});
     // As the last close of a selected day, 1e10 would leave the sum infinite for ever.
-    expect_refused("TurnOfMonth", {5, 0, 0}, tiny, 5, at_close(2 * kDay + 3 * kHour, 1e10));
+    test::expect_candles_refused("TurnOfMonth", {5, 0, 0}, tiny, 5, {at_close(2 * kDay + 3 * kHour, 1e10)});
     // A return that is finite but whose square overflows the hour's moments.
     const Candles hour = {at_close(0, 1), at_close(kMinute, 1.5), at_close(2 * kMinute, 1), at_close(3 * kMinute, 2),
                           at_close(4 * kMinute, 1)};
-    expect_refused("SeasonalZScore", {0}, hour, 4, at_close(4 * kMinute - 1, 1e200));
+    test::expect_candles_refused("SeasonalZScore", {0}, hour, 4, {at_close(4 * kMinute - 1, 1e200)});
 }
 
 }  // namespace

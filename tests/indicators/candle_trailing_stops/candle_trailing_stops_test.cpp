@@ -361,7 +361,9 @@ TEST(CandleTrailingStopsTest, AdvanceOverAnOverflowingDistance) {
 TEST(CandleTrailingStopsTest, LengthsBeyondTheData) {
     const Candles bars = test::varied_candles(500, 2, false);
     for (const auto& [type, p, warmup] : std::vector<std::tuple<std::string, Vec, std::uint64_t>>{
-             {"HiLoActivator", {16777216}, 16777217}, {"AtrTrailingStop", {16777216, 2}, 16777216}, {"VoltyStop", {16777216, 2}, 16777216}}) {
+             {"HiLoActivator", {16777216}, 16777217},
+             {"AtrTrailingStop", {16777216, 2}, 16777216},
+             {"VoltyStop", {16777216, 2}, 16777216}}) {
         std::uint64_t got = 0;
         EXPECT_EQ(test::first_value_bar(run_candles(type, p, bars, &got)), 0u) << type;
         EXPECT_EQ(got, warmup) << type;

@@ -113,7 +113,8 @@ TEST(RangeVolatilityTest, EveryTypeAgainstItsDefinition) {
 // once a wide candle has left: a tiny window after a wide candle gives 0, not NaN.
 TEST(RangeVolatilityTest, RunningSumBelowZeroGivesZero) {
     const auto tiny = [](double t) { return bar(1, std::exp(std::sqrt(2 * t)), 1, 1); };  // a term of t
-    EXPECT_EQ(run_candles("GarmanKlassVolatility", {3, 1}, {bar(1, 3, 1, 1), tiny(1e-17), tiny(1e-17), tiny(1e-18), tiny(1e-18)}).back(), 0.0);
+    const Candles candles = {bar(1, 3, 1, 1), tiny(1e-17), tiny(1e-17), tiny(1e-18), tiny(1e-18)};
+    EXPECT_EQ(run_candles("GarmanKlassVolatility", {3, 1}, candles).back(), 0.0);
 }
 
 }  // namespace
