@@ -1,5 +1,5 @@
 // The calendar types, built from the registry, against plain recomputations that group the
-// candles by the standard library's local dates; windows of days without range;
+// candles by the standard library's local dates; the pinned cases; windows of days without range;
 // candles whose range, return or gap is not finite, refused.
 #include <gtest/gtest.h>
 
@@ -132,6 +132,42 @@ TEST(CalendarTest, EveryTypeAgainstItsDefinition) {
         for (const auto& p : row.params)
             test::expect_series(run_candles(row.type, p, candles), reference(row.type, p, candles), row.tol,
                                 test::describe(row.type, p));
+}
+
+TEST(CalendarTest, PinnedCases) {
+    const auto no = std::nullopt;
+    const std::int64_t midnight = 20 * kDay;
+    // 23:59 and 00:00 UTC are two days with offset 0; with offset 60 the day turns at 23:00 UTC.
+    // No gap during the whole first day.
+    const Candles turn = {at_close(midnight - 2 * kHour, 8), at_close(midnight - kHour - kMinute, 8),
+                          at_close(midnight - kHour, 10), at_close(midnight - kMinute, 12), at_close(midnight, 15)};
+    // Two-day window: the first completed day's range at once, then the mean of the last two.
+    Candles days, doubling;
+    for (double r : {1.0, 2.0, 4.0, 8.0, 3.0}) days.push_back(bar(static_cast<std::int64_t>(r) * kDay * 3, 5, 5 + r, 5, 5));
+    // Doubling closes within one hour: no value for the first two returns, then equal returns give 0.
+    for (int i = 0; i < 6; ++i) doubling.push_back(at_close(-kHour + i * kMinute, std::ldexp(1.0, i)));
+    const struct {
+        const char* type;
+        std::vector<double> params;
+        Candles bars;
+        Series want;
+    } rows[] = {
+        {"OvernightGap", {0}, turn, {no, no, no, no, 0.25}},
+        {"OvernightGap", {60}, turn, {no, no, 0.25, 0.25, 0.25}},
+        {"AverageDailyRange", {2, 0}, days, {no, 1.0, 1.5, 3.0, 6.0}},
+        {"SeasonalZScore", {0}, doubling, {no, no, no, 0.0, 0.0, 0.0}},
+        // -1 ms falls on 1969-12-31 (floor division).
+        {"OvernightGap", {0}, {at_close(-1, 8), at_close(0, 10)}, {no, 0.25}},
+    };
+    for (const auto& r : rows) test::expect_series(run_candles(r.type, r.params, r.bars), r.want, 0.0, r.type);
+    // The last day of February is the last day of its month in 2024 (the 29th) and in 2100 (the
+    // 28th); the 28th of 2024 is not. Close 2 on the day before, 2.5 then 3 on the day, 6 after.
+    for (const auto& [first_day, selected] : std::vector<std::pair<std::int64_t, bool>>{
+             {19'781, false}, {19'782, true}, {47'540, true}, {47'539, false}}) {
+        const Candles feb = {at_close((first_day - 1) * kDay, 2), at_close(first_day * kDay, 2.5),
+                             at_close(first_day * kDay + kHour, 3), at_close((first_day + 1) * kDay, 6)};
+        test::expect_series(run_candles("TurnOfMonth", {0, 1, 0}, feb), {no, no, no, selected ? Series::value_type(0.5) : no});
+    }
 }
 
 TEST(CalendarTest, AWindowOfDaysWithoutRangeGivesZero) {

@@ -279,6 +279,22 @@ TEST(CandleTrailingStopsTest, WorkedNumbers) {
     expect("SarExt", {-12, 0, 0.02, 0.02, 0.2, 0.02, 0.02, 0.2}, second, {N, -12.0, -(12.0 + 0.02 * (9.0 - 12.0))});
 }
 
+// With start value 0 and no offset, the extended stop is the basic one with the short phases
+// negated.
+TEST(CandleTrailingStopsTest, SarExtWithoutExtensionsIsPsarUpToSign) {
+    const Candles bars = test::varied_candles(600, 21, true);
+    const Series basic = run_candles("Psar", {0.02, 0.02, 0.2}, bars);
+    const Series ext = run_candles("SarExt", {0, 0, 0.02, 0.02, 0.2, 0.02, 0.02, 0.2}, bars);
+    std::size_t shorts = 0;
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        ASSERT_EQ(basic[i].has_value(), ext[i].has_value()) << i;
+        if (!basic[i]) continue;
+        EXPECT_EQ(std::fabs(*ext[i]), *basic[i]) << i;
+        shorts += *ext[i] < 0.0;
+    }
+    EXPECT_GT(shorts, 50u);
+}
+
 // Flat markets give their price exactly: an average of three 0.1s, summed and divided, is
 // 0.10000000000000002, under which a close of 0.1 would read as a breakdown and turn the
 // activator short (at the average high), or which a short activator would give as its value.

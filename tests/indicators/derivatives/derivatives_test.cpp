@@ -250,12 +250,28 @@ struct Pin {
 
 TEST(Derivatives, WorkedCasesAndEdges) {
     const std::vector<Pin> pins = {
+        // A bar without a tick advances nothing: ticks on bars 1, 2, 4 and 5.
+        {"FundingRateMean", {3}, {tick(0.25), tick(0.5), none, tick(0.75), tick(2.25)}, {none, none, none, 0.5, 3.5 / 3.0}},
+        {"OpenInterestDelta", {}, {none, oi_mark(10, 1), none, oi_mark(12.5, 1), oi_mark(7, 1)}, {none, none, none, 2.5, -5.5}},
+        // Period 1 compares with the tick just before.
+        {"OpenInterestMomentum", {1}, {oi_mark(10, 1), none, oi_mark(12.5, 1)}, {none, none, 25.0}},
+        {"OIPriceDivergence", {1}, {oi_mark(10, 4), oi_mark(12.5, 5)}, {none, 0.0}},
+        // An open interest of 0 period ticks back: 0, and the divergence is minus the mark change.
+        {"OpenInterestMomentum", {2}, {oi_mark(0, 1), oi_mark(5, 1), oi_mark(9, 1), oi_mark(6, 1)}, {none, none, 0.0, 20.0}},
+        {"OIPriceDivergence", {2}, {oi_mark(0, 4), oi_mark(5, 5), oi_mark(9, 5)}, {none, none, -0.25}},
+        // Equal rates, and period 1: a variance of 0 gives 0.
+        {"FundingRateZScore", {3}, {tick(0.1), tick(0.1), tick(0.1), none, tick(0.1)}, {none, none, 0.0, none, 0.0}},
+        {"FundingRateZScore", {1}, {tick(0.1), tick(-3), tick(7e-5)}, {0.0, 0.0, 0.0}},
         // Rates varying, then flat for a whole window: the anchored sums keep a residue of 5.3e-23,
         // which alone would give -1.49e-8.
         {"FundingRateZScore", {4},
          {tick(-0.00030000000000000003), tick(-0.0001), tick(0.0001), tick(0.000713), tick(0.000713), tick(0.000713),
           tick(0.000713)},
          {none, none, none, 1.6072136062250673, 0.9808912609158961, 0.5773502691896255, 0.0}},
+        // Zero denominators.
+        {"TakerBuySellRatio", {}, {tick(0, 1, 1, 1, 1, 1, 1, 3, 0), tick(0, 1, 1, 1, 1, 1, 1, 3, 2)}, {0.0, 1.5}},
+        {"LongShortRatio", {}, {tick(0, 1, 1, 1, 1, 3, 0), tick(0, 1, 1, 1, 1, 3, 4)}, {0.0, 0.75}},
+        {"OiToVolumeRatio", {}, {tick(0, 1, 1, 1, 7, 1, 1, 0, 0), tick(0, 1, 1, 1, 7, 1, 1, 1.5, 2)}, {0.0, 2.0}},
         // The mark while every open interest is 0; later a tick with none changes nothing.
         {"OIWeighted", {}, {oi_mark(0, 3), oi_mark(0, 5), oi_mark(2, 10), oi_mark(6, 20), oi_mark(0, 99)},
          {3.0, 5.0, 10.0, 17.5, 17.5}},
@@ -267,6 +283,8 @@ TEST(Derivatives, WorkedCasesAndEdges) {
 }
 
 TEST(Derivatives, LiquidationFeaturesPublishesItsBreakdown) {
+    // Both liquidations 0: every output 0.
+    EXPECT_EQ(feed("LiquidationFeatures", {}, {tick(0)}).outputs[0], std::vector<double>(5, 0.0));
     auto built = build_indicator("LiquidationFeatures", {});
     ASSERT_TRUE(built);
     const auto names = (*built)->output_names();

@@ -128,13 +128,41 @@ TEST(DirectionalMovementTest, EveryTypeAgainstItsDefinition) {
             }
 }
 
+// The pinned cases, one row each: the candles and the values on every bar.
+TEST(DirectionalMovementTest, PinnedCases) {
+    const Candles equal = {bar(9, 10, 8, 9), bar(9, 11, 7, 9)}, two = {bar(10, 11, 9, 10), bar(10, 13, 9.5, 12)};
+    const struct {
+        const char* type;
+        Candles bars;
+        Series want;
+    } rows[] = {
+        // Equal up and down moves (both 1) give no movement to either side.
+        {"PlusDm", equal, {N, 0.0}},
+        {"MinusDm", equal, {N, 0.0}},
+        {"Dx", equal, {N, 0.0}},
+        // Atr of 1: the range of the first candle, then the true range.
+        {"Atr", {bar(10, 12, 9, 11), bar(14, 15, 13.5, 14), bar(8, 9, 7, 8.5)}, {3.0, 4.0, 7.0}},
+        // Adxr of 1: its first value on candle 2, equal to that candle's ADX (= DX).
+        {"Adxr", two, {N, 100.0}},
+        {"Dx", two, {N, 100.0}},
+        // Natr on an all-zero candle.
+        {"Natr", {flat(0.0), bar(0, 1, 0, 0)}, {0.0, 0.0}},
+    };
+    for (const auto& r : rows) test::expect_series(test::run_candles(r.type, {1}, r.bars), r.want, 0.0, r.type);
+}
+
 // Equal-price candles from the start: the sums are exactly 0, and so are the values.
 TEST(DirectionalMovementTest, FlatFromTheStart) {
-    for (const char* type : kTypes)
-        for (const auto& v : test::run_candles(type, {5}, Candles(30, flat(7.5))))
+    for (const auto& [type, first] : std::vector<std::pair<const char*, std::size_t>>{
+             {"PlusDm", 6}, {"MinusDm", 6}, {"PlusDi", 6}, {"MinusDi", 6}, {"Dx", 6}, {"Adxr", 14}, {"Atr", 5}, {"Natr", 5},
+             {"VolatilityRatio", 7}}) {
+        const Series got = test::run_candles(type, {5}, Candles(30, flat(7.5)));
+        EXPECT_EQ(test::first_value_bar(got), first) << type;
+        for (const auto& v : got)
             if (v) {
                 EXPECT_TRUE(test::same_bits(*v, 0.0)) << type;
             }
+    }
 }
 
 // Candles whose ranges, movements or sums overflow are refused: nothing changes and the run goes

@@ -1,6 +1,6 @@
 // The range volatility estimators, built from the registry, against a plain recomputation of
 // each window's mean term, candles whose logarithms are not finite among them (refused); windows
-// of zero terms; a running sum that falls below zero.
+// of zero terms; the pinned cases.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -109,9 +109,16 @@ TEST(RangeVolatilityTest, EveryTypeAgainstItsDefinition) {
             }
 }
 
-// Garman-Klass terms are positive, but between rebuilds the window's running sum can fall below 0
-// once a wide candle has left: a tiny window after a wide candle gives 0, not NaN.
-TEST(RangeVolatilityTest, RunningSumBelowZeroGivesZero) {
+TEST(RangeVolatilityTest, PinnedCases) {
+    // n = 1 reads the current candle only.
+    const double parkinson = std::fabs(std::log(104.0 / 97.0)) * std::sqrt(0.3606737602222412) * std::sqrt(252.0) * 100;
+    EXPECT_NEAR(*run_candles("ParkinsonVolatility", {1, 252}, {bar(100, 104, 97, 102)}).back(), parkinson, 1e-12 * parkinson);
+    // Close at the high and open at the low: both products vanish.
+    EXPECT_EQ(run_candles("RogersSatchellVolatility", {2, 252}, {bar(97, 104, 97, 104), bar(3, 5, 3, 5)}).back(), 0.0);
+    // No range and no body.
+    for (const char* type : kTypes) EXPECT_EQ(run_candles(type, {2, 252}, Candles(2, bar(4, 4, 4, 4))).back(), 0.0);
+    // Garman-Klass terms are positive, but between rebuilds the window's running sum can fall below
+    // 0 once a wide candle has left: a tiny window after a wide candle gives 0, not NaN.
     const auto tiny = [](double t) { return bar(1, std::exp(std::sqrt(2 * t)), 1, 1); };  // a term of t
     const Candles candles = {bar(1, 3, 1, 1), tiny(1e-17), tiny(1e-17), tiny(1e-18), tiny(1e-18)};
     EXPECT_EQ(run_candles("GarmanKlassVolatility", {3, 1}, candles).back(), 0.0);

@@ -192,6 +192,9 @@ TEST(ReversalSignalsTest, WorkedCases) {
          {no, -1, -1, -1, -1}},
         {"after lines at 10, 11, 12: 11.5 draws nothing, 9.9 reverses, 11.9 does not", "ThreeLineBreak", {3},
          of_closes({10, 11, 12, 11.5, 9.9, 11.9, 12.1}), {no, 1, 1, 1, -1, -1, 1}},
+        {"a flat series draws no line", "ThreeLineBreak", {3}, of_closes(Vec(8, 4.0)), Series(8)},
+        {"two lower closes give +1; an unchanged close ends the run", "NewPriceLines", {2},
+         of_closes({5, 4, 3, 3}), {no, 0, 1, 0}},
     };
     for (const auto& w : cases) test::expect_series(run_candles(w.type, w.params, w.bars), w.want, 0.0, w.what);
 }

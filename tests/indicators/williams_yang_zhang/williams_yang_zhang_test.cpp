@@ -121,6 +121,8 @@ TEST(WilliamsYangZhangTest, PinnedCases) {
     std::fill_n(constant.begin(), 5, N);
     struct Row { const char* type; Vec params; Candles bars; Series want; double tol; };
     for (const Row& r : std::vector<Row>{
+             // n = 1: the candle's own range; no range gives -50.
+             {"WilliamsR", {1}, {bar(10, 12, 8, 11), flat(5), bar(3, 4, 2, 2)}, {-25.0, -50.0, -100.0}, 0},
              // A window whose range exceeds the doubles gives nothing while that candle is in it.
              {"WilliamsR", {2}, {bar(1, 2, 0, 1), bar(0, big, -big, 0), bar(1, 2, 0, 1), bar(1, 2, 0, 2)}, {N, N, N, -0.0}, 0},
              // A constant price gives +0 from candle n + 1.
