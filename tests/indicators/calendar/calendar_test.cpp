@@ -1,5 +1,5 @@
 // The calendar types, built from the registry, against plain recomputations that group the
-// candles by the standard library's local dates; the worked cases; windows of days without range;
+// candles by the standard library's local dates; the pinned cases; windows of days without range;
 // candles whose range, return or gap is not finite, refused.
 #include <gtest/gtest.h>
 
@@ -9,41 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "core/registry/registry.hpp"
-#include "support/indicator_test_support.hpp"
+#include "support/candle_runs.hpp"
 
 namespace prynox {
 namespace {
 
+using test::Candles;
+using test::run_candles;
 using test::Series;
-using Candles = std::vector<Candle>;
 constexpr std::int64_t kMinute = 60'000, kHour = 60 * kMinute, kDay = 24 * kHour;
-
-Series run_candles(const std::string& type, const std::vector<double>& params, const Candles& candles) {
-    auto built = build_indicator(type, params);
-    if (!built) {
-        ADD_FAILURE() << type << ": " << built.error().display();
-        return Series(candles.size());
-    }
-    Series out;
-    for (const Candle& c : candles) {
-        BarContext ctx;
-        ctx.candle = &c;
-        out.push_back((*built)->update(ctx));
-    }
-    return out;
-}
-
-// The candle `bad` put before candle `at` gives no value, and every other candle gives, bit for
-// bit, what the candles give without it.
-void expect_refused(const std::string& type, const std::vector<double>& p, const Candles& candles, std::size_t at,
-                    const Candle& bad) {
-    Series want = run_candles(type, p, candles);
-    want.insert(want.begin() + static_cast<std::ptrdiff_t>(at), std::nullopt);
-    Candles with = candles;
-    with.insert(with.begin() + static_cast<std::ptrdiff_t>(at), bad);
-    test::expect_series(run_candles(type, p, with), want, 0.0, test::describe(type, p) + " refusing at " + std::to_string(at));
-}
 
 Candle bar(std::int64_t t, double o, double h, double l, double c) { return {t, o, h, l, c, 1.0}; }
 Candle at_close(std::int64_t t, double c) { return bar(t, c, c, c, c); }
@@ -160,30 +134,39 @@ TEST(CalendarTest, EveryTypeAgainstItsDefinition) {
                                 test::describe(row.type, p));
 }
 
-TEST(CalendarTest, DayBoundariesAndWorkedCases) {
+TEST(CalendarTest, PinnedCases) {
+    const auto no = std::nullopt;
     const std::int64_t midnight = 20 * kDay;
     // 23:59 and 00:00 UTC are two days with offset 0; with offset 60 the day turns at 23:00 UTC.
+    // No gap during the whole first day.
     const Candles turn = {at_close(midnight - 2 * kHour, 8), at_close(midnight - kHour - kMinute, 8),
                           at_close(midnight - kHour, 10), at_close(midnight - kMinute, 12), at_close(midnight, 15)};
-    test::expect_series(run_candles("OvernightGap", {0}, turn), {std::nullopt, std::nullopt, std::nullopt, std::nullopt, 0.25});
-    test::expect_series(run_candles("OvernightGap", {60}, turn), {std::nullopt, std::nullopt, 0.25, 0.25, 0.25});
     // Two-day window: the first completed day's range at once, then the mean of the last two.
-    Candles days;
+    Candles days, doubling;
     for (double r : {1.0, 2.0, 4.0, 8.0, 3.0}) days.push_back(bar(static_cast<std::int64_t>(r) * kDay * 3, 5, 5 + r, 5, 5));
-    test::expect_series(run_candles("AverageDailyRange", {2, 0}, days), {std::nullopt, 1.0, 1.5, 3.0, 6.0});
     // Doubling closes within one hour: no value for the first two returns, then equal returns give 0.
-    Candles doubling;
     for (int i = 0; i < 6; ++i) doubling.push_back(at_close(-kHour + i * kMinute, std::ldexp(1.0, i)));
-    test::expect_series(run_candles("SeasonalZScore", {0}, doubling),
-                        {std::nullopt, std::nullopt, std::nullopt, 0.0, 0.0, 0.0});
+    const struct {
+        const char* type;
+        std::vector<double> params;
+        Candles bars;
+        Series want;
+    } rows[] = {
+        {"OvernightGap", {0}, turn, {no, no, no, no, 0.25}},
+        {"OvernightGap", {60}, turn, {no, no, 0.25, 0.25, 0.25}},
+        {"AverageDailyRange", {2, 0}, days, {no, 1.0, 1.5, 3.0, 6.0}},
+        {"SeasonalZScore", {0}, doubling, {no, no, no, 0.0, 0.0, 0.0}},
+        // -1 ms falls on 1969-12-31 (floor division).
+        {"OvernightGap", {0}, {at_close(-1, 8), at_close(0, 10)}, {no, 0.25}},
+    };
+    for (const auto& r : rows) test::expect_series(run_candles(r.type, r.params, r.bars), r.want, 0.0, r.type);
     // The last day of February is the last day of its month in 2024 (the 29th) and in 2100 (the
     // 28th); the 28th of 2024 is not. Close 2 on the day before, 2.5 then 3 on the day, 6 after.
     for (const auto& [first_day, selected] : std::vector<std::pair<std::int64_t, bool>>{
              {19'781, false}, {19'782, true}, {47'540, true}, {47'539, false}}) {
         const Candles feb = {at_close((first_day - 1) * kDay, 2), at_close(first_day * kDay, 2.5),
                              at_close(first_day * kDay + kHour, 3), at_close((first_day + 1) * kDay, 6)};
-        test::expect_series(run_candles("TurnOfMonth", {0, 1, 0}, feb),
-                            {std::nullopt, std::nullopt, std::nullopt, selected ? Series::value_type(0.5) : std::nullopt});
+        test::expect_series(run_candles("TurnOfMonth", {0, 1, 0}, feb), {no, no, no, selected ? Series::value_type(0.5) : no});
     }
 }
 
@@ -203,27 +186,28 @@ TEST(CalendarTest, CandlesWithoutFiniteRangesReturnsOrGapsAreRefused) {
                           bar(3 * kDay, 3, 5, 2, 4), bar(3 * kDay + kHour, 4, 4, 3, 3), bar(4 * kDay, 3, 3.5, 2.5, 3)};
     for (std::size_t at : {1u, 2u, 3u, 5u}) {
         const Candle wide = bar(days[at].time, 0, 1.7e308, -1.7e308, 0);
-        expect_refused("AverageDailyRange", {1, 0}, days, at, wide);
-        expect_refused("AverageDailyRange", {3, 0}, days, at, wide);
+        test::expect_candles_refused("AverageDailyRange", {1, 0}, days, at, {wide});
+        test::expect_candles_refused("AverageDailyRange", {3, 0}, days, at, {wide});
     }
     // Two days of range 1.7e308 cannot both be in a window of two: the sum would overflow.
     Candles huge = days;
     huge[0] = bar(kDay, 1, 1.7e308, 0, 1);
-    expect_refused("AverageDailyRange", {2, 0}, huge, 2, bar(2 * kDay, 1, 1.7e308, 0, 1));
-    expect_refused("AverageDailyRange", {2, 0}, huge, 3, bar(2 * kDay + kHour, 1, 1.7e308, 0, 1));
+    test::expect_candles_refused("AverageDailyRange", {2, 0}, huge, 2, {bar(2 * kDay, 1, 1.7e308, 0, 1)});
+    test::expect_candles_refused("AverageDailyRange", {2, 0}, huge, 3, {bar(2 * kDay + kHour, 1, 1.7e308, 0, 1)});
     // Closes 1e-300 then 1e10: the return (and the gap of a new day opening at 1e10) overflows.
     const Candles tiny = {at_close(kDay, 2), at_close(kDay + kHour, 1e-300), at_close(2 * kDay, 3),
                           at_close(2 * kDay + kHour, 4), at_close(2 * kDay + 2 * kHour, 5), at_close(3 * kDay, 4),
                           at_close(3 * kDay + kHour, 4.5), at_close(3 * kDay + 2 * kHour, 2), at_close(4 * kDay, 3)};
     for (const std::vector<double>& p : {std::vector<double>{0}, {60}})
-        for (const char* type : {"OvernightGap", "SeasonalZScore"}) expect_refused(type, p, tiny, 2, at_close(2 * kDay, 1e10));
-    expect_refused("TurnOfMonth", {5, 0, 0}, tiny, 2, at_close(2 * kDay, 1e10));
+        for (const char* type : {"OvernightGap", "SeasonalZScore"})
+            test::expect_candles_refused(type, p, tiny, 2, {at_close(2 * kDay, 1e10)});
+    test::expect_candles_refused("TurnOfMonth", {5, 0, 0}, tiny, 2, {at_close(2 * kDay, 1e10)});
     // As the last close of a selected day, 1e10 would leave the sum infinite for ever.
-    expect_refused("TurnOfMonth", {5, 0, 0}, tiny, 5, at_close(2 * kDay + 3 * kHour, 1e10));
+    test::expect_candles_refused("TurnOfMonth", {5, 0, 0}, tiny, 5, {at_close(2 * kDay + 3 * kHour, 1e10)});
     // A return that is finite but whose square overflows the hour's moments.
     const Candles hour = {at_close(0, 1), at_close(kMinute, 1.5), at_close(2 * kMinute, 1), at_close(3 * kMinute, 2),
                           at_close(4 * kMinute, 1)};
-    expect_refused("SeasonalZScore", {0}, hour, 4, at_close(4 * kMinute - 1, 1e200));
+    test::expect_candles_refused("SeasonalZScore", {0}, hour, 4, {at_close(4 * kMinute - 1, 1e200)});
 }
 
 }  // namespace

@@ -10,70 +10,26 @@
 #include <string>
 #include <vector>
 
-#include "core/registry/registry.hpp"
-#include "indicators/cores/candle_check.hpp"
-#include "support/indicator_test_support.hpp"
+#include "support/candle_runs.hpp"
 
 namespace prynox {
 namespace {
 
+using test::bar;
+using test::Candles;
+using test::flat;
+using test::run_candles;
 using test::Series;
 using Vec = std::vector<double>;
-using Candles = std::vector<Candle>;
 using Opt = std::optional<double>;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr Opt N = std::nullopt;
 
-Candle bar(double o, double h, double l, double c) { return {0, o, h, l, c, 1000.0}; }
-Candle flat(double x) { return bar(x, x, x, x); }
-
-// A walk of candles around `level` (each opening at the last close, wicks of random length, a
-// jump now and then, a doji now and then), with candles the check refuses at a few bars when
-// `with_gaps`.
-Candles walk(std::size_t n, std::uint64_t seed, double level, double scale, bool with_gaps) {
-    Candles out;
-    double x = level;
-    for (std::size_t i = 0; i < n; ++i) {
-        double step = test::unit(seed) * scale;
-        if (test::splitmix(seed) % 23 == 0) step *= 8.0;
-        const double o = x, c = x = x + step;
-        if (test::splitmix(seed) % 17 == 0) {
-            out.push_back(flat(c));
-            continue;
-        }
-        const double up = std::fabs(test::unit(seed)) * scale, down = std::fabs(test::unit(seed)) * scale;
-        out.push_back(bar(o, std::max(o, c) + up, std::min(o, c) - down, c));
-    }
-    if (with_gaps)
-        for (std::size_t i : {2u, 3u, 31u, 77u, 78u, 140u, 199u})
-            if (i < n) {
-                Candle& k = out[i];
-                if (i % 3 == 0) k.close = kNaN;
-                if (i % 3 == 1) std::swap(k.high, k.low);
-                if (i % 3 == 2) k.volume = -1.0;
-            }
-    return out;
-}
-
-// Prices on a grid of quarters around 0, negative and zero included: every sum is exact.
-Candles quarters(std::size_t n, std::uint64_t seed) {
-    Candles out;
-    double x = 0.0;
-    for (std::size_t i = 0; i < n; ++i) {
-        const double o = x;
-        const double c = x = std::round((x + test::unit(seed) * 3.0) * 4.0) / 4.0;
-        const double up = std::round(std::fabs(test::unit(seed)) * 8.0) / 4.0;
-        const double down = std::round(std::fabs(test::unit(seed)) * 8.0) / 4.0;
-        out.push_back(bar(o, std::max(o, c) + up, std::min(o, c) - down, c));
-    }
-    return out;
-}
-
 // Variation, then flat markets: 0.1 on all four prices, a wide candle repeated, a flat zero.
 Candles flats() {
-    Candles out = walk(40, 3, 1.0, 0.2, false);
+    Candles out = test::varied_candles(40, 3, false);
     out.insert(out.end(), 30, flat(0.1));
-    Candles more = walk(30, 4, 0.1, 0.05, false);
+    Candles more = test::varied_candles(30, 4, false);
     out.insert(out.end(), more.begin(), more.end());
     out.insert(out.end(), 30, bar(1.0 / 3.0, 0.7, 0.1, 0.3));
     out.insert(out.end(), 25, flat(0.0));
@@ -81,30 +37,7 @@ Candles flats() {
 }
 
 std::vector<Candles> datasets() {
-    return {walk(400, 7, 100.0, 1.5, true), walk(300, 11, 0.001, 0.0004, true), quarters(300, 5), flats()};
-}
-
-Candles accepted(const Candles& bars) {
-    Candles out;
-    for (const Candle& c : bars)
-        if (candle_passes(c)) out.push_back(c);
-    return out;
-}
-
-// What the registry builds from `type` and `params`, fed `bars`.
-Series run(const std::string& type, const Vec& params, const Candles& bars) {
-    auto built = build_indicator(type, params);
-    if (!built) {
-        ADD_FAILURE() << type << ": " << built.error().display();
-        return Series(bars.size());
-    }
-    Series out;
-    for (const Candle& c : bars) {
-        BarContext ctx;
-        ctx.candle = &c;
-        out.push_back((*built)->update(ctx));
-    }
-    return out;
+    return {test::varied_candles(400, 7, true), test::varied_candles(300, 11, true), test::grid_candles(300, 5), flats()};
 }
 
 // ------------------------------------------------------------------ plain recomputations
@@ -278,14 +211,6 @@ Series reference(const std::string& type, const Vec& p, const Candles& k) {
     return ref_sar(k, sar_params(type, p));
 }
 
-// Values on the accepted candles put back on their bars.
-Series on_bars(const Candles& bars, const Series& per_accepted) {
-    Series out;
-    std::size_t i = 0;
-    for (const Candle& c : bars) out.push_back(candle_passes(c) ? per_accepted[i++] : N);
-    return out;
-}
-
 TEST(CandleTrailingStopsTest, EveryTypeAgainstItsDefinition) {
     struct Row {
         const char* type;
@@ -305,7 +230,7 @@ TEST(CandleTrailingStopsTest, EveryTypeAgainstItsDefinition) {
     const std::vector<Candles> data = datasets();
     for (std::size_t d = 0; d < data.size(); ++d) {
         const Candles& bars = data[d];
-        const Candles k = accepted(bars);
+        const Candles k = test::accepted_candles(bars);
         for (const Row& row : rows)
             for (const Vec& p : row.params) {
                 const std::string what = test::describe(row.type, p) + " over dataset " + std::to_string(d);
@@ -316,24 +241,15 @@ TEST(CandleTrailingStopsTest, EveryTypeAgainstItsDefinition) {
                 for (std::size_t i = 0, t = 0; i < bars.size(); ++i)
                     if (candle_passes(bars[i]))
                         tol[i] = std::string(row.type) == "HiLoActivator" && t++ % n != 0 && d != 2 ? 1e-12 : 0.0;
-                test::expect_series(run(row.type, p, bars), on_bars(bars, reference(row.type, p, k)),
+                test::expect_series(run_candles(row.type, p, bars), test::on_accepted(bars, reference(row.type, p, k)),
                                     [&tol](std::size_t i) { return tol[i]; }, what, 0.0);
             }
     }
 }
 
-// The bars `bad` spliced in before bar `at` are refused: no value on them, and every other bar
-// gives, bit for bit, what `bars` give without them.
-void expect_refused(const std::string& type, const Vec& p, Candles bars, std::size_t at, const Candles& bad) {
-    Series want = run(type, p, bars);
-    want.insert(want.begin() + static_cast<std::ptrdiff_t>(at), bad.size(), N);
-    bars.insert(bars.begin() + static_cast<std::ptrdiff_t>(at), bad.begin(), bad.end());
-    test::expect_series(run(type, p, bars), want, 0.0, test::describe(type, p) + " refusing at " + std::to_string(at));
-}
-
 TEST(CandleTrailingStopsTest, WorkedNumbers) {
     const auto expect = [](const std::string& type, const Vec& p, const Candles& bars, const Series& want) {
-        test::expect_series(run(type, p, bars), want, 0.0, test::describe(type, p));
+        test::expect_series(run_candles(type, p, bars), want, 0.0, test::describe(type, p));
     };
     expect("TimeBasedStop", {4}, Candles(6, bar(1, 2, 0, 1)), {0.25, 0.5, 0.75, 1.0, 1.0, 1.0});
     // ATR 2 each bar: the stop 8, then a close on it turns the stop above the close.
@@ -366,19 +282,17 @@ TEST(CandleTrailingStopsTest, WorkedNumbers) {
 // With start value 0 and no offset, the extended stop is the basic one with the short phases
 // negated.
 TEST(CandleTrailingStopsTest, SarExtWithoutExtensionsIsPsarUpToSign) {
-    const Candles bars = walk(600, 21, 50.0, 1.0, true);
-    for (const Vec& a : {Vec{0.02, 0.02, 0.2}, Vec{0.05, 0.01, 0.1}}) {
-        const Series basic = run("Psar", a, bars);
-        const Series ext = run("SarExt", {0, 0, a[0], a[1], a[2], a[0], a[1], a[2]}, bars);
-        std::size_t shorts = 0;
-        for (std::size_t i = 0; i < bars.size(); ++i) {
-            ASSERT_EQ(basic[i].has_value(), ext[i].has_value()) << i;
-            if (!basic[i]) continue;
-            EXPECT_EQ(std::fabs(*ext[i]), *basic[i]) << i;
-            shorts += *ext[i] < 0.0;
-        }
-        EXPECT_GT(shorts, 50u);
+    const Candles bars = test::varied_candles(600, 21, true);
+    const Series basic = run_candles("Psar", {0.02, 0.02, 0.2}, bars);
+    const Series ext = run_candles("SarExt", {0, 0, 0.02, 0.02, 0.2, 0.02, 0.02, 0.2}, bars);
+    std::size_t shorts = 0;
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        ASSERT_EQ(basic[i].has_value(), ext[i].has_value()) << i;
+        if (!basic[i]) continue;
+        EXPECT_EQ(std::fabs(*ext[i]), *basic[i]) << i;
+        shorts += *ext[i] < 0.0;
     }
+    EXPECT_GT(shorts, 50u);
 }
 
 // Flat markets give their price exactly: an average of three 0.1s, summed and divided, is
@@ -386,7 +300,7 @@ TEST(CandleTrailingStopsTest, SarExtWithoutExtensionsIsPsarUpToSign) {
 // activator short (at the average high), or which a short activator would give as its value.
 TEST(CandleTrailingStopsTest, FlatMarketKeepsTheActivatorOnItsPrice) {
     const auto from = [](const Candles& bars, std::size_t first, std::size_t n) {
-        const Series got = run("HiLoActivator", {static_cast<double>(n)}, bars);
+        const Series got = run_candles("HiLoActivator", {static_cast<double>(n)}, bars);
         for (std::size_t i = first; i < bars.size(); ++i) EXPECT_EQ(got[i], 0.1) << i;
     };
     from(Candles(7, flat(0.1)), 3, 3);
@@ -397,7 +311,7 @@ TEST(CandleTrailingStopsTest, FlatMarketKeepsTheActivatorOnItsPrice) {
     fall.insert(fall.end(), 6, flat(0.1));
     from(fall, 6, 3);
     // After variation, whatever the running sums carry of what left the window.
-    Candles bars = walk(23, 9, 1.0, 0.3, false);
+    Candles bars = test::varied_candles(23, 9, false);
     bars.insert(bars.end(), 12, flat(0.1));
     from(bars, 26, 3);
 }
@@ -406,7 +320,7 @@ TEST(CandleTrailingStopsTest, FlatMarketKeepsTheActivatorOnItsPrice) {
 // at k = 2, and decays through offsets that overflow at k = 7), a first stop of -1.5e308 - 5e307,
 // a lowest close far under a huge ATR.
 Candles hostile_candles() {
-    Candles bars = walk(80, 5, 100.0, 1.5, false);
+    Candles bars = test::varied_candles(80, 5, false);
     const Candle wide = bar(100, 1.5e308, 100, 100), deep = bar(-1e308, -1e308, -1.5e308, -1.5e308);
     bars.insert(bars.begin() + 50, {wide, bar(100, 101, 99, 100), deep, bar(-1.6e308, 0, -1.6e308, 0)});
     bars.insert(bars.begin() + 20, wide);
@@ -419,7 +333,7 @@ TEST(CandleTrailingStopsTest, CandlesWhoseLevelsLeaveTheDoublesGiveNoValue) {
     for (const auto& [type, p] : std::vector<std::pair<std::string, Vec>>{
              {"AtrTrailingStop", {1, 2}}, {"AtrTrailingStop", {3, 7}}, {"AtrTrailingStop", {1, 1}},
              {"VoltyStop", {1, 2}}, {"VoltyStop", {3, 7}}, {"VoltyStop", {1, 1}}}) {
-        const Series got = run(type, p, bars);
+        const Series got = run_candles(type, p, bars);
         const Series want = type == "VoltyStop" ? ref_volty_stop(bars, static_cast<std::size_t>(p[0]), p[1])
                                                 : ref_atr_trailing_stop(bars, static_cast<std::size_t>(p[0]), p[1]);
         test::expect_series(got, want, 0.0, test::describe(type, p));
@@ -429,21 +343,21 @@ TEST(CandleTrailingStopsTest, CandlesWhoseLevelsLeaveTheDoublesGiveNoValue) {
         EXPECT_EQ(got[22].has_value(), p[1] < 7.0) << test::describe(type, p);
     }
     // The first candle's stop alone leaves the doubles.
-    EXPECT_FALSE(run("AtrTrailingStop", {1, 1}, bars)[0]);
-    EXPECT_FALSE(run("VoltyStop", {1, 1}, bars)[0]);
+    EXPECT_FALSE(run_candles("AtrTrailingStop", {1, 1}, bars)[0]);
+    EXPECT_FALSE(run_candles("VoltyStop", {1, 1}, bars)[0]);
     // A high of 1e308 beside one in the window has no finite sum; a low of -1e308 neither.
-    Candles base = walk(60, 5, 100.0, 1.5, false);
+    Candles base = test::varied_candles(60, 5, false);
     for (std::size_t k : {0u, 5u, 30u}) base[k].high = 1e308, base[k + 12].low = -1e308;
     for (std::size_t k : {0u, 5u, 30u})
         for (std::size_t n = 2; n <= 4; ++n) {
-            expect_refused("HiLoActivator", {static_cast<double>(n)}, base, k + n - 1, {bar(100, 1e308, 100, 100)});
-            expect_refused("HiLoActivator", {static_cast<double>(n)}, base, k + 12 + n - 1, {bar(0, 1, -1e308, 0)});
+            test::expect_candles_refused("HiLoActivator", {static_cast<double>(n)}, base, k + n - 1, {bar(100, 1e308, 100, 100)});
+            test::expect_candles_refused("HiLoActivator", {static_cast<double>(n)}, base, k + 12 + n - 1, {bar(0, 1, -1e308, 0)});
         }
     // A reversal level pushed away by 1e10 times a high of 1e300: on the second candle and later.
     const Vec ext = {0, 1e10, 0.02, 0.02, 0.2, 0.02, 0.02, 0.2};
     const Candles sar = {bar(10, 11, 9, 10), bar(11, 12, 10, 11.5), bar(11.5, 12.5, 11, 12), bar(12, 13, 11.5, 12.5)};
-    expect_refused("SarExt", ext, sar, 1, {bar(10, 1e300, 9, 10)});
-    expect_refused("SarExt", ext, sar, 2, {bar(5, 1e300, 5, 5)});
+    test::expect_candles_refused("SarExt", ext, sar, 1, {bar(10, 1e300, 9, 10)});
+    test::expect_candles_refused("SarExt", ext, sar, 2, {bar(5, 1e300, 5, 5)});
 }
 
 // A long stop at -1.5e308 under an extreme point of 1e308: the distance overflows, but the
@@ -455,28 +369,22 @@ TEST(CandleTrailingStopsTest, AdvanceOverAnOverflowingDistance) {
     const double first = -1.45e308, second = -1.344e308;
     for (const auto& [type, sign] : std::vector<std::pair<std::string, double>>{{"Psar", 1.0}, {"SarExt", 1.0}}) {
         const Vec p = type == "Psar" ? Vec{0.02, 0.02, 0.2} : Vec{0, 0.5, 0.02, 0.02, 0.2, 0.1, 0.1, 0.5};
-        const Series got = run(type, p, bars);
-        ASSERT_EQ(got[1], -1.5e308) << type;
-        ASSERT_TRUE(got[2] && got[3]) << type;
-        EXPECT_NEAR(*got[2], sign * first, 1e-14 * 1.5e308) << type;
-        EXPECT_NEAR(*got[3], sign * second, 1e-14 * 1.5e308) << type;
+        test::expect_series(run_candles(type, p, bars), {N, -1.5e308, sign * first, sign * second}, 1e-14, type, 1.5e308);
     }
 }
 
 // Lengths far beyond the data cost memory for the data only, and report their warm-ups.
 TEST(CandleTrailingStopsTest, LengthsBeyondTheData) {
-    const Candles bars = walk(500, 2, 100.0, 1.0, false);
-    for (const auto& [type, p, warmup] :
-         std::vector<std::tuple<std::string, Vec, std::uint64_t>>{{"HiLoActivator", {16777216}, 16777217},
-                                                                  {"AtrTrailingStop", {16777216, 2}, 16777216},
-                                                                  {"VoltyStop", {16777216, 2}, 16777216}}) {
-        auto built = build_indicator(type, p);
-        ASSERT_TRUE(built) << type;
-        EXPECT_EQ((*built)->warmup_period(), warmup) << type;
-        for (const Opt& v : run(type, p, bars)) ASSERT_FALSE(v) << type;
+    const Candles bars = test::varied_candles(500, 2, false);
+    for (const auto& [type, p, warmup] : std::vector<std::tuple<std::string, Vec, std::uint64_t>>{
+             {"HiLoActivator", {16777216}, 16777217},
+             {"AtrTrailingStop", {16777216, 2}, 16777216},
+             {"VoltyStop", {16777216, 2}, 16777216}}) {
+        std::uint64_t got = 0;
+        EXPECT_EQ(test::first_value_bar(run_candles(type, p, bars, &got)), 0u) << type;
+        EXPECT_EQ(got, warmup) << type;
     }
-    const Series share = run("TimeBasedStop", {16777216}, bars);
-    EXPECT_EQ(share[499], 500.0 / 16777216.0);
+    EXPECT_EQ(run_candles("TimeBasedStop", {16777216}, bars)[499], 500.0 / 16777216.0);
 }
 
 }  // namespace

@@ -1,18 +1,16 @@
 // The directional movement and true range types, built from the registry, against plain
-// recomputations over the accepted candles; the worked edge cases; the candles whose sums would
-// stop being finite; the plain (unfused) smoothing of the volatility ratio; the DMI step.
+// recomputations over the accepted candles; flat candles from the start; the candles whose sums
+// would stop being finite; windows beyond the data.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <iomanip>
 #include <limits>
 #include <string>
 #include <vector>
 
-#include "indicators/cores/dmi_step.hpp"
-#include "indicators/directional_movement/candle_runs.hpp"
+#include "support/candle_runs.hpp"
 #include "support/indicator_test_support.hpp"
 
 namespace prynox {
@@ -130,56 +128,41 @@ TEST(DirectionalMovementTest, EveryTypeAgainstItsDefinition) {
             }
 }
 
-// Bounded types stay in their bounds, and the equal-price run gives their promised values.
-TEST(DirectionalMovementTest, RangesAndFlatRuns) {
-    const Candles bars = test::varied_candles(420, 9, false);
-    for (const char* type : {"PlusDi", "MinusDi", "Dx", "Adxr"})
-        for (const auto& v : test::run_candles(type, {5}, bars))
-            if (v) {
-                EXPECT_TRUE(*v >= 0.0 && *v <= 100.0) << type << " " << *v;
-            }
-    // From the start: the sums are exactly 0.
-    const Candles same(30, flat(7.5));
+// The pinned cases, one row each: the candles and the values on every bar.
+TEST(DirectionalMovementTest, PinnedCases) {
+    const Candles equal = {bar(9, 10, 8, 9), bar(9, 11, 7, 9)}, two = {bar(10, 11, 9, 10), bar(10, 13, 9.5, 12)};
+    const struct {
+        const char* type;
+        Candles bars;
+        Series want;
+    } rows[] = {
+        // Equal up and down moves (both 1) give no movement to either side.
+        {"PlusDm", equal, {N, 0.0}},
+        {"MinusDm", equal, {N, 0.0}},
+        {"Dx", equal, {N, 0.0}},
+        // Atr of 1: the range of the first candle, then the true range.
+        {"Atr", {bar(10, 12, 9, 11), bar(14, 15, 13.5, 14), bar(8, 9, 7, 8.5)}, {3.0, 4.0, 7.0}},
+        // Adxr of 1: its first value on candle 2, equal to that candle's ADX (= DX).
+        {"Adxr", two, {N, 100.0}},
+        {"Dx", two, {N, 100.0}},
+        // Natr on an all-zero candle.
+        {"Natr", {flat(0.0), bar(0, 1, 0, 0)}, {0.0, 0.0}},
+    };
+    for (const auto& r : rows) test::expect_series(test::run_candles(r.type, {1}, r.bars), r.want, 0.0, r.type);
+}
+
+// Equal-price candles from the start: the sums are exactly 0, and so are the values.
+TEST(DirectionalMovementTest, FlatFromTheStart) {
     for (const auto& [type, first] : std::vector<std::pair<const char*, std::size_t>>{
-             {"PlusDi", 6}, {"MinusDi", 6}, {"Dx", 6}, {"Atr", 5}, {"VolatilityRatio", 7}, {"PlusDm", 6}, {"Natr", 5}}) {
-        const Series got = test::run_candles(type, {5}, same);
+             {"PlusDm", 6}, {"MinusDm", 6}, {"PlusDi", 6}, {"MinusDi", 6}, {"Dx", 6}, {"Adxr", 14}, {"Atr", 5}, {"Natr", 5},
+             {"VolatilityRatio", 7}}) {
+        const Series got = test::run_candles(type, {5}, Candles(30, flat(7.5)));
         EXPECT_EQ(test::first_value_bar(got), first) << type;
         for (const auto& v : got)
             if (v) {
-                EXPECT_TRUE(*v == 0.0 && !std::signbit(*v)) << type;
+                EXPECT_TRUE(test::same_bits(*v, 0.0)) << type;
             }
     }
-}
-
-TEST(DirectionalMovementTest, WorkedEdgeCases) {
-    // Equal up and down moves (both 1) give no movement to either side.
-    const Candles equal = {bar(9, 10, 8, 9), bar(9, 11, 7, 9)};
-    EXPECT_EQ(test::run_candles("PlusDm", {1}, equal).back(), 0.0);
-    EXPECT_EQ(test::run_candles("MinusDm", {1}, equal).back(), 0.0);
-    EXPECT_EQ(test::run_candles("Dx", {1}, equal).back(), 0.0);
-    // Atr of 1: the range of the first candle, then the true range.
-    const Candles gap = {bar(10, 12, 9, 11), bar(14, 15, 13.5, 14), bar(8, 9, 7, 8.5)};
-    test::expect_series(test::run_candles("Atr", {1}, gap), {3.0, 4.0, 7.0});
-    // Natr on an all-zero candle.
-    test::expect_series(test::run_candles("Natr", {1}, {flat(0.0), bar(0, 1, 0, 0)}), {0.0, 0.0});
-    // Adxr of 1: its first value on candle 2, equal to that candle's ADX (= DX).
-    const Candles two = {bar(10, 11, 9, 10), bar(10, 13, 9.5, 12)};
-    const Series adxr = test::run_candles("Adxr", {1}, two);
-    test::expect_series(adxr, {N, test::run_candles("Dx", {1}, two).back()});
-    EXPECT_EQ(*adxr.back(), 100.0);
-    // The ratio compares the true range with the average before it: ranges 2 then 4 give 2.
-    test::expect_series(test::run_candles("VolatilityRatio", {1}, {flat(10), bar(12, 12, 10, 12), bar(12, 16, 12, 16)}),
-                        {N, N, 2.0});
-}
-
-// The average runs TR alpha + A (1 - alpha) with two rounded products; the fused EMA step gives
-// ...611 on the last candle.
-TEST(DirectionalMovementTest, VolatilityRatioSmoothsWithoutFusing) {
-    const double closes[] = {11.7, 15.9, 17.5, 10.6, 15, 18.1, 12.5}, lows[] = {8.3, 13, 12.9, 8.5, 14.9, 13.2, 10.8};
-    Candles bars;
-    for (int i = 0; i < 7; ++i) bars.push_back(bar(closes[i], closes[i], lows[i], closes[i]));
-    const Series got = test::run_candles("VolatilityRatio", {2}, bars);
-    EXPECT_EQ(*got.back(), 1.4386861313868609) << std::setprecision(17) << *got.back();
 }
 
 // Candles whose ranges, movements or sums overflow are refused: nothing changes and the run goes
@@ -223,28 +206,6 @@ TEST(DirectionalMovementTest, CandlesThatWouldPoisonTheSumsAreRefused) {
     const Series vr = test::run_candles("VolatilityRatio", {1}, sub);
     EXPECT_FALSE(vr[2].has_value());
     EXPECT_EQ(vr[3], 1.0);
-}
-
-// The DMI step on its own (Adxr covers its other cases): with n = 1 the first triple on candle 2
-// and ADX = DX; equal moves give no movement; identical candles give zeros from candle 2n.
-TEST(DirectionalMovementTest, DmiStep) {
-    DmiStep one(1);
-    DmiValues v{};
-    EXPECT_FALSE(one.step(bar(9, 10, 8, 9), v));
-    ASSERT_TRUE(one.step(bar(9, 11, 8.5, 10), v));
-    EXPECT_EQ(v.plus_di, 40.0);  // up 1 over the range 2.5
-    EXPECT_EQ(v.minus_di, 0.0);
-    EXPECT_EQ(v.adx, 100.0);
-    ASSERT_TRUE(one.step(bar(10, 12, 7.5, 10), v));  // up 1, down 1
-    EXPECT_TRUE(v.plus_di == 0.0 && v.minus_di == 0.0 && v.adx == 0.0);
-    DmiStep same(3);
-    int values = 0;
-    for (int i = 0; i < 10; ++i) {
-        if (!same.step(flat(4.0), v)) continue;
-        ++values;
-        EXPECT_TRUE(v.plus_di == 0.0 && v.minus_di == 0.0 && v.adx == 0.0);
-    }
-    EXPECT_EQ(values, 5);
 }
 
 TEST(DirectionalMovementTest, WindowsGrowWithTheData) {

@@ -1,18 +1,15 @@
 // Williams %R and the Yang-Zhang volatility, built from the registry, against plain window
-// recomputations over the accepted candles; their worked edge cases; the candles Yang-Zhang
-// refuses; degenerate windows; and the rolling slope the projection types share.
+// recomputations over the accepted candles; their pinned edge cases; the candles Yang-Zhang
+// refuses; degenerate windows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <vector>
 
-#include "indicators/cores/rolling_slope.hpp"
-#include "indicators/directional_movement/candle_runs.hpp"
-#include "support/indicator_test_support.hpp"
+#include "support/candle_runs.hpp"
 
 namespace prynox {
 namespace {
@@ -34,12 +31,17 @@ Series williams_reference(std::size_t n, const Candles& c) {
     return out;
 }
 
+double mean(const Vec& x) {
+    double sum = 0.0;
+    for (double v : x) sum += v;
+    return sum / static_cast<double>(x.size());
+}
+
 // Sample variance by two passes.
 double sample_variance(const Vec& x) {
-    double mean = 0.0, ss = 0.0;
-    for (double v : x) mean += v;
-    mean /= static_cast<double>(x.size());
-    for (double v : x) ss += (v - mean) * (v - mean);
+    const double m = mean(x);
+    double ss = 0.0;
+    for (double v : x) ss += (v - m) * (v - m);
     return ss / static_cast<double>(x.size() - 1);
 }
 
@@ -68,10 +70,7 @@ Series yang_zhang_reference(std::size_t n, double periods, const Candles& bars, 
         (*terms)[t] = o.size();
         if (o.size() < n) continue;
         const Vec wo(o.end() - n, o.end()), wc(c.end() - n, c.end()), wr(rs.end() - n, rs.end());
-        double mean_rs = 0.0;
-        for (double v : wr) mean_rs += v;
-        mean_rs /= static_cast<double>(n);
-        const double var = sample_variance(wo) + k * sample_variance(wc) + (1.0 - k) * std::max(0.0, mean_rs);
+        const double var = sample_variance(wo) + k * sample_variance(wc) + (1.0 - k) * std::max(0.0, mean(wr));
         out[t] = std::sqrt(std::max(0.0, var)) * std::sqrt(periods) * 100.0;
     }
     return out;
@@ -88,24 +87,6 @@ TEST(WilliamsYangZhangTest, WilliamsRAgainstItsDefinition) {
                                 0.0, test::describe("WilliamsR", {n}));
             EXPECT_EQ(warmup, static_cast<std::uint64_t>(n));
         }
-}
-
-TEST(WilliamsYangZhangTest, WilliamsRWorkedCases) {
-    // n = 1: the candle's own range; no range gives -50.
-    test::expect_series(test::run_candles("WilliamsR", {1}, {bar(10, 12, 8, 11), flat(5), bar(3, 4, 2, 2)}),
-                        {(12.0 - 11.0) * -100.0 / 4.0, -50.0, -100.0});
-    // The close at the window's high gives -0.0.
-    const Series top = test::run_candles("WilliamsR", {2}, {bar(5, 6, 4, 5), bar(5, 7, 5, 7)});
-    EXPECT_TRUE(top[1] == 0.0 && std::signbit(*top[1]));
-    // A window whose range exceeds the doubles gives nothing while that candle is in it.
-    const double big = 1.7e308;
-    test::expect_series(
-        test::run_candles("WilliamsR", {2}, {bar(1, 2, 0, 1), bar(0, big, -big, 0), bar(1, 2, 0, 1), bar(1, 2, 0, 2)}),
-        {N, N, N, -0.0});
-    // Windows far beyond the data give nothing over it.
-    const Candles bars = test::varied_candles(500, 1, false);
-    EXPECT_EQ(test::first_value_bar(test::run_candles("WilliamsR", {16777216}, bars)), 0u);
-    EXPECT_EQ(test::first_value_bar(test::run_candles("YangZhangVolatility", {16777216, 1e30}, bars)), 0u);
 }
 
 TEST(WilliamsYangZhangTest, YangZhangAgainstItsDefinition) {
@@ -133,72 +114,49 @@ TEST(WilliamsYangZhangTest, YangZhangAgainstItsDefinition) {
         }
 }
 
-TEST(WilliamsYangZhangTest, YangZhangWorkedAndDegenerateCases) {
-    // n = 2: first value on candle 3, k = 0.34 / (1.34 + 3).
-    const Candles three = {flat(10), bar(10.5, 11, 10, 10.2), bar(10, 10.4, 9.8, 10.1)};
-    const double o1 = std::log(10.5 / 10), o2 = std::log(10 / 10.2), c1 = std::log(10.2 / 10.5), c2 = std::log(10.1 / 10);
-    const double rs1 = std::log(11 / 10.2) * std::log(11 / 10.5) + std::log(10 / 10.2) * std::log(10 / 10.5);
-    const double rs2 = std::log(10.4 / 10.1) * std::log(10.4 / 10) + std::log(9.8 / 10.1) * std::log(9.8 / 10);
-    const double k = 0.34 / (1.34 + 3.0);
-    const double var = (o1 - o2) * (o1 - o2) / 2 + k * (c1 - c2) * (c1 - c2) / 2 + (1 - k) * (rs1 + rs2) / 2;
-    test::expect_series(test::run_candles("YangZhangVolatility", {2, 252}, three),
-                        {N, N, std::sqrt(var) * std::sqrt(252.0) * 100.0}, 1e-12);
-    // A constant price gives 0 from candle n + 1.
-    const Series constant = test::run_candles("YangZhangVolatility", {5, 252}, Candles(20, flat(42.0)));
-    EXPECT_EQ(test::first_value_bar(constant), 6u);
-    for (const auto& v : constant) {
-        if (v) {
-            EXPECT_TRUE(*v == 0.0 && !std::signbit(*v));
-        }
-    }
+// The pinned cases, one row each: the candles and the values on every bar.
+TEST(WilliamsYangZhangTest, PinnedCases) {
+    const double big = 1.7e308;
+    Series constant(20, 0.0);
+    std::fill_n(constant.begin(), 5, N);
+    struct Row { const char* type; Vec params; Candles bars; Series want; double tol; };
+    for (const Row& r : std::vector<Row>{
+             // n = 1: the candle's own range; no range gives -50.
+             {"WilliamsR", {1}, {bar(10, 12, 8, 11), flat(5), bar(3, 4, 2, 2)}, {-25.0, -50.0, -100.0}, 0},
+             // A window whose range exceeds the doubles gives nothing while that candle is in it.
+             {"WilliamsR", {2}, {bar(1, 2, 0, 1), bar(0, big, -big, 0), bar(1, 2, 0, 1), bar(1, 2, 0, 2)}, {N, N, N, -0.0}, 0},
+             // A constant price gives +0 from candle n + 1.
+             {"YangZhangVolatility", {5, 252}, Candles(20, flat(42.0)), constant, 0},
+         })
+        test::expect_series(test::run_candles(r.type, r.params, r.bars), r.want, r.tol, test::describe(r.type, r.params));
+    // Windows far beyond the data give nothing over it.
+    const Candles bars = test::varied_candles(500, 1, false);
+    EXPECT_EQ(test::first_value_bar(test::run_candles("WilliamsR", {16777216}, bars)), 0u);
+    EXPECT_EQ(test::first_value_bar(test::run_candles("YangZhangVolatility", {16777216, 1e30}, bars)), 0u);
     // Flat after variation, and a constant overnight return (closes doubling): every window of
     // them gives exactly 0, whatever the running sums kept of the variation before.
     for (std::size_t n : {3u, 7u, 16u}) {
         Candles flat_after = test::varied_candles(100, 13, false), doubling = flat_after;
         const double last = flat_after.back().close;
         for (int i = 0; i < 40; ++i) flat_after.push_back(flat(last)), doubling.push_back(flat(std::ldexp(1.0, i - 20)));
-        for (const Candles* bars : {&flat_after, &doubling}) {
-            const Series got = test::run_candles("YangZhangVolatility", {static_cast<double>(n), 252}, *bars);
-            for (std::size_t t = 100 + n + (bars == &doubling ? 1 : 0); t < got.size(); ++t)
-                EXPECT_EQ(got[t], 0.0) << "n " << n << " bar " << t;
+        for (const Candles* b : {&flat_after, &doubling}) {
+            const Series got = test::run_candles("YangZhangVolatility", {static_cast<double>(n), 252}, *b);
+            for (std::size_t t = 100 + n + (b == &doubling ? 1 : 0); t < got.size(); ++t) EXPECT_EQ(got[t], 0.0) << n << " " << t;
         }
     }
 }
 
-// A refused candle changes nothing, its close included; a first close of 0 is refused too.
+// A refused candle changes nothing, its close included; a first close of 0 is refused too;
+// negative prices throughout have finite logs.
 TEST(WilliamsYangZhangTest, YangZhangRefusesCandlesWithoutFiniteLogs) {
     const Candles bars = test::varied_candles(200, 17, false);
     for (const Candle& bad : {flat(0.0), bar(0, 1, 0, 1), bar(-1, 2, -1, 1), bar(1e-320, 100, 1e-320, 100),
                               bar(1e-10, 1e300, 1e-10, 1e-10), bar(100, 100, -1, 100)})
-        for (std::size_t at : {1u, 2u, 3u, 50u, 199u}) test::expect_candles_refused("YangZhangVolatility", {5, 252}, bars, at, {bad});
-    test::expect_candles_refused("YangZhangVolatility", {5, 252}, bars, 0, {flat(0.0)});
-    test::expect_candles_refused("YangZhangVolatility", {5, 252}, bars, 0, {flat(-0.0)});
-    // Negative prices throughout have finite logs.
+        for (std::size_t at : {1u, 3u, 50u}) test::expect_candles_refused("YangZhangVolatility", {5, 252}, bars, at, {bad});
+    for (double zero : {0.0, -0.0}) test::expect_candles_refused("YangZhangVolatility", {5, 252}, bars, 0, {flat(zero)});
     Candles negative;
     for (const Candle& c : bars) negative.push_back(bar(-c.open, -c.low, -c.high, -c.close));
     EXPECT_EQ(test::first_value_bar(test::run_candles("YangZhangVolatility", {5, 252}, negative)), 6u);
-}
-
-// The slope of a + b i is b; other windows against the textbook least-squares slope, after the
-// ring has wrapped.
-TEST(WilliamsYangZhangTest, RollingSlope) {
-    for (std::uint64_t n : {2u, 3u, 10u, 64u}) {
-        const SlopeConstants k = SlopeConstants::of(n);
-        RollingWindow<double> line(n), noise(n);
-        std::uint64_t seed = n;
-        Vec xs;
-        for (std::uint64_t i = 0; i < 3 * n + 1; ++i) {
-            ASSERT_TRUE(line.push(2.5 - 0.75 * static_cast<double>(i)));
-            xs.push_back(100.0 + 10.0 * test::unit(seed));
-            ASSERT_TRUE(noise.push(xs.back()));
-        }
-        EXPECT_EQ(rolling_slope(k, line), -0.75) << n;
-        const Vec w(xs.end() - static_cast<std::ptrdiff_t>(n), xs.end());
-        double mi = (n - 1) / 2.0, mx = 0.0, sxy = 0.0, sxx = 0.0;
-        for (double v : w) mx += v / static_cast<double>(n);
-        for (std::size_t i = 0; i < n; ++i) sxy += (i - mi) * (w[i] - mx), sxx += (i - mi) * (i - mi);
-        EXPECT_NEAR(rolling_slope(k, noise), sxy / sxx, 1e-12 * std::max(1.0, std::fabs(sxy / sxx))) << n;
-    }
 }
 
 }  // namespace
