@@ -164,6 +164,7 @@ TEST(TradePrintsTest, WorkedNumbers) {
         {"TradeImbalance", {2}, singles({buy(0.01), buy(0.1), buy(0.2), buy(1e-17), sell(0.01)}), {-1.0}},
         // A bar whose only print is skipped gives none; one of size 0 repeats the last value.
         {"AmihudIlliquidity", {1}, singles({buy(1, 100), buy(1, 101), buy(1e-300, 1e-300), sell(0, 50)}), {N, r1, N, r1}},
+        {"AmihudIlliquidity", {1}, singles({buy(1e-300, 1e-300), buy(1, 100), buy(1, 101)}), {N, N, r1}},
         {"AmihudIlliquidity", {1}, {Prints{buy(0)}, Prints{buy(1, 100)}, Prints{sell(0)}}, {N, N, N}},
         // Balanced buckets: their sum 0 over the infinite V n is the true 0.
         {"Vpin", {1e308, 2}, singles({buy(5e307), sell(5e307), buy(5e307), sell(5e307)}), {0.0}},
@@ -177,7 +178,7 @@ TEST(TradePrintsTest, WorkedNumbers) {
 
 // A print whose derived value is out of the finite range is skipped as if the bar did not carry
 // it, the bar's other prints counting as usual; a huge (or infinite) print is cut to the buckets
-// that can still show (105 into an empty bucket acts as 35; inf as the room plus n buckets).
+// that can still show (105 into a bucket with room 7 acts as 35; inf as the room plus n buckets).
 TEST(TradePrintsTest, SkippedAndCutPrintsActAsTheirPlainForms) {
     const PrintBars base = {Prints{buy(1, 100), sell(2, 101)}, Prints{buy(1.5, 99)}, Prints{sell(1, 100.5), buy(3, 100.25)},
                             Prints{buy(2, 101)}, Prints{sell(0.5, 100)}, Prints{buy(1, 100.75), sell(1, 100.5)},
@@ -188,7 +189,7 @@ TEST(TradePrintsTest, SkippedAndCutPrintsActAsTheirPlainForms) {
         return b;
     };
     const auto led = [](TradePrint p) {
-        return PrintBars{Prints{p}, Prints{sell(3), buy(4)}, Prints{sell(12)}, Prints{buy(7), sell(1)}};
+        return PrintBars{Prints{sell(3)}, Prints{p}, Prints{sell(3), buy(4)}, Prints{sell(12)}, Prints{buy(7), sell(1)}};
     };
     const std::vector<std::tuple<const char*, std::vector<double>, PrintBars, PrintBars>> cases = {
         {"AmihudIlliquidity", {2}, with(base, 2, buy(1e-300, 1e-300)), base},  // price x size underflows to 0
@@ -198,7 +199,7 @@ TEST(TradePrintsTest, SkippedAndCutPrintsActAsTheirPlainForms) {
         {"CumulativeVolumeDelta", {}, with(flows, 1, buy(1e308)), flows},
         {"TradeImbalance", {2}, with(flows, 1, buy(1e308)), flows},
         {"Vpin", {10, 2}, led(buy(105)), led(buy(35))},
-        {"Vpin", {10, 2}, led(buy(std::numeric_limits<double>::infinity())), led(buy(20))},
+        {"Vpin", {10, 2}, led(buy(std::numeric_limits<double>::infinity())), led(buy(27))},
     };
     for (const auto& [type, params, got, plain] : cases)
         test::expect_series(run_bars(type, params, got), run_bars(type, params, plain), 0, test::describe(type, params));
