@@ -202,6 +202,8 @@ TEST(SpreadDynamicsTest, WorkedCases) {
         {"OuHalfLife", {7}, pairs(o, Vec(7, 0.0)), {0.0}},
         // Three 0.1s average to 0.10000000000000002, which left the slope at 1.
         {"SpreadAr1Coefficient", {4}, pairs(Vec(6, 0.1), Vec(6, 0.0)), {N, N, N, 0.0, 0.0, 0.0}},
+        // Only lag 1 moves (lag 2 gives no variance): one point is no slope.
+        {"SpreadHurst", {8}, pairs({0, 1, 0, 1, 0, 1, 0, 1}, Vec(8, 0.0)), {0.5}},
     });
     // Bands that coincide although the width is positive give 0.5.
     EXPECT_EQ(run_pairs("SpreadBollingerBands", {3, 5e-324}, pairs({1, 2, 4}, {0, 0, 0})).outputs.back(),
