@@ -263,7 +263,7 @@ TEST(PairStatisticsTest, WorkedCases) {
         {"Alpha", {3, 0.02}, flat_close, {mean_close - 0.02}},
         {"SpearmanCorrelation", {4}, pairs({1, 2, 2, 3}, {1, 2, 3, 4}), {sp / std::sqrt(va * vb)}},
         {"SpearmanCorrelation", {4}, pairs({0.0, 1, -0.0, 3}, {1, 3, 2, 4}), {sp / std::sqrt(va * vb)}},
-        {"SpearmanCorrelation", {3}, pairs({-1, -2, -3}, {1, 2, 3}), {-1.0}},  // negatives rank by value
+        {"SpearmanCorrelation", {3}, pairs({-1, -2, -3}, {1, 2, 3}), {(10.0 / 3 - 4) / std::sqrt((14.0 / 3 - 4) * (14.0 / 3 - 4))}},
         // A reference of 0 or below gives 0; a ratio that overflows gives nothing.
         {"EstimatedLeverageRatio", {}, pairs({2, 2, 1e10, 3}, {0, -1, 5e-324, 4}), {0.0, 0.0, N, 0.75}},
         // The ratio's product of variances overflows: no value where the text would give 0.
