@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/registry/registry.hpp"
@@ -138,13 +139,7 @@ TEST(MarketBreadthTest, WorkedEdgeCases) {
     const CrossSectionEntry up{1.0, 5.0}, down{-1.0, 7.0}, flat{0.0, 100.0}, unknown{kNaN, 100.0},
         hi{1.0, 1.0, true}, lo{1.0, 1.0, false, true};
     const std::optional<List> empty = List{}, three_up = List{up, up, up}, downs = List{down, down};
-    struct Case {
-        const char* type;
-        std::vector<double> params;
-        Lists bars;
-        Series want;
-    };
-    const Case cases[] = {
+    const std::vector<std::tuple<const char*, std::vector<double>, Lists, Series>> cases = {
         {"UpDownVolumeRatio", {}, {downs, empty}, {-0.0, -0.0}},
         {"McClellanOscillator", {}, {three_up, downs}, {0.0, 0.1 * -2000.0 - 0.05 * -2000.0}},
         // Percents 100/3 and 200/3, then zeros: the running sum keeps a residue of -7e-15, the window
@@ -153,7 +148,7 @@ TEST(MarketBreadthTest, WorkedEdgeCases) {
          {N, (200.0 / 3 + 100.0 / 3) / 2, ((200.0 / 3 + 100.0 / 3) - 100.0 / 3) / 2, 0.0}},
         {"AdVolumeLine", {}, {List{up, flat, unknown, down}, empty}, {-2.0, -2.0}},
     };
-    for (const auto& c : cases) test::expect_series(feed(c.type, c.params, c.bars), c.want, 0.0, c.type);
+    for (const auto& [type, params, bars, want] : cases) test::expect_series(feed(type, params, bars), want, 0.0, type);
     EXPECT_TRUE(std::isnan(*feed("BullishPercentIndex", {}, {empty})[0]));
 }
 

@@ -91,8 +91,9 @@ double rank_in(const Vec& w, double v) {
     return static_cast<double>(2 * below + equal + 1) / 2.0;
 }
 
-// What a type takes from a bar: the pair, its changes or log returns; with the bar.
-enum class Takes { Pairs, Differences, LogReturns };
+// What a type takes from a bar: the pair (or only a positive one), its changes or log returns;
+// with the bar.
+enum class Takes { Pairs, Positive, Differences, LogReturns };
 struct Inputs {
     std::vector<Pt> v;
     std::vector<std::size_t> bar;
@@ -104,9 +105,9 @@ Inputs inputs_of(const Pairs& d, Takes takes) {
         const double c = d.closes[i];
         if (!d.refs[i] || !std::isfinite(c) || !std::isfinite(*d.refs[i])) continue;
         const double r = *d.refs[i];
-        if (takes == Takes::LogReturns && !(c > 0.0 && r > 0.0)) continue;
+        if ((takes == Takes::LogReturns || takes == Takes::Positive) && !(c > 0.0 && r > 0.0)) continue;
         Pt x{c, r};
-        if (takes != Takes::Pairs && !previous) {
+        if (takes > Takes::Positive && !previous) {
             previous = x;
             continue;
         }
@@ -236,10 +237,7 @@ TEST(PairStatisticsTest, EveryTypeAgainstItsDefinition) {
         }
     }
     for (auto [nb, nz] : {std::pair{2u, 2u}, {3u, 7u}, {20u, 10u}}) {
-        const Inputs in = inputs_of(d, Takes::Pairs);
-        Inputs positive;
-        for (std::size_t t = 0; t < in.v.size(); ++t)
-            if (in.v[t].x > 0.0 && in.v[t].y > 0.0) positive.v.push_back(in.v[t]), positive.bar.push_back(in.bar[t]);
+        const Inputs positive = inputs_of(d, Takes::Positive);
         const Series per = spread_z(positive, nb, nz);
         Series want(d.closes.size());
         for (std::size_t t = 0; t < per.size(); ++t) want[positive.bar[t]] = per[t];
