@@ -203,7 +203,7 @@ TEST(OrderBookTest, KylesLambdaOnEqualSizesIsZero) {
     }
     for (double n : {2.0, 3.0, 7.0}) {
         const Series v = run_bars("KylesLambda", {n}, bars);
-        for (std::size_t i = 10 + static_cast<std::size_t>(n); i < v.size(); ++i)
+        for (std::size_t i = 9 + static_cast<std::size_t>(n); i < v.size(); ++i)
             ASSERT_TRUE(v[i] && *v[i] == 0.0) << n << " bar " << i << ": " << v[i].value_or(-1);
     }
 }
