@@ -2,7 +2,7 @@
 // series: the window models against least-squares fits written here by modified Gram-Schmidt QR
 // (not the normal equations) on well-conditioned data, within 1e-9; the Kalman filter against its
 // textbook matrix form; the two solvers on their thresholds, the missing row exchanges and the
-// tie rule; degenerate windows, steps the filter cannot take, and lengths far beyond the data.
+// tie rule; degenerate windows, pairs the models cannot take, and lengths far beyond the data.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -35,54 +35,23 @@ using test::pairs;
 using test::PairRun;
 using test::Pairs;
 using test::run_pairs;
+const auto exact_to = [](double tol) { return [tol](std::size_t, const Vec&, const Vec&) { return tol; }; };
 
-// Gaps of either series at a few bars.
-void add_gaps(Pairs& d) {
-    for (std::size_t i = 0; i < d.closes.size(); ++i) {
-        if (i % 47 == 11) d.refs[i] = N;
-        if (i % 59 == 23) d.refs[i] = kNaN;
-        if (i % 67 == 40) d.closes[i] = i % 2 ? kNaN : INFINITY;
-    }
-}
-
-// A reference walk from 100 and a close 5 + 1.5 reference plus a stationary AR(1) gap.
-Pairs cointegrated(std::size_t n, std::uint64_t seed) {
+// A reference walk from 100 and a close 5 + 1.5 reference plus a stationary AR(1) gap; or (caused)
+// a stationary reference and a close driven by its own lag and the reference's two lags. Gaps of
+// either series at a few bars.
+Pairs cointegrated(std::size_t n, std::uint64_t seed, bool caused = false) {
     Pairs d;
-    double r = 100, u = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        r += test::unit(seed), u = 0.6 * u + 0.8 * test::unit(seed);
-        d.closes.push_back(5 + 1.5 * r + u), d.refs.push_back(r);
-    }
-    add_gaps(d);
-    return d;
-}
-
-// A stationary reference and a close driven by its own lag and the reference's two lags.
-Pairs caused(std::size_t n, std::uint64_t seed) {
-    Pairs d;
-    double r = 0, r1 = 0, c = 0;
+    double r = caused ? 0 : 100, r1 = 0, c = 0, u = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const double r2 = r1;
-        r1 = r, r = 0.5 * r + test::unit(seed);
-        c = 10 + 0.5 * c + 0.8 * r1 - 0.3 * r2 + 0.5 * test::unit(seed);
-        d.closes.push_back(c), d.refs.push_back(r);
+        r1 = r;
+        if (caused) r = 0.5 * r + test::unit(seed), c = 10 + 0.5 * c + 0.8 * r1 - 0.3 * r2 + 0.5 * test::unit(seed);
+        else r += test::unit(seed), u = 0.6 * u + 0.8 * test::unit(seed), c = 5 + 1.5 * r + u;
+        d.closes.push_back(i % 67 == 40 ? (i % 2 ? kNaN : INFINITY) : c);
+        d.refs.push_back(i % 59 == 23 ? Opt(kNaN) : i % 47 == 11 ? N : Opt(r));
     }
-    add_gaps(d);
     return d;
-}
-
-// The taken pairs, and for each bar the number taken up to it (0 on a bar that takes none).
-struct Taken {
-    Vec c, r;
-    std::vector<std::size_t> count;
-};
-Taken taken(const Pairs& d) {
-    Taken t;
-    for (std::size_t i = 0; i < d.closes.size(); ++i) {
-        if (d.taken(i)) t.c.push_back(d.closes[i]), t.r.push_back(*d.refs[i]);
-        t.count.push_back(d.taken(i) ? t.c.size() : 0);
-    }
-    return t;
 }
 
 // ------------------------------------------------------------------ least squares by QR
@@ -218,64 +187,24 @@ double lead_lag(const Vec& c, const Vec& r, std::size_t w, std::size_t m) {
 
 // ------------------------------------------------------------------ the window models
 
-// Each output of `type` on every bar against f over the window of the last n taken pairs.
-template <class F>
-void expect_windows(const std::string& type, const Vec& params, std::size_t n, const Pairs& d, F f, double tol) {
-    const PairRun got = run_pairs(type, params, d);
-    const Taken t = taken(d);
-    EXPECT_EQ(got.warmup, n) << type;
-    std::size_t values = 0;
-    for (std::size_t i = 0; i < d.closes.size(); ++i) {
-        ASSERT_EQ(got.values[i].has_value(), t.count[i] >= n) << test::describe(type, params) << " bar " << i;
-        if (!got.values[i]) continue;
-        const auto from = static_cast<std::ptrdiff_t>(t.count[i] - n), to = static_cast<std::ptrdiff_t>(t.count[i]);
-        const Vec want = f(Vec(t.c.begin() + from, t.c.begin() + to), Vec(t.r.begin() + from, t.r.begin() + to));
-        const Vec got_list = got.outputs[i].empty() ? Vec{*got.values[i]} : got.outputs[i];
-        ASSERT_EQ(got_list.size(), want.size());
-        ASSERT_TRUE(test::same_bits(got_list[0], *got.values[i]));
-        for (std::size_t o = 0; o < want.size(); ++o)
-            ASSERT_NEAR(got_list[o], want[o], tol * std::max(std::fabs(want[o]), 1.0))
-                << test::describe(type, params) << " bar " << i << " output " << o;
-        ++values;
-    }
-    EXPECT_GT(values, 100u) << type;
-}
-
 TEST(CointegrationTest, WindowModelsAgainstLeastSquaresByQr) {
-    for (auto [n, lags] : {std::pair{6.0, 1.0}, {8.0, 2.0}, {30.0, 1.0}, {60.0, 3.0}, {4.0, 0.0}, {100.0, 2.0}}) {
-        const Pairs d = cointegrated(400, 3 + static_cast<std::uint64_t>(n));
-        expect_windows("Cointegration", {n, lags == 0 ? 1e-17 : lags}, n, d, [lags](const Vec& c, const Vec& r) {
-            const auto v = cointegration(c, r, static_cast<std::size_t>(lags));
-            return Vec(v.begin(), v.end());
-        }, 1e-9);
-    }
-    for (auto [n, lag] : {std::pair{5.0, 1.0}, {20.0, 2.0}, {11.0, 3.0}, {100.0, 4.0}}) {
-        const Pairs d = caused(400, 11 + static_cast<std::uint64_t>(n));
-        expect_windows("GrangerCausality", {n, lag}, n, d, [lag](const Vec& c, const Vec& r) {
-            return Vec{granger(c, r, static_cast<std::size_t>(lag))};
-        }, 1e-9);
-    }
-    for (double n : {6.0, 20.0, 100.0}) {
-        const Pairs d = cointegrated(400, 23 + static_cast<std::uint64_t>(n));
-        const PairRun got = run_pairs("HasbrouckInformationShare", {n}, d);
-        EXPECT_EQ(got.warmup, n + 2);
-        const Taken t = taken(d);
-        for (std::size_t i = 0; i < d.closes.size(); ++i) {
-            ASSERT_EQ(got.values[i].has_value(), t.count[i] >= n + 2) << i;
-            if (!got.values[i]) continue;
-            const auto from = static_cast<std::ptrdiff_t>(t.count[i] - n - 2), to = static_cast<std::ptrdiff_t>(t.count[i]);
-            ASSERT_NEAR(*got.values[i], information_share(Vec(t.c.begin() + from, t.c.begin() + to),
-                                                          Vec(t.r.begin() + from, t.r.begin() + to)), 1e-9)
-                << n << " bar " << i;
-        }
-    }
-    for (auto [w, m] : {std::pair{3.0, 1.0}, {20.0, 3.0}, {50.0, 5.0}, {100.0, 10.0}}) {
-        const Pairs d = cointegrated(400, 31 + static_cast<std::uint64_t>(w));
-        const std::size_t length = static_cast<std::size_t>(w + 2 * m);
-        expect_windows("LeadLagCrossCorrelation", {w, m}, length, d, [w, m](const Vec& c, const Vec& r) {
-            return Vec{lead_lag(c, r, static_cast<std::size_t>(w), static_cast<std::size_t>(m))};
-        }, 1e-9);
-    }
+    for (auto [n, lags] : {std::pair{6.0, 1.0}, {8.0, 2.0}, {30.0, 1.0}, {60.0, 3.0}, {4.0, 0.0}, {100.0, 2.0}})
+        test::expect_pair_windows("Cointegration", {n, lags == 0 ? 1e-17 : lags}, std::size_t(n), cointegrated(400, 3 + std::uint64_t(n)),
+                                  [lags](const Vec& c, const Vec& r) {
+                                      const auto v = cointegration(c, r, static_cast<std::size_t>(lags));
+                                      return Vec(v.begin(), v.end());
+                                  }, exact_to(1e-9));
+    for (auto [n, lag] : {std::pair{5.0, 1.0}, {20.0, 2.0}, {11.0, 3.0}, {100.0, 4.0}})
+        test::expect_pair_windows("GrangerCausality", {n, lag}, std::size_t(n), cointegrated(400, 11 + std::uint64_t(n), true),
+                                  [lag](const Vec& c, const Vec& r) { return Vec{granger(c, r, std::size_t(lag))}; },
+                                  exact_to(1e-9));
+    for (double n : {6.0, 20.0, 100.0})
+        test::expect_pair_windows("HasbrouckInformationShare", {n}, std::size_t(n) + 2, cointegrated(400, 23 + std::uint64_t(n)),
+                                  [](const Vec& c, const Vec& r) { return Vec{information_share(c, r)}; }, exact_to(1e-9));
+    for (auto [w, m] : {std::pair{3.0, 1.0}, {20.0, 3.0}, {50.0, 5.0}, {100.0, 10.0}})
+        test::expect_pair_windows("LeadLagCrossCorrelation", {w, m}, std::size_t(w + 2 * m), cointegrated(400, 31 + std::uint64_t(w)),
+                                  [w, m](const Vec& c, const Vec& r) { return Vec{lead_lag(c, r, std::size_t(w), std::size_t(m))}; },
+                                  exact_to(1e-9));
 }
 
 // ------------------------------------------------------------------ the Kalman filter
@@ -284,19 +213,14 @@ TEST(CointegrationTest, KalmanFilterAgainstItsMatrixForm) {
     const Pairs d = cointegrated(500, 41);
     for (auto [delta, var] : {std::pair{1e-4, 1.0}, {0.5, 1e-3}, {1e-6, 10.0}}) {
         const PairRun got = run_pairs("KalmanHedgeRatio", {delta, var}, d);
-        EXPECT_EQ(got.warmup, 1u);
         // theta = (hedge, intercept), h = (x, 1): P += Q after the first bar; S = h'Ph + R;
         // K = Ph / S; theta += K e; P -= K (h'P).
-        std::array<double, 2> theta{0, 0};
-        std::array<std::array<double, 2>, 2> p{};
-        const double q = delta / (1 - delta);
-        bool first = true;
+        double theta[2] = {0, 0}, p[2][2] = {{0, 0}, {0, 0}}, q = 0;  // no state noise before the first bar
         for (std::size_t i = 0; i < d.closes.size(); ++i) {
             ASSERT_EQ(got.values[i].has_value(), d.taken(i)) << i;
             if (!d.taken(i)) continue;
             const double x = *d.refs[i], y = d.closes[i], h[2] = {x, 1.0};
-            if (!first) p[0][0] += q, p[1][1] += q;
-            first = false;
+            p[0][0] += q, p[1][1] += q, q = delta / (1 - delta);
             double ph[2], hp[2], s = var;
             for (int a = 0; a < 2; ++a) ph[a] = p[a][0] * h[0] + p[a][1] * h[1], hp[a] = h[0] * p[0][a] + h[1] * p[1][a];
             s += h[0] * ph[0] + h[1] * ph[1];
@@ -312,121 +236,64 @@ TEST(CointegrationTest, KalmanFilterAgainstItsMatrixForm) {
     }
 }
 
-TEST(CointegrationTest, KalmanWorkedCases) {
-    // The state noise delta / (1 - delta), fixed at construction.
-    EXPECT_EQ(KalmanHedgeRatio::create(0.5, 1)->state_noise(), 1.0);
-    // The first bar's gain is 0: hedge ratio 0, intercept 0, the close as spread.
-    const PairRun first = run_pairs("KalmanHedgeRatio", {0.5, 1}, pairs({7.5}, {3}));
-    EXPECT_EQ(first.outputs[0], (Vec{0.0, 0.0, 7.5}));
-    // close = 2 reference on every bar: the hedge ratio goes to 2 and the intercept to 0 (slowly
-    // where the reference stays far from 0, which leaves the two hard to tell apart).
-    Vec ref, close, far, far_close;
-    for (int i = 0; i < 200; ++i) {
-        ref.push_back(1 + 10 * std::sin(i * 0.7)), close.push_back(2 * ref.back());
-        far.push_back(50 + 10 * std::sin(i * 0.7)), far_close.push_back(2 * far.back());
-    }
-    const Vec fit = run_pairs("KalmanHedgeRatio", {1e-4, 1e-3}, pairs(close, ref)).outputs.back();
-    EXPECT_NEAR(fit[0], 2.0, 1e-12);
-    EXPECT_NEAR(fit[1], 0.0, 1e-12);
-    const Vec slow = run_pairs("KalmanHedgeRatio", {1e-4, 1e-3}, pairs(far_close, far)).outputs.back();
-    EXPECT_NEAR(slow[0], 2.0, 1e-3);
-    EXPECT_NEAR(slow[1], 0.0, 0.05);
-}
-
-TEST(CointegrationTest, KalmanStepsItCannotTakeChangeNothing) {
-    // A reference of 1e160 squares beyond the largest double (no innovation variance); a close of
-    // 1.7e308 against a prediction of -1.7e308 has no finite innovation: no value, and the filter
-    // goes on as if the bar had not come.
-    const Pairs base = cointegrated(200, 5);
+// A step whose innovation variance is not finite (a reference of 1e160 squares beyond the largest
+// double), or whose innovation is not (1.7e308 against a prediction of -1.7e308), gives no value
+// and the filter goes on as if the bar had not come; so does a gap close - reference beyond the
+// largest double in the error-correction fits. On the first bar the covariance is 0: any x is fine.
+TEST(CointegrationTest, PairsTheModelsCannotTakeChangeNothing) {
     for (auto [close, ref] : {std::pair{100.0, 1e160}, {1.7e308, -8.5e307}, {-1.7e308, 1e200}})
-        for (std::size_t at : {1u, 60u, 150u}) {  // on the first bar the covariance is 0: any x is fine
-            Pairs with = base;
-            with.closes.insert(with.closes.begin() + at, close);
-            with.refs.insert(with.refs.begin() + at, Opt(ref));
-            const PairRun a = run_pairs("KalmanHedgeRatio", {1e-3, 1}, base), b = run_pairs("KalmanHedgeRatio", {1e-3, 1}, with);
-            EXPECT_FALSE(b.values[at]) << close << " at " << at;
-            for (std::size_t i = 0; i < base.closes.size(); ++i) {
-                const std::size_t j = i < at ? i : i + 1;
-                ASSERT_TRUE(a.values[i] == b.values[j] && a.outputs[i] == b.outputs[j]) << close << " at " << at << " bar " << i;
-            }
-        }
+        for (std::size_t at : {1u, 60u, 150u}) test::expect_spliced("KalmanHedgeRatio", {1e-3, 1}, cointegrated(200, 5), at, pairs({close}, {ref}));
+    for (auto [close, ref] : {std::pair{1.7e308, -1.7e308}, {-1e308, 1e308}})
+        for (std::size_t at : {0u, 3u, 50u})
+            test::expect_spliced("HasbrouckInformationShare", {6}, cointegrated(120, 8), at, pairs({close}, {ref}));
 }
 
 // ------------------------------------------------------------------ degenerate windows and worked cases
 
 TEST(CointegrationTest, DegenerateWindowsAndWorkedCases) {
+    const auto varied = [](std::size_t n, std::uint64_t seed) { return test::varied_closes(n, seed, false); };
+    const auto then = [](Vec v, std::size_t n, double level) { return v.insert(v.end(), n, level), v; };
     // A constant reference: hedge ratio 0, spread = close - mean close; the ADF fit still runs.
-    Vec closes = test::varied_closes(40, 9, false);
+    const Vec closes = varied(40, 9);
     const PairRun flat = run_pairs("Cointegration", {10, 1}, pairs(closes, Vec(40, 3.0)));
     double mean = 0;
     for (std::size_t i = 30; i < 40; ++i) mean += closes[i];
     EXPECT_EQ(flat.outputs.back()[0], 0.0);
     EXPECT_NEAR(flat.outputs.back()[1], closes.back() - mean / 10, 1e-12);
     // A reference constant after variation: the moments' residue is no hedge ratio.
-    Vec refs = test::varied_closes(20, 4, false);
-    refs.insert(refs.end(), 20, 0.1);
-    const PairRun after = run_pairs("Cointegration", {10, 1}, pairs(closes, refs));
+    const PairRun after = run_pairs("Cointegration", {10, 1}, pairs(closes, then(varied(20, 4), 20, 0.1)));
     for (std::size_t i = 29; i < 40; ++i) ASSERT_EQ(after.outputs[i][0], 0.0) << i;
-
     // A constant close gives no correlation at any lead or lag (its mean misses it by an ulp).
-    for (double level : {0.1, -1.0 / 3.0, 103.7}) {
-        Vec c = test::varied_closes(30, 2, false);
-        c.insert(c.end(), 40, level);
-        const Series v = run_pairs("LeadLagCrossCorrelation", {8, 3}, pairs(c, test::varied_closes(70, 6, false))).values;
-        for (std::size_t i = 30 + 8 + 6; i < v.size(); ++i) ASSERT_EQ(v[i], 0.0) << level << " bar " << i;
-    }
+    for (double level : {0.1, -1.0 / 3.0, 103.7})
+        test::expect_pair_pins({{"LeadLagCrossCorrelation", {8, 3}, pairs(then(varied(30, 2), 40, level), varied(70, 6)), Series(26, 0.0)}});
     // Closes equal to the reference two bars earlier: a perfect correlation at d = -2.
-    Vec r = test::varied_closes(80, 12, false), c(2, 100.0);
+    Vec r = varied(80, 12), c(2, 100.0), same = varied(40, 3), gr = varied(60, 21), gc = {0.0};
     c.insert(c.end(), r.begin(), r.end() - 2);
     EXPECT_NEAR(*run_pairs("LeadLagCrossCorrelation", {20, 3}, pairs(c, r)).values.back(), 1.0, 1e-15);
-    // Equal magnitudes at d = -1 (+1) and d = +1 (-1), none at d = 0: the earlier candidate stays.
-    EXPECT_EQ(run_pairs("LeadLagCrossCorrelation", {4, 1}, pairs({0, 1, 2, -1, -2, 0}, {1, 2, -1, -2, 1, 2})).values.back(),
-              1.0);
-    // References constant over the whole ring (after variation) correlate with nothing.
-    Vec rr = test::varied_closes(40, 13, false);
-    rr.insert(rr.end(), 12, 0.1);
-    EXPECT_EQ(run_pairs("LeadLagCrossCorrelation", {10, 1}, pairs(test::varied_closes(52, 1, false), rr)).values.back(), 0.0);
-
-    // Identical series: the error-correction fits are singular, 0.5. A reference of zeros makes
-    // the unrestricted Granger fit singular: 0.
-    Vec same = test::varied_closes(40, 3, false);
-    EXPECT_EQ(run_pairs("HasbrouckInformationShare", {6}, pairs(same, same)).values.back(), 0.5);
-    EXPECT_EQ(run_pairs("GrangerCausality", {8, 2}, pairs(same, Vec(40, 0.0))).values.back(), 0.0);
-    // A close that is exactly the previous reference: the unrestricted fit leaves (almost)
+    // A close that is exactly the previous reference: the unrestricted Granger fit leaves (almost)
     // nothing, the restricted one a lot.
-    Vec gr = test::varied_closes(60, 21, false), gc = {0.0};
     gc.insert(gc.end(), gr.begin(), gr.end() - 1);
     EXPECT_GT(*run_pairs("GrangerCausality", {30, 1}, pairs(gc, gr)).values.back(), 1e10);
-}
-
-TEST(CointegrationTest, OverflowingPairsAreRefused) {
-    // A gap close - reference beyond the largest double would sit in every later model row.
-    const Pairs base = cointegrated(120, 8);
-    for (auto [close, ref] : {std::pair{1.7e308, -1.7e308}, {-1e308, 1e308}})
-        for (std::size_t at : {0u, 3u, 50u}) {
-            Pairs with = base;
-            with.closes.insert(with.closes.begin() + at, close);
-            with.refs.insert(with.refs.begin() + at, Opt(ref));
-            const Series a = run_pairs("HasbrouckInformationShare", {6}, base).values,
-                         b = run_pairs("HasbrouckInformationShare", {6}, with).values;
-            EXPECT_FALSE(b[at]);
-            ASSERT_EQ(b.size(), a.size() + 1);
-            for (std::size_t i = 0; i < a.size(); ++i) ASSERT_EQ(a[i], b[i < at ? i : i + 1]) << at << " bar " << i;
-        }
+    test::expect_pair_pins({
+        // Equal magnitudes at d = -1 (+1) and d = +1 (-1), none at d = 0: the earlier candidate stays.
+        {"LeadLagCrossCorrelation", {4, 1}, pairs({0, 1, 2, -1, -2, 0}, {1, 2, -1, -2, 1, 2}), {1.0}},
+        // References constant over the whole ring (after variation) correlate with nothing.
+        {"LeadLagCrossCorrelation", {10, 1}, pairs(varied(52, 1), then(varied(40, 13), 12, 0.1)), {0.0}},
+        // Identical series: the error-correction fits are singular, 0.5. A reference of zeros
+        // makes the unrestricted Granger fit singular: 0.
+        {"HasbrouckInformationShare", {6}, pairs(same, same), {0.5}},
+        {"GrangerCausality", {8, 2}, pairs(same, Vec(40, 0.0)), {0.0}},
+    });
 }
 
 TEST(CointegrationTest, LengthsFarBeyondTheDataGrowWithIt) {
-    const Pairs d = cointegrated(600, 2);
     const std::uint64_t top = std::numeric_limits<std::uint64_t>::max();
-    for (auto [type, params, warmup] :
-         {std::tuple{"Cointegration", Vec{1e300, 1}, top}, {"Cointegration", Vec{16777216, 1e-17}, 16777216},
-          {"GrangerCausality", Vec{1e300, 3}, top}, {"HasbrouckInformationShare", Vec{16777216}, 16777218},
-          {"LeadLagCrossCorrelation", Vec{2, 1e300}, top}, {"LeadLagCrossCorrelation", Vec{16777216, 8388608}, 33554432}}) {
-        const PairRun r = run_pairs(type, params, d);
-        EXPECT_EQ(r.warmup, warmup) << type;
-        EXPECT_EQ(test::first_value_bar(r.values), 0u) << type;
-    }
-    EXPECT_EQ(run_pairs("LeadLagCrossCorrelation", {20, 5}, d).warmup, 30u);
+    test::expect_lengths_beyond({{"Cointegration", {1e300, 1}, top}, {"Cointegration", {16777216, 1e-17}, 16777216},
+                                 {"GrangerCausality", {1e300, 3}, top}, {"HasbrouckInformationShare", {16777216}, 16777218},
+                                 {"LeadLagCrossCorrelation", {2, 1e300}, top},
+                                 {"LeadLagCrossCorrelation", {16777216, 8388608}, 33554432}},
+                                cointegrated(600, 2));
+    EXPECT_EQ(run_pairs("LeadLagCrossCorrelation", {20, 5}, cointegrated(10, 2)).warmup, 30u);
 }
 
 // ------------------------------------------------------------------ the solvers
@@ -441,13 +308,6 @@ TEST(CointegrationTest, SolversKeepTheirThresholdsAndRowOrder) {
     EXPECT_EQ(r, (Vec{1.0, 3.0}));
     a = {std::nextafter(1e-12, 0.0), 0, 0, 1}, r = {1, 1};
     EXPECT_FALSE(solve_linear_system(a, 2, r, 1));
-    // Two right-hand sides at once give what each alone gives.
-    Vec m = {4, 1, 2, 1, 3, 0.5, 2, 0.5, 5}, both = {1, 0.1, 2, 0.2, 3, 0.3}, one = {1, 2, 3}, two = {0.1, 0.2, 0.3};
-    Vec m1 = m, m2 = m;
-    ASSERT_TRUE(solve_linear_system(m, 3, both, 2) && solve_linear_system(m1, 3, one, 1) &&
-                solve_linear_system(m2, 3, two, 1));
-    for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(both[2 * i] == one[i] && both[2 * i + 1] == two[i]) << i;
-
     // The 4 x 4 pivots, so the same zero pivot is no trouble; among equal magnitudes the later
     // row is the pivot (the earlier would give -1.9860212436178286 and 1.0552034899330551).
     std::array<double, 16> p = {0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};

@@ -14,6 +14,7 @@
 
 #include "core/registry/registry.hpp"
 #include "support/indicator_test_support.hpp"
+#include "support/pair_feed.hpp"
 
 namespace prynox {
 namespace {
@@ -25,41 +26,13 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr Opt N = std::nullopt;
 constexpr double kDrift = 1e-6;  // between the rebuilds of the running sums
 
-// ------------------------------------------------------------------ feeding pairs
-
 struct Pt {
     double x, y;
 };
 
-// Closes with references; an absent reference is a bar without one.
-struct Pairs {
-    Vec closes;
-    std::vector<Opt> refs;
-};
-
-Series run_pairs(const std::string& type, const Vec& params, const Pairs& d, std::uint64_t* warmup = nullptr) {
-    auto built = build_indicator(type, params);
-    if (!built) {
-        ADD_FAILURE() << type << ": " << built.error().display();
-        return Series(d.closes.size());
-    }
-    if (warmup) *warmup = (*built)->warmup_period();
-    Series out;
-    for (std::size_t i = 0; i < d.closes.size(); ++i) {
-        Candle c{static_cast<std::int64_t>(i), 9, 9, 9, d.closes[i], 5};
-        BarContext ctx;
-        ctx.candle = &c;
-        if (d.refs[i]) ctx.reference = *d.refs[i];
-        out.push_back((*built)->update(ctx));
-    }
-    return out;
-}
-
-Pairs pairs(const Vec& closes, const Vec& refs) {
-    Pairs d{closes, {}};
-    for (double r : refs) d.refs.push_back(r);
-    return d;
-}
+using test::pairs;
+using test::Pairs;
+Series values(const std::string& type, const Vec& params, const Pairs& d) { return test::run_pairs(type, params, d).values; }
 
 // A walk with jumps; a reference that follows it loosely (flat while the close moves at bars
 // 60..99, moving while the close is flat at 120..150, both flat at 135..150); gaps of either
@@ -118,8 +91,9 @@ double rank_in(const Vec& w, double v) {
     return static_cast<double>(2 * below + equal + 1) / 2.0;
 }
 
-// What a type takes from a bar: the pair, its changes or log returns; with the bar.
-enum class Takes { Pairs, Differences, LogReturns };
+// What a type takes from a bar: the pair (or only a positive one), its changes or log returns;
+// with the bar.
+enum class Takes { Pairs, Positive, Differences, LogReturns };
 struct Inputs {
     std::vector<Pt> v;
     std::vector<std::size_t> bar;
@@ -131,9 +105,9 @@ Inputs inputs_of(const Pairs& d, Takes takes) {
         const double c = d.closes[i];
         if (!d.refs[i] || !std::isfinite(c) || !std::isfinite(*d.refs[i])) continue;
         const double r = *d.refs[i];
-        if (takes == Takes::LogReturns && !(c > 0.0 && r > 0.0)) continue;
+        if ((takes == Takes::LogReturns || takes == Takes::Positive) && !(c > 0.0 && r > 0.0)) continue;
         Pt x{c, r};
-        if (takes != Takes::Pairs && !previous) {
+        if (takes > Takes::Positive && !previous) {
             previous = x;
             continue;
         }
@@ -258,123 +232,72 @@ TEST(PairStatisticsTest, EveryTypeAgainstItsDefinition) {
                 const bool exact = !row.sums || (t + 1) % n == 0 || (flat && row.flat_fixed);
                 tol[bar] = exact ? 0.0 : kDrift;
             }
-            std::uint64_t warmup = 0;
-            const Series got = run_pairs(row.type, p, d, &warmup);
-            test::expect_series(got, want, [&tol](std::size_t i) { return tol[i]; }, test::describe(row.type, p));
-            EXPECT_EQ(warmup, row.takes == Takes::Pairs ? n : n + 1) << row.type;
+            test::expect_series(values(row.type, p, d), want, [&tol](std::size_t i) { return tol[i]; },
+                                test::describe(row.type, p));
         }
     }
     for (auto [nb, nz] : {std::pair{2u, 2u}, {3u, 7u}, {20u, 10u}}) {
-        const Inputs in = inputs_of(d, Takes::Pairs);
-        Inputs positive;
-        for (std::size_t t = 0; t < in.v.size(); ++t)
-            if (in.v[t].x > 0.0 && in.v[t].y > 0.0) positive.v.push_back(in.v[t]), positive.bar.push_back(in.bar[t]);
+        const Inputs positive = inputs_of(d, Takes::Positive);
         const Series per = spread_z(positive, nb, nz);
         Series want(d.closes.size());
         for (std::size_t t = 0; t < per.size(); ++t) want[positive.bar[t]] = per[t];
         const Vec p = {static_cast<double>(nb), static_cast<double>(nz)};
-        test::expect_series(run_pairs("PairSpreadZScore", p, d), want, kDrift, test::describe("PairSpreadZScore", p));
+        test::expect_series(values("PairSpreadZScore", p, d), want, kDrift, test::describe("PairSpreadZScore", p));
     }
 }
 
 // ------------------------------------------------------------------ worked cases
-
-struct Pin {
-    std::string type;
-    Vec params;
-    Pairs data;
-    Series last;  // the values of the last bars, bit for bit
-};
-
-void expect_pins(const std::vector<Pin>& pins) {
-    for (const Pin& p : pins) {
-        const Series got = run_pairs(p.type, p.params, p.data);
-        test::expect_series(Series(got.end() - static_cast<std::ptrdiff_t>(p.last.size()), got.end()), p.last, 0.0,
-                            test::describe(p.type, p.params), 0.0);
-    }
-}
 
 TEST(PairStatisticsTest, WorkedCases) {
     // Closes that turn flat while the reference moves: the running sums keep a covariance of
     // 2.8e-17 and a beta of 6.6e-17, which as written gives a Treynor ratio of 1.5e15.
     const Pairs flat_close = pairs({0.7, 0.6, 0.1, 0.1, 0.1}, {1, 2.5, 0.7, 1.9, 0.4});
     const double mean_close = 0.10000000000000009;  // the shifted mean keeps its last bits
-    // A constant reference after variation.
-    const Pairs flat_ref = pairs({3, 1, 4, 1, 5, 9}, {2, 7, 1, 1, 1, 1});
     // Closes 1, 2, 2, 3 rank 1, 2.5, 2.5, 4 against references ranked 1 to 4; -0.0 ties with 0.0.
     const double va = 29.5 / 4 - 6.25, vb = 30.0 / 4 - 6.25, sp = (1 + 5 + 7.5 + 16) / 4.0 - 6.25;
-    expect_pins({
+    test::expect_pair_pins({
         {"TreynorRatio", {3, 0.0}, flat_close, {0.0}},
         {"Beta", {3}, flat_close, {0.0}},
         {"Alpha", {3, 0.02}, flat_close, {mean_close - 0.02}},
-        {"Beta", {3}, flat_ref, {0.0}},
-        {"PearsonCorrelation", {3}, flat_ref, {0.0, 0.0}},
-        {"TreynorRatio", {3, 0.0}, flat_ref, {0.0}},
-        {"SpearmanCorrelation", {3}, flat_ref, {0.0}},
         {"SpearmanCorrelation", {4}, pairs({1, 2, 2, 3}, {1, 2, 3, 4}), {sp / std::sqrt(va * vb)}},
         {"SpearmanCorrelation", {4}, pairs({0.0, 1, -0.0, 3}, {1, 3, 2, 4}), {sp / std::sqrt(va * vb)}},
-        // All closes equal; both increasing; a reversal.
-        {"KendallTau", {3}, pairs({2, 2, 2}, {1, 5, 3}), {0.0}},
-        {"KendallTau", {4}, pairs({1, 2, 3, 4}, {-5, 0, 7, 8}), {1.0}},
-        {"KendallTau", {3}, pairs({1, 2, 3, 4}, {4, 3, 2, 1}), {-1.0, -1.0}},
-        // The oldest close 0, then proportional series.
-        {"DistanceSsd", {2}, pairs({0, 5, 10, 20}, {3, 1, 2, 4}), {0.0, 0.0, 0.0}},
-        // A close that is the reference plus a constant.
-        {"InformationRatio", {3}, pairs({5, 7.5, 3, 4}, {3, 5.5, 1, 2}), {0.0, 0.0}},
-        {"Beta", {2}, pairs({5, 7.5, 3}, {3, 5.5, 1}), {1.0, 1.0}},
-        {"PearsonCorrelation", {2}, pairs({5, 7.5, 3}, {3, 5.5, 1}), {1.0, 1.0}},
+        {"SpearmanCorrelation", {3}, pairs({-1, -2, -3}, {1, 2, 3}), {(10.0 / 3 - 4) / std::sqrt((14.0 / 3 - 4) * (14.0 / 3 - 4))}},
         // A reference of 0 or below gives 0; a ratio that overflows gives nothing.
         {"EstimatedLeverageRatio", {}, pairs({2, 2, 1e10, 3}, {0, -1, 5e-324, 4}), {0.0, 0.0, N, 0.75}},
+        // The ratio's product of variances overflows: no value where the text would give 0.
+        {"PearsonCorrelation", {2}, pairs({1e100, -1e100, 1e100}, {1e100, -1e100, 1e100}), {N, N, N}},
+        {"Beta", {2}, pairs({1e100, -1e100, 1e100}, {1e100, -1e100, 1e100}), {N, 1.0, 1.0}},
     });
-    // The first values: period 2 of changes on the third valid bar, the z-score of 2 and 2 on
-    // the third positive pair, after bars the types refuse.
-    const Pairs gaps{{1, 2, kNaN, 3, 4, 5}, {1, N, 2, 0.5, 3, 4}};
-    for (const auto& [type, params] : std::vector<std::pair<std::string, Vec>>{
-             {"RollingCorrelation", {2}}, {"RollingCovariance", {2}}, {"PairSpreadZScore", {2, 2}}})
-        EXPECT_EQ(test::first_value_bar(run_pairs(type, params, gaps)), 5u) << type;
 }
 
 // ------------------------------------------------------------------ inputs that cannot be taken
 
-// The bars `bad` spliced in before bar `at` give no value, and every other bar gives, bit for
-// bit, what the series without them gives.
-void expect_refused(const std::string& type, const Vec& params, const Pairs& d, std::size_t at, const Pairs& bad) {
-    Series want = run_pairs(type, params, d);
-    want.insert(want.begin() + static_cast<std::ptrdiff_t>(at), bad.closes.size(), N);
-    Pairs with = d;
-    with.closes.insert(with.closes.begin() + static_cast<std::ptrdiff_t>(at), bad.closes.begin(), bad.closes.end());
-    with.refs.insert(with.refs.begin() + static_cast<std::ptrdiff_t>(at), bad.refs.begin(), bad.refs.end());
-    test::expect_series(run_pairs(type, params, with), want, 0.0, test::describe(type, params) + " at " + std::to_string(at));
-}
+using test::expect_spliced;
 
 TEST(PairStatisticsTest, InputsThatCannotBeTakenChangeNothing) {
     const Pairs d = table_pairs();
     // Deviations that cannot be squared, in either series.
     for (const char* type : {"Alpha", "Beta", "BetaNeutralSpread", "TreynorRatio", "PearsonCorrelation"})
         for (std::size_t at : {2u, 30u, 200u})
-            expect_refused(type, type[0] == 'A' || type[0] == 'T' ? Vec{5, 0.1} : Vec{5}, d, at,
+            expect_spliced(type, type[0] == 'A' || type[0] == 'T' ? Vec{5, 0.1} : Vec{5}, d, at,
                            pairs({1e300, 50.0, -1.7e308}, {50.0, -1e300, 1.7e308}));
     // Log returns that overflow; a close minus reference that overflows.
     const Pairs tiny = pairs({1.0, 2.0, 1e-300, 3.0, 2.0, 5.0, 4.0, 6.0, 5.5}, {1.0, 1.5, 2.0, 1e-300, 2.5, 4.0, 3.0, 4.5, 5.0});
-    expect_refused("PairwiseBeta", {2}, tiny, 3, pairs({1e10}, {2.0}));
+    expect_spliced("PairwiseBeta", {2}, tiny, 3, pairs({1e10}, {2.0}));
     // Prices of 0 or below give no log return, so the next return spans the gap.
     for (double bad : {0.0, -0.0, -2.0}) {
-        expect_refused("PairwiseBeta", {2}, tiny, 5, pairs({bad}, {3.0}));
-        expect_refused("PairwiseBeta", {3}, tiny, 6, pairs({3.0}, {bad}));
-        expect_refused("PairSpreadZScore", {2, 3}, tiny, 6, pairs({bad, 2.0}, {3.0, bad}));
+        expect_spliced("PairwiseBeta", {2}, tiny, 5, pairs({bad}, {3.0}));
+        expect_spliced("PairwiseBeta", {3}, tiny, 6, pairs({3.0}, {bad}));
+        expect_spliced("PairSpreadZScore", {2, 3}, tiny, 6, pairs({bad, 2.0}, {3.0, bad}));
     }
-    expect_refused("PairwiseBeta", {2}, tiny, 4, pairs({3.0}, {1e10}));
-    expect_refused("InformationRatio", {2}, d, 50, pairs({1.7e308}, {-1.7e308}));
-    // The ratio's product of variances overflows: no value where the text would give 0.
-    const Pairs huge = pairs({1e100, -1e100, 1e100}, {1e100, -1e100, 1e100});
-    test::expect_series(run_pairs("PearsonCorrelation", {2}, huge), {N, N, N}, 0.0, "PearsonCorrelation huge");
-    test::expect_series(run_pairs("Beta", {2}, huge), {N, 1.0, 1.0}, 0.0, "Beta huge");
+    expect_spliced("PairwiseBeta", {2}, tiny, 4, pairs({3.0}, {1e10}));
+    expect_spliced("InformationRatio", {2}, d, 50, pairs({1.7e308}, {-1.7e308}));
 }
 
 // Hostile pairs: huge and tiny values of both signs, ulp steps beside flat runs, a reference
 // that mirrors, repeats or ignores the close. No type gives a NaN or an infinity; the
 // correlations stay in [-1, 1] and the distance is never negative.
-TEST(PairStatisticsTest, HostilePairsGiveFiniteValuesInRange) {
+TEST(PairStatisticsTest, HostilePairsAndLongWindows) {
     Vec closes;
     for (int round = 0; round < 4; ++round)
         for (double v : {1e300, 1e-300, -1e300, 1.7e308, -1.7e308, 5e-324, 1e154, -1e154, 2.0, 3.0, 8e307, 1e-310, 100.0})
@@ -397,22 +320,19 @@ TEST(PairStatisticsTest, HostilePairsGiveFiniteValuesInRange) {
         {"SpearmanCorrelation", {3}}, {"EstimatedLeverageRatio", {}}};
     for (const auto& [type, params] : types)
         for (const Pairs& d : data) {
-            const Series got = run_pairs(type, params, d);
+            const Series got = values(type, params, d);
             const bool unit = type.find("Correlation") != std::string::npos || type == "KendallTau";
             for (std::size_t i = 0; i < got.size(); ++i)
                 ASSERT_TRUE(!got[i] || (std::isfinite(*got[i]) && (!unit || std::fabs(*got[i]) <= 1.0) &&
                                         (type != "DistanceSsd" || *got[i] >= 0.0)))
                     << type << " over data " << (&d - data.data()) << ", bar " << i << ": " << *got[i];
         }
-}
-
-TEST(PairStatisticsTest, WindowsGrowWithTheData) {
+    // Lengths far beyond the data: the windows grow with it.
     Pairs d;
     for (int i = 0; i < 500; ++i) d.closes.push_back(100 + i % 7), d.refs.push_back(50 + i % 5);
-    for (const auto& [type, params] : std::vector<std::pair<std::string, Vec>>{
-             {"Beta", {16777216}}, {"KendallTau", {16777216}}, {"SpearmanCorrelation", {16777216}},
-             {"DistanceSsd", {16777216}}, {"PairSpreadZScore", {16777216, 16777216}}, {"RollingCovariance", {16777216}}})
-        EXPECT_EQ(test::first_value_bar(run_pairs(type, params, d)), 0u) << type;
+    test::expect_lengths_beyond({{"Beta", {16777216}, 0}, {"KendallTau", {16777216}, 0}, {"SpearmanCorrelation", {16777216}, 0},
+                                 {"DistanceSsd", {16777216}, 0}, {"PairSpreadZScore", {16777216, 16777216}, 0},
+                                 {"RollingCovariance", {16777216}, 0}}, d);
 }
 
 }  // namespace
