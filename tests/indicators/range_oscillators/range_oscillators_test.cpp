@@ -11,18 +11,12 @@
 #include <tuple>
 #include <vector>
 
-#include "indicators/directional_movement/candle_runs.hpp"
-#include "support/indicator_test_support.hpp"
+#include "support/candle_tables.hpp"
 
 namespace prynox {
 namespace {
 
-using test::bar;
-using test::Candles;
-using test::flat;
-using test::Series;
-using Vec = std::vector<double>;
-constexpr std::optional<double> N = std::nullopt;
+using namespace test;
 
 // High - low of the first candle, then the true range against the previous close.
 Vec true_ranges(const Candles& c) {
@@ -48,13 +42,13 @@ Series heikin_ashi(const Candles& c, std::size_t n) {
         close = (((c[t].open + c[t].high) + c[t].low) + c[t].close) * 0.25;
         body.push_back(close - open);
     }
-    return test::ref_ema(body, n);
+    return ref_ema(body, n);
 }
 
 Series pgo(const Candles& c, std::size_t n) {
     Vec closes;
     for (const Candle& x : c) closes.push_back(x.close);
-    const Series sma = test::ref_sma(closes, n), e = test::ref_ema(true_ranges(c), n);
+    const Series sma = ref_sma(closes, n), e = ref_ema(true_ranges(c), n);
     Series out(c.size());
     std::optional<double> last;
     for (std::size_t t = 0; t < c.size(); ++t)
@@ -66,7 +60,7 @@ Series pgo(const Candles& c, std::size_t n) {
 }
 
 Series mass_index(const Candles& c, std::size_t n, std::size_t s) {
-    const Series e1 = test::ref_ema(ranges(c), n), e2 = test::ema_of(e1, n);
+    const Series e1 = ref_ema(ranges(c), n), e2 = ema_of(e1, n);
     Vec ratio;
     Series out(c.size());
     for (std::size_t t = 0; t < c.size(); ++t) {
@@ -81,7 +75,7 @@ Series mass_index(const Candles& c, std::size_t n, std::size_t s) {
 }
 
 Series chaikin_volatility(const Candles& c, std::size_t n, std::size_t lag) {
-    const Series e = test::ref_ema(ranges(c), n);
+    const Series e = ref_ema(ranges(c), n);
     Series out(c.size());
     for (std::size_t t = lag; t < c.size(); ++t)
         if (e[t - lag]) {
@@ -131,8 +125,8 @@ Series reference(const std::string& type, const Vec& p, const Candles& c) {
 
 // Exact except the sums never taken afresh (MassIndex) and the logarithm (ChoppinessIndex).
 TEST(RangeOscillatorsTest, EveryTypeAgainstItsDefinition) {
-    const std::vector<Candles> data = {test::varied_candles(420, 5, true), test::varied_candles(330, 11, false),
-                                       test::grid_candles(240, 3)};
+    const std::vector<Candles> data = {varied_candles(420, 5, true), varied_candles(330, 11, false),
+                                       grid_candles(240, 3)};
     const std::vector<std::tuple<std::string, std::vector<Vec>, double>> table = {
         {"HeikinAshiOscillator", {{1}, {2}, {10}, {40}}, 0.0},
         {"Pgo", {{1}, {2}, {14}, {40}}, 0.0},
@@ -143,73 +137,55 @@ TEST(RangeOscillatorsTest, EveryTypeAgainstItsDefinition) {
     };
     for (const Candles& bars : data)
         for (const auto& [type, params, tol] : table)
-            for (const Vec& p : params) {
-                std::uint64_t warmup = 0;
-                const Series got = test::run_candles(type, p, bars, &warmup);
-                const Series want = test::on_accepted(bars, reference(type, p, test::accepted_candles(bars)));
-                test::expect_series(got, want, tol, test::describe(type, p));
-                if (&bars != &data[0]) {
-                    EXPECT_EQ(test::first_value_bar(got), warmup) << test::describe(type, p);
-                }
-            }
+            for (const Vec& p : params)
+                expect_series(run_candles(type, p, bars), on_accepted(bars, reference(type, p, accepted_candles(bars))), tol,
+                              describe(type, p));
 }
 
-TEST(RangeOscillatorsTest, WorkedEdgeCases) {
-    // Identical candles: 100 up to rounding with a range, exactly 100 from the guard without.
-    const Series same = test::run_candles("ChoppinessIndex", {5}, Candles(8, bar(10, 12, 9, 11)));
-    EXPECT_EQ(test::first_value_bar(same), 5u);
-    EXPECT_NEAR(*same.back(), 100.0, 1e-12);
-    test::expect_series(test::run_candles("ChoppinessIndex", {2}, Candles(3, flat(4))), {N, 100.0, 100.0});
-    // A staircase of integers: the true ranges add up to the window range exactly.
-    Candles stairs;
+TEST(RangeOscillatorsTest, PinnedCases) {
+    Candles stairs;  // integers: the true ranges add up to the window range exactly
     for (int i = 0; i < 12; ++i) stairs.push_back(bar(i, i + 1, i, i + 1));
-    for (const auto& v : test::run_candles("ChoppinessIndex", {4}, stairs))
-        if (v) {
-            EXPECT_EQ(*v, 0.0);
-        }
-    // A constant range: every ratio 1, the sum s from candle s + 2n - 2.
-    const Series mass = test::run_candles("MassIndex", {3, 5}, Candles(14, bar(10, 11.3, 10, 11)));
-    EXPECT_EQ(test::first_value_bar(mass), 9u);
-    EXPECT_NEAR(*mass.back(), 5.0, 1e-14);
-    // No range at all: 0.0 once it starts.
-    test::expect_series(test::run_candles("ChaikinVolatility", {2, 2}, Candles(5, flat(3))), {N, N, N, 0.0, 0.0});
-    // The first Heikin-Ashi open is the candle's own (open + close) / 2.
-    test::expect_series(test::run_candles("HeikinAshiOscillator", {1}, {bar(10, 15, 9, 13)}), {11.75 - 11.5});
-    // A one-value average is the close itself: 0 wherever the true range is positive.
-    test::expect_series(test::run_candles("Pgo", {1}, {bar(10, 11, 9, 10.5), bar(12, 13, 12, 12.5), flat(12.5)}),
-                        {0.0, 0.0, 0.0});
+    const CandlePin pins[] = {
+        {"no range: the guard's 100", "ChoppinessIndex", {2}, Candles(3, flat(4)), {N, 100.0, 100.0}},
+        {"a staircase", "ChoppinessIndex", {4}, stairs, Series(9, 0.0)},
+        {"no range", "ChaikinVolatility", {2, 2}, Candles(5, flat(3)), {N, N, N, 0.0, 0.0}},
+    };
+    expect_candle_pins(pins);
+    // Identical candles with a range: 100 up to rounding; a constant range: every ratio 1.
+    EXPECT_NEAR(*run_candles("ChoppinessIndex", {5}, Candles(8, bar(10, 12, 9, 11))).back(), 100.0, 1e-12);
+    EXPECT_NEAR(*run_candles("MassIndex", {3, 5}, Candles(14, bar(10, 11.3, 10, 11))).back(), 5.0, 1e-14);
 }
 
 // Candles whose prices make a derived value leave the doubles.
 TEST(RangeOscillatorsTest, CandlesWithRangesBeyondTheDoublesAreRefused) {
-    const Candles bars = test::varied_candles(160, 17, false);
+    const Candles bars = varied_candles(160, 17, false);
     const Candle wide = bar(0, 1.7e308, -1.7e308, 0);
     for (const char* type : {"Pgo", "MassIndex", "ChaikinVolatility", "ChoppinessIndex"})
-        for (std::size_t at : {0u, 1u, 2u, 5u, 40u, 159u}) test::expect_candles_refused(type, {3, 2}, bars, at, {wide});
+        for (std::size_t at : {0u, 1u, 2u, 5u, 40u, 159u}) expect_candles_refused(type, {3, 2}, bars, at, {wide});
     // A Heikin-Ashi close that overflows would make every later Heikin-Ashi open infinite.
     const Candle heavy = bar(1e308, 1.5e308, 1e308, 1.2e308);
-    for (std::size_t at : {0u, 1u, 7u, 159u}) test::expect_candles_refused("HeikinAshiOscillator", {3}, bars, at, {heavy});
+    for (std::size_t at : {0u, 1u, 7u, 159u}) expect_candles_refused("HeikinAshiOscillator", {3}, bars, at, {heavy});
     // A huge range that leaves the window takes the sum of the true ranges below the window's range:
     // no logarithm of a sum that is not positive.
     Candles drift = {bar(0, 1e300, 0, 0)};
     drift.insert(drift.end(), 5, bar(0, 1, 0, 0));
     drift.insert(drift.end(), 4, bar(0, 0.5, 0, 0));
-    const Series got = test::run_candles("ChoppinessIndex", {3}, drift);
+    const Series got = run_candles("ChoppinessIndex", {3}, drift);
     EXPECT_EQ(got[7], N);  // a sum of 0
     EXPECT_EQ(got[8], N);  // a negative sum
     // A smoothed range grown from a subnormal one: no percentage change beyond the doubles.
-    test::expect_series(test::run_candles("ChaikinVolatility", {1, 1}, {bar(0, 5e-324, 0, 0), bar(0, 1, 0, 0), flat(0)}),
+    expect_series(run_candles("ChaikinVolatility", {1, 1}, {bar(0, 5e-324, 0, 0), bar(0, 1, 0, 0), flat(0)}),
                         {N, N, -100.0});
 }
 
 // The sum window grows with the data: a window beyond it builds, reports its saturated warm-up and
 // gives nothing.
 TEST(RangeOscillatorsTest, SumWindowGrowsWithTheData) {
-    const Candles bars = test::varied_candles(600, 23, false);
+    const Candles bars = varied_candles(600, 23, false);
     for (const auto& [params, warmup] : std::vector<std::pair<Vec, std::uint64_t>>{
              {{3, 1e300}, std::numeric_limits<std::uint64_t>::max()}, {{16777216, 16777217}, 16777217 + 33554430}}) {
         std::uint64_t got_warmup = 0;
-        EXPECT_EQ(test::first_value_bar(test::run_candles("MassIndex", params, bars, &got_warmup)), 0u);
+        EXPECT_EQ(first_value_bar(run_candles("MassIndex", params, bars, &got_warmup)), 0u);
         EXPECT_EQ(got_warmup, warmup);
     }
 }
