@@ -5,14 +5,12 @@
 
 #include <cmath>
 
-#include "indicators/money_flow/volume_candles.hpp"
+#include "support/volume_candles.hpp"
 
 namespace prynox {
 namespace {
 
 using namespace test;
-using Vec = std::vector<double>;
-constexpr std::optional<double> N = std::nullopt;
 
 Series ref_evwma(const Candles& cs, const Vec& p) {
     const std::size_t n = static_cast<std::size_t>(p[0]);
