@@ -93,12 +93,6 @@ Series ref_adaptive_cci(const Candles& cs, const Vec& pv) {
     return out;
 }
 
-Candles joined(std::initializer_list<Candles> parts) {
-    Candles out;
-    for (const Candles& c : parts) out.insert(out.end(), c.begin(), c.end());
-    return out;
-}
-
 TEST(AroonCciTest, MatchPlainRecomputations) {
     const Candles tail = varied_candles(40, 8, false);
     const std::vector<Candles> sets = {
