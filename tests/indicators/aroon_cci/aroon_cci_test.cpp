@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <vector>
 
 #include "support/candle_tables.hpp"
@@ -59,7 +58,7 @@ Series ref_cci(const Candles& cs, const Vec& pv) {
         if (t >= p) sum -= x[t - p];
         sum += x[t];
         if ((t + 1) % p == 0 || !std::isfinite(sum))
-            sum = std::accumulate(x.begin() + (t + 1 > p ? t + 1 - p : 0), x.begin() + t + 1, 0.0);
+            sum = window_sum(x, t, std::min(p, t + 1));
         if (t + 1 >= p) out[t] = all_equal(x, t + 1 - p, t) ? 0.0 : cci_of(x, t, p, sum / p);
     }
     return out;
@@ -86,7 +85,7 @@ Series ref_adaptive_cci(const Candles& cs, const Vec& pv) {
         if (path > 0.0) sc += std::min(std::fabs(x[t] - x[f]) / path, 1.0) * (2.0 / 3.0 - 2.0 / 31.0);
         // p equal prices seed their own value; a sum beyond the doubles seeds nothing.
         const double m = mean ? *mean + sc * sc * (x[t] - *mean)
-                              : all_equal(x, f, t) ? x[t] : std::accumulate(x.begin() + f, x.begin() + t + 1, 0.0) / p;
+                              : all_equal(x, f, t) ? x[t] : window_sum(x, t, p) / p;
         if (!std::isfinite(m)) continue;
         out[t] = cci_of(x, t, p, *(mean = m));
     }
