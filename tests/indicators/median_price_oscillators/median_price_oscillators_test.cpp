@@ -6,21 +6,16 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
-#include "indicators/directional_movement/candle_runs.hpp"
-#include "support/indicator_test_support.hpp"
+#include "support/candle_tables.hpp"
 
 namespace prynox {
 namespace {
 
-using test::bar;
-using test::Candles;
-using test::flat;
-using test::Series;
-using Vec = std::vector<double>;
-constexpr std::optional<double> N = std::nullopt;
+using namespace test;
 
 Vec medians(const Candles& cs) {
     Vec out;
@@ -39,9 +34,9 @@ Vec bodies(const Candles& cs) {
 
 // The simple average; n equal values average to the value itself.
 Series flat_exact_sma(const Vec& x, std::size_t n) {
-    Series out = test::ref_sma(x, n);
+    Series out = ref_sma(x, n);
     for (std::size_t t = n - 1; t < x.size(); ++t)
-        if (test::flat_window(x, t, n)) out[t] = x[t];
+        if (flat_window(x, t, n)) out[t] = x[t];
     return out;
 }
 
@@ -52,20 +47,18 @@ Series finite_only(Series s) {
     return s;
 }
 
-Series ref_ao(const Candles& cs, std::size_t fast, std::size_t slow) {
+Series ref_ao(const Candles& cs, const Vec& p) {
     const Vec m = medians(cs);
-    return finite_only(
-        test::zip(flat_exact_sma(m, fast), flat_exact_sma(m, slow), [](double f, double s) { return f - s; }));
+    return finite_only(zip(flat_exact_sma(m, at(p, 0)), flat_exact_sma(m, at(p, 1)), [](double f, double s) { return f - s; }));
 }
 
-Series ref_ac(const Candles& cs, std::size_t fast, std::size_t slow, std::size_t signal) {
-    const Series ao = ref_ao(cs, fast, slow);
-    return test::zip(ao, test::through(ao, [signal](const Vec& v) { return flat_exact_sma(v, signal); }),
-                     [](double a, double s) { return a - s; });
+Series ref_ac(const Candles& cs, const Vec& p) {
+    const Series ao = ref_ao(cs, p);
+    return finite_only(zip(ao, through(ao, [&p](const Vec& v) { return flat_exact_sma(v, at(p, 2)); }), [](double a, double s) { return a - s; }));
 }
 
-Series ref_aoh(const Candles& cs, std::size_t fast, std::size_t slow, std::size_t k) {
-    return test::through(ref_ao(cs, fast, slow), [k](const Vec& v) {
+Series ref_aoh(const Candles& cs, const Vec& p) {
+    return through(ref_ao(cs, p), [k = at(p, 2)](const Vec& v) {
         Series out(v.size());
         for (std::size_t t = k; t < v.size(); ++t) out[t] = v[t] - v[t - k];
         return out;
@@ -73,98 +66,57 @@ Series ref_aoh(const Candles& cs, std::size_t fast, std::size_t slow, std::size_
 }
 
 // Bodies beyond the doubles are refused.
-Series ref_qstick(const Candles& cs, std::size_t n) {
+Series ref_qstick(const Candles& cs, const Vec& p) {
     Series b;
     for (double d : bodies(cs)) b.push_back(std::isfinite(d) ? std::optional(d) : std::nullopt);
-    return finite_only(test::through(b, [n](const Vec& v) { return flat_exact_sma(v, n); }));
+    return finite_only(through(b, [&p](const Vec& v) { return flat_exact_sma(v, at(p, 0)); }));
 }
 
 // Window sums summed afresh: no bodies 50, rises only 100, falls only 0.
-Series ref_imi(const Candles& cs, std::size_t p) {
-    return test::windows(bodies(cs), p, [](std::span<const double> w) {
+Series ref_imi(const Candles& cs, const Vec& p) {
+    return windows(bodies(cs), at(p, 0), [](std::span<const double> w) {
         double up = 0.0, down = 0.0;
         for (double d : w) up += d > 0.0 ? d : 0.0, down += d < 0.0 ? -d : 0.0;
         return up + down == 0.0 ? 50.0 : down == 0.0 ? 100.0 : (up * 100.0) / (up + down);
     });
 }
 
-struct Formula {
-    const char* type;
-    std::vector<Vec> params;
-    Series (*ref)(const Candles&, const Vec&);
-    double tol = 0.0;
-};
-
-std::size_t at(const Vec& p, std::size_t i) { return static_cast<std::size_t>(p[i]); }
-
-const Formula kFormulas[] = {
-    {"AwesomeOscillator", {{1, 2}, {5, 34}, {3, 10}},
-     [](const Candles& cs, const Vec& p) { return ref_ao(cs, at(p, 0), at(p, 1)); }},
-    {"AcceleratorOscillator", {{1, 2, 1}, {5, 34, 5}, {2, 7, 12}},
-     [](const Candles& cs, const Vec& p) { return ref_ac(cs, at(p, 0), at(p, 1), at(p, 2)); }},
-    {"AwesomeOscillatorHistogram", {{1, 2, 1}, {5, 34, 5}, {2, 3, 40}},
-     [](const Candles& cs, const Vec& p) { return ref_aoh(cs, at(p, 0), at(p, 1), at(p, 2)); }},
-    {"Qstick", {{1}, {2}, {7}, {14}}, [](const Candles& cs, const Vec& p) { return ref_qstick(cs, at(p, 0)); }},
+const CandleFormula kFormulas[] = {
+    {"AwesomeOscillator", {{1, 2}, {5, 34}, {3, 10}}, ref_ao},
+    {"AcceleratorOscillator", {{1, 2, 1}, {5, 34, 5}, {2, 7, 12}}, ref_ac},
+    {"AwesomeOscillatorHistogram", {{1, 2, 1}, {5, 34, 5}, {2, 3, 40}}, ref_aoh},
+    {"Qstick", {{1}, {2}, {7}, {14}}, ref_qstick},
     // The running sums are never re-summed: they drift from the window's own sums.
-    {"IntradayMomentumIndex", {{1}, {2}, {7}, {14}}, [](const Candles& cs, const Vec& p) { return ref_imi(cs, at(p, 0)); },
-     1e-9},
+    {"IntradayMomentumIndex", {{1}, {2}, {7}, {14}}, ref_imi, 1e-9},
 };
 
 // Variation, then candles of equal bodies of 0.1 (seven average to 0.09999999999999999), doji and
 // flat candles, then more variation.
 Candles with_equal_bodies() {
-    Candles out = test::varied_candles(60, 13, false);
-    out.insert(out.end(), 30, bar(0.0, 0.15, -0.05, 0.1));
-    out.insert(out.end(), 30, bar(2.0, 2.5, 1.5, 2.0));
-    out.insert(out.end(), 45, flat(0.1));
-    const Candles more = test::varied_candles(60, 17, false);
-    out.insert(out.end(), more.begin(), more.end());
-    return out;
+    return joined({varied_candles(60, 13, false), Candles(30, bar(0.0, 0.15, -0.05, 0.1)), Candles(30, bar(2.0, 2.5, 1.5, 2.0)),
+                   Candles(45, flat(0.1)), varied_candles(60, 17, false)});
 }
 
 TEST(MedianPriceOscillatorsTest, MatchPlainRecomputations) {
-    const std::vector<Candles> sets = {test::varied_candles(700, 5, true), test::grid_candles(400, 9),
-                                       with_equal_bodies()};
-    for (const Candles& bars : sets) {
-        const Candles ok = test::accepted_candles(bars);
-        for (const Formula& f : kFormulas)
-            for (const Vec& p : f.params)
-                test::expect_series(test::run_candles(f.type, p, bars), test::on_accepted(bars, f.ref(ok, p)), f.tol,
-                                    test::describe(f.type, p));
-    }
+    expect_candle_formulas({varied_candles(700, 5, true), grid_candles(400, 9), with_equal_bodies()}, kFormulas);
 }
 
-TEST(MedianPriceOscillatorsTest, WorkedCases) {
-    struct Worked {
-        const char* what;
-        std::string type;
-        Vec params;
-        Candles bars;
-        Series last;
-    };
-    const Candle a = bar(10, 12, 9, 11), b = bar(11, 15, 10, 14), c = bar(14, 14, 11, 12);
-    const double m1 = 10.5, m2 = 12.5, m3 = 12.5;
+TEST(MedianPriceOscillatorsTest, PinnedCases) {
+    const Candle a = bar(10, 12, 9, 11);
+    const double m1 = 10.5;
     const double huge = 1.7e308 * 0.5 + 1.6e308 * 0.5;  // halved before adding
-    const std::vector<Worked> cases = {
-        {"fast 1, slow 2", "AwesomeOscillator", {1, 2}, {a, b}, {N, m2 - (m1 + m2) / 2}},
+    const CandlePin pins[] = {
         {"a median near the top of the doubles", "AwesomeOscillator", {1, 2}, {a, bar(1.65e308, 1.7e308, 1.6e308, 1.65e308)},
          {N, huge - (huge + m1) / 2}},
         // The means of 5 and of 34 medians of 0.1 differ by 4.2e-17 in their running sums.
         {"flat candles at 0.1", "AwesomeOscillator", {5, 34}, Candles(35, flat(0.1)), {N, 0.0, 0.0}},
         {"flat candles at 0.1", "AcceleratorOscillator", {5, 34, 5}, Candles(39, flat(0.1)), {N, 0.0, 0.0}},
         {"flat candles at 0.1", "AwesomeOscillatorHistogram", {5, 34, 2}, Candles(37, flat(0.1)), {N, 0.0, 0.0}},
-        {"signal 1 is the oscillator itself", "AcceleratorOscillator", {1, 2, 1}, {a, b, c}, {N, 0.0, 0.0}},
-        {"lag 1: consecutive changes", "AwesomeOscillatorHistogram", {1, 2, 1}, {a, b, c},
-         {N, N, (m3 - (m2 + m3) / 2) - (m2 - (m1 + m2) / 2)}},
-        {"window 1 is the body", "Qstick", {1}, {a, c}, {1.0, -2.0}},
         // Seven bodies of 0.1 sum to 0.7 and average to 0.09999999999999999.
         {"seven equal bodies", "Qstick", {7}, Candles(8, bar(0.0, 0.15, -0.05, 0.1)), {N, 0.1, 0.1}},
-        {"rising bodies only", "IntradayMomentumIndex", {3}, {a, b, bar(12, 14, 11, 13)}, {100.0}},
         // 6.515929727227629 * 100 / 6.515929727227629 is 99.99999999999999.
         {"one rise over itself", "IntradayMomentumIndex", {1}, {bar(0, 6.515929727227629, 0, 6.515929727227629)},
          {100.0}},
-        {"falling bodies only", "IntradayMomentumIndex", {2}, {c, bar(12, 13, 10, 11)}, {N, 0.0}},
-        {"doji only", "IntradayMomentumIndex", {2}, {flat(3), bar(4, 5, 3, 4)}, {N, 50.0}},
         // Gains 0.1 and 0.2 leave a residue of 2.8e-17 behind: the window of doji is still 50, and
         // a window of falls only is still 0, exactly.
         {"doji after rises", "IntradayMomentumIndex", {2},
@@ -179,12 +131,7 @@ TEST(MedianPriceOscillatorsTest, WorkedCases) {
         {"tiny rises after falls", "IntradayMomentumIndex", {2},
          {bar(0.1, 0.1, 0, 0), bar(0.2, 0.2, 0, 0), bar(0, 1e-16, 0, 1e-16), bar(0, 1e-16, 0, 1e-16)}, {100.0}},
     };
-    for (const Worked& w : cases) {
-        const Series got = test::run_candles(w.type, w.params, w.bars);
-        ASSERT_GE(got.size(), w.last.size()) << w.what;
-        test::expect_series(Series(got.end() - static_cast<std::ptrdiff_t>(w.last.size()), got.end()), w.last, 0.0,
-                            std::string(w.what) + " (" + test::describe(w.type, w.params) + ")");
-    }
+    expect_candle_pins(pins);
 }
 
 // A body from the bottom of the doubles to the top is not finite, and bodies that carry the
@@ -193,49 +140,29 @@ TEST(MedianPriceOscillatorsTest, BodiesBeyondTheDoublesAreRefused) {
     const Candle endless = bar(-1.7e308, 1.7e308, -1.7e308, 1.7e308);
     // 70: amid the equal bodies, whose run must not be broken by the refused candle.
     for (const char* type : {"Qstick", "IntradayMomentumIndex"})
-        for (std::size_t at : {0u, 30u, 70u}) test::expect_candles_refused(type, {5}, with_equal_bodies(), at, {endless});
+        for (std::size_t at : {0u, 30u, 70u}) expect_candles_refused(type, {5}, with_equal_bodies(), at, {endless});
     // Bodies of 1e308: one fits in the sums, a second does not.
     const Candle tall = bar(0, 1e308, 0, 1e308);
-    Candles talls = test::varied_candles(80, 8, false);
+    Candles talls = varied_candles(80, 8, false);
     talls.insert(talls.begin() + 40, tall);
-    test::expect_candles_refused("IntradayMomentumIndex", {5}, talls, 41, {tall});
+    expect_candles_refused("IntradayMomentumIndex", {5}, talls, 41, {tall});
 }
 
 // Medians (or bodies) at the top of the doubles carry the averages' running sums beyond them: no
 // value until their periodic exact re-summation, never an infinity or NaN, and then the values
 // of the plain sums again.
 TEST(MedianPriceOscillatorsTest, SumsBeyondTheDoubles) {
-    Candles bars = test::varied_candles(40, 8, false);
-    bars.insert(bars.end(), 2, bar(-1.7e308, 1.7e308, -1.7e308, 1.7e308 * 0.999));
-    bars.insert(bars.end(), 2, flat(1.7e308));
-    bars.insert(bars.end(), 2, bar(0, 1e308, 0, 1e308));  // bodies of 1e308
-    const Candles tail = test::varied_candles(700, 9, false);
-    bars.insert(bars.end(), tail.begin(), tail.end());
-    for (const Formula& f : kFormulas) {
-        if (std::string(f.type) == "IntradayMomentumIndex") continue;
-        for (const Vec& p : f.params) {
-            const Series want = finite_only(f.ref(bars, p));
-            const Series got = test::run_candles(f.type, p, bars);
-            test::expect_series(got, want, 0.0, test::describe(f.type, p));
-            EXPECT_TRUE(got.back()) << test::describe(f.type, p);
-            // Some bar after the first value gives nothing (a body of 1e308 fits in a window of 1).
-            const bool gap = std::any_of(got.begin() + 40, got.begin() + 60, [](const auto& v) { return !v; });
-            EXPECT_TRUE(gap || (std::string(f.type) == "Qstick" && p[0] == 1)) << test::describe(f.type, p);
-        }
-    }
+    // Bodies of 1e308 last; the index refuses such candles (below).
+    expect_candle_formulas({joined({varied_candles(40, 8, false), Candles(2, bar(-1.7e308, 1.7e308, -1.7e308, 1.7e308 * 0.999)),
+                                    Candles(2, flat(1.7e308)), Candles(2, bar(0, 1e308, 0, 1e308)), varied_candles(700, 9, false)})},
+                           std::span(kFormulas).first(4));
 }
 
 // A lag far beyond the data keeps the histogram's window as small as the data and its warm-up
 // saturated.
 TEST(MedianPriceOscillatorsTest, LagsBeyondTheData) {
-    const Candles bars = test::varied_candles(500, 3, false);
-    for (const auto& [lag, warmup] : std::vector<std::pair<double, std::uint64_t>>{
-             {16777217, 16777251}, {1e300, std::numeric_limits<std::uint64_t>::max()}}) {
-        std::uint64_t reported = 0;
-        for (const auto& v : test::run_candles("AwesomeOscillatorHistogram", {5, 34, lag}, bars, &reported))
-            EXPECT_FALSE(v);
-        EXPECT_EQ(reported, warmup);
-    }
+    expect_unbounded("AwesomeOscillatorHistogram", {5, 34, 16777217}, 16777251);
+    expect_unbounded("AwesomeOscillatorHistogram", {5, 34, 1e300}, std::numeric_limits<std::uint64_t>::max());
 }
 
 }  // namespace

@@ -5,20 +5,17 @@
 
 #include <cmath>
 
-#include "indicators/money_flow/volume_candles.hpp"
+#include "support/volume_candles.hpp"
 
 namespace prynox {
 namespace {
 
 using namespace test;
-using Vec = std::vector<double>;
 
 double mfv(const Candle& c) {
     const double r = c.high - c.low;
     return r == 0.0 ? 0.0 : c.volume * (((c.close - c.low) - (c.high - c.close)) / r);
 }
-
-std::size_t at(const Vec& p, std::size_t i) { return static_cast<std::size_t>(p[i]); }
 
 Series ref_cmf(const Candles& cs, const Vec& p) {
     return each_window(cs, at(p, 0), [](std::span<const Candle> w) {

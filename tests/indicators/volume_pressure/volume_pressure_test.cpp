@@ -6,13 +6,12 @@
 #include <cmath>
 #include <limits>
 
-#include "indicators/money_flow/volume_candles.hpp"
+#include "support/volume_candles.hpp"
 
 namespace prynox {
 namespace {
 
 using namespace test;
-using Vec = std::vector<double>;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 Series ref_better_volume(const Candles& cs, const Vec& p) {

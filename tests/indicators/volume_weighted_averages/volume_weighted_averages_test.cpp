@@ -5,17 +5,15 @@
 
 #include <cmath>
 
-#include "indicators/money_flow/volume_candles.hpp"
+#include "support/volume_candles.hpp"
 
 namespace prynox {
 namespace {
 
 using namespace test;
-using Vec = std::vector<double>;
-constexpr std::optional<double> N = std::nullopt;
 
 Series ref_evwma(const Candles& cs, const Vec& p) {
-    const std::size_t n = static_cast<std::size_t>(p[0]);
+    const std::size_t n = at(p, 0);
     Series out(cs.size());
     std::optional<double> value;
     for (std::size_t t = n - 1; t < cs.size(); ++t) {
@@ -28,14 +26,14 @@ Series ref_evwma(const Candles& cs, const Vec& p) {
     return out;
 }
 
+// No volume in the window, no value.
 Series ref_rolling_vwap(const Candles& cs, const Vec& p) {
-    Series out = each_window(cs, static_cast<std::size_t>(p[0]), [](std::span<const Candle> w) {
+    Series out(cs.size());
+    for (std::size_t t = at(p, 0) - 1; t < cs.size(); ++t) {
         double pv = 0.0, v = 0.0;
-        for (const Candle& c : w) pv += typical(c) * c.volume, v += c.volume;
-        return v == 0.0 ? NAN : pv / v;
-    });
-    for (auto& x : out)
-        if (x && std::isnan(*x)) x.reset();
+        for (std::size_t i = t + 1 - at(p, 0); i <= t; ++i) pv += typical(cs[i]) * cs[i].volume, v += cs[i].volume;
+        if (v != 0.0) out[t] = pv / v;
+    }
     return out;
 }
 
@@ -62,7 +60,7 @@ const VolumeFormula kFormulas[] = {
 
 TEST(VolumeWeightedAveragesTest, MatchPlainRecomputations) { expect_formulas(kFormulas); }
 
-Candle at(std::int64_t time, double price, double volume) { return Candle{time, price, price, price, price, volume}; }
+Candle tick(std::int64_t time, double price, double volume) { return Candle{time, price, price, price, price, volume}; }
 
 TEST(VolumeWeightedAveragesTest, WorkedCases) {
     const Candle none = vbar(4, 4, 4, 4, 0);
@@ -76,20 +74,18 @@ TEST(VolumeWeightedAveragesTest, WorkedCases) {
         {"no volume after variation", "RollingVwap", {2},
          {vbar(2, 2, 2, 2, 0.1), vbar(3, 3, 3, 3, 0.2), none, none, vbar(1, 7, 1, 1, 5)}, {N, 3.0}},
         {"a day's first candle is its typical price; -1 ms is 1969-12-31", "SessionVwap", {0},
-         {at(-day, 2, 1), at(-1, 4, 1), at(0, 9, 0), at(day - 1, 5, 1), at(day, 8, 1)}, {3.0, 9.0, 5.0, 8.0}},
+         {tick(-day, 2, 1), tick(-1, 4, 1), tick(0, 9, 0), tick(day - 1, 5, 1), tick(day, 8, 1)}, {3.0, 9.0, 5.0, 8.0}},
         {"offset 60: the day turns at 23:00 UTC", "SessionVwap", {60},
-         {at(day - 3600001, 2, 1), at(day - 3600000, 4, 1), at(day - 1, 6, 1)}, {2.0, 4.0, 5.0}},
+         {tick(day - 3600001, 2, 1), tick(day - 3600000, 4, 1), tick(day - 1, 6, 1)}, {2.0, 4.0, 5.0}},
     };
     expect_candle_pins(pins);
 }
 
 TEST(VolumeWeightedAveragesTest, WeightedPricesBeyondTheDoublesAreRefused) {
     const Candles bars = volume_candles(120, 3, false);
-    for (const char* type : {"Evwma", "RollingVwap", "SessionVwap"})
-        for (std::size_t at : {0u, 60u}) {
-            if (std::string(type) == "Evwma" && at == 0) continue;  // before its window fills it reads no price
-            expect_candles_refused(type, {3}, bars, at, {kEndless});
-        }
+    // Evwma reads no price before its window fills.
+    for (const char* type : {"RollingVwap", "SessionVwap"}) expect_candles_refused(type, {3}, bars, 0, {kEndless});
+    for (const char* type : {"Evwma", "RollingVwap", "SessionVwap"}) expect_candles_refused(type, {3}, bars, 60, {kEndless});
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "indicators/directional_movement/candle_runs.hpp"
+#include "support/candle_tables.hpp"
 
 namespace prynox::test {
 
@@ -77,23 +77,6 @@ inline void expect_formulas(std::span<const VolumeFormula> formulas) {
                 expect_series(run_candles(f.type, p, bars), on_accepted(bars, f.ref(ok, p)),
                               [&tols](std::size_t i) { return tols[i].value_or(0.0); }, describe(f.type, p));
             }
-    }
-}
-
-struct CandlePin {
-    const char* what;
-    std::string type;
-    std::vector<double> params;
-    Candles bars;
-    Series last;  // the values of the last bars, exactly
-};
-
-inline void expect_candle_pins(std::span<const CandlePin> pins) {
-    for (const CandlePin& w : pins) {
-        const Series got = run_candles(w.type, w.params, w.bars);
-        ASSERT_GE(got.size(), w.last.size()) << w.what;
-        expect_series(Series(got.end() - static_cast<std::ptrdiff_t>(w.last.size()), got.end()), w.last, 0.0,
-                      std::string(w.what) + " (" + describe(w.type, w.params) + ")");
     }
 }
 
