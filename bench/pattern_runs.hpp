@@ -1,11 +1,11 @@
 #pragma once
 // Candles for the pattern benches.
 //
-// pattern_runs, for the patterns over several candles: a walk in runs (the direction turns now and then),
-// bodies mostly with the run and sometimes against it or doji-small, shadows of every size or
-// none, gaps between a close and the next open, and a flat bar now and then. Rows of rising or
-// falling bodies, gaps and small middle candles then occur as they would on market data, so the
-// rules reach their later tests and branch on them.
+// pattern_runs, for the patterns over several candles: a walk in runs (the direction turns now
+// and then), bodies mostly with the run and sometimes against it or doji-small, shadows of every
+// size or none, gaps between a close and the next open, and a flat bar now and then. Rows of
+// rising or falling bodies, gaps and small middle candles then occur as they would on market
+// data, so the rules reach their later tests and branch on them.
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -14,13 +14,18 @@
 
 namespace prynox::bench {
 
-inline std::vector<Candle> pattern_runs(std::size_t bars) {
-    std::vector<Candle> c(bars);
-    std::uint64_t s = 2024;
-    const auto unit = [&s] {
+// Uniform draws in [0, 1) from a 64-bit linear congruential sequence.
+struct UnitDraws {
+    std::uint64_t s;
+    double operator()() {
         s = s * 6364136223846793005ull + 1442695040888963407ull;
         return static_cast<double>(s >> 11) * 0x1.0p-53;
-    };
+    }
+};
+
+inline std::vector<Candle> pattern_runs(std::size_t bars) {
+    std::vector<Candle> c(bars);
+    UnitDraws unit{2024};
     double close = 100.0, run = 1.0;
     for (std::size_t i = 0; i < bars; ++i) {
         if (unit() < 0.2) run = -run;
@@ -41,11 +46,7 @@ inline std::vector<Candle> pattern_runs(std::size_t bars) {
 // shadows of every size (none on some bars) and a flat bar now and then.
 inline std::vector<Candle> shaped_candles(std::size_t bars) {
     std::vector<Candle> c(bars);
-    std::uint64_t s = 99;
-    const auto unit = [&s] {
-        s = s * 6364136223846793005ull + 1442695040888963407ull;
-        return static_cast<double>(s >> 11) * 0x1.0p-53;
-    };
+    UnitDraws unit{99};
     double x = 100.0;
     for (std::size_t i = 0; i < c.size(); ++i) {
         const double open = x;

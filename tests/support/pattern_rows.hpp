@@ -8,6 +8,7 @@
 
 namespace prynox::test::pattern_rows {
 
+using test::Series;
 using Candles = std::vector<Candle>;
 using Opt = std::optional<double>;
 constexpr Opt N = std::nullopt;

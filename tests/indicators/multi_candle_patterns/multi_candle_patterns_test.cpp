@@ -13,7 +13,6 @@
 namespace prynox {
 namespace {
 
-using test::Series;
 using namespace test::pattern_rows;
 
 struct Case {

@@ -18,7 +18,6 @@
 namespace prynox {
 namespace {
 
-using test::Series;
 using namespace test::pattern_rows;
 
 Candles times(int n, const Candle& c) { return Candles(static_cast<std::size_t>(n), c); }

@@ -14,7 +14,6 @@
 namespace prynox {
 namespace {
 
-using test::Series;
 using namespace test::pattern_rows;
 
 struct Case {
