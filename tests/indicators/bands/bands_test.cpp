@@ -11,28 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "indicators/directional_movement/candle_runs.hpp"
+#include "support/output_lines.hpp"
 
 namespace prynox::test {
 namespace {
 
 using Vec = std::vector<double>;
 using Lines = std::vector<Vec>;  // the outputs of each bar, empty on a bar without value
-
-Lines run_lines(const std::string& type, const Vec& params, const Candles& bars) {
-    auto built = build_indicator(type, params);
-    EXPECT_TRUE(built) << type;
-    Lines out;
-    BarContext ctx;
-    for (const Candle& c : bars) {
-        ctx.candle = &c;
-        Vec v;
-        if ((*built)->update(ctx))
-            for (const auto& o : (*built)->outputs()) v.push_back(o.value);
-        out.push_back(v);
-    }
-    return out;
-}
 
 // Varied candles with rejected ones, flat runs and varied volumes, then a grid around 0.
 Candles table_candles() {
@@ -162,7 +147,7 @@ TEST(BandsTest, NumbersAgainstPlainRecomputations) {
             const auto taken = [&](const Candle& c) { return r.close_only ? std::isfinite(c.close) : candle_passes(c); };
             Candles xs;
             std::copy_if(bars.begin(), bars.end(), std::back_inserter(xs), taken);
-            const Lines got = run_lines(r.type, p, bars);
+            const Lines got = run_output_rows(r.type, p, bars);
             for (std::size_t i = 0, t = 0; i < bars.size(); ++i) {
                 const Vec want = taken(bars[i]) ? r.ref(xs, t++, p) : Vec{};
                 ASSERT_EQ(got[i].size(), want.size()) << describe(r.type, p) << " bar " << i;
@@ -180,19 +165,19 @@ TEST(BandsTest, WorkedCases) {
     // shifted sums alone leave 4.66e-10).
     Candles bars;
     for (double c : {0.5, 0.6, 0.6, 0.6, 0.6}) bars.push_back(flat(c));
-    EXPECT_EQ(run_lines("BollingerBands", {3, 2}, bars).back(), (Vec{0.6, 0.6, 0.6, 0.0}));
+    EXPECT_EQ(run_output_rows("BollingerBands", {3, 2}, bars).back(), (Vec{0.6, 0.6, 0.6, 0.0}));
     // Prices of 0 pass the candle check: the relative range is 0, not 0 / 0.
-    EXPECT_EQ(run_lines("AccelerationBands", {1, 4}, {flat(0)}).back(), (Vec{0, 0, 0}));
+    EXPECT_EQ(run_output_rows("AccelerationBands", {1, 4}, {flat(0)}).back(), (Vec{0, 0, 0}));
 }
 
 // The candles `bad` spliced in before bar `at` give nothing, and every output of every other bar
 // is, bit for bit, what `bars` give without them.
 void refused(const std::string& type, const Vec& params, const Candles& bars, std::size_t at, const Candles& bad) {
-    Lines want = run_lines(type, params, bars);
+    Lines want = run_output_rows(type, params, bars);
     want.insert(want.begin() + static_cast<std::ptrdiff_t>(at), bad.size(), Vec{});
     Candles spliced = bars;
     spliced.insert(spliced.begin() + static_cast<std::ptrdiff_t>(at), bad.begin(), bad.end());
-    const Lines got = run_lines(type, params, spliced);
+    const Lines got = run_output_rows(type, params, spliced);
     for (std::size_t i = 0; i < got.size(); ++i)
         ASSERT_TRUE(std::equal(got[i].begin(), got[i].end(), want[i].begin(), want[i].end(), same_bits))
             << describe(type, params) << " refusing at " << at << ", bar " << i;

@@ -9,24 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "indicators/directional_movement/candle_runs.hpp"
+#include "support/output_lines.hpp"
 
 namespace prynox::test {
 
 using Lines = std::vector<std::optional<std::vector<double>>>;
 
 inline Lines run_lines(const std::string& type, const std::vector<double>& params, const Candles& bars) {
-    auto built = build_indicator(type, params);
-    Lines out;
-    BarContext ctx;
-    for (const Candle& c : bars) {
-        ctx.candle = &c;
-        auto& l = out.emplace_back();
-        if (!(*built)->update(ctx)) continue;
-        l.emplace();
-        for (const auto& o : (*built)->outputs()) l->push_back(o.value);
-    }
-    return out;
+    return run_output_lists(type, params, bars);
 }
 
 // The type over `bars` against `per_accepted`, the lists of the accepted candles in order.

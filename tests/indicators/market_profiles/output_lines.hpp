@@ -8,24 +8,14 @@
 #include <optional>
 #include <vector>
 
-#include "indicators/directional_movement/candle_runs.hpp"
+#include "support/output_lines.hpp"
 
 namespace prynox::test {
 
 using Lines = std::optional<std::vector<double>>;
 
 inline std::vector<Lines> run_lines(const char* type, const std::vector<double>& params, const Candles& bars) {
-    auto built = build_indicator(type, params);
-    std::vector<Lines> out;
-    BarContext ctx;
-    for (const Candle& c : bars) {
-        ctx.candle = &c;
-        Lines& l = out.emplace_back();
-        if (!(*built)->update(ctx)) continue;
-        l.emplace();
-        for (const auto& o : (*built)->outputs()) l->push_back(o.value);
-    }
-    return out;
+    return run_output_lists(type, params, bars);
 }
 
 // want[t] for the t-th accepted candle, none on the rejected ones; bit for bit where rel(t) is 0,

@@ -8,32 +8,12 @@
 #include <vector>
 
 #include "core/registry/registry.hpp"
-#include "support/indicator_test_support.hpp"
+#include "support/pattern_rows.hpp"
 
 namespace prynox {
 namespace {
 
-using test::Series;
-using Candles = std::vector<Candle>;
-using Opt = std::optional<double>;
-constexpr Opt N = std::nullopt;
-
-Candle bar(double o, double h, double l, double c) { return {0, o, h, l, c, 100.0}; }
-
-Series run(const std::string& type, const Candles& bars, const std::vector<double>& params = {}) {
-    auto built = build_indicator(type, params);
-    if (!built) {
-        ADD_FAILURE() << type << ": " << built.error().display();
-        return Series(bars.size());
-    }
-    Series out;
-    for (const Candle& c : bars) {
-        BarContext ctx;
-        ctx.candle = &c;
-        out.push_back((*built)->update(ctx));
-    }
-    return out;
-}
+using namespace test::pattern_rows;
 
 struct Case {
     const char* type;

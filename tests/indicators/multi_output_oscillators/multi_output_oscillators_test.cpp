@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "indicators/directional_movement/candle_runs.hpp"
+#include "support/output_lines.hpp"
 #include "indicators/multi_output_oscillators/qqe.hpp"
 
 namespace prynox::test {
@@ -18,21 +18,6 @@ namespace {
 
 using Vec = std::vector<double>;
 using Lines = std::vector<Vec>;  // the outputs of each bar, empty on a bar without value
-
-Lines run_lines(const std::string& type, const Vec& params, const Candles& bars) {
-    auto built = build_indicator(type, params);
-    EXPECT_TRUE(built) << type;
-    Lines out;
-    BarContext ctx;
-    for (const Candle& c : bars) {
-        ctx.candle = &c;
-        Vec v;
-        if ((*built)->update(ctx))
-            for (const auto& o : (*built)->outputs()) v.push_back(o.value);
-        out.push_back(v);
-    }
-    return out;
-}
 
 // ------------------------------------------------------------------ plain recomputations
 // Each gives the outputs on every accepted candle of x.
@@ -183,7 +168,7 @@ Lines stoch(const Candles& x, const Vec& p) {
 Lines ttm(const Candles& x, const Vec& p) {
     const std::size_t n = sz(p[0]);
     const Vec c = col(x, &Candle::close);
-    const Lines bb = run_lines("BollingerBands", {p[0], p[1]}, x);
+    const Lines bb = run_output_rows("BollingerBands", {p[0], p[1]}, x);
     const Series mid = ref_sma(c, n);
     Lines out(x.size());
     double atr = 0;
@@ -260,7 +245,7 @@ TEST(MultiOutputOscillatorsTest, EveryTypeAgainstItsDefinition) {
                 Candles in;
                 for (const Candle& c : bars)
                     if (row.close_only ? std::isfinite(c.close) : candle_passes(c)) in.push_back(c);
-                const Lines want = row.ref(in, p), got = run_lines(row.type, p, bars);
+                const Lines want = row.ref(in, p), got = run_output_rows(row.type, p, bars);
                 EXPECT_GT(std::count_if(got.begin(), got.end(), [](const Vec& v) { return !v.empty(); }), 50)
                     << describe(row.type, p);
                 for (std::size_t i = 0, k = 0; i < bars.size(); ++i) {
@@ -284,24 +269,24 @@ TEST(MultiOutputOscillatorsTest, DegenerateWindowsAndOverflow) {
                             flat(0), flat(0), flat(0), flat(0)};
     // The running true-range sum keeps 1.1e-16 once the ranges have left: the count of positive
     // ranges gives 0 and 0.
-    EXPECT_EQ(run_lines("Vortex", {3}, active).back(), (Vec{0, 0}));
-    EXPECT_EQ(run_lines("Stochastic", {3, 2}, Candles(6, flat(0.1))).back(), (Vec{50, 50}));
+    EXPECT_EQ(run_output_rows("Vortex", {3}, active).back(), (Vec{0, 0}));
+    EXPECT_EQ(run_output_rows("Stochastic", {3, 2}, Candles(6, flat(0.1))).back(), (Vec{50, 50}));
     // The average of a constant 31.747 settles 7e-15 off it: within the guard.
-    EXPECT_EQ(run_lines("WaveTrend", {5, 2, 2}, Candles(20, flat(31.747))).back(), (Vec{0, 0}));
+    EXPECT_EQ(run_output_rows("WaveTrend", {5, 2, 2}, Candles(20, flat(31.747))).back(), (Vec{0, 0}));
     // Bands and channel all equal to the close: they touch, which is a squeeze.
-    EXPECT_EQ(run_lines("TtmSqueeze", {3, 2, 1}, Candles(5, flat(2))).back(), (Vec{1, 0}));
+    EXPECT_EQ(run_output_rows("TtmSqueeze", {3, 2, 1}, Candles(5, flat(2))).back(), (Vec{1, 0}));
     // A range beyond the doubles gives no stochastic (not 0 whatever the close).
     const Candles wide = {flat(0), bar(-1.7e308, 1.7e308, -1.7e308, -1.7e308), bar(0, 1, -1, 0.5)};
-    EXPECT_EQ(run_lines("Stochastic", {2, 1}, wide), (Lines{{}, {}, {}}));
-    EXPECT_EQ(run_lines("KasePermissionStochastic", {2, 1}, wide), (Lines{{}, {}, {}}));
+    EXPECT_EQ(run_output_rows("Stochastic", {2, 1}, wide), (Lines{{}, {}, {}}));
+    EXPECT_EQ(run_output_rows("KasePermissionStochastic", {2, 1}, wide), (Lines{{}, {}, {}}));
     // A power beyond the doubles is none; the average goes on with the close.
-    EXPECT_EQ(run_lines("ElderRay", {1}, {bar(-1.7e308, 1.7e308, -1.7e308, -1.7e308), bar(1, 2, 0, 1)}),
+    EXPECT_EQ(run_output_rows("ElderRay", {1}, {bar(-1.7e308, 1.7e308, -1.7e308, -1.7e308), bar(1, 2, 0, 1)}),
               (Lines{{}, {1, -1}}));
     // Bands of 1e308 times a smoothed move beyond the doubles are none.
     Candles zigzag;
     for (int i = 0; i < 40; ++i) zigzag.push_back(flat(i % 2 + 1.0));
-    for (const Vec& v : run_lines("Qqe", {2, 1, 1e308}, zigzag)) EXPECT_TRUE(v.empty());
-    EXPECT_FALSE(run_lines("Qqe", {2, 1, 1e300}, zigzag).back().empty());
+    for (const Vec& v : run_output_rows("Qqe", {2, 1, 1e308}, zigzag)) EXPECT_TRUE(v.empty());
+    EXPECT_FALSE(run_output_rows("Qqe", {2, 1, 1e300}, zigzag).back().empty());
     // A factor that no reader passes still gets the type's message.
     EXPECT_STREQ(Qqe::create(14, 5, std::numeric_limits<double>::quiet_NaN()).error().message, kQqeFactorMessage);
     // Candles whose true range or movements leave the doubles are refused whole.
