@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
-#include <string>
 #include <vector>
 
 #include "indicators/directional_movement/candle_runs.hpp"

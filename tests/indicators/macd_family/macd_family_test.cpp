@@ -7,10 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <functional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "indicators/directional_movement/candle_runs.hpp"

@@ -5,10 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <functional>
-#include <limits>
-#include <string>
 #include <tuple>
 #include <vector>
 

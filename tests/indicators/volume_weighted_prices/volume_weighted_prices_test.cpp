@@ -2,8 +2,6 @@
 // accepted candles; a window emptied of volume; the refused bars.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdint>
 #include <string>
 #include <vector>
 
