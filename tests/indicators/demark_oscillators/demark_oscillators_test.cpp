@@ -1,12 +1,13 @@
-// The DeMark wave count and oscillators against plain recomputations over whole candle series,
-// their worked cases, and the candles whose derived values leave the doubles.
+// The DeMark wave count and oscillators against plain recomputations over whole candle series
+// (swings, flat and empty windows included), and the candles whose derived values leave the doubles.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <string>
+#include <numeric>
 #include <vector>
 
+#include "indicators/directional_movement/candle_runs.hpp"
 #include "support/indicator_test_support.hpp"
 
 namespace prynox {
@@ -14,8 +15,7 @@ namespace {
 
 using test::Series;
 using Vec = std::vector<double>;
-using Candles = std::vector<Candle>;
-constexpr std::nullopt_t N = std::nullopt;
+using test::Candles;
 
 Candle bar(double o, double h, double l, double c, double v = 10.0) { return {0, o, h, l, c, v}; }
 
@@ -25,37 +25,16 @@ Candles walk(std::size_t n, std::uint64_t seed) {
     Candles out;
     double x = 100.0;
     for (std::size_t i = 0; i < n; ++i) {
-        if (i >= 200 && i < 230) {
-            out.push_back(bar(x, x, x, x, 0.0));
-            continue;
-        }
-        const double o = x, v = test::splitmix(seed) % 9 == 0 ? 0.0 : 5.0 + 20.0 * std::fabs(test::unit(seed));
-        x += test::unit(seed) * 2.0;
-        if (test::splitmix(seed) % 13 == 0) {
-            out.push_back(bar(x, x, x, x, v));
-            continue;
-        }
-        out.push_back(bar(o, std::max(o, x) + std::fabs(test::unit(seed)), std::min(o, x) - std::fabs(test::unit(seed)), x, v));
+        const bool still = i >= 200 && i < 230;
+        const double o = x, v = still || test::splitmix(seed) % 9 == 0 ? 0.0 : 5.0 + 20.0 * std::fabs(test::unit(seed));
+        if (!still) x += test::unit(seed) * 2.0;
+        if (still || test::splitmix(seed) % 13 == 0) out.push_back(bar(x, x, x, x, v));
+        else out.push_back(bar(o, std::max(o, x) + std::fabs(test::unit(seed)), std::min(o, x) - std::fabs(test::unit(seed)), x, v));
     }
     return out;
 }
 
-Series run(const std::string& type, const Vec& p, const Candles& bars) {
-    auto built = build_indicator(type, p);
-    Series out;
-    for (const Candle& c : bars) {
-        BarContext ctx;
-        ctx.candle = &c;
-        out.push_back((*built)->update(ctx));
-    }
-    return out;
-}
-
-double sum(const Vec& v, std::size_t from, std::size_t to) {
-    double s = 0.0;
-    for (std::size_t i = from; i <= to; ++i) s += v[i];
-    return s;
-}
+double sum(const Vec& v, std::size_t from, std::size_t to) { return std::accumulate(v.begin() + from, v.begin() + to + 1, 0.0); }
 
 Series ref_wave(const Candles& k, std::size_t n) {
     Series out(k.size());
@@ -121,43 +100,13 @@ TEST(DemarkOscillatorsTest, EveryTypeAgainstItsDefinition) {
         for (std::size_t n : {1u, 2u, 3u, 5u, 14u}) {
             const Vec p = {double(n)};
             const Series wave = ref_wave(k, n);
-            test::expect_series(run("TdDWave", p, k), wave, 0.0, test::describe("TdDWave", p));
-            test::expect_series(run("TdDeMarker", p, k), ref_demarker(k, n), 0.0, test::describe("TdDeMarker", p));
-            test::expect_series(run("TdPressure", p, k), ref_pressure(k, n), 0.0, test::describe("TdPressure", p));
-            test::expect_series(run("TdRei", p, k), ref_rei(k, n), 0.0, test::describe("TdRei", p));
+            for (const auto& [type, ref] : std::vector<std::pair<const char*, Series (*)(const Candles&, std::size_t)>>{
+                     {"TdDWave", ref_wave}, {"TdDeMarker", ref_demarker}, {"TdPressure", ref_pressure}, {"TdRei", ref_rei}})
+                test::expect_series(test::run_candles(type, p, k), ref(k, n), 0.0, test::describe(type, p));
             waves += wave.back().has_value() && std::count(wave.begin(), wave.end(), 8.0) > 0;
         }
     }
     EXPECT_GE(waves, 6u);  // the count went round past wave 8
-}
-
-TEST(DemarkOscillatorsTest, WorkedCases) {
-    // The middle bar is a swing high (not a swing low: the first low 0.5 is below its low 1).
-    test::expect_series(run("TdDWave", {1}, {bar(1, 1, 0.5, 1), bar(2, 3, 1, 2), bar(2, 2, 1.5, 2)}), {N, N, 1.0});
-    // Two candles with the same top high make no swing high.
-    test::expect_series(run("TdDWave", {1}, {bar(1, 1, 0.5, 1), bar(2, 3, 1, 2), bar(2, 3, 1.5, 2), bar(2, 2, 1.8, 2)}),
-                        {N, N, N, N});
-    const Candles flat(6, bar(1, 2, 0.5, 1.5));
-    test::expect_series(run("TdDeMarker", {3}, flat), {N, N, N, 0.5, 0.5, 0.5});
-    const Candles rising = {bar(1, 2, 1, 2), bar(2, 3, 2, 3), bar(3, 4, 3, 4), bar(4, 5, 4, 5)};
-    test::expect_series(run("TdDeMarker", {2}, rising), {N, N, 1.0, 1.0});
-    test::expect_series(run("TdPressure", {2}, Candles(3, bar(1, 2, 0.5, 1.5, 0.0))), {N, 0.0, 0.0});
-    // TdRei: first value on bar n + 8; a window where neither condition holds gives 0 (each bar
-    // far above the bars five and six back, and two back far above the closes seven and eight back).
-    Candles steps;
-    for (int i = 0; i < 14; ++i) steps.push_back(bar(100.0 * i, 100.0 * i + 1, 100.0 * i, 100.0 * i + 1));
-    const Series rei = run("TdRei", {3}, steps);
-    EXPECT_EQ(test::first_value_bar(rei), 11u);
-    EXPECT_EQ(rei.back(), 0.0);
-}
-
-// The bars `bad` spliced in before bar `at` are refused: no value on them, and every other bar
-// gives, bit for bit, what `bars` give without them.
-void expect_refused(const std::string& type, const Vec& p, Candles bars, std::size_t at, const Candles& bad) {
-    Series want = run(type, p, bars);
-    want.insert(want.begin() + static_cast<std::ptrdiff_t>(at), bad.size(), N);
-    bars.insert(bars.begin() + static_cast<std::ptrdiff_t>(at), bad.begin(), bad.end());
-    test::expect_series(run(type, p, bars), want, 0.0, test::describe(type, p) + " refusing at " + std::to_string(at));
 }
 
 // A derived value that leaves the doubles would give NaN, a value beyond its bounds or a value
@@ -168,17 +117,17 @@ TEST(DemarkOscillatorsTest, BarsWhoseTermsLeaveTheDoublesAreRefused) {
     for (double n : {1.0, 3.0, 30.0}) {  // 30: refused while the window fills
         // An up move of 1e308 + 1e308; then, with a window of 3, the sum of two moves of 1e308
         // (from -1e308 to 100, from 100 to 1e308).
-        expect_refused("TdDeMarker", {n}, base, 21, {bar(1e308, 1e308, 1e308, 1e308)});
-        if (n > 1) expect_refused("TdDeMarker", {n}, base, 22, {bar(1e308, 1e308, 1e308, 1e308)});
+        test::expect_candles_refused("TdDeMarker", {n}, base, 21, {bar(1e308, 1e308, 1e308, 1e308)});
+        if (n > 1) test::expect_candles_refused("TdDeMarker", {n}, base, 22, {bar(1e308, 1e308, 1e308, 1e308)});
         // A range beyond the doubles; a mean pressure of 1e307 scaled by 100.
-        expect_refused("TdPressure", {n}, base, 10, {bar(0, 1e308, -1e308, 0)});
-        expect_refused("TdPressure", {n}, base, 10, {bar(0, 1, 0, 1, 1e307 * n)});
+        test::expect_candles_refused("TdPressure", {n}, base, 10, {bar(0, 1e308, -1e308, 0)});
+        test::expect_candles_refused("TdPressure", {n}, base, 10, {bar(0, 1, 0, 1, 1e307 * n)});
         // Moves summing past the doubles.
-        expect_refused("TdRei", {n}, base, 30, {bar(1.5e308, 1.5e308, 1.5e308, 1.5e308)});
+        test::expect_candles_refused("TdRei", {n}, base, 30, {bar(1.5e308, 1.5e308, 1.5e308, 1.5e308)});
     }
     // A numerator of 5e306 over a denominator of 1.5e307 is 33.3; scaled by 100 first it
     // overflows, and the bound would give 100.
-    expect_refused("TdRei", {1}, Candles(12, bar(0, 1, 0, 1)), 10, {bar(0, 1e307, -5e306, 0)});
+    test::expect_candles_refused("TdRei", {1}, Candles(12, bar(0, 1, 0, 1)), 10, {bar(0, 1e307, -5e306, 0)});
 }
 
 }  // namespace

@@ -7,10 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <functional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "indicators/directional_movement/candle_runs.hpp"
@@ -67,18 +65,6 @@ Series zlema(const Series& in, std::size_t p) {
             if (const double d = std::fma(2.0, xs[t], -xs[t - (p - 1) / 2]); std::isfinite(d)) adjusted[t] = d;
         return ema(adjusted, p);
     });
-}
-
-// Each window summed afresh; the plain mean of its closes when it holds no volume.
-Series vwma(const Candles& a, std::size_t n) {
-    Series out(a.size());
-    for (std::size_t t = n - 1; t < a.size(); ++t) {
-        double pv = 0.0, vs = 0.0, ps = 0.0, any = 0;
-        for (std::size_t i = t + 1 - n; i <= t; ++i)
-            pv += a[i].close * a[i].volume, vs += a[i].volume, ps += a[i].close, any += a[i].volume > 0.0;
-        out[t] = any ? pv / vs : ps / static_cast<double>(n);
-    }
-    return out;
 }
 
 // macd = fast - slow (0 while every close so far is the same, with `flat_zero`), none when not
@@ -155,7 +141,7 @@ const std::vector<Row> kTable = {
          const auto signal = [g = n(p[2])](const Series& m) { return zlema(m, g); };
          return macd(x, zlema(lift(x), n(p[0])), zlema(lift(x), n(p[1])), false, signal); }},
     {"VolumeWeightedMacd", {{12, 26, 9}, {1, 2, 1}, {3, 7, 4}}, true,
-     [](P p, X x, A a) { return macd(x, vwma(a, n(p[0])), vwma(a, n(p[1])), false, ema_of(p[2])); }, 1e-10},
+     [](P p, X x, A a) { return macd(x, test::ref_vwma(a, n(p[0])), test::ref_vwma(a, n(p[1])), false, ema_of(p[2])); }, 1e-10},
     {"Mama", {{0.5, 0.05}, {1, 1}, {0.3, 0.1}}, false, [](P p, X x, A) { return hilbert(x, false, p[0], p[1]); }, 1e-12},
     {"HtPhasor", {{}}, false, [](P, X x, A) { return hilbert(x, true, 0, 0); }, 1e-12},
     {"Alligator", {{13, 8, 5}, {5, 8, 13}, {1, 1, 1}}, true, [](P p, X, A a) { return alligator(a, p); }},

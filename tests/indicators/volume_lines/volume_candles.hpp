@@ -26,6 +26,20 @@ inline Candles volume_candles(std::uint64_t seed, bool invalid) {
     return out;
 }
 
+// The volume-weighted average of each window summed afresh, oldest pair first; the plain mean of
+// the closes when the window holds no volume.
+inline Series ref_vwma(const Candles& a, std::size_t n) {
+    Series out(a.size());
+    for (std::size_t t = n - 1; t < a.size(); ++t) {
+        double pv = 0.0, vs = 0.0, ps = 0.0;
+        bool volume = false;
+        for (std::size_t i = t + 1 - n; i <= t; ++i)
+            pv += a[i].close * a[i].volume, vs += a[i].volume, ps += a[i].close, volume |= a[i].volume > 0.0;
+        out[t] = volume ? pv / vs : ps / static_cast<double>(n);
+    }
+    return out;
+}
+
 // A candle of close c (open, high and low at c) and volume v.
 inline Candle cv(double c, double v) { return Candle{0, c, c, c, c, v}; }
 
