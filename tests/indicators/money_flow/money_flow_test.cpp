@@ -105,6 +105,7 @@ TEST(MoneyFlowTest, MatchPlainRecomputations) { expect_formulas(kFormulas); }
 // Windows that hold only zeros after variation: the running sums keep a residue, the counts decide.
 TEST(MoneyFlowTest, EmptyWindowsAfterVariation) {
     const Candle still = vbar(1, 1, 0, 1, 0.0), still1 = vbar(1, 1, 1, 1, 0.0), one = vbar(1.1, 1.1, 1.1, 1.1, 1);
+    const Candle one1 = vbar(1, 1, 1, 1, 1), quarter = vbar(0.25, 0.25, 0.25, 0.25, 1);
     const CandlePin pins[] = {
         // Volume sums 2.8e-17 and flow sums 4.9e-17 once every volume has left: 1.75 as summed.
         {"no volume", "ChaikinMoneyFlow", {2},
@@ -114,6 +115,10 @@ TEST(MoneyFlowTest, EmptyWindowsAfterVariation) {
         {"unchanged typical prices", "Mfi", {4},
          {vbar(1, 1, 1, 1, 1), vbar(1.1, 1.1, 1.1, 1.1, 0.1), vbar(1.2000000000000002, 1.2000000000000002, 1.2000000000000002, 1.2000000000000002, 0.2),
           vbar(1.1, 1.1, 1.1, 1.1, 0.1), one, one, one, one}, {50.0}},
+        // Falls of 0.1 and 0.2 leave 2.8e-17 in the falling sum once both have gone: 0 as summed.
+        {"unchanged after falls", "Mfi", {3},
+         {one1, one1, one1, one1, vbar(0.5, 0.5, 0.5, 0.5, 0.2), vbar(0.25, 0.25, 0.25, 0.25, 0.8), quarter, quarter, quarter},
+         {50.0}},
         // Movements of about 1e8 leave 8.7e-11 in the sum.
         {"no volume", "EaseOfMovement", {4},
          {vbar(1, 1, 1, 1, 1), vbar(1, 1.1, 1, 1, 0.1), vbar(1, 1.1, 1, 1, 0.1), vbar(1, 1.3, 1, 1, 3), still1, still1, still1, still1}, {0.0}},
