@@ -39,6 +39,7 @@ const std::vector<Case> kCases = {
      "a body of 1e-312 at price 0 is no doji: the tolerance has no floor"},
     {"AbandonedBaby", {bar(5, 6, 1, 2), bar(0, 0.5, -0.5, 0), bar(1, 3, 1, 2.5)}, 1.0, "an exact doji at price 0"},
     {"AbandonedBaby", {bar(20, 21, 14, 16), bar(13, 14, 12, 13), bar(15, 18, 14.5, 17)}, 0.0, "doji high touches the first low"},
+    {"AbandonedBaby", {bar(20, 21, 15, 16), bar(13, 14, 12, 13), bar(15, 18, 14, 17)}, 0.0, "third low touches the doji high"},
     // Advance block.
     {"AdvanceBlock", {bar(10, 14.5, 9.5, 14), bar(13, 16.5, 12.5, 16), bar(15.5, 18, 15, 17.5)}, -1.0,
      "bodies 4, 3, 2; third upper shadow equal to the second's"},
