@@ -28,6 +28,14 @@ public:
         return copy_window(ring_, copy_);
     }
 
+    // Takes the bar's spread and gives the full window, or an empty list when the spread was
+    // refused or the window is not yet full.
+    std::span<const double> take_full(double close, double reference) {
+        if (!take(close, reference)) [[unlikely]]
+            return {};
+        return full_window();
+    }
+
     std::uint64_t period() const { return ring_.capacity(); }
 
 private:

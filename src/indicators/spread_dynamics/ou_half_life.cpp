@@ -11,9 +11,7 @@ std::expected<OuHalfLife, IndicatorError> OuHalfLife::create(std::uint64_t perio
 }
 
 OptionalValue OuHalfLife::update_pair(double close, double reference) {
-    if (!window_.take(close, reference)) [[unlikely]]
-        return std::nullopt;
-    auto s = window_.full_window();
+    auto s = window_.take_full(close, reference);
     if (s.empty()) [[unlikely]]
         return std::nullopt;
     return of(s);

@@ -11,9 +11,7 @@ std::expected<SpreadAr1Coefficient, IndicatorError> SpreadAr1Coefficient::create
 }
 
 OptionalValue SpreadAr1Coefficient::update_pair(double close, double reference) {
-    if (!window_.take(close, reference)) [[unlikely]]
-        return std::nullopt;
-    auto s = window_.full_window();
+    auto s = window_.take_full(close, reference);
     if (s.empty()) [[unlikely]]
         return std::nullopt;
     return of(s);

@@ -15,9 +15,7 @@ std::expected<SpreadHurst, IndicatorError> SpreadHurst::create(std::uint64_t per
 }
 
 OptionalValue SpreadHurst::update_pair(double close, double reference) {
-    if (!window_.take(close, reference)) [[unlikely]]
-        return std::nullopt;
-    auto s = window_.full_window();
+    auto s = window_.take_full(close, reference);
     if (s.empty()) [[unlikely]]
         return std::nullopt;
     if (log_lags_.size() < max_lag_) [[unlikely]] {

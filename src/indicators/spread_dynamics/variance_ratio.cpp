@@ -16,9 +16,7 @@ std::expected<VarianceRatio, IndicatorError> VarianceRatio::create(std::uint64_t
 }
 
 OptionalValue VarianceRatio::update_pair(double close, double reference) {
-    if (!window_.take(close, reference)) [[unlikely]]
-        return std::nullopt;
-    auto s = window_.full_window();
+    auto s = window_.take_full(close, reference);
     if (s.empty()) [[unlikely]]
         return std::nullopt;
     if (changes_.size() + 1 < s.size()) [[unlikely]] {
