@@ -22,30 +22,25 @@ bool BollingerBands::step_filling(double x, BollingerValue& out) {
         anchored_ = true;
     }
     const double d = x - anchor_;
-    s1_ = s1_ + d;
-    s2_ = s2_ + d * d;
+    sums_ = sums_ + DoublePair{d, d * d};
+    arrived_sum_ += x;
     track_equal_run(x);
-    if (++updates_ >= ring_.period()) reanchor();
     if (!ring_.full()) return false;
+    reanchor();
     return finish(x, out);
 }
 
 void BollingerBands::reanchor() {
-    // While filling, slots 0 .. count - 1 hold the values oldest first; once full, ring order.
-    double sum = 0.0;
-    ring_.for_each_in_ring_order([&sum](double v) { sum += v; });
-    double m = static_cast<double>(ring_.count());
-    anchor_ = sum / m;
-    double s1 = 0.0;
-    double s2 = 0.0;
-    ring_.for_each_in_ring_order([&](double v) {
-        double d = v - anchor_;
-        s1 += d;
-        s2 += d * d;
+    // Runs on a full ring only: N values, oldest first in ring order.
+    anchor_ = arrived_sum_ / n_;
+    arrived_sum_ = 0.0;
+    DoublePair sums{0.0, 0.0};
+    const double a = anchor_;
+    ring_.for_each_in_ring_order([&sums, a](double v) {
+        const double d = v - a;
+        sums += DoublePair{d, d * d};
     });
-    s1_ = s1;
-    s2_ = s2;
-    updates_ = 0;
+    sums_ = sums;
 }
 
 }  // namespace prynox

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "indicators/cores/fixed_ring.hpp"
+#include "indicators/cores/fused_pair.hpp"
 #include "indicators/indicator_error.hpp"
 
 namespace prynox {
@@ -50,14 +51,13 @@ public:
             return step_filling(x, out);
         // Read the sums before the slot write, which the compiler must assume may alias them.
         const double d_old = ring_.at_head() - anchor_;
-        const double s1 = s1_ - d_old;
-        const double s2 = s2_ - d_old * d_old;
-        ring_.replace(x);
+        const DoublePair s = sums_ - DoublePair{d_old, d_old * d_old};
+        const bool lap = ring_.overwrite_oldest(x);
         const double d = x - anchor_;
-        s1_ = s1 + d;
-        s2_ = s2 + d * d;
+        sums_ = s + DoublePair{d, d * d};
+        arrived_sum_ += x;
         track_equal_run(x);
-        if (++updates_ >= ring_.period()) [[unlikely]]
+        if (lap) [[unlikely]]
             reanchor();
         return finish(x, out);
     }
@@ -67,8 +67,8 @@ public:
     double multiplier() const { return k_; }
     // The shifted sums over the values held, for owners that derive another statistic from them.
     std::uint64_t count() const { return ring_.count(); }
-    double s1() const { return s1_; }
-    double s2() const { return s2_; }
+    double s1() const { return sums_[0]; }
+    double s2() const { return sums_[1]; }
     // The last N values were bit-identical.
     bool constant_window() const { return equal_run_ == ring_.period(); }
 
@@ -78,7 +78,8 @@ private:
     [[gnu::noinline]] void reanchor();
 
     void track_equal_run(double x) {
-        if (equal_run_ > 0 && std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(last_)) {
+        // A first value equal to the initial last_ also starts a run of 1.
+        if (std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(last_)) {
             if (equal_run_ < ring_.period()) ++equal_run_;
         } else {
             equal_run_ = 1;
@@ -91,9 +92,11 @@ private:
             out = {x, x, x, 0.0};
             return true;
         }
-        const double u = s1_ / n_;
+        // Both means in one division.
+        const DoublePair means = sums_ / DoublePair{n_, n_};
+        const double u = means[0];
         const double middle = anchor_ + u;
-        double variance = s2_ / n_ - u * u;
+        double variance = means[1] - u * u;
         if (variance <= 0.0) variance = 0.0;  // also turns -0.0 into +0.0
         const double sd = std::sqrt(variance);
         const double w = k_ * sd;
@@ -105,9 +108,11 @@ private:
     double n_;
     double k_;
     double anchor_ = 0.0;
-    double s1_ = 0.0;
-    double s2_ = 0.0;
-    std::uint64_t updates_ = 0;
+    DoublePair sums_{0.0, 0.0};  // sums of d and d² for d = value - anchor
+    // The values taken since the last re-anchoring, summed as they arrived. Re-anchoring comes
+    // after every N values taken: when the ring first fills and then whenever its head wraps.
+    // The window then holds exactly these values, oldest first, so its sum is this one.
+    double arrived_sum_ = 0.0;
     bool anchored_ = false;
     // Length of the run of bit-identical values ending at the newest one, capped at N: a
     // constant window then gives sd 0 and three equal lines exactly, whatever the sums hold.

@@ -37,6 +37,13 @@ public:
         return old;
     }
 
+    // Full ring: writes x over the oldest value and advances the head; true when the head
+    // wrapped, that is once every N writes.
+    bool overwrite_oldest(double x) {
+        slots_[head_] = x;
+        return advance();
+    }
+
     // Filling ring: writes x into the next slot. False (ring unchanged) when storage could not
     // grow.
     [[nodiscard]] bool fill(double x) {
