@@ -2,7 +2,7 @@
 
 namespace prynox {
 
-bool ShiftedSumsWindow::rebuild(double x, ShiftedSums& s) const {
+ShiftedSumsWindow::Rebuilt ShiftedSumsWindow::rebuild(double x, double anchor) const {
     // The window once x is pushed: the held values, less the oldest when full, then x; oldest
     // first.
     bool skip = window_.full();
@@ -18,10 +18,6 @@ bool ShiftedSumsWindow::rebuild(double x, ShiftedSums& s) const {
         });
         f(x);
     };
-    double count = static_cast<double>(skip ? window_.size() : window_.size() + 1);
-    double sum = 0.0;
-    visit([&sum](double v) { sum += v; });
-    double anchor = sum / count;
     double s1 = 0.0;
     double s2 = 0.0;
     visit([&](double v) {
@@ -29,11 +25,7 @@ bool ShiftedSumsWindow::rebuild(double x, ShiftedSums& s) const {
         s1 += d;
         s2 += d * d;
     });
-    if (!std::isfinite(anchor) || !std::isfinite(s1) || !std::isfinite(s2)) return false;
-    s.anchor = anchor;
-    s.s1 = s1;
-    s.s2 = s2;
-    return true;
+    return {anchor, s1, s2, std::isfinite(anchor) && std::isfinite(s1) && std::isfinite(s2)};
 }
 
 }  // namespace prynox

@@ -13,10 +13,10 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 
 #include "indicators/cores/fused.hpp"
 #include "indicators/cores/rolling_window.hpp"
+#include "indicators/invariant.hpp"
 
 namespace prynox {
 
@@ -26,6 +26,9 @@ struct ShiftedSums {
     double s1 = 0.0;
     double s2 = 0.0;
     double last = 0.0;            // the newest value, for the run of equal values
+    // The values pushed since the last rebuild, summed as they arrived: the rebuild comes after
+    // every N pushes, so the window then holds exactly these, oldest first.
+    double arrived = 0.0;
     std::uint64_t updates = 0;    // pushes since the last rebuild
     std::uint64_t equal_run = 0;  // bit-identical values ending at the newest, capped at N
     bool anchored = false;
@@ -43,13 +46,15 @@ public:
     // Whether the window holds N values once the next value is pushed.
     bool full_after_push() const { return window_.full() || window_.size() + 1 == window_.capacity(); }
     const RollingWindow<double>& values() const { return window_; }
-    const ShiftedSums& sums() const { return sums_; }
+    const ShiftedSums& sums() const { return sums_[current_]; }
 
-    // The sums once x is pushed, or nothing (state unchanged) when x cannot be taken. x is finite.
-    std::optional<ShiftedSums> prepare(double x) {
+    // The sums once x is pushed, or null (state unchanged) when x cannot be taken. x is finite.
+    // They are written to the window's spare set, which commit makes current: no copy of the
+    // sums goes through the caller's stack.
+    const ShiftedSums* prepare(double x) {
         if (!window_.make_room()) [[unlikely]]
-            return std::nullopt;
-        ShiftedSums s = sums_;
+            return nullptr;
+        ShiftedSums s = sums_[current_];
         if (!s.anchored) {
             s.anchor = x;
             s.anchored = true;
@@ -65,23 +70,32 @@ public:
         bool same = s.equal_run > 0 && std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(s.last);
         s.equal_run = same ? (s.equal_run < window_.capacity() ? s.equal_run + 1 : s.equal_run) : 1;
         s.last = x;
+        s.arrived += x;
         if (++s.updates >= window_.capacity()) [[unlikely]] {
-            ShiftedSums rebuilt = s;
-            if (rebuild(x, rebuilt)) s = rebuilt;
+            // Out of line and by value, so that `s` can stay in registers.
+            const Rebuilt r = rebuild(x, s.arrived / n_);
+            if (r.finite) {
+                s.anchor = r.anchor;
+                s.s1 = r.s1;
+                s.s2 = r.s2;
+            }
             s.updates = 0;
+            s.arrived = 0.0;
         }
         // Both variance forms must be computable from what is kept.
         double u = s.s1 / n_;
         double uu = u * u;
         if (!std::isfinite(s.s2) || !std::isfinite(uu) || !std::isfinite(fused_multiply_add(n_, -uu, s.s2)))
             [[unlikely]]
-            return std::nullopt;
-        return s;
+            return nullptr;
+        sums_[current_ ^ 1] = s;
+        return &sums_[current_ ^ 1];
     }
     // Pushes x with the sums prepare(x) gave; nothing may change the window in between.
     void commit(double x, const ShiftedSums& next) {
+        require(&next == &sums_[current_ ^ 1], "commit takes the sums the last prepare gave");
         (void)window_.push(x);  // prepare made room
-        sums_ = next;
+        current_ ^= 1;
     }
     [[nodiscard]] bool push(double x) {
         auto next = prepare(x);
@@ -91,9 +105,10 @@ public:
     }
 
     // K + S1 / N.
-    double mean() const { return sums_.anchor + sums_.s1 / n_; }
+    double mean() const { return mean(sums()); }
+    double mean(const ShiftedSums& s) const { return s.anchor + s.s1 / n_; }
     // (S2 - N (S1 / N)^2) / (N - 1), the product fused with the subtraction; never below +0.
-    double sample_variance() const { return sample_variance(sums_); }
+    double sample_variance() const { return sample_variance(sums()); }
     double sample_variance(const ShiftedSums& s) const {
         if (s.equal_run >= window_.capacity()) return 0.0;
         double u = s.s1 / n_;
@@ -101,7 +116,7 @@ public:
         return v > 0.0 ? v : 0.0;  // also turns -0.0 into +0.0
     }
     // S2 / N - (S1 / N)^2; never below +0.
-    double population_variance() const { return population_variance(sums_); }
+    double population_variance() const { return population_variance(sums()); }
     double population_variance(const ShiftedSums& s) const {
         if (s.equal_run >= window_.capacity()) return 0.0;
         double u = s.s1 / n_;
@@ -110,12 +125,18 @@ public:
     }
 
 private:
-    // The rebuild over the window as it stands once x is pushed: false when it is not finite.
-    bool rebuild(double x, ShiftedSums& s) const;
+    // The sums rebuilt around `anchor`, the mean of the window as it stands once x is pushed;
+    // not `finite` when they would not all be finite (the running sums stay).
+    struct Rebuilt {
+        double anchor, s1, s2;
+        bool finite;
+    };
+    Rebuilt rebuild(double x, double anchor) const;
 
     RollingWindow<double> window_;
     double n_;
-    ShiftedSums sums_;
+    ShiftedSums sums_[2];  // the current set and the spare one prepare writes
+    unsigned current_ = 0;
 };
 
 }  // namespace prynox
