@@ -21,10 +21,10 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/shifted_sums_window.hpp"
+#include "indicators/invariant.hpp"
 
 namespace prynox {
 
@@ -72,14 +72,14 @@ public:
     bool full_after_push() const { return pairs_.full() || pairs_.size() + 1 == pairs_.capacity(); }
     // The pairs, oldest first.
     const RollingWindow<XY>& pairs() const { return pairs_; }
-    const PairSums& sums() const { return sums_; }
+    const PairSums& sums() const { return sums_[current_]; }
 
     // The sums once (x, y) is pushed, or nothing (state unchanged) when the pair cannot be taken.
     // x and y are finite.
-    std::optional<PairSums> prepare(double x, double y) {
+    const PairSums* prepare(double x, double y) {
         if (!pairs_.make_room()) [[unlikely]]
-            return std::nullopt;
-        PairSums s = sums_;
+            return nullptr;
+        PairSums s = sums_[current_];
         const std::uint64_t cap = pairs_.capacity();
         if (!pairs_.empty()) {
             const XY& last = pairs_.newest();
@@ -126,13 +126,15 @@ public:
             s.pushes = 0;
         }
         if (!takes(s)) [[unlikely]]
-            return std::nullopt;
-        return s;
+            return nullptr;
+        sums_[current_ ^ 1] = s;
+        return &sums_[current_ ^ 1];
     }
     // Pushes (x, y) with the sums prepare(x, y) gave; nothing may change the window in between.
     void commit(double x, double y, const PairSums& next) {
+        require(&next == &sums_[current_ ^ 1], "commit takes the sums the last prepare gave");
         (void)pairs_.push(XY{x, y});  // prepare made room
-        sums_ = next;
+        current_ ^= 1;
     }
     [[nodiscard]] bool push(double x, double y) {
         auto next = prepare(x, y);
@@ -144,7 +146,7 @@ public:
     // The moments of the full window, as it stands or with the prepared sums `s`. Each is finite
     // but the covariance, which can overflow only at the very edge of the range (deviations
     // near 1e154 in both series). Inline, so that a caller computes only the moments it reads.
-    PairMoments moments() const { return moments(sums_); }
+    PairMoments moments() const { return moments(sums()); }
     PairMoments moments(const PairSums& s) const {
         double ax = s.sx / n_;
         double ay = s.sy / n_;
@@ -182,7 +184,8 @@ private:
     RollingWindow<XY> pairs_;
     double n_;
     double limit_;  // 1.3e154 N: the largest |Sx| whose mean deviation can be squared
-    PairSums sums_;
+    PairSums sums_[2];  // the current set and the spare one prepare writes
+    unsigned current_ = 0;
 };
 
 }  // namespace prynox
