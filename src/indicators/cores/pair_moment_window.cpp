@@ -2,7 +2,7 @@
 
 namespace prynox {
 
-PairMomentWindow::Rebuilt PairMomentWindow::rebuild(double x, double y) const {
+PairMomentWindow::Rebuilt PairMomentWindow::rebuild(double x, double y, double kx, double ky) const {
     // The window once (x, y) is pushed: the held pairs, less the oldest when full, then (x, y);
     // oldest first.
     const bool skip = pairs_.full();
@@ -17,15 +17,6 @@ PairMomentWindow::Rebuilt PairMomentWindow::rebuild(double x, double y) const {
         });
         f(XY{x, y});
     };
-    double count = static_cast<double>(skip ? pairs_.size() : pairs_.size() + 1);
-    double sum_x = 0.0;
-    double sum_y = 0.0;
-    visit([&](const XY& p) {
-        sum_x += p.x;
-        sum_y += p.y;
-    });
-    double kx = sum_x / count;
-    double ky = sum_y / count;
     double sx = 0.0, sy = 0.0, sxx = 0.0, syy = 0.0, sxy = 0.0;
     visit([&](const XY& p) {
         double dx = p.x - kx;

@@ -53,6 +53,10 @@ struct PairSums {
     double sxx = 0.0;
     double syy = 0.0;
     double sxy = 0.0;
+    // The pairs fed since the shift point last moved, summed as they arrived: the shift point
+    // moves after every N pairs, so the window then holds exactly these, oldest first.
+    double arrived_x = 0.0;
+    double arrived_y = 0.0;
     std::uint64_t pushes = 0;  // pairs fed since the shift point last moved
     std::uint64_t run_x = 0;   // equal x values ending at the newest, capped at N
     std::uint64_t run_y = 0;
@@ -111,9 +115,11 @@ public:
         s.sxx += dx * dx;
         s.syy += dy * dy;
         s.sxy += dx * dy;
+        s.arrived_x += x;
+        s.arrived_y += y;
         if (++s.pushes >= cap) [[unlikely]] {
             // Out of line and by value, so that `s` can stay in registers.
-            const Rebuilt r = rebuild(x, y);
+            const Rebuilt r = rebuild(x, y, s.arrived_x / n_, s.arrived_y / n_);
             if (r.finite) {
                 s.kx = r.kx;
                 s.ky = r.ky;
@@ -124,6 +130,8 @@ public:
                 s.sxy = r.sxy;
             }
             s.pushes = 0;
+            s.arrived_x = 0.0;
+            s.arrived_y = 0.0;
         }
         if (!takes(s)) [[unlikely]]
             return nullptr;
@@ -173,13 +181,13 @@ private:
         return std::isfinite(s.sxx) && std::isfinite(s.syy) && std::isfinite(s.sxy) && std::fabs(s.sx) <= limit_ &&
                std::fabs(s.sy) <= limit_;
     }
-    // The shift point at the means of the window as it stands once (x, y) is pushed, and the sums
-    // rebuilt from it; not `finite` when they would not all be finite (the running sums stay).
+    // The sums rebuilt around the shift point (kx, ky), the means of the window as it stands once
+    // (x, y) is pushed; not `finite` when they would not all be finite (the running sums stay).
     struct Rebuilt {
         double kx, ky, sx, sy, sxx, syy, sxy;
         bool finite;
     };
-    Rebuilt rebuild(double x, double y) const;
+    Rebuilt rebuild(double x, double y, double kx, double ky) const;
 
     RollingWindow<XY> pairs_;
     double n_;
