@@ -1,5 +1,6 @@
 #include "core/json/lexer.hpp"
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -230,9 +231,36 @@ std::expected<std::string_view, ReadError> Lexer::string_body() {
 
 namespace {
 
-// Digits from p while they last, into w (which wraps once there are more than 19). Eight at a
-// time in one word was tried: on prices of 4 to 17 digits the extra test cost more than it saved.
+static_assert(std::endian::native == std::endian::little, "digit words are read first byte lowest");
+
+// The value of eight digits held one per byte, the first in the lowest byte, '0' taken off.
+std::uint64_t eight_digit_value(std::uint64_t v) {
+    v = (v * 10) + (v >> 8);
+    return (((v & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +
+            (((v >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >> 32 & 0xFFFFFFFF;
+}
+
+// Digits from p while they last, into w (which wraps once there are more than 19). A word of
+// eight bytes at a time: where the run of digits ends is found from the word, without a
+// branch per digit, whose misprediction at the end of each run would cost more than the digits.
 const char* scan_digits(const char* p, const char* end, std::uint64_t& w) {
+    static constexpr std::uint64_t kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
+    while (end - p >= 8) {
+        std::uint64_t v;
+        std::memcpy(&v, p, 8);
+        // A byte's top bit is set here when it is no digit; bytes past the first non-digit
+        // may be disturbed by carries, and are never looked at.
+        const std::uint64_t non_digits = ((v + 0x4646464646464646) | (v - 0x3030303030303030)) & 0x8080808080808080;
+        v -= 0x3030303030303030;
+        if (non_digits == 0) {
+            w = w * 100000000 + eight_digit_value(v);
+            p += 8;
+            continue;
+        }
+        const int n = std::countr_zero(non_digits) >> 3;
+        if (n > 0) w = w * kScale[n] + eight_digit_value(v << (64 - 8 * n));  // leading zeros below
+        return p + n;
+    }
     while (p < end && is_digit(*p)) {
         w = w * 10 + static_cast<std::uint64_t>(*p - '0');
         ++p;

@@ -50,8 +50,10 @@ TEST(Lexer, CheckedSkipStopsWhereTheCheckingSkipStops) {
 // A number as read: its kind and bits, or the error message and its column.
 using NumberRead = std::tuple<std::string, std::uint64_t, Scalar::Kind, std::uint64_t>;
 
-NumberRead lexed(const std::string& text) {
-    Lexer lx(text, true);
+// The number alone, or followed by more text (digits are read a word at a time where they can be).
+NumberRead lexed(const std::string& text, const std::string& after = "") {
+    const std::string whole = text + after;
+    Lexer lx(whole, true);
     Scalar s;
     if (auto st = lx.scalar(s); !st) return {st.error().message, st.error().column, Scalar::Kind::Null, 0};
     EXPECT_EQ(lx.index(), text.size()) << text;
@@ -128,6 +130,9 @@ TEST(Lexer, NumbersReadAsTheStandardConversionReadsThem) {
     for (const std::string& t : texts) {
         const NumberRead want = reference(t);
         ASSERT_EQ(lexed(t), want) << t;
+        // the bytes on either side of the digits in ASCII
+        ASSERT_EQ(lexed(t, "/12345678]"), want) << t;
+        ASSERT_EQ(lexed(t, ":12345678]"), want) << t;
         // Skipping a number checks it alike: out of range there too.
         Lexer lx(t, false);
         EXPECT_EQ(lx.skip_value(true).has_value(), std::get<0>(want).empty()) << t;
