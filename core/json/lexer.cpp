@@ -236,8 +236,8 @@ static_assert(std::endian::native == std::endian::little, "digit words are read 
 // The value of eight digits held one per byte, the first in the lowest byte, '0' taken off.
 std::uint64_t eight_digit_value(std::uint64_t v) {
     v = (v * 10) + (v >> 8);
-    return (((v & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +
-            (((v >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >> 32 & 0xFFFFFFFF;
+    return ((((v & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +
+             (((v >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >> 32) & 0xFFFFFFFF;
 }
 
 // Digits from p while they last, into w (which wraps once there are more than 19). A word of

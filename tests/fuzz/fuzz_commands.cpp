@@ -1,9 +1,6 @@
 // Feeds arbitrary bytes to both ways a specification arrives and to the command protocol:
 // nothing may crash or hang, and every answer must itself be one JSON value. Every number
 // in the bytes must read as the standard library's conversion reads it.
-#include <bit>
-#include <charconv>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "../core/json/number_reference.hpp"
 #include "core/json/lexer.hpp"
 #include "core/protocol/command.hpp"
 
@@ -23,35 +21,8 @@ void expect_json(const std::string& answer) {
 
 bool in_number(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E'; }
 
-// The number the lexer reads from t (all of it) is the integer when one is written and fits,
-// else the correctly rounded double; out of range only where that overflows, zero where it
-// underflows.
-void expect_standard_number(const std::string& t) {
-    prynox::Lexer lx(t, false);
-    prynox::Scalar s;
-    const auto st = lx.scalar(s);
-    const bool out_of_range = !st && st.error().message == prynox::syntax::kNumberOutOfRange;
-    if (st ? !s.is_number() || lx.index() != t.size() : !out_of_range || lx.index() != t.size()) return;
-    const bool neg = t[0] == '-';
-    std::uint64_t u = 0;
-    if (t.find_first_of(".eE") == std::string::npos && std::from_chars(t.data() + neg, t.data() + t.size(), u).ec == std::errc{}) {
-        if (!neg && !(s.kind == prynox::Scalar::Kind::U64 && s.u == u)) std::abort();
-        if (neg && u != 0 && u <= (std::uint64_t{1} << 63)) {
-            if (!(s.kind == prynox::Scalar::Kind::I64 && static_cast<std::uint64_t>(s.i) == ~u + 1)) std::abort();
-        }
-        if (!neg || (u != 0 && u <= (std::uint64_t{1} << 63))) return;
-    }
-    double v = 0.0;
-    if (std::from_chars(t.data(), t.data() + t.size(), v).ec == std::errc::result_out_of_range) {
-        if (std::isinf(std::strtod(t.c_str(), nullptr)) != out_of_range) std::abort();
-        if (out_of_range) return;
-        v = neg ? -0.0 : 0.0;
-    }
-    if (out_of_range || s.kind != prynox::Scalar::Kind::F64) std::abort();
-    if (std::bit_cast<std::uint64_t>(s.f) != std::bit_cast<std::uint64_t>(v)) std::abort();
-}
-
-// Each run of number characters that starts as a number does.
+// Every number in the bytes (each run of number characters that starts as a number does)
+// reads as the standard library's conversion reads it.
 void expect_standard_numbers(std::string_view text) {
     for (std::size_t k = 0; k < text.size();) {
         if (!in_number(text[k])) {
@@ -60,7 +31,17 @@ void expect_standard_numbers(std::string_view text) {
         }
         std::size_t end = k;
         while (end < text.size() && in_number(text[end])) ++end;
-        if (text[k] == '-' || (text[k] >= '0' && text[k] <= '9')) expect_standard_number(std::string(text.substr(k, end - k)));
+        const std::string t(text.substr(k, end - k));
+        if (t[0] == '-' || (t[0] >= '0' && t[0] <= '9')) {
+            // Read whole (with a few of the bytes after it, as digits are read by the word), or out of
+            // range at its end: then it means what the standard conversion says.
+            const auto [read, stop] = prynox::lex_number(t + std::string(text.substr(end, 16)));
+            const std::string& error = std::get<0>(read);
+            if (stop == t.size() && (error.empty() || error == prynox::syntax::kNumberOutOfRange) &&
+                read != prynox::reference_number(t)) {
+                std::abort();
+            }
+        }
         k = end;
     }
 }

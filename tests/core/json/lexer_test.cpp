@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "core/json/number_reference.hpp"
 
 namespace prynox {
 namespace {
@@ -45,40 +45,6 @@ TEST(Lexer, CheckedSkipStopsWhereTheCheckingSkipStops) {
             EXPECT_EQ(checking.index(), text.size() - after.size()) << text;
         }
     }
-}
-
-// A number as read: its kind and bits, or the error message and its column.
-using NumberRead = std::tuple<std::string, std::uint64_t, Scalar::Kind, std::uint64_t>;
-
-// The number alone, or followed by more text (digits are read a word at a time where they can be).
-NumberRead lexed(const std::string& text, const std::string& after = "") {
-    const std::string whole = text + after;
-    Lexer lx(whole, true);
-    Scalar s;
-    if (auto st = lx.scalar(s); !st) return {st.error().message, st.error().column, Scalar::Kind::Null, 0};
-    EXPECT_EQ(lx.index(), text.size()) << text;
-    const std::uint64_t bits = s.kind == Scalar::Kind::U64   ? s.u
-                               : s.kind == Scalar::Kind::I64 ? static_cast<std::uint64_t>(s.i)
-                                                             : std::bit_cast<std::uint64_t>(s.f);
-    return {"", 0, s.kind, bits};
-}
-
-// What a number means by the standard library: an integer when written as one and it fits,
-// else the correctly rounded double, out of range where that overflows, zero where it underflows.
-NumberRead reference(const std::string& text) {
-    const bool neg = text[0] == '-';
-    const char *first = text.data(), *last = first + text.size();
-    std::uint64_t u = 0;
-    if (text.find_first_of(".eE") == std::string::npos && std::from_chars(first + neg, last, u).ec == std::errc{}) {
-        if (!neg) return {"", 0, Scalar::Kind::U64, u};
-        if (u != 0 && u <= (std::uint64_t{1} << 63)) return {"", 0, Scalar::Kind::I64, ~u + 1};
-    }
-    double v = 0.0;
-    if (std::from_chars(first, last, v).ec == std::errc::result_out_of_range) {
-        if (std::isinf(std::strtod(first, nullptr))) return {syntax::kNumberOutOfRange, text.size(), Scalar::Kind::Null, 0};
-        v = neg ? -0.0 : 0.0;
-    }
-    return {"", 0, Scalar::Kind::F64, std::bit_cast<std::uint64_t>(v)};
 }
 
 TEST(Lexer, NumbersReadAsTheStandardConversionReadsThem) {
@@ -128,11 +94,13 @@ TEST(Lexer, NumbersReadAsTheStandardConversionReadsThem) {
         texts.push_back(rng() % 2 ? "-" + t : t);
     }
     for (const std::string& t : texts) {
-        const NumberRead want = reference(t);
-        ASSERT_EQ(lexed(t), want) << t;
-        // the bytes on either side of the digits in ASCII
-        ASSERT_EQ(lexed(t, "/12345678]"), want) << t;
-        ASSERT_EQ(lexed(t, ":12345678]"), want) << t;
+        const NumberRead want = reference_number(t);
+        // alone, and followed by the bytes either side of the digits in ASCII
+        for (const std::string after : {"", "/12345678]", ":12345678]"}) {
+            const auto [read, end] = lex_number(t + after);
+            ASSERT_EQ(read, want) << t << after;
+            EXPECT_EQ(end, t.size()) << t << after;
+        }
         // Skipping a number checks it alike: out of range there too.
         Lexer lx(t, false);
         EXPECT_EQ(lx.skip_value(true).has_value(), std::get<0>(want).empty()) << t;
@@ -144,7 +112,7 @@ TEST(Lexer, NumbersReadAsTheStandardConversionReadsThem) {
         {"-x", syntax::kInvalidNumber, 2}, {"1e", syntax::kEofValue, 2}, {"1e+", syntax::kEofValue, 3},
         {"1e+x", syntax::kInvalidNumber, 4}, {"1ex", syntax::kInvalidNumber, 3}, {"0.12345678e", syntax::kEofValue, 11}};
     for (const auto& [text, message, column] : malformed) {
-        EXPECT_EQ(lexed(text), NumberRead(message, column, Scalar::Kind::Null, 0)) << text;
+        EXPECT_EQ(lex_number(text).first, NumberRead(message, column, Scalar::Kind::Null, 0)) << text;
     }
 }
 
