@@ -1,8 +1,11 @@
 #include "core/json/lexer.hpp"
 
-#include <charconv>
+#include <bit>
+#include <cmath>
 #include <cstring>
 #include <limits>
+
+#include <fast_float/fast_float.h>
 
 namespace prynox {
 namespace {
@@ -56,44 +59,6 @@ std::size_t utf8_length(const unsigned char* s, std::size_t n) {
     }
     if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
     return len;
-}
-
-// Whether a number that the float conversion found out of range is too large (rather
-// than too small, which reads as zero).
-bool magnitude_overflows(std::string_view t) {
-    std::size_t k = 0;
-    if (k < t.size() && t[k] == '-') ++k;
-    long long point = 0;  // decimal exponent of the first significant digit, plus one
-    bool seen_nonzero = false;
-    bool after_point = false;
-    for (; k < t.size() && t[k] != 'e' && t[k] != 'E'; ++k) {
-        const char c = t[k];
-        if (c == '.') {
-            after_point = true;
-            continue;
-        }
-        if (!seen_nonzero) {
-            if (c != '0') {
-                seen_nonzero = true;
-                if (!after_point) ++point;
-            } else if (after_point) {
-                --point;
-            }
-        } else if (!after_point) {
-            ++point;
-        }
-    }
-    long long exp = 0;
-    if (k < t.size()) {
-        ++k;
-        bool neg = false;
-        if (k < t.size() && (t[k] == '+' || t[k] == '-')) neg = t[k++] == '-';
-        for (; k < t.size(); ++k) {
-            if (exp < 1000000000LL) exp = exp * 10 + (t[k] - '0');
-        }
-        if (neg) exp = -exp;
-    }
-    return seen_nonzero && point + exp > 0;
 }
 
 }  // namespace
@@ -264,116 +229,165 @@ std::expected<std::string_view, ReadError> Lexer::string_body() {
     }
 }
 
+namespace {
+
+static_assert(std::endian::native == std::endian::little, "digit words are read first byte lowest");
+
+// The value of eight digits held one per byte, the first in the lowest byte, '0' taken off.
+std::uint64_t eight_digit_value(std::uint64_t v) {
+    v = (v * 10) + (v >> 8);
+    return ((((v & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +
+             (((v >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >> 32) & 0xFFFFFFFF;
+}
+
+// Digits from p while they last, into w (which wraps once there are more than 19). A word of
+// eight bytes at a time: where the run of digits ends is found from the word, without a
+// branch per digit, whose misprediction at the end of each run would cost more than the digits.
+const char* scan_digits(const char* p, const char* end, std::uint64_t& w) {
+    static constexpr std::uint64_t kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
+    while (end - p >= 8) {
+        std::uint64_t v;
+        std::memcpy(&v, p, 8);
+        // A byte's top bit is set here when it is no digit; bytes past the first non-digit
+        // may be disturbed by carries, and are never looked at.
+        const std::uint64_t non_digits = ((v + 0x4646464646464646) | (v - 0x3030303030303030)) & 0x8080808080808080;
+        v -= 0x3030303030303030;
+        if (non_digits == 0) {
+            w = w * 100000000 + eight_digit_value(v);
+            p += 8;
+            continue;
+        }
+        const int n = std::countr_zero(non_digits) >> 3;
+        if (n > 0) w = w * kScale[n] + eight_digit_value(v << (64 - 8 * n));  // leading zeros below
+        return p + n;
+    }
+    while (p < end && is_digit(*p)) {
+        w = w * 10 + static_cast<std::uint64_t>(*p - '0');
+        ++p;
+    }
+    return p;
+}
+
+// The double nearest to w * 10^q where the shortcut below does not apply, or false where
+// the digits themselves must be looked at again (a value within a hair of halfway between
+// two doubles). Kept out of line: the common case of short decimals stays small.
+[[gnu::noinline]] bool nearest_double_slow(std::uint64_t w, std::int64_t q, bool negative, double& out) {
+    const fast_float::adjusted_mantissa am = fast_float::compute_float<fast_float::binary_format<double>>(q, w);
+    if (am.power2 < 0) return false;
+    fast_float::to_float(negative, am, out);
+    return true;
+}
+
+// The double nearest to w * 10^q (w exact, at most 19 digits), or false as above.
+inline bool nearest_double(std::uint64_t w, std::int64_t q, bool negative, double& out) {
+    if (w <= (std::uint64_t{1} << 53) && q >= -22 && q <= 22) {
+        // Both operands are exact doubles, so one multiplication or division rounds correctly.
+        static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        double v = static_cast<double>(w);
+        v = q < 0 ? v / kPow10[-q] : v * kPow10[q];
+        out = negative ? -v : v;
+        return true;
+    }
+    return nearest_double_slow(w, q, negative, out);
+}
+
+}  // namespace
+
 Status Lexer::number(Scalar& out, bool neg, bool convert) {
-    std::size_t i = i_;  // kept in a register: stores through p_ could alias a member
-    const std::size_t start = neg ? i - 1 : i;
-    if (i >= n_) { i_ = i; return std::unexpected(error(syntax::kInvalidNumber)); }
-    const char c0 = p_[i];
-    if (!is_digit(c0)) {
-        ++i;
-        { i_ = i; return std::unexpected(error(syntax::kInvalidNumber)); }
-    }
-    const std::size_t int_start = i;
-    if (c0 == '0') {
-        ++i;
-        if (i < n_ && is_digit(p_[i])) { i_ = i; return std::unexpected(peek_error(syntax::kInvalidNumber)); }
+    // One pass over the text: the grammar is checked and the significant digits gathered as
+    // they are met. Only numbers of more than 19 digits, and the rare values too close to
+    // halfway for the gathered digits to settle, are converted from the text again.
+    const char* const begin = p_;
+    const char* const stop = p_ + n_;
+    const char* q = p_ + i_;
+    const char* const start = neg ? q - 1 : q;
+    const auto fail = [&](const char* at, const char* m, bool peek) -> Status {
+        i_ = static_cast<std::size_t>(at - begin);
+        return std::unexpected(peek ? peek_error(m) : error(m));
+    };
+    if (q >= stop) return fail(q, syntax::kInvalidNumber, false);
+    if (!is_digit(*q)) return fail(q + 1, syntax::kInvalidNumber, false);
+    const char* const int_start = q;
+    std::uint64_t w = 0;
+    if (*q == '0') {
+        ++q;
+        if (q < stop && is_digit(*q)) return fail(q, syntax::kInvalidNumber, true);
     } else {
-        while (i < n_ && is_digit(p_[i])) ++i;
+        q = scan_digits(q, stop, w);
     }
-    const std::size_t int_end = i;
-    std::size_t frac_start = i, frac_end = i;
+    const std::size_t int_digits = static_cast<std::size_t>(q - int_start);
+    std::size_t frac_digits = 0;
     bool is_float = false;
-    if (i < n_ && p_[i] == '.') {
-        ++i;
-        if (i >= n_) { i_ = i; return std::unexpected(peek_error(syntax::kEofValue)); }
-        if (!is_digit(p_[i])) { i_ = i; return std::unexpected(peek_error(syntax::kInvalidNumber)); }
-        frac_start = i;
-        while (i < n_ && is_digit(p_[i])) ++i;
-        frac_end = i;
+    if (q < stop && *q == '.') {
+        ++q;
+        if (q >= stop) return fail(q, syntax::kEofValue, true);
+        if (!is_digit(*q)) return fail(q, syntax::kInvalidNumber, true);
+        const char* const frac_start = q;
+        q = scan_digits(q, stop, w);
+        frac_digits = static_cast<std::size_t>(q - frac_start);
         is_float = true;
     }
     int exp10 = 0;
     bool has_exponent = false;
-    if (i < n_ && (p_[i] == 'e' || p_[i] == 'E')) {
-        ++i;
+    if (q < stop && (*q == 'e' || *q == 'E')) {
+        ++q;
         bool exp_neg = false;
-        if (i < n_ && (p_[i] == '+' || p_[i] == '-')) exp_neg = p_[i++] == '-';
-        if (i >= n_) { i_ = i; return std::unexpected(error(syntax::kEofValue)); }
-        if (!is_digit(p_[i])) {
-            ++i;
-            { i_ = i; return std::unexpected(error(syntax::kInvalidNumber)); }
-        }
-        while (i < n_ && is_digit(p_[i])) {
-            if (exp10 < 100000) exp10 = exp10 * 10 + (p_[i] - '0');
-            ++i;
+        if (q < stop && (*q == '+' || *q == '-')) exp_neg = *q++ == '-';
+        if (q >= stop) return fail(q, syntax::kEofValue, false);
+        if (!is_digit(*q)) return fail(q + 1, syntax::kInvalidNumber, false);
+        while (q < stop && is_digit(*q)) {
+            // Past 10^5 the value is zero or out of range whatever the digits: stop counting.
+            if (exp10 < 100000) exp10 = exp10 * 10 + (*q - '0');
+            ++q;
         }
         if (exp_neg) exp10 = -exp10;
         is_float = true;
         has_exponent = true;
     }
-    const std::size_t int_digits = int_end - int_start;
+    i_ = static_cast<std::size_t>(q - begin);
     if (!convert && !has_exponent && int_digits < 300) {
         // Too small in magnitude to leave the range of a double.
         out.kind = is_float || int_digits > 20 ? Scalar::Kind::F64 : Scalar::Kind::U64;
-        { i_ = i; return {}; }
+        return {};
     }
     if (!is_float && int_digits <= 20) {
-        std::uint64_t sig = 0;
-        bool overflow = false;
-        for (std::size_t k = int_start; k < int_end; ++k) {
-            const std::uint64_t d = static_cast<std::uint64_t>(p_[k] - '0');
-            if (k - int_start < 19) {
-                sig = sig * 10 + d;  // 19 digits cannot overflow
-            } else if (sig > (std::numeric_limits<std::uint64_t>::max() - d) / 10) {
-                overflow = true;
-            } else {
-                sig = sig * 10 + d;
-            }
+        bool fits = int_digits <= 19;
+        if (!fits) {
+            // Twenty digits: the first nineteen are exact, the last may carry past 2^64.
+            std::uint64_t high = 0;
+            for (const char* k = int_start; k < int_start + 19; ++k) high = high * 10 + static_cast<std::uint64_t>(*k - '0');
+            const std::uint64_t d = static_cast<std::uint64_t>(int_start[19] - '0');
+            fits = high <= (std::numeric_limits<std::uint64_t>::max() - d) / 10;
+            w = high * 10 + d;
         }
-        if (!overflow) {
+        if (fits) {
             if (!neg) {
                 out.kind = Scalar::Kind::U64;
-                out.u = sig;
-            } else if (sig == 0) {
+                out.u = w;
+            } else if (w == 0) {
                 out.kind = Scalar::Kind::F64;  // "-0" has no integer form
                 out.f = -0.0;
-            } else if (sig <= (std::uint64_t{1} << 63)) {
+            } else if (w <= (std::uint64_t{1} << 63)) {
                 out.kind = Scalar::Kind::I64;
-                out.i = static_cast<std::int64_t>(~sig + 1);
+                out.i = static_cast<std::int64_t>(~w + 1);
             } else {
                 out.kind = Scalar::Kind::F64;
-                out.f = -static_cast<double>(sig);
+                out.f = -static_cast<double>(w);
             }
-            { i_ = i; return {}; }
-        }
-    }
-    const std::size_t frac_digits = frac_end - frac_start;
-    if (int_digits + frac_digits <= 19) {
-        std::uint64_t mant = 0;
-        for (std::size_t k = int_start; k < int_end; ++k) mant = mant * 10 + static_cast<std::uint64_t>(p_[k] - '0');
-        for (std::size_t k = frac_start; k < frac_end; ++k) mant = mant * 10 + static_cast<std::uint64_t>(p_[k] - '0');
-        const int e = exp10 - static_cast<int>(frac_digits);
-        if (mant <= (std::uint64_t{1} << 53) && e >= -22 && e <= 22) {
-            // Both operands are exact doubles, so one multiplication or division rounds correctly.
-            static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-            double v = static_cast<double>(mant);
-            v = e < 0 ? v / kPow10[-e] : v * kPow10[e];
-            out.kind = Scalar::Kind::F64;
-            out.f = neg ? -v : v;
-            { i_ = i; return {}; }
+            return {};
         }
     }
     double v = 0.0;
-    const auto r = std::from_chars(p_ + start, p_ + i, v);
-    if (r.ec == std::errc::result_out_of_range) {
-        if (magnitude_overflows({p_ + start, i - start})) { i_ = i; return std::unexpected(error(syntax::kNumberOutOfRange)); }
-        v = neg ? -0.0 : 0.0;
+    if (int_digits + frac_digits > 19 ||
+        !nearest_double(w, static_cast<std::int64_t>(exp10) - static_cast<std::int64_t>(frac_digits), neg, v)) {
+        fast_float::from_chars(start, q, v);
     }
+    if (std::isinf(v)) return std::unexpected(error(syntax::kNumberOutOfRange));
     out.kind = Scalar::Kind::F64;
     out.f = v;
-    { i_ = i; return {}; }
+    return {};
 }
 
 Status Lexer::scalar(Scalar& out) {

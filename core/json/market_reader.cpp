@@ -1,6 +1,9 @@
 #include "core/json/market_reader.hpp"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <limits>
 #include <new>
 #include <stdexcept>
@@ -49,6 +52,32 @@ constexpr std::array<FlatField<Candle>, 6> kCandleFields{{
 constexpr auto kCandleNames = field_names(kCandleFields);
 constexpr FlatDef<Candle, 6> kCandleDef{{"struct Candle", "struct Candle with 6 elements", kCandleNames},
                                         kCandleFields};
+
+// A candle key with its quotes, as the 8 bytes of text that start with it load (first byte
+// lowest), and the mask of its bytes among them.
+struct QuotedKey {
+    std::uint64_t word = 0;
+    std::uint64_t mask = 0;
+    std::size_t size = 0;
+};
+static_assert(std::endian::native == std::endian::little, "a quoted key's first byte is its word's lowest");
+
+constexpr std::array<QuotedKey, 6> quoted_candle_keys() {
+    std::array<QuotedKey, 6> keys{};
+    for (std::size_t k = 0; k < 6; ++k) {
+        const std::string_view name = kCandleFields[k].name;
+        QuotedKey& q = keys[k];
+        q.size = name.size() + 2;
+        for (std::size_t b = 0; b < q.size; ++b) {
+            const char c = b == 0 || b + 1 == q.size ? '"' : name[b - 1];
+            q.word |= std::uint64_t{static_cast<unsigned char>(c)} << (8 * b);
+            q.mask |= std::uint64_t{0xFF} << (8 * b);
+        }
+    }
+    return keys;
+}
+constexpr auto kQuotedCandleKeys = quoted_candle_keys();
+static_assert(std::ranges::all_of(kCandleFields, [](const auto& f) { return f.name.size() + 2 <= 8; }));
 
 constexpr std::array<FlatField<Level>, 2> kLevelFields{{
     {"price", FieldKind::F64, true, &Level::price},
@@ -204,6 +233,55 @@ private:
             PRYNOX_TRY(lx_.scalar(s));
             return assign(f, s, out);
         });
+    }
+
+    // Candles nearly always arrive as a program writes them: an object of the six keys in field
+    // order (volume perhaps left off), or an array of the six values, all plain numbers. Such a
+    // candle is read here straight off the text (this overload is chosen over the generic
+    // record reader for every candle). Anything else (other keys or order, escapes or blanks
+    // inside a key, a value of another type, bad syntax, a nesting budget at its end) goes back
+    // to where the candle began and through the record reader, which gives the same candle
+    // or the error the text deserves.
+    Status flat(const FlatDef<Candle, 6>& def, Candle& out) {
+        const std::size_t at = lx_.index();
+        if (direct_candle(def, out)) return {};
+        lx_.seek(at);
+        return flat<Candle, 6>(def, out);  // rewrites every field the text holds
+    }
+
+    bool direct_candle(const FlatDef<Candle, 6>& def, Candle& out) {
+        const int open = lx_.peek_ws();
+        if ((open != '{' && open != '[') || lx_.depth_budget() <= 1) return false;
+        const int close = open == '{' ? '}' : ']';
+        lx_.eat();
+        for (std::size_t k = 0; k < 6; ++k) {
+            if (k > 0) {
+                if (lx_.peek_ws() != ',') return false;
+                lx_.eat();
+            }
+            if (open == '{' && !(lx_.peek_ws() == '"' && quoted_key(kQuotedCandleKeys[k]) && lx_.peek_ws() == ':')) {
+                return false;
+            }
+            if (open == '{') lx_.eat();
+            Scalar s;
+            if (!lx_.scalar(s) || !s.is_number() || !assign(def.fields[k], s, out)) return false;
+            if (k == 4 && lx_.peek_ws() == close) break;  // volume left off
+        }
+        if (lx_.peek_ws() != close) return false;
+        lx_.eat();
+        return true;
+    }
+
+    // Steps over the quoted key when the text goes on with it.
+    bool quoted_key(const QuotedKey& key) {
+        const std::string_view t = lx_.text();
+        const std::size_t i = lx_.index();
+        if (t.size() - i < 8) return false;
+        std::uint64_t word;
+        std::memcpy(&word, t.data() + i, 8);
+        if ((word & key.mask) != key.word) return false;
+        lx_.seek(i + key.size);
+        return true;
     }
 
     Reader r_;
