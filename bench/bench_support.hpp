@@ -94,18 +94,22 @@ inline void BM_Update(benchmark::State& state, std::string type, std::vector<dou
     BM_UpdateOn(state, &candles(), std::move(type), std::move(params));
 }
 
-// The bare core inlined into the loop, as a batch computation would run it: the difference to
-// update/ is the cost of the Indicator boundary (virtual call, bar context, boxed result).
+// The bare core inlined into the loop, as a batch computation would run it, each value stored
+// into an output array (a running total of the values would time its own chain of additions
+// instead): the difference to update/ is the cost of the Indicator boundary (virtual call, bar
+// context, boxed result).
 template <class Core>
 void BM_Core(benchmark::State& state, Core core) {
     const auto& bars = candles();
-    double acc = 0.0;
-    for (const Candle& c : bars) acc += core.update_value(c.close).value_or(0.0);
+    std::vector<double> out(bars.size());
+    const auto pass = [&] {
+        for (std::size_t i = 0; i < bars.size(); ++i) out[i] = core.update_value(bars[i].close).value_or(0.0);
+        benchmark::DoNotOptimize(out.data());
+        benchmark::ClobberMemory();
+    };
+    pass();
     std::uint64_t before = g_allocations;
-    for (auto _ : state) {
-        for (const Candle& c : bars) acc += core.update_value(c.close).value_or(0.0);
-        benchmark::DoNotOptimize(acc);
-    }
+    for (auto _ : state) pass();
     report(state, g_allocations - before);
 }
 
