@@ -15,8 +15,7 @@ bool RegressionWindow::take_filling(double x) {
     if (!ring_.fill(x)) return false;
     if (i == 0.0) anchor_ = x;
     const double d = x - anchor_;
-    sy_ = sy_ + d;
-    syy_ = d * d + syy_;
+    sums_ = sums_ + DoublePair{d, d * d};
     sxy_ = i * d + sxy_;
     arrived_sum_ += x;
     if (ring_.full()) reanchor();
@@ -27,21 +26,18 @@ void RegressionWindow::reanchor() {
     // Runs on a full ring only: N values, oldest first in ring order.
     anchor_ = arrived_sum_ / n_;
     arrived_sum_ = 0.0;
-    double sy = 0.0;
+    DoublePair sums{0.0, 0.0};
     double sxy = 0.0;
-    double syy = 0.0;
     double i = 0.0;
     const double a = anchor_;
     ring_.for_each_in_ring_order([&](double v) {
         double d = v - a;
-        sy = sy + d;
-        syy = d * d + syy;
+        sums = sums + DoublePair{d, d * d};
         sxy = i * d + sxy;
         i += 1.0;
     });
-    sy_ = sy;
+    sums_ = sums;
     sxy_ = sxy;
-    syy_ = syy;
 }
 
 }  // namespace prynox
