@@ -104,8 +104,8 @@ def rows(np, close, high, low, peers):
     return out
 
 
-LINE = re.compile(r"^((?:update|core)/\S+)\s.*ns/update=([0-9.e+-]+)([munk]?)s")
-SCALE = {"": 1e9, "m": 1e6, "u": 1e3, "n": 1.0, "k": 1e12}
+LINE = re.compile(r"^((?:update|core)/\S+)\s.*ns/update=([0-9.e+-]+)([pnum]?)s")
+SCALE = {"": 1e9, "m": 1e6, "u": 1e3, "n": 1.0, "p": 1e-3}
 
 
 def run_ours(build, binary, names):
