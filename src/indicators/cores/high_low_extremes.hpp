@@ -37,30 +37,19 @@ public:
 
     // False (nothing changed) when storage could not grow.
     [[nodiscard]] bool push(double high, double low) {
-        if (at_ == slots_ && !grow()) [[unlikely]]
-            return false;
-        const Keys k{total_order_key(high), total_order_key(low)};
-        // Kept in registers: read back after the block's store, it would wait on the two
-        // narrower stores that wrote it.
-        const Keys head = combine(head_, k);
-        head_ = head;
-        block_[at_] = k;
-        // The window reaches back into the previous block from position at + 1 on.
-        const Keys w = combine(head, tails_[at_ + 1]);
-        high_ = from_total_order_key(w.high);
-        low_ = from_total_order_key(w.low);
-        ++count_;
-        if (++at_ == length_) [[unlikely]]
-            complete_block();
+        // Until the first block completes the tables may have to grow; from then on they never do.
+        if (!filled_) [[unlikely]]
+            return push_filling(high, low);
+        step(high, low);
         return true;
     }
 
     double high() const { return high_; }
     double low() const { return low_; }
     std::uint64_t length() const { return length_; }
-    // Candles pushed so far (not capped).
-    std::uint64_t pushed() const { return count_; }
-    bool full() const { return count_ >= length_; }
+    // Candles pushed so far, counted up to the length.
+    std::uint64_t pushed() const { return filled_ ? length_ : at_; }
+    bool full() const { return filled_; }
 
 private:
     struct Keys {
@@ -71,6 +60,27 @@ private:
 
     static Keys combine(const Keys& a, const Keys& b) { return {std::max(a.high, b.high), std::min(a.low, b.low)}; }
 
+    void step(double high, double low) {
+        const Keys k{total_order_key(high), total_order_key(low)};
+        // Kept in registers: read back after the block's store, it would wait on the two
+        // narrower stores that wrote it.
+        const Keys head = combine(head_, k);
+        head_ = head;
+        block_[at_] = k;
+        // The window reaches back into the previous block from position at + 1 on.
+        const Keys w = combine(head, tails_[at_ + 1]);
+        high_ = from_total_order_key(w.high);
+        low_ = from_total_order_key(w.low);
+        if (++at_ == length_) [[unlikely]]
+            complete_block();
+    }
+
+    [[gnu::noinline]] bool push_filling(double high, double low) {
+        if (at_ == slots_ && !grow()) return false;
+        step(high, low);
+        return true;
+    }
+
     // The block's suffix extremes become the previous block's tails; the next block fills the
     // old tails' storage. Both tables then hold N + 1 entries, the last one empty.
     [[gnu::noinline]] void complete_block() {
@@ -78,6 +88,7 @@ private:
         block_.swap(tails_);
         head_ = kEmpty;
         at_ = 0;
+        filled_ = true;
     }
 
     bool grow() { return resize(next_storage_size(slots_, length_)); }
@@ -106,7 +117,7 @@ private:
     std::size_t slots_ = 0;    // block positions with storage (tables hold one entry more)
     std::size_t at_ = 0;       // position of the next candle in the current block
     Keys head_ = kEmpty;       // extremes of the current block
-    std::uint64_t count_ = 0;
+    bool filled_ = false;      // a block has completed: the window holds N candles
     double high_ = 0.0;
     double low_ = 0.0;
 };

@@ -25,7 +25,7 @@ public:
     double max() const { return blocks_.high(); }
     double min() const { return blocks_.low(); }
     std::uint64_t length() const { return blocks_.length(); }
-    // Values pushed so far (not capped).
+    // Values pushed so far, counted up to the length.
     std::uint64_t pushed() const { return blocks_.pushed(); }
     bool full() const { return blocks_.full(); }
 
