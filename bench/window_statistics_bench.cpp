@@ -1,11 +1,43 @@
 // Cost of one Indicator::update for each window statistic over the shared random walk
 // (bench_support.hpp), through the boxed object the registry builds, plus the bare cores of
-// Variance and StdDev.
+// Variance and StdDev and the floor of a running sum through the boxed boundary.
 // The moment types are O(1); the sorted-window types move one value in and one out; the others
 // scan their window (SampleEntropy quadratically).
 #include "bench_support.hpp"
+#include "indicators/boxed.hpp"
 #include "indicators/window_statistics/std_dev.hpp"
 #include "indicators/window_statistics/variance.hpp"
+
+namespace prynox::bench {
+
+// The least any type with a running sum can cost per update through the Indicator boundary: the
+// sum lives in the object between calls, so each bar's addition waits for the last bar's store
+// to be read back. A batch loop keeps it in a register.
+struct RunningSum {
+    OptionalValue update_value(double x) {
+        sum_ = sum_ + x;
+        return sum_;
+    }
+    std::uint64_t warmup_period() const { return 1; }
+    double sum_ = 0.0;
+};
+
+void BM_RunningSumFloor(benchmark::State& state) {
+    SingleOutput<RunningSum> boxed{RunningSum{}};
+    Indicator* opaque = &boxed;
+    benchmark::DoNotOptimize(opaque);  // a virtual call, as from the registry
+    Indicator& ind = *opaque;
+    BarContext ctx;
+    for (auto _ : state) {
+        for (const Candle& c : candles()) {
+            ctx.candle = &c;
+            benchmark::DoNotOptimize(ind.update(ctx));
+        }
+    }
+    report(state, 0);
+}
+
+}  // namespace prynox::bench
 
 int main(int argc, char** argv) {
     using namespace prynox;
@@ -28,5 +60,6 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("core/StdDev/" + n).c_str(), bench::BM_Core<StdDev>, *StdDev::create(p))
             ->Unit(benchmark::kMillisecond);
     }
+    benchmark::RegisterBenchmark("floor/RunningSum", bench::BM_RunningSumFloor)->Unit(benchmark::kMillisecond);
     return bench::run_main(argc, argv);
 }
