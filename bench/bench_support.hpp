@@ -124,6 +124,12 @@ void BM_Core(benchmark::State& state, Core core) {
     report(state, g_allocations - before);
 }
 
+// A row "core/<name>" for a bare core.
+template <class Core>
+void register_core(const std::string& name, Core core) {
+    benchmark::RegisterBenchmark(("core/" + name).c_str(), BM_Core<Core>, std::move(core))->Unit(benchmark::kMillisecond);
+}
+
 // "update/Type/p1/p2...", each parameter in its shortest round-trip digits.
 inline std::string update_name(const std::string& type, const std::vector<double>& params) {
     std::string name = "update/" + type;

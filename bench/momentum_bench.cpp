@@ -36,17 +36,14 @@ int main(int argc, char** argv) {
     });
     for (std::uint64_t p : {10, 200}) {
         const std::string n = std::to_string(p);
-        benchmark::RegisterBenchmark(("core/Mom/" + n).c_str(), bench::BM_Core<Mom>, *Mom::create(p))->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("core/Roc/" + n).c_str(), bench::BM_Core<Roc>, *Roc::create(p))->Unit(benchmark::kMillisecond);
+        bench::register_core("Mom/" + n, *Mom::create(p));
+        bench::register_core("Roc/" + n, *Roc::create(p));
     }
     for (auto [p, k] : {std::pair<std::uint64_t, const char*>{20, "2"}, {200, "2.5"}}) {
         const std::string n = std::to_string(p) + "/" + k;
         const double m = std::stod(k);
-        benchmark::RegisterBenchmark(("core/PercentB/" + n).c_str(), bench::BM_Core<PercentB>, *PercentB::create(p, m))
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("core/BollingerBandwidth/" + n).c_str(), bench::BM_Core<BollingerBandwidth>,
-                                     *BollingerBandwidth::create(p, m))
-            ->Unit(benchmark::kMillisecond);
+        bench::register_core("PercentB/" + n, *PercentB::create(p, m));
+        bench::register_core("BollingerBandwidth/" + n, *BollingerBandwidth::create(p, m));
     }
     return bench::run_main(argc, argv);
 }

@@ -24,8 +24,6 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("core/Sma/20", bench::BM_Core<Sma>, Sma(20))->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("core/Wma/20", bench::BM_Core<Wma>, Wma(20))->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("core/Ema/20", bench::BM_Core<Ema>, *Ema::create(20))->Unit(benchmark::kMillisecond);
-    for (std::uint64_t p : {20, 200})
-        benchmark::RegisterBenchmark(("core/MidPoint/" + std::to_string(p)).c_str(), bench::BM_Core<MidPoint>, *MidPoint::create(p))
-            ->Unit(benchmark::kMillisecond);
+    for (std::uint64_t p : {20, 200}) bench::register_core("MidPoint/" + std::to_string(p), *MidPoint::create(p));
     return bench::run_main(argc, argv);
 }

@@ -18,12 +18,9 @@ int main(int argc, char** argv) {
     });
     for (std::uint64_t p : {14, 200}) {
         const std::string n = std::to_string(p);
-        benchmark::RegisterBenchmark(("core/LinearRegression/" + n).c_str(), bench::BM_Core<LinearRegression>,
-                                     *LinearRegression::create(p))
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("core/LinRegSlope/" + n).c_str(), bench::BM_Core<LinRegSlope>, *LinRegSlope::create(p))
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("core/Tsf/" + n).c_str(), bench::BM_Core<Tsf>, *Tsf::create(p))->Unit(benchmark::kMillisecond);
+        bench::register_core("LinearRegression/" + n, *LinearRegression::create(p));
+        bench::register_core("LinRegSlope/" + n, *LinRegSlope::create(p));
+        bench::register_core("Tsf/" + n, *Tsf::create(p));
     }
     return bench::run_main(argc, argv);
 }

@@ -61,7 +61,7 @@ def import_peers():
     return peers
 
 
-def rows(np, close, high, low, peers):
+def rows(close, high, low, peers):
     ta, ti = peers.get("talib"), peers.get("tulipy")
 
     def tulip_mid(p, hi, lo):
@@ -135,13 +135,14 @@ def main():
     ap.add_argument("--build", default="build/tests")
     ap.add_argument("--before", default=None)
     args = ap.parse_args()
-    import numpy as np
-
-    closes = walk()
-    close = np.array(closes, dtype=np.float64)
-    high, low = close + 0.5, close - 0.5
     peers = import_peers()
-    table = rows(np, close, high, low, peers)
+    close = high = low = None
+    if peers:  # numpy comes with either peer
+        import numpy as np
+
+        close = np.array(walk(), dtype=np.float64)
+        high, low = close + 0.5, close - 0.5
+    table = rows(close, high, low, peers)
     binaries = {}
     for binary, name, _ in table:
         binaries.setdefault(binary, []).append(name)

@@ -55,10 +55,8 @@ int main(int argc, char** argv) {
     });
     for (std::uint64_t p : {20, 200}) {
         const std::string n = std::to_string(p);
-        benchmark::RegisterBenchmark(("core/Variance/" + n).c_str(), bench::BM_Core<Variance>, *Variance::create(p))
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("core/StdDev/" + n).c_str(), bench::BM_Core<StdDev>, *StdDev::create(p))
-            ->Unit(benchmark::kMillisecond);
+        bench::register_core("Variance/" + n, *Variance::create(p));
+        bench::register_core("StdDev/" + n, *StdDev::create(p));
     }
     benchmark::RegisterBenchmark("floor/RunningSum", bench::BM_RunningSumFloor)->Unit(benchmark::kMillisecond);
     return bench::run_main(argc, argv);
