@@ -94,19 +94,40 @@ inline void BM_Update(benchmark::State& state, std::string type, std::vector<dou
     BM_UpdateOn(state, &candles(), std::move(type), std::move(params));
 }
 
-// The bare core inlined into the loop, as a batch computation would run it: the difference to
-// update/ is the cost of the Indicator boundary (virtual call, bar context, boxed result).
+// The closes of the walk side by side, as a batch computation reads them.
+inline const std::vector<double>& closes() {
+    static const std::vector<double> c = [] {
+        std::vector<double> out;
+        out.reserve(kBars);
+        for (const Candle& b : candles()) out.push_back(b.close);
+        return out;
+    }();
+    return c;
+}
+
+// The bare core inlined into the loop, as a batch computation would run it: over the closes side
+// by side, each value stored into an output array (a running total of the values would time its
+// own chain of additions instead). The difference to update/ is the cost of the Indicator
+// boundary (virtual call, bar context, boxed result) and of reading whole candles.
 template <class Core>
 void BM_Core(benchmark::State& state, Core core) {
-    const auto& bars = candles();
-    double acc = 0.0;
-    for (const Candle& c : bars) acc += core.update_value(c.close).value_or(0.0);
+    const auto& in = closes();
+    std::vector<double> out(in.size());
+    const auto pass = [&] {
+        for (std::size_t i = 0; i < in.size(); ++i) out[i] = core.update_value(in[i]).value_or(0.0);
+        benchmark::DoNotOptimize(out.data());
+        benchmark::ClobberMemory();
+    };
+    pass();
     std::uint64_t before = g_allocations;
-    for (auto _ : state) {
-        for (const Candle& c : bars) acc += core.update_value(c.close).value_or(0.0);
-        benchmark::DoNotOptimize(acc);
-    }
+    for (auto _ : state) pass();
     report(state, g_allocations - before);
+}
+
+// A row "core/<name>" for a bare core.
+template <class Core>
+void register_core(const std::string& name, Core core) {
+    benchmark::RegisterBenchmark(("core/" + name).c_str(), BM_Core<Core>, std::move(core))->Unit(benchmark::kMillisecond);
 }
 
 // "update/Type/p1/p2...", each parameter in its shortest round-trip digits.

@@ -1,9 +1,14 @@
 // Cost of one Indicator::update for each momentum, rate-of-change and band-position type over the shared
-// random walk (bench_support.hpp), through the boxed object the registry builds.
+// random walk (bench_support.hpp), through the boxed object the registry builds, plus the bare
+// cores of Mom, Roc, PercentB and BollingerBandwidth.
 #include "bench_support.hpp"
+#include "indicators/momentum/mom.hpp"
+#include "indicators/momentum/percent_b.hpp"
+#include "indicators/momentum/roc.hpp"
 
 int main(int argc, char** argv) {
-    prynox::bench::register_updates({
+    using namespace prynox;
+    bench::register_updates({
         {"Mom", {10}},
         {"Roc", {10}},
         {"Rocp", {10}},
@@ -27,6 +32,18 @@ int main(int argc, char** argv) {
         {"BollingerBandwidth", {20, 2}},
         {"PercentB", {200, 2.5}},
         {"BollingerBandwidth", {200, 2.5}},
+        {"Roc", {200}},
     });
-    return prynox::bench::run_main(argc, argv);
+    for (std::uint64_t p : {10, 200}) {
+        const std::string n = std::to_string(p);
+        bench::register_core("Mom/" + n, *Mom::create(p));
+        bench::register_core("Roc/" + n, *Roc::create(p));
+    }
+    for (auto [p, k] : {std::pair<std::uint64_t, const char*>{20, "2"}, {200, "2.5"}}) {
+        const std::string n = std::to_string(p) + "/" + k;
+        const double m = std::stod(k);
+        bench::register_core("PercentB/" + n, *PercentB::create(p, m));
+        bench::register_core("BollingerBandwidth/" + n, *BollingerBandwidth::create(p, m));
+    }
+    return bench::run_main(argc, argv);
 }

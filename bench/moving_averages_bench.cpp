@@ -1,8 +1,9 @@
 // Cost of one Indicator::update for each built single-series type over the shared random walk
 // (bench_support.hpp), through the boxed object the registry builds (the engine's path), plus
-// the bare cores for Sma, Wma and Ema.
+// the bare cores for Sma, Wma, Ema and MidPoint.
 #include "bench_support.hpp"
 #include "indicators/moving_averages/ema.hpp"
+#include "indicators/moving_averages/mid_point.hpp"
 #include "indicators/moving_averages/sma.hpp"
 #include "indicators/moving_averages/wma.hpp"
 
@@ -18,9 +19,11 @@ int main(int argc, char** argv) {
         {"Frama", {16}},        {"Kama", {10, 2, 30}},  {"Vidya", {9, 14}},
         {"Jma", {7, 0, 2}},     {"HoltWinters", {0.5, 0.3}}, {"Fama", {0.5, 0.05}},
         {"Sma", {200}},         {"Wma", {200}},         {"MedianMa", {200}},
+        {"MidPoint", {200}},
     });
     benchmark::RegisterBenchmark("core/Sma/20", bench::BM_Core<Sma>, Sma(20))->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("core/Wma/20", bench::BM_Core<Wma>, Wma(20))->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("core/Ema/20", bench::BM_Core<Ema>, *Ema::create(20))->Unit(benchmark::kMillisecond);
+    for (std::uint64_t p : {20, 200}) bench::register_core("MidPoint/" + std::to_string(p), *MidPoint::create(p));
     return bench::run_main(argc, argv);
 }

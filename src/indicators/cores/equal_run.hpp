@@ -13,13 +13,11 @@ public:
 
     // True when the last `limit` values (x included) are all the same.
     bool push(double x) {
-        std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
-        if (run_ > 0 && bits == last_) {
-            if (run_ < limit_) ++run_;
-        } else {
-            run_ = 1;
-            last_ = bits;
-        }
+        // Without a branch on the data: a first value (run 0) that matches the initial bits
+        // also starts a run of 1.
+        const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
+        run_ = bits == last_ ? run_ + (run_ < limit_ ? 1 : 0) : 1;
+        last_ = bits;
         return run_ == limit_;
     }
 

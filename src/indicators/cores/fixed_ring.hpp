@@ -22,6 +22,7 @@ public:
     std::uint64_t period() const { return period_; }
     std::uint64_t count() const { return count_; }
     bool full() const { return count_ == period_; }
+    bool empty() const { return count_ == 0; }
     std::size_t head() const { return head_; }
     // Slots currently allocated (grows as the ring fills, never beyond N).
     std::size_t storage() const { return slots_.capacity(); }

@@ -19,14 +19,14 @@ public:
     // Pushes a finite x; the line once N closes are held. A non-finite x, or one the window
     // could not make room for, changes nothing.
     std::optional<RegressionLine> push(double x) {
-        if (!std::isfinite(x)) return std::nullopt;
-        const auto& held = window_.window();
-        bool was_full = held.full();
-        std::size_t before = held.size();
-        auto line = window_.push(x);
-        if (!was_full && held.size() == before) return std::nullopt;  // storage refused
-        if (run_.push(x) && line) return RegressionLine{0.0, x};
-        return line;
+        if (!std::isfinite(x) || !window_.take(x)) [[unlikely]]
+            return std::nullopt;
+        const bool flat = run_.push(x);
+        if (!window_.full()) [[unlikely]]
+            return std::nullopt;
+        if (flat) [[unlikely]]
+            return RegressionLine{0.0, x};
+        return window_.line();
     }
 
     // The last N closes are all equal (only meaningful once the window is full).

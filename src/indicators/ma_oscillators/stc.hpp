@@ -35,8 +35,8 @@ private:
         : pair_(fast, slow), macd_(cycle), first_(cycle), factor_(factor) {}
 
     EmaPair pair_;
-    // Only the extremes of the two windows are read: monotonic queues give exactly what a scan
-    // would, in O(1) amortised.
+    // Only the extremes of the two windows are read: block extremes give exactly what a scan
+    // would, in O(1).
     WindowExtremes macd_;
     WindowExtremes first_;
     double factor_;

@@ -28,12 +28,13 @@ public:
     }
 
     OptionalValue update_value(double x) {
-        // The core refuses a non-finite close before it moves.
-        auto bands = bands_.update_value(x);
-        if (!bands) return std::nullopt;
+        // The core refuses a non-finite close before it moves. Its step fills the lines in
+        // place, where a returned optional would pass them through memory.
+        BollingerValue bands;
+        if (!bands_.step(x, bands)) return std::nullopt;
         // Bands that overflowed (a huge multiplier or deviation) measure nothing: no value, and
         // the core keeps the close it took.
-        return finite_result(Rule::apply(x, *bands));
+        return finite_result(Rule::apply(x, bands));
     }
 
     // N
@@ -45,12 +46,21 @@ private:
     BollingerBands bands_;
 };
 
+// A constant window gives three equal lines exactly (the core tracks the run of equal closes),
+// so the guards below see a width of exactly 0 there. Inline, so the lines stay in registers.
 struct PercentBRule {
-    static double apply(double x, const BollingerValue& b);
+    static double apply(double x, const BollingerValue& b) {
+        double width = b.upper - b.lower;
+        if (width == 0.0) return 0.5;
+        return (x - b.lower) / width;
+    }
 };
 
 struct BandwidthRule {
-    static double apply(double x, const BollingerValue& b);
+    static double apply(double, const BollingerValue& b) {
+        if (b.middle == 0.0) return 0.0;
+        return (b.upper - b.lower) / b.middle;
+    }
 };
 
 using PercentB = BandReading<PercentBRule>;

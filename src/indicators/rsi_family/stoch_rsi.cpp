@@ -23,7 +23,7 @@ OptionalValue StochRsi::update_value(double x) {
     if (!r) return std::nullopt;
     (void)extremes_.push(*r);  // room was made above
     if (!extremes_.full()) return std::nullopt;
-    // K values seen: the queues take their full storage once, so none of the later bars
+    // K values seen: the extremes take their full storage once, so none of the later bars
     // allocates (a failure here only leaves them growing as they need).
     if (extremes_.pushed() == extremes_.length()) (void)extremes_.reserve_full();
     double hi = extremes_.max();

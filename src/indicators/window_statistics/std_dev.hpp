@@ -1,11 +1,13 @@
 #pragma once
 // Population standard deviation of the last N closes.
+#include <cmath>
 #include <cstdint>
 #include <expected>
 #include <optional>
 #include <utility>
 
 #include "indicators/indicator_error.hpp"
+#include "indicators/cores/finite_result.hpp"
 #include "indicators/cores/moment_sums.hpp"
 #include "indicators/optional_value.hpp"
 
@@ -16,7 +18,11 @@ public:
     // Window check on the period.
     static std::expected<StdDev, IndicatorError> create(std::uint64_t period);
 
-    OptionalValue update_value(double x);
+    OptionalValue update_value(double x) {
+        if (!std::isfinite(x) || !sums_.push(x) || !sums_.full()) [[unlikely]]
+            return std::nullopt;
+        return finite_result(std::sqrt(sums_.variance()));
+    }
     std::uint64_t warmup_period() const { return sums_.period(); }
 
 private:
