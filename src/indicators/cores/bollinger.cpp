@@ -11,7 +11,7 @@ std::expected<BollingerBands, IndicatorError> BollingerBands::create(std::uint64
 }
 
 BollingerBands::BollingerBands(std::uint64_t period, double multiplier)
-    : ring_(period), n_(static_cast<double>(ring_.period())), k_(multiplier) {}
+    : ring_(period), n_(static_cast<double>(ring_.period())), k_(multiplier), equal_(ring_.period()) {}
 
 bool BollingerBands::step_filling(double x, BollingerValue& out) {
     if (!std::isfinite(x)) return false;
@@ -24,7 +24,7 @@ bool BollingerBands::step_filling(double x, BollingerValue& out) {
     const double d = x - anchor_;
     sums_ = sums_ + DoublePair{d, d * d};
     arrived_sum_ += x;
-    track_equal_run(x);
+    equal_.push(x);
     if (!ring_.full()) return false;
     reanchor();
     return finish(x, out);

@@ -4,12 +4,12 @@
 // well conditioned for prices far from zero. The core is also the registry's BollingerBands
 // type, publishing its four lines as named outputs.
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <expected>
 #include <optional>
 
+#include "indicators/cores/equal_run.hpp"
 #include "indicators/cores/fixed_ring.hpp"
 #include "indicators/cores/fused_pair.hpp"
 #include "indicators/indicator_error.hpp"
@@ -56,7 +56,7 @@ public:
         const double d = x - anchor_;
         sums_ = s + DoublePair{d, d * d};
         arrived_sum_ += x;
-        track_equal_run(x);
+        equal_.push(x);
         if (lap) [[unlikely]]
             reanchor();
         return finish(x, out);
@@ -70,25 +70,15 @@ public:
     double s1() const { return sums_[0]; }
     double s2() const { return sums_[1]; }
     // The last N values were bit-identical.
-    bool constant_window() const { return equal_run_ == ring_.period(); }
+    bool constant_window() const { return equal_.constant(); }
 
 private:
     // The rare paths stay out of line so the steady path needs no saved registers.
     [[gnu::noinline]] bool step_filling(double x, BollingerValue& out);
     [[gnu::noinline]] void reanchor();
 
-    void track_equal_run(double x) {
-        // A first value equal to the initial last_ also starts a run of 1.
-        if (std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(last_)) {
-            if (equal_run_ < ring_.period()) ++equal_run_;
-        } else {
-            equal_run_ = 1;
-        }
-        last_ = x;
-    }
-
     bool finish(double x, BollingerValue& out) const {
-        if (equal_run_ == ring_.period()) [[unlikely]] {
+        if (equal_.constant()) [[unlikely]] {
             out = {x, x, x, 0.0};
             return true;
         }
@@ -114,10 +104,9 @@ private:
     // The window then holds exactly these values, oldest first, so its sum is this one.
     double arrived_sum_ = 0.0;
     bool anchored_ = false;
-    // Length of the run of bit-identical values ending at the newest one, capped at N: a
-    // constant window then gives sd 0 and three equal lines exactly, whatever the sums hold.
-    std::uint64_t equal_run_ = 0;
-    double last_ = 0.0;
+    // The run of bit-identical values ending at the newest one: a constant window gives sd 0
+    // and three equal lines exactly, whatever the sums hold.
+    EqualRun equal_;
 };
 
 }  // namespace prynox
