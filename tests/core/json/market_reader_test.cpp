@@ -78,8 +78,9 @@ TEST(MarketReader, BooksKeepEachBarsLevels) {
          {"99x1,98x2|101x1", "|102x3", "|", "100x5|103x1,104x2,105x3", "97x1|", "96x4|"}},
         // The last of two equal keys counts, also after a side that failed to read.
         {R"({"candles":[],"books":[{"bids":[[1,1]],"asks":[[2,1]],"bids":[[5,1],[4,1]]},[[[7,1]],[[8,1]]],)"
-         R"({"asks":[[9,9]],"bids":[[1,"x"]],"bids":[[3,1]]},{"asks":[[1,1]],"bids":[],"asks":[[6,2]]}]})",
-         {"5x1,4x1|2x1", "7x1|8x1", "3x1|9x9", "|6x2"}},
+         R"({"asks":[[9,9]],"bids":[[1,"x"]],"bids":[[3,1]]},{"asks":[[1,1]],"bids":[],"asks":[[6,2]]},)"
+         R"({"bids":[[1,1]],"asks":[[2,2]],"asks":[[3,3]]},[[[7,1]],[[8,1]]]]})",
+         {"5x1,4x1|2x1", "7x1|8x1", "3x1|9x9", "|6x2", "1x1|3x3", "7x1|8x1"}},
         {R"({"books":[[[[1,1]],[[2,1]]]],"candles":[],"books":[[[[5,1]],[[6,1]]],[[],[]]]})", {"5x1|6x1", "|"}},
         {R"({"candles":[],"books":[[[[1,1]],[[2,1]]]],"books":null})", {"none"}},
         {R"({"books":[],"candles":[[0,1,1,1,1]]})", {}},
