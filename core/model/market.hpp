@@ -36,7 +36,6 @@ struct OrderBooks {
     std::vector<std::uint64_t> ends;  // 2 per bar; bar i starts where bar i - 1's asks end
 
     std::size_t size() const { return ends.size() / 2; }
-    bool empty() const { return ends.empty(); }
 
     OrderBook operator[](std::size_t bar) const {
         const std::size_t start = bar == 0 ? 0 : static_cast<std::size_t>(ends[2 * bar - 1]);
