@@ -103,7 +103,8 @@ TEST(EngineBookFill, Fills) {
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         const auto& c = cases[k];
         const OrderBook view = c.book != nullptr ? OrderBook(*c.book) : OrderBook{};
-        const FillResult f = fill_through_book(c.sell, c.book != nullptr ? &view : nullptr, c.model, c.qty, c.reference, c.cap);
+        const FillResult f =
+            fill_through_book(c.sell, c.book != nullptr ? &view : nullptr, c.model, c.qty, c.reference, c.cap);
         const FillResult& w = c.want;
         EXPECT_EQ(std::make_tuple(f.price, f.filled, f.unfilled, f.notional, f.slippage_bps),
                   std::make_tuple(w.price, w.filled, w.unfilled, w.notional, w.slippage_bps))
