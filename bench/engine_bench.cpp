@@ -33,9 +33,11 @@ RunData synthetic_data(bool with_books) {
     }
     if (with_books) {
         d.books.emplace();
-        d.books->reserve(kBars);
+        d.books->levels.reserve(2 * kBars);
+        d.books->ends.reserve(2 * kBars);
         for (const Candle& c : d.candles) {
-            d.books->push_back(OrderBook{{{c.open - 0.01, 50.0}}, {{c.open + 0.01, 50.0}}});
+            const Level bid{c.open - 0.01, 50.0}, ask{c.open + 0.01, 50.0};
+            d.books->push_back({&bid, 1}, {&ask, 1});
         }
     }
     return d;

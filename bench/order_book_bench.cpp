@@ -15,23 +15,33 @@ constexpr std::size_t kBooks = 4096;
 std::uint64_t next(std::uint64_t& s) { return s = s * 6364136223846793005ull + 1442695040888963407ull; }
 double unit(std::uint64_t& s) { return static_cast<double>(next(s) >> 11) * 0x1.0p-53; }
 
+// The books as a run holds them: one pool of levels, read through per-bar views.
 const std::vector<OrderBook>& book_pool() {
-    static const std::vector<OrderBook> pool = [] {
-        std::vector<OrderBook> out(kBooks);
+    static const OrderBooks levels = [] {
+        OrderBooks out;
+        std::vector<Level> bids, asks;
         std::uint64_t s = 99;
         double mid = 100.0;
-        for (OrderBook& b : out) {
+        for (std::size_t b = 0; b < kBooks; ++b) {
             mid = mid + (unit(s) - 0.5) * 0.2;
             if (mid < 2.0) mid = 4.0 - mid;
             const double half = 0.01 + unit(s) * 0.05;
+            bids.clear();
+            asks.clear();
             for (std::size_t k = 0, n = 1 + next(s) % 10; k < n; ++k)
-                b.bids.push_back({mid - half - 0.01 * static_cast<double>(k), 1.0 + unit(s) * 50.0});
+                bids.push_back({mid - half - 0.01 * static_cast<double>(k), 1.0 + unit(s) * 50.0});
             for (std::size_t k = 0, n = 1 + next(s) % 10; k < n; ++k)
-                b.asks.push_back({mid + half + 0.01 * static_cast<double>(k), 1.0 + unit(s) * 50.0});
+                asks.push_back({mid + half + 0.01 * static_cast<double>(k), 1.0 + unit(s) * 50.0});
+            out.push_back(bids, asks);
         }
         return out;
     }();
-    return pool;
+    static const std::vector<OrderBook> views = [] {
+        std::vector<OrderBook> out;
+        for (std::size_t b = 0; b < levels.size(); ++b) out.push_back(levels[b]);
+        return out;
+    }();
+    return views;
 }
 
 const std::vector<TradePrint>& print_pool() {

@@ -208,7 +208,11 @@ int main(int argc, char** argv) {
                 if (print_passes(p)) prints.push_back(p);
             ctx.trades = prints;
         }
-        if (data.books && validate_order_book((*data.books)[i])) ctx.book = &(*data.books)[i];
+        OrderBook book;
+        if (data.books) {
+            book = (*data.books)[i];
+            if (validate_order_book(book)) ctx.book = &book;
+        }
 
         auto value = ind.update(ctx);
         out = "{\"bar\":" + std::to_string(i) + ",\"time\":" + std::to_string(data.candles[i].time) + ",\"value\":";

@@ -103,8 +103,11 @@ public:
 private:
     bool position_open() const { return std::fabs(account_.qty) > kEpsilon; }
 
-    const OrderBook* book_at(std::size_t bar) const {
-        return books_ != nullptr && bar < books_->size() ? &(*books_)[bar] : nullptr;
+    // The bar's book, viewed through `book_view_`: valid until the next call.
+    const OrderBook* book_at(std::size_t bar) {
+        if (books_ == nullptr || bar >= books_->size()) return nullptr;
+        book_view_ = (*books_)[bar];
+        return &book_view_;
     }
 
     void step(std::size_t i) {
@@ -160,9 +163,10 @@ private:
         if (data_.reference) ctx.reference = (*data_.reference)[i].close;
         ctx.deriv = tick;
         if (data_.trades) ctx.trades = passing_prints((*data_.trades)[i]);
+        OrderBook book;  // the view the indicators read, alive for this bar's updates
         if (books_ != nullptr) {
-            const OrderBook& b = (*books_)[i];
-            if (validate_order_book(b)) ctx.book = &b;
+            book = (*books_)[i];
+            if (validate_order_book(book)) ctx.book = &book;
         }
         values_.begin_bar(i);
         for (std::size_t k = 0; k < objects_.size(); ++k) {
@@ -331,7 +335,8 @@ private:
     const Factors stop_;
     const Factors trail_;
     const Factors take_;
-    const std::vector<OrderBook>* books_;
+    const OrderBooks* books_;
+    OrderBook book_view_;
 
     RuleProgram program_;
     RuleProgram::Id entry_rule_ = 0;

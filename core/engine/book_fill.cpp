@@ -24,7 +24,7 @@ double mid_of(const OrderBook* book, bool bids_usable, bool asks_usable, double 
 
 }  // namespace
 
-bool book_side_usable(const std::vector<Level>& side) {
+bool book_side_usable(std::span<const Level> side) {
     for (const Level& l : side) {
         if (!(std::isfinite(l.price) && l.price > 0.0)) return false;
         if (!(std::isfinite(l.size) && l.size >= 0.0)) return false;
@@ -39,13 +39,13 @@ double book_mid(const OrderBook* book, double reference) {
 
 FillResult fill_through_book(bool sell, const OrderBook* book, const BookModel& model, double qty,
                              double reference, double cap) {
-    const std::vector<Level>* side = nullptr;
+    std::span<const Level> side;  // empty: nothing to fill against
     double mid = reference;
     if (book != nullptr) {
         const bool bids_usable = book_side_usable(book->bids);
         const bool asks_usable = book_side_usable(book->asks);
-        const std::vector<Level>& s = sell ? book->bids : book->asks;
-        if (!s.empty() && (sell ? bids_usable : asks_usable)) side = &s;
+        const std::span<const Level> s = sell ? book->bids : book->asks;
+        if (sell ? bids_usable : asks_usable) side = s;
         mid = mid_of(book, bids_usable, asks_usable, reference);
     }
 
@@ -53,16 +53,16 @@ FillResult fill_through_book(bool sell, const OrderBook* book, const BookModel& 
     double filled = 0.0;
     double notional = 0.0;
     if (model.kind == BookModel::Kind::OrderbookWalk) {
-        std::size_t n = side != nullptr ? side->size() : 0;
+        std::size_t n = side.size();
         if (model.levels && *model.levels < n) n = static_cast<std::size_t>(*model.levels);
         double depth = 0.0;
-        for (std::size_t k = 0; k < n; ++k) depth += (*side)[k].size;
+        for (std::size_t k = 0; k < n; ++k) depth += side[k].size;
         const double budget = order_budget(qty, cap * depth);
         if (n > 0 && budget > 0.0) {
             double remaining = budget;
             double cost = 0.0;
             for (std::size_t k = 0; k < n; ++k) {
-                const Level& l = (*side)[k];
+                const Level& l = side[k];
                 const double take = min_num(remaining, l.size);
                 cost += take * l.price;
                 filled += take;
@@ -72,9 +72,9 @@ FillResult fill_through_book(bool sell, const OrderBook* book, const BookModel& 
             price = filled > 0.0 ? cost / filled : reference;
             notional = cost;
         }
-    } else if (side != nullptr) {
+    } else if (!side.empty()) {
         double depth = 0.0;
-        for (const Level& l : *side) depth += l.size;
+        for (const Level& l : side) depth += l.size;
         const double budget = order_budget(qty, cap * depth);
         if (depth > 0.0 && budget > 0.0) {
             filled = budget;

@@ -37,7 +37,7 @@ struct FillResult {
 
 // A side that holds a level priced at or below 0, a non-finite price or size, or a negative
 // size is not usable: it counts as empty both for filling and for the mid.
-bool book_side_usable(const std::vector<Level>& side);
+bool book_side_usable(std::span<const Level> side);
 
 // The mid of the book's best levels, or `reference` without a usable two-sided book.
 double book_mid(const OrderBook* book, double reference);

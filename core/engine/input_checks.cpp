@@ -25,7 +25,7 @@ std::expected<void, IndicatorError> validate_derivatives_tick(const DerivativesT
     return {};
 }
 
-std::expected<void, IndicatorError> validate_book_levels(const std::vector<Level>& side) {
+std::expected<void, IndicatorError> validate_book_levels(std::span<const Level> side) {
     constexpr auto kind = IndicatorErrorKind::InvalidOrderBook;
     for (const Level& l : side) {
         if (!finite_positive(l.price)) return refuse(kind, kBookLevelPrice);

@@ -30,7 +30,7 @@ inline bool finite_positive(double x) { return x > 0.0 && x <= 1.797693134862315
 inline bool finite_non_negative(double x) { return x >= 0.0 && x <= 1.7976931348623157e308; }
 
 std::expected<void, IndicatorError> validate_derivatives_tick(const DerivativesTick& tick);
-std::expected<void, IndicatorError> validate_book_levels(const std::vector<Level>& side);
+std::expected<void, IndicatorError> validate_book_levels(std::span<const Level> side);
 std::expected<void, IndicatorError> validate_order_book(const OrderBook& book);
 std::expected<void, IndicatorError> validate_trade_print(const TradePrint& print);
 

@@ -129,9 +129,13 @@ public:
     Status run_data(RunData& d) {
         return r_.record(kRunDataDef, [&](std::size_t k) -> Status {
             switch (k) {
-                case 0: return list(d.candles, [&](Candle& c) { return flat(kCandleDef, c); });
+                case 0: {
+                    PRYNOX_TRY(list(d.candles, [&](Candle& c) { return flat(kCandleDef, c); }));
+                    books_hint_ = d.candles.size();
+                    return {};
+                }
                 case 1: return r_.f64(d.capital);
-                case 2: return optional_list(d.books, [&](OrderBook& b) { return book(b); });
+                case 2: return books(d.books);
                 case 3: return optional_list(d.reference, [&](Candle& c) { return flat(kCandleDef, c); });
                 case 4: return optional_list(d.derivs, [&](DerivativesTick& t) { return flat(kTickDef, t); });
                 default:
@@ -160,9 +164,13 @@ private:
     // and new buffers would briefly both be held; pages are only touched as candles arrive.
     void reserve_candles(std::vector<Candle>& out) {
         if (lx_.peek_ws() != '[') return;
-        const std::size_t bound = (lx_.text().size() - lx_.index()) / 12 + 1;
+        try_reserve(out, (lx_.text().size() - lx_.index()) / 12 + 1);
+    }
+
+    template <class T>
+    static void try_reserve(std::vector<T>& out, std::size_t n) {
         try {
-            out.reserve(bound);
+            out.reserve(n);
         } catch (const std::bad_alloc&) {
             // Address space is short: the list grows as it goes.
         } catch (const std::length_error&) {
@@ -181,11 +189,52 @@ private:
         return list(*out, element);
     }
 
-    Status book(OrderBook& b) {
-        return r_.record(kBookDef, [&](std::size_t k) -> Status {
-            auto& side = k == 0 ? b.bids : b.asks;
-            return list(side, [&](Level& l) { return flat(kLevelDef, l); });
-        });
+    // The books go into one pool of levels (see `OrderBooks`); the pool's size is bounded by the
+    // text like the candles' (a level takes at least 6 bytes: "[0,0]" and a separator).
+    Status books(std::optional<OrderBooks>& out) {
+        if (lx_.peek_ws() == 'n') {
+            Scalar s;
+            PRYNOX_TRY(lx_.scalar(s));
+            out.reset();
+            return {};
+        }
+        OrderBooks& b = out.emplace();
+        if (lx_.peek_ws() == '[') {
+            const std::size_t rest = lx_.text().size() - lx_.index();
+            try_reserve(b.levels, rest / 6 + 1);
+            // One book per candle when the candles came first; otherwise the list grows.
+            if (books_hint_ > 0) try_reserve(b.ends, 2 * books_hint_);
+        }
+        return r_.sequence("a sequence", [&](std::size_t) -> Status { return book(b); });
+    }
+
+    // One bar's book, appended to the pool. The sides come in any order, and on a parsed value
+    // a key written twice keeps its last value, so each side's last reading is kept and, when
+    // they do not end the pool as bids then asks, they are moved there.
+    Status book(OrderBooks& b) {
+        const std::size_t start = b.levels.size();
+        std::array<std::size_t, 2> from{start, start};
+        std::array<std::size_t, 2> count{0, 0};
+        PRYNOX_TRY(r_.record(kBookDef, [&](std::size_t k) -> Status {
+            const std::size_t first = b.levels.size();
+            PRYNOX_TRY(r_.sequence("a sequence", [&](std::size_t) -> Status {
+                b.levels.emplace_back();
+                return flat(kLevelDef, b.levels.back());
+            }));
+            from[k] = first;
+            count[k] = b.levels.size() - first;
+            return {};
+        }));
+        if (from[0] != start || from[1] != start + count[0] || b.levels.size() != start + count[0] + count[1]) {
+            scratch_.assign(b.levels.begin() + static_cast<std::ptrdiff_t>(from[0]),
+                            b.levels.begin() + static_cast<std::ptrdiff_t>(from[0] + count[0]));
+            scratch_.insert(scratch_.end(), b.levels.begin() + static_cast<std::ptrdiff_t>(from[1]),
+                            b.levels.begin() + static_cast<std::ptrdiff_t>(from[1] + count[1]));
+            b.levels.resize(start);
+            b.levels.insert(b.levels.end(), scratch_.begin(), scratch_.end());
+        }
+        b.close_bar(count[0]);
+        return {};
     }
 
     // One scalar into a field, with the reading messages of its form.
@@ -286,6 +335,8 @@ private:
 
     Reader r_;
     Lexer& lx_;
+    std::size_t books_hint_ = 0;  // the candle count, once the candles are read
+    std::vector<Level> scratch_;  // a book whose sides came out of order, being regrouped
 };
 
 }  // namespace

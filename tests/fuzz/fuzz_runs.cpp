@@ -127,7 +127,7 @@ public:
             const std::string sep = k ? "," : "";
             c += sep + candle(k);
             r += sep + candle(k);
-            b += sep + R"({"bids":[)" + levels() + R"(],"asks":[)" + levels() + "]}";
+            b += sep + book();
             t += sep + "[" + (in_.ConsumeBool() ? R"({"price":)" + number() + R"(,"size":)" + number() + R"(,"side":"sell"})" : "") + "]";
             d += sep + "[";
             for (int f = 0; f < 11; ++f) d += (f ? "," : "") + number();
@@ -139,6 +139,19 @@ public:
         if (derivs) s += R"(,"derivs":)" + d + "]";
         if (ref) s += R"(,"reference":)" + r + "]";
         return s + "}";
+    }
+
+    // A bar's book in each form a run may write it: the sides in either order, as an array, or
+    // with a side written twice (the last counts).
+    std::string book() {
+        const std::string bids = "[" + levels() + "]";
+        const std::string asks = "[" + levels() + "]";
+        switch (in_.ConsumeIntegralInRange<int>(0, 3)) {
+            case 0: return R"({"bids":)" + bids + R"(,"asks":)" + asks + "}";
+            case 1: return R"({"asks":)" + asks + R"(,"bids":)" + bids + "}";
+            case 2: return "[" + bids + "," + asks + "]";
+            default: return R"({"bids":[[1,1]],"asks":)" + asks + R"(,"bids":)" + bids + "}";
+        }
     }
 
 private:

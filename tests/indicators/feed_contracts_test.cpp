@@ -62,7 +62,8 @@ static_assert(SingleOutput<CrossSectionState>::kFeed == Feed::CrossSection);
 // One bar of every kind of input, each of which a case may take away or spoil.
 struct Bar {
     Candle candle{1, 10.0, 12.0, 9.0, 11.0, 5.0};
-    OrderBook book{{{10.5, 1.0}}, {{11.5, 2.0}}};
+    std::vector<Level> bids{{10.5, 1.0}}, asks{{11.5, 2.0}};
+    OrderBook book{bids, asks};
     std::vector<TradePrint> trades{{11.0, 1.0, Side::Buy, 1}, {11.1, 2.0, Side::Sell, 2}};
     DerivativesTick tick{.funding_rate = 0.25};
     std::vector<CrossSectionEntry> cross{{1.0}, {-1.0}, {0.0}};

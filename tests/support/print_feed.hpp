@@ -9,15 +9,16 @@
 
 #include "core/registry/registry.hpp"
 #include "support/indicator_test_support.hpp"
+#include "support/owned_book.hpp"
 
 namespace prynox::test {
 
 struct PrintBar {
     PrintBar(std::vector<TradePrint> p = {}) : prints(std::move(p)) {}  // NOLINT: a bar of prints
-    PrintBar(std::optional<OrderBook> b, std::vector<TradePrint> p = {}, double c = 100.0)
+    PrintBar(std::optional<OwnedBook> b, std::vector<TradePrint> p = {}, double c = 100.0)
         : book(std::move(b)), prints(std::move(p)), close(c) {}
 
-    std::optional<OrderBook> book;
+    std::optional<OwnedBook> book;
     std::vector<TradePrint> prints;
     double close = 100.0;
 };
@@ -25,7 +26,7 @@ using PrintBars = std::vector<PrintBar>;
 
 inline TradePrint buy(double size, double price = 100.0) { return {price, size, Side::Buy, 0}; }
 inline TradePrint sell(double size, double price = 100.0) { return {price, size, Side::Sell, 0}; }
-inline OrderBook top(double bid, double bid_size, double ask, double ask_size) {
+inline OwnedBook top(double bid, double bid_size, double ask, double ask_size) {
     return {{{bid, bid_size}}, {{ask, ask_size}}};
 }
 
@@ -48,7 +49,11 @@ inline Series run_bars(const std::string& type, const std::vector<double>& param
         BarContext ctx;
         ctx.candle = &c;
         ctx.trades = b.prints;
-        if (b.book) ctx.book = &*b.book;
+        OrderBook view;
+        if (b.book) {
+            view = *b.book;
+            ctx.book = &view;
+        }
         out.push_back((*built)->update(ctx));
     }
     return out;

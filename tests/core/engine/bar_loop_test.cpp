@@ -32,7 +32,7 @@ struct Settings {
     std::optional<std::uint32_t> warmup = {};
     BookModel model = linear_impact(0.0);
     double cap = 1.0, taker_bps = 10.0;
-    std::vector<OrderBook> books = {};  // none: deep around each open
+    std::vector<OwnedBook> books = {};  // none: deep around each open
     bool no_books = false;
     bool funding = false;  // rate 0.001 at a mark of 100 on every bar but bar 3, whose tick fails its checks
     void (*indicators)(ScriptedSource&, StrategySpec&) = nullptr;  // scripted indicators and rules over them
@@ -62,7 +62,7 @@ Condition close_is_12() { return eq(close(), num(12)); }
 Condition close_is_13() { return eq(close(), num(13)); }
 Condition close_is_99() { return eq(close(), num(99)); }
 const std::vector<std::vector<double>> kVolBars = {{100}, {110}, {104.5}, {99}, {110}};
-const OrderBook kLadder{{{99, 4}, {98, 4}, {97, 4}}, {{100, 4}, {101, 4}, {102, 4}}};
+const OwnedBook kLadder{{{99, 4}, {98, 4}, {97, 4}}, {{100, 4}, {101, 4}, {102, 4}}};
 // Declares the indicator `id` of a scripted type of the same name.
 void use(ScriptedSource& src, StrategySpec& s, const char* id, ScriptedSource::Type type) {
     src.add(id, std::move(type));
@@ -196,7 +196,7 @@ const Scenario kScenarios[] = {
     // Half of the ladder's 12 units: 6 fill at 602 / 6 and the rest is dropped; the exit sells 4
     // at 99 and 2 at 98.
     {{.exit = [] { return eq(close(), num(103)); }, .sizing = {K::FixedQty, 10, 0}, .model = walk(), .cap = 0.5,
-      .books = std::vector<OrderBook>(4, kLadder)},
+      .books = std::vector<OwnedBook>(4, kLadder)},
      {{100}, {100}, {103}, {104}}, {{1, 3, 100.33333333, 98.66666667, 6, "signal"}}, {},
      {83.7520938, 1194.00000002, 1}},
     // Filled on bar 3 (latency 2), exit signalled on 4, stopped out on 5; the pending exit is
@@ -282,7 +282,7 @@ TEST(EngineBarLoop, Scenarios) {
         SCOPED_TRACE(&c - kScenarios);
         const Settings& o = c.settings;
         RunData d = deep_data(bars(c.bars));
-        if (!o.books.empty()) d.books = o.books;
+        if (!o.books.empty()) d.books = books_of(o.books);
         if (o.no_books) d.books.reset();
         if (o.funding) {
             d.derivs = std::vector<DerivativesTick>(d.candles.size(), {.funding_rate = 0.001, .mark_price = 100,

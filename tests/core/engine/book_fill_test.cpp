@@ -46,20 +46,20 @@ TEST(EngineRounding, RoundTo1e8) {
     EXPECT_TRUE(std::signbit(round_to_1e8(-0.0)));
 }
 
-const OrderBook kLadder{{{99, 4}, {98, 4}, {97, 4}}, {{100, 4}, {101, 4}, {102, 4}}};  // mid 99.5
-const OrderBook kTight{{{99, 10}}, {{101, 10}}};                                       // mid 100
-const OrderBook kWide{{{90, 10}}, {{110, 10}}};
-const OrderBook kDeep{{{99, 25}, {98, 25}}, {{101, 25}, {102, 25}}};
-const OrderBook kDepth12{{{99, 12}}, {{101, 6}, {102, 6}}};
-const OrderBook kZero{{{99, 0}}, {{101, 0}}};
-const OrderBook kAsksOnly{{}, {{101, 5}}};
-const OrderBook kNegativeZero{{{99, 5}}, {{101, -0.0}, {102, 5}}};  // -0 is a size of zero
-const OrderBook kRich{{{1, 1}}, {{1e308, 1e10}}};
+const OwnedBook kLadder{{{99, 4}, {98, 4}, {97, 4}}, {{100, 4}, {101, 4}, {102, 4}}};  // mid 99.5
+const OwnedBook kTight{{{99, 10}}, {{101, 10}}};                                       // mid 100
+const OwnedBook kWide{{{90, 10}}, {{110, 10}}};
+const OwnedBook kDeep{{{99, 25}, {98, 25}}, {{101, 25}, {102, 25}}};
+const OwnedBook kDepth12{{{99, 12}}, {{101, 6}, {102, 6}}};
+const OwnedBook kZero{{{99, 0}}, {{101, 0}}};
+const OwnedBook kAsksOnly{{}, {{101, 5}}};
+const OwnedBook kNegativeZero{{{99, 5}}, {{101, -0.0}, {102, 5}}};  // -0 is a size of zero
+const OwnedBook kRich{{{1, 1}}, {{1e308, 1e10}}};
 
 TEST(EngineBookFill, Fills) {
     struct Case {
         bool sell;
-        const OrderBook* book;
+        const OwnedBook* book;
         BookModel model;
         double qty, reference, cap;
         FillResult want;  // price, filled, unfilled, notional, slippage_bps
@@ -102,7 +102,9 @@ TEST(EngineBookFill, Fills) {
     };
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         const auto& c = cases[k];
-        const FillResult f = fill_through_book(c.sell, c.book, c.model, c.qty, c.reference, c.cap);
+        const OrderBook view = c.book != nullptr ? OrderBook(*c.book) : OrderBook{};
+        const FillResult f =
+            fill_through_book(c.sell, c.book != nullptr ? &view : nullptr, c.model, c.qty, c.reference, c.cap);
         const FillResult& w = c.want;
         EXPECT_EQ(std::make_tuple(f.price, f.filled, f.unfilled, f.notional, f.slippage_bps),
                   std::make_tuple(w.price, w.filled, w.unfilled, w.notional, w.slippage_bps))
@@ -115,7 +117,8 @@ TEST(EngineBookFill, Fills) {
 // the other side still trades.
 TEST(EngineBookFill, BadLevelsEmptyTheirSide) {
     for (const Level bad : {Level{0.0, 5}, {-1.0, 5}, {kNaN, 5}, {kInf, 5}, {100, -1}, {100, kNaN}, {100, kInf}}) {
-        const OrderBook b{{{99, 5}}, {{101, 5}, bad}};
+        const OwnedBook levels{{{99, 5}}, {{101, 5}, bad}};
+        const OrderBook b = levels;
         EXPECT_EQ(book_mid(&b, 100.0), 100.0);
         EXPECT_EQ(fill_through_book(false, &b, walk(1), 2, 100, 1.0).filled, 0.0);
         const FillResult sell = fill_through_book(true, &b, walk(), 2, 100, 1.0);
@@ -124,9 +127,11 @@ TEST(EngineBookFill, BadLevelsEmptyTheirSide) {
 }
 
 TEST(EngineBookFill, Mid) {
-    const OrderBook huge{{{1.7e308, 1}}, {{1.75e308, 1}}};
+    const OwnedBook huge_levels{{{1.7e308, 1}}, {{1.75e308, 1}}};
+    const OrderBook huge = huge_levels;
     EXPECT_EQ(book_mid(&huge, 1.0), 1.725e308);  // halves first: the sum would overflow
-    const OrderBook tiny{{{1e-320, 5}}, {{2e-320, 5}}};
+    const OwnedBook tiny_levels{{{1e-320, 5}}, {{2e-320, 5}}};
+    const OrderBook tiny = tiny_levels;
     EXPECT_EQ(book_mid(&tiny, 3.0), 1.5e-320);  // subnormal but positive
 }
 

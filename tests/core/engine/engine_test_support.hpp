@@ -11,6 +11,7 @@
 
 #include "core/engine/backtest.hpp"
 #include "core/registry/indicator_source.hpp"
+#include "support/owned_book.hpp"
 
 namespace prynox::test {
 
@@ -85,7 +86,7 @@ inline std::vector<Candle> flat(const std::vector<double>& prices) {
     return out;
 }
 
-inline OrderBook deep_book(double bid, double ask, double size = 1e12) { return {{{bid, size}}, {{ask, size}}}; }
+inline OwnedBook deep_book(double bid, double ask, double size = 1e12) { return {{{bid, size}}, {{ask, size}}}; }
 inline BookModel walk(std::optional<std::uint64_t> levels = {}) { return {BookModel::Kind::OrderbookWalk, levels, 0}; }
 inline BookModel linear_impact(double coef) { return {BookModel::Kind::LinearImpact, {}, coef}; }
 inline BookModel square_root(double coef) { return {BookModel::Kind::SquareRoot, {}, coef}; }
@@ -109,7 +110,10 @@ inline RunData data_of(std::vector<Candle> candles, double capital = 10000.0) {
 inline RunData deep_data(std::vector<Candle> candles, double capital = 10000.0) {
     RunData d = data_of(std::move(candles), capital);
     d.books.emplace();
-    for (const Candle& c : d.candles) d.books->push_back(deep_book(c.open - 0.5, c.open + 0.5));
+    for (const Candle& c : d.candles) {
+        const OwnedBook b = deep_book(c.open - 0.5, c.open + 0.5);
+        d.books->push_back(b.bids, b.asks);
+    }
     return d;
 }
 
@@ -125,6 +129,7 @@ public:
     struct Log {
         std::vector<BarContext> contexts;
         std::vector<std::vector<TradePrint>> trades;  // copies: the span dies with the bar
+        std::vector<std::optional<OrderBook>> books;  // the view itself: the pointer dies with the bar
     };
     // The type's output names are those of its longest scripted list.
     ScriptedIndicator(std::vector<ScriptedBar> script, std::uint64_t warmup, std::shared_ptr<Log> log)
@@ -139,6 +144,7 @@ public:
         if (log_) {
             log_->contexts.push_back(ctx);
             log_->trades.emplace_back(ctx.trades.begin(), ctx.trades.end());
+            log_->books.push_back(ctx.book != nullptr ? std::optional<OrderBook>(*ctx.book) : std::nullopt);
         }
         const std::size_t bar = bar_++;
         if (bar >= script_.size()) return std::nullopt;

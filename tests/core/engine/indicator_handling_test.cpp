@@ -25,7 +25,7 @@ TEST(EngineIndicators, BarContextCarriesOnlyCheckedInputs) {
     d.reference = bars({{50, 51, 49, 50.5}, {51, 52, 50, 51.5}, {52, 53, 51, 52.5}});
     d.derivs = std::vector<DerivativesTick>(3, {.mark_price = 100, .index_price = 100, .futures_price = 100});
     (*d.derivs)[1].open_interest = -1;                                                         // rejected
-    d.books = std::vector<OrderBook>{deep_book(9, 11), deep_book(11, 11), deep_book(11, 13)};  // bar 1 crossed
+    d.books = books_of({deep_book(9, 11), deep_book(11, 11), deep_book(11, 13)});  // bar 1 crossed
     d.trades = std::vector<std::vector<TradePrint>>{{{10, 1, {}, 1}, {0, 1, {}, 2}, {11, 0, {}, 3}}, {},
                                                     {{12, 2, {}, 4}}};
     run_ok(spec, d, src);
@@ -35,7 +35,13 @@ TEST(EngineIndicators, BarContextCarriesOnlyCheckedInputs) {
         EXPECT_EQ(c.candle, &d.candles[k]);
         EXPECT_EQ(c.reference, 50.5 + static_cast<double>(k));  // the reference close
         EXPECT_EQ(c.deriv, k == 1 ? nullptr : &(*d.derivs)[k]);
-        EXPECT_EQ(c.book, k == 1 ? nullptr : &(*d.books)[k]);
+        ASSERT_EQ(log->books[k].has_value(), k != 1);
+        if (k != 1) {  // a view of the bar's own levels in the run's pool
+            const OrderBook want = (*d.books)[k];
+            EXPECT_EQ(log->books[k]->bids.data(), want.bids.data());
+            EXPECT_EQ(log->books[k]->asks.data(), want.asks.data());
+            EXPECT_EQ(std::make_pair(log->books[k]->bids.size(), log->books[k]->asks.size()), std::make_pair(1uz, 1uz));
+        }
     }
     // The zero-priced print is left out, the others keep their order.
     std::vector<std::vector<std::int64_t>> stamps(3);
@@ -131,28 +137,28 @@ TEST(EngineInputChecks, TicksBooksAndPrints) {
     }
     const std::string p = "invalid order book: ";
     const struct {
-        OrderBook b;
+        OwnedBook b;
         std::string expected;
     } books[] = {
-        {OrderBook{{{99.99, 1}}, {{100, 1}}}, "ok"},
-        {OrderBook{{{100, 1}}, {{100, 1}}}, p + "order book must be uncrossed (best_bid < best_ask)"},
-        {OrderBook{{{101, 1}}, {{100, 1}}}, p + "order book must be uncrossed (best_bid < best_ask)"},
-        {OrderBook{{{99, 0}}, {{100, 1}}}, "ok"},
-        {OrderBook{{{99, -1}}, {{100, 1}}}, p + "level size must be finite and non-negative"},
-        {OrderBook{{{100, 1}, {100, 1}}, {{101, 1}}}, p + "bids must be strictly descending in price"},
-        {OrderBook{{{100, 1}, {101, 1}}, {{102, 1}}}, p + "bids must be strictly descending in price"},
-        {OrderBook{{{99, 1}}, {{100, 1}, {100, 1}}}, p + "asks must be strictly ascending in price"},
-        {OrderBook{{{99, 1}}, {}}, p + "order book must have at least one bid and one ask"},
-        {OrderBook{{}, {}}, p + "order book must have at least one bid and one ask"},
-        {OrderBook{{{0, 1}}, {{100, 1}}}, p + "level price must be finite and positive"},
-        {OrderBook{{{kNaN, 1}}, {{100, 1}}}, p + "level price must be finite and positive"},
-        {OrderBook{{{99, kInf}}, {{100, 1}}}, p + "level size must be finite and non-negative"},
+        {OwnedBook{{{99.99, 1}}, {{100, 1}}}, "ok"},
+        {OwnedBook{{{100, 1}}, {{100, 1}}}, p + "order book must be uncrossed (best_bid < best_ask)"},
+        {OwnedBook{{{101, 1}}, {{100, 1}}}, p + "order book must be uncrossed (best_bid < best_ask)"},
+        {OwnedBook{{{99, 0}}, {{100, 1}}}, "ok"},
+        {OwnedBook{{{99, -1}}, {{100, 1}}}, p + "level size must be finite and non-negative"},
+        {OwnedBook{{{100, 1}, {100, 1}}, {{101, 1}}}, p + "bids must be strictly descending in price"},
+        {OwnedBook{{{100, 1}, {101, 1}}, {{102, 1}}}, p + "bids must be strictly descending in price"},
+        {OwnedBook{{{99, 1}}, {{100, 1}, {100, 1}}}, p + "asks must be strictly ascending in price"},
+        {OwnedBook{{{99, 1}}, {}}, p + "order book must have at least one bid and one ask"},
+        {OwnedBook{{}, {}}, p + "order book must have at least one bid and one ask"},
+        {OwnedBook{{{0, 1}}, {{100, 1}}}, p + "level price must be finite and positive"},
+        {OwnedBook{{{kNaN, 1}}, {{100, 1}}}, p + "level price must be finite and positive"},
+        {OwnedBook{{{99, kInf}}, {{100, 1}}}, p + "level size must be finite and non-negative"},
         // Levels are checked before the sides' presence and order: bids, then asks.
-        {OrderBook{{}, {{100, -1}}}, p + "level size must be finite and non-negative"},
-        {OrderBook{{{99, 1}, {100, 1}}, {{-1, 1}}}, p + "level price must be finite and positive"},
+        {OwnedBook{{}, {{100, -1}}}, p + "level size must be finite and non-negative"},
+        {OwnedBook{{{99, 1}, {100, 1}}, {{-1, 1}}}, p + "level price must be finite and positive"},
         // Bid order is checked before ask order, both before crossing.
-        {OrderBook{{{99, 1}, {99, 1}}, {{98, 1}, {97, 1}}}, p + "bids must be strictly descending in price"},
-        {OrderBook{{{99, 1}}, {{98, 1}, {97, 1}}}, p + "asks must be strictly ascending in price"},
+        {OwnedBook{{{99, 1}, {99, 1}}, {{98, 1}, {97, 1}}}, p + "bids must be strictly descending in price"},
+        {OwnedBook{{{99, 1}}, {{98, 1}, {97, 1}}}, p + "asks must be strictly ascending in price"},
     };
     for (const auto& c : books) EXPECT_EQ(verdict(validate_order_book(c.b)), c.expected);
     const struct {

@@ -103,15 +103,18 @@ TEST(EngineRandomRuns, HostileInputsNeverBreakARun) {
             const double high = std::fmax(o, c) * 1.01, low = std::fmin(o, c) * 0.99;
             data.candles.push_back(Candle{static_cast<std::int64_t>(k), o, high, low, c, d.value(10)});
         }
-        if (model == 0 || d.coin()) data.books = std::vector<OrderBook>(n);
+        if (model == 0 || d.coin()) data.books.emplace();
         if (d.coin()) data.derivs = std::vector<DerivativesTick>(n);
         if (d.coin()) data.trades = std::vector<std::vector<TradePrint>>(n);
         if (d.coin()) data.reference = data.candles;
         ScriptedSource::Type x{.warmup = d.below(5)};
         for (std::size_t k = 0; k < n; ++k) {
-            for (auto* side : data.books ? std::vector{&(*data.books)[k].bids, &(*data.books)[k].asks}
-                                         : std::vector<std::vector<Level>*>{}) {
-                for (std::size_t l = d.below(4); l > 0; --l) side->push_back({d.value(100), d.value(5)});
+            if (data.books) {
+                OwnedBook b;
+                for (auto* side : {&b.bids, &b.asks}) {
+                    for (std::size_t l = d.below(4); l > 0; --l) side->push_back({d.value(100), d.value(5)});
+                }
+                data.books->push_back(b.bids, b.asks);
             }
             if (data.derivs) {
                 const double funding = d.value(0.001), mark = d.value(100);

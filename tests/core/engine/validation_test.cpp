@@ -70,8 +70,8 @@ TEST(EngineValidation, ChecksRunInTableOrder) {
         {"bad spec: impact coef must be finite and >= 0", [&] { spec.book_model = walk(); }},
         {"bad spec: impact runs override slippage; remove costs.slippage", [&] { s.costs.slippage = Slippage{}; }},
         {"data: no candles", [&] { data.candles = flat({100, 101}); }},
-        {"data: orderbook_walk requires a book feed", [&] { data.books = std::vector<OrderBook>(1); }},
-        {"data: books length must match candles", [&] { data.books->resize(2); }},
+        {"data: orderbook_walk requires a book feed", [&] { data.books = books_of(std::vector<OwnedBook>(1)); }},
+        {"data: books length must match candles", [&] { data.books = books_of(std::vector<OwnedBook>(2)); }},
         {"data: reference length must match candles", [&] { data.reference = flat({1, 2}); }},
         {"data: derivs length must match candles", [&] { data.derivs->resize(2); }},
         {"data: trades length must match candles", [&] { data.trades->resize(2); }},
@@ -162,7 +162,7 @@ TEST(EngineValidation, StrategyAndData) {
         {[](auto&, auto& d) { d.reference = flat({}); }, "data: reference length must match candles"},
         {[](auto&, auto& d) { d.trades = std::vector<std::vector<TradePrint>>(2); },
          "data: trades length must match candles"},
-        {[](auto&, auto& d) { d.books = std::vector<OrderBook>(2); }, "data: books length must match candles"},
+        {[](auto&, auto& d) { d.books = books_of(std::vector<OwnedBook>(2)); }, "data: books length must match candles"},
     };
     for (const auto& c : cases) {
         ImpactSpec spec = base_spec();
@@ -175,7 +175,7 @@ TEST(EngineValidation, StrategyAndData) {
 TEST(EngineValidation, ValueRanges) {
     const auto verdict = [](const ImpactSpec& spec) {
         RunData d = data_of(flat({1}));
-        if (spec.book_model.kind == BookModel::Kind::OrderbookWalk) d.books.emplace(1);  // only the walk needs books
+        if (spec.book_model.kind == BookModel::Kind::OrderbookWalk) d.books = books_of(std::vector<OwnedBook>(1));  // only the walk needs books
         return run_error(spec, d);
     };
     ImpactSpec spec = base_spec();

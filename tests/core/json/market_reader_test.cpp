@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <span>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "core/protocol/command.hpp"
 
@@ -49,6 +52,68 @@ TEST(MarketReader, ValuesAndDefaults) {
     EXPECT_EQ((*r->books)[0].asks[0].price, 101.0);
     EXPECT_EQ((*r->derivs)[0].futures_price, 101.0);
     EXPECT_EQ((*r->derivs)[0].timestamp, 0);
+}
+
+// A book as "price x size, ... | price x size, ...": bids, then asks.
+std::string describe(const OrderBook& b) {
+    const auto side = [](std::span<const Level> levels) {
+        std::string out;
+        for (const Level& l : levels) {
+            if (!out.empty()) out += ",";
+            out += std::to_string(static_cast<int>(l.price)) + "x" + std::to_string(static_cast<int>(l.size));
+        }
+        return out;
+    };
+    return side(b.bids) + "|" + side(b.asks);
+}
+
+// Every bar's levels stay its own, on its own side, whatever the depths, forms and order of
+// the sides, and however often a side or the list itself was written.
+TEST(MarketReader, BooksKeepEachBarsLevels) {
+    const struct {
+        std::string data;
+        std::vector<std::string> books;  // one per bar; {"none"} without books; {"error: ..."}
+    } cases[] = {
+        {R"({"candles":[],"books":[[[[99,1],[98,2]],[[101,1]]],{"bids":[],"asks":[[102,3]]},[[],[]],)"
+         R"({"asks":[[103,1],[104,2],[105,3]],"bids":[[100,5]]},[[[97,1]],[]],{"bids":[{"size":4,"price":96}],"asks":[]}]})",
+         {"99x1,98x2|101x1", "|102x3", "|", "100x5|103x1,104x2,105x3", "97x1|", "96x4|"}},
+        // The last of two equal keys counts, also after a side that failed to read.
+        {R"({"candles":[],"books":[{"bids":[[1,1]],"asks":[[2,1]],"bids":[[5,1],[4,1]]},[[[7,1]],[[8,1]]],)"
+         R"({"asks":[[9,9]],"bids":[[1,"x"]],"bids":[[3,1]]},{"asks":[[1,1]],"bids":[],"asks":[[6,2]]},)"
+         R"({"bids":[[1,1]],"asks":[[2,2]],"asks":[[3,3]]},[[[7,1]],[[8,1]]]]})",
+         {"5x1,4x1|2x1", "7x1|8x1", "3x1|9x9", "|6x2", "1x1|3x3", "7x1|8x1"}},
+        {R"({"books":[[[[1,1]],[[2,1]]]],"candles":[],"books":[[[[5,1]],[[6,1]]],[[],[]]]})", {"5x1|6x1", "|"}},
+        {R"({"candles":[],"books":[[[[1,1]],[[2,1]]]],"books":null})", {"none"}},
+        {R"({"books":[],"candles":[[0,1,1,1,1]]})", {}},
+        // More books than candles, and books before the candles: read as they are.
+        {R"({"candles":[[0,1,1,1,1]],"books":[[[[1,1]],[]],[[],[[2,2]]],[[[3,3]],[[4,4]]]]})", {"1x1|", "|2x2", "3x3|4x4"}},
+        {R"({"books":[[[[1,1]],[]],[[],[[2,2]]]],"candles":[[0,1,1,1,1]]})", {"1x1|", "|2x2"}},
+        {R"({"candles":[],"books":[[[[1,1]]]]})", {"error: invalid length 1, expected struct OrderBook with 2 elements"}},
+        {R"({"candles":[],"books":[[[[1,1]],[[2,true]]]]})", {"error: invalid type: boolean `true`, expected f64"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.data);
+        const auto r = read(c.data);
+        std::vector<std::string> got;
+        if (!r) got.push_back("error: " + r.error().display());
+        else if (!r->books) got.push_back("none");
+        else for (std::size_t i = 0; i < r->books->size(); ++i) got.push_back(describe((*r->books)[i]));
+        EXPECT_EQ(got, c.books);
+    }
+}
+
+// One bar far deeper than the shallow ones around it.
+TEST(MarketReader, ADeepBookAmongShallowOnes) {
+    std::string deep;
+    for (int k = 100000; k > 0; --k) deep += "[" + std::to_string(k) + ",1]" + (k > 1 ? "," : "");
+    const auto r = read(R"({"candles":[],"books":[[[[1,1]],[[2,1]]],[[)" + deep + R"(],[[100001,2]]],[[],[[3,3]]]]})");
+    ASSERT_TRUE(r) << r.error().display();
+    ASSERT_EQ(r->books->size(), 3u);
+    const OrderBook b = (*r->books)[1];
+    EXPECT_EQ(std::make_tuple(b.bids.size(), b.bids.front().price, b.bids.back().price),
+              std::make_tuple(100000uz, 100000.0, 1.0));
+    EXPECT_EQ(describe({{}, b.asks}) + " " + describe((*r->books)[0]) + " " + describe((*r->books)[2]),
+              "|100001x2 1x1|2x1 |3x3");
 }
 
 TEST(MarketReader, NumbersAreCorrectlyRounded) {

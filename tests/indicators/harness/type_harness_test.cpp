@@ -65,7 +65,8 @@ struct Bars {
     std::vector<Candle> candles;
     std::vector<double> reference;
     std::vector<std::vector<TradePrint>> trades;
-    std::vector<OrderBook> books;
+    OrderBooks book_pool;
+    std::vector<OrderBook> books;  // views of the pool, taken once every bar is in
     std::vector<DerivativesTick> ticks;
     std::vector<CrossSectionEntry> cross;
 
@@ -88,12 +89,14 @@ struct Bars {
             reference.push_back(ok ? 0.5 * c + 10.0 : kNaN);
             trades.push_back({{c, 1.0 + m(3), Side::Buy, 1},
                               {c + 0.01, 2.0, i % 2 ? Side::Sell : Side::Buy, 2}});
-            books.push_back({{{c - 0.05, 3.0}, {c - 0.1, 5.0}}, {{c + 0.05, 2.0}, {c + 0.1, 4.0}}});
+            const Level bids[] = {{c - 0.05, 3.0}, {c - 0.1, 5.0}}, asks[] = {{c + 0.05, 2.0}, {c + 0.1, 4.0}};
+            book_pool.push_back(bids, asks);
             ticks.push_back({1e-4 * a(5) - 2e-4, c, c, c + 0.2, 5000.0 + a(11), 40.0 + a(3), 38.0, 10.0 + a(4), 9.0,
                              a(2), 0.5});
             if (ok) previous = c, ++accepted_bars;
         }
         cross = {{1.0, 10.0, true, false, true, true}, {-1.0, 5.0, false, true, false, false}};
+        for (std::size_t i = 0; i < book_pool.size(); ++i) books.push_back(book_pool[i]);
     }
 
     BarContext context(std::size_t i) const {

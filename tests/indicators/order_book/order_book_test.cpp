@@ -16,6 +16,7 @@
 namespace prynox {
 namespace {
 
+using test::OwnedBook;
 using test::PrintBar;
 using test::PrintBars;
 using test::run_bars;
@@ -36,7 +37,7 @@ PrintBars varied_bars() {
         PrintBar bar;
         centre = std::fabs(centre + test::unit(s) * 0.75) + 1.0;
         const double half = 0.05 + std::fabs(test::unit(s)) * 0.2;
-        OrderBook book;
+        OwnedBook book;
         const auto levels = [&] { return 1 + test::splitmix(s) % 5; };
         const auto size = [&] { return test::splitmix(s) % 7 == 0 ? 0.0 : std::round(std::fabs(test::unit(s)) * 400) / 8; };
         for (std::uint64_t k = 0, n = levels(); k < n; ++k) book.bids.push_back({centre - half - 0.1 * k, size()});
@@ -71,7 +72,7 @@ double slope(const std::vector<Level>& side, double m, bool asks) {
 }
 
 // A book type's value on one book.
-double book_value(const std::string& type, double n, const OrderBook& b) {
+double book_value(const std::string& type, double n, const OwnedBook& b) {
     const Level bid = b.bids[0], ask = b.asks[0];
     const double m = mid(bid.price, ask.price);
     if (type == "QuotedSpread") return ((ask.price - bid.price) / m) * 10000.0;
@@ -117,10 +118,10 @@ TEST(OrderBookTest, TypesMatchTheirDefinitions) {
     // The flow sums are adjusted and rebuilt every n books: within 1e-12 of the window's own sum.
     std::vector<double> flows;
     std::vector<std::size_t> on;
-    const OrderBook* before = nullptr;
+    const OwnedBook* before = nullptr;
     for (std::size_t i = 0; i < bars.size(); ++i) {
         if (!bars[i].book) continue;
-        const OrderBook& b = *bars[i].book;
+        const OwnedBook& b = *bars[i].book;
         if (before != nullptr) {
             const Level bid = b.bids[0], ask = b.asks[0], bid0 = before->bids[0], ask0 = before->asks[0];
             const double eb = (bid.price >= bid0.price ? bid.size : 0.0) - (bid.price <= bid0.price ? bid0.size : 0.0);
@@ -157,7 +158,7 @@ TEST(OrderBookTest, TypesMatchTheirDefinitions) {
 
 TEST(OrderBookTest, WorkedNumbers) {
     const double big = 1.7e308;
-    const OrderBook no_asks = {{{99, 2}, {98, 1}}, {}};
+    const OwnedBook no_asks = {{{99, 2}, {98, 1}}, {}};
     // Sqd/n - mq Sd/n is grouped Sqd/n - (mq Sd)/n: on these prints the grouping mq (Sd/n) gives
     // 0.44247662227260043 on the last bar.
     const double bids[] = {100.29, 97.38, 97.36, 98.24, 101.08, 99.57, 98.88, 100.51};
@@ -173,13 +174,13 @@ TEST(OrderBookTest, WorkedNumbers) {
         {"Microprice", {}, {{no_asks}}, {0.0}},
         {"DepthSlope", {}, {{no_asks}}, {0.0}},
         {"OrderBookImbalanceFull", {}, {{no_asks}}, {1.0}},
-        {"OrderBookImbalanceFull", {}, {{OrderBook{}}}, {0.0}},
+        {"OrderBookImbalanceFull", {}, {{OwnedBook{}}}, {0.0}},
         {"OrderFlowImbalance", {1}, {{top(99, 3, 101, 1)}, {no_asks}, {top(99, 5, 101, 4)}}, {N, N, 5.0 - 3.0 - (4.0 - 1.0)}},
         // Derived values out of the finite range: the stateless types give none.
         {"OrderBookImbalanceTop1", {}, {{top(99, big, 101, big)}}, {N}},
-        {"OrderBookImbalanceFull", {}, {{OrderBook{{{99, big}, {98, big}}, {{101, 1}}}}}, {N}},
+        {"OrderBookImbalanceFull", {}, {{OwnedBook{{{99, big}, {98, big}}, {{101, 1}}}}}, {N}},
         {"Microprice", {}, {{top(1e300, 1e10, 2e300, 1e10)}}, {N}},
-        {"DepthSlope", {}, {{OrderBook{{{99, big}, {98, big}}, {{101, 1}, {102, 2}}}}}, {N}},
+        {"DepthSlope", {}, {{OwnedBook{{{99, big}, {98, big}}, {{101, 1}, {102, 2}}}}}, {N}},
         {"EffectiveSpread", {}, {{std::nullopt, {test::buy(1, 1e300)}, 1e-10}}, {N}},
         // A record whose quote mid was 1e-305 measures to -2e311 basis points: none; the next as usual.
         {"RealizedSpread", {1}, {{std::nullopt, {test::buy(1, 1e-305)}, 1e-305}, {top(99, 1, 101, 1), {test::sell(1)}},
