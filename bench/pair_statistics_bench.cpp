@@ -9,7 +9,8 @@ int main(int argc, char** argv) {
     bench::register_updates_fed(bench::ReferenceFeed{}, {
         {"Alpha", {20, 0.0}}, {"Beta", {20}}, {"BetaNeutralSpread", {20}}, {"TreynorRatio", {20, 0.0}},
         {"PearsonCorrelation", {20}}, {"RollingCorrelation", {20}}, {"RollingCovariance", {20}},
-        {"PairwiseBeta", {20}}, {"PairSpreadZScore", {20, 10}}, {"InformationRatio", {20}},
+        {"PairwiseBeta", {20}}, {"PairSpreadZScore", {20, 10}}, {"PairSpreadZScore", {100, 100}},
+        {"InformationRatio", {20}},
         {"EstimatedLeverageRatio", {}}, {"DistanceSsd", {20}}, {"KendallTau", {20}}, {"SpearmanCorrelation", {20}},
         {"Beta", {500}}, {"PearsonCorrelation", {500}}, {"DistanceSsd", {100}}, {"KendallTau", {100}},
         {"SpearmanCorrelation", {100}},

@@ -79,8 +79,12 @@ public:
     const PairSums& sums() const { return sums_[current_]; }
 
     // The sums once (x, y) is pushed, or nothing (state unchanged) when the pair cannot be taken.
-    // x and y are finite.
-    const PairSums* prepare(double x, double y) {
+    // x and y are finite. `seen`, when given, gets the prepared sums as they are computed: a
+    // caller that takes its moments there does not read them back from memory, a round trip
+    // that would sit on its chain of dependent steps.
+    const PairSums* prepare(double x, double y) { return prepare(x, y, [](const PairSums&) {}); }
+    template <class F>
+    const PairSums* prepare(double x, double y, F&& seen) {
         if (!pairs_.make_room()) [[unlikely]]
             return nullptr;
         PairSums s = sums_[current_];
@@ -136,6 +140,7 @@ public:
         if (!takes(s)) [[unlikely]]
             return nullptr;
         sums_[current_ ^ 1] = s;
+        seen(s);
         return &sums_[current_ ^ 1];
     }
     // Pushes (x, y) with the sums prepare(x, y) gave; nothing may change the window in between.

@@ -50,8 +50,11 @@ public:
 
     // The sums once x is pushed, or null (state unchanged) when x cannot be taken. x is finite.
     // They are written to the window's spare set, which commit makes current: no copy of the
-    // sums goes through the caller's stack.
-    const ShiftedSums* prepare(double x) {
+    // sums goes through the caller's stack. `seen`, when given, gets the prepared sums as they are
+    // computed, so that a caller can take its moments without reading them back from memory.
+    const ShiftedSums* prepare(double x) { return prepare(x, [](const ShiftedSums&) {}); }
+    template <class F>
+    const ShiftedSums* prepare(double x, F&& seen) {
         if (!window_.make_room()) [[unlikely]]
             return nullptr;
         ShiftedSums s = sums_[current_];
@@ -89,6 +92,7 @@ public:
             [[unlikely]]
             return nullptr;
         sums_[current_ ^ 1] = s;
+        seen(s);
         return &sums_[current_ ^ 1];
     }
     // Pushes x with the sums prepare(x) gave; nothing may change the window in between.

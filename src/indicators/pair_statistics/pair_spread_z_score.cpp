@@ -18,25 +18,32 @@ OptionalValue PairSpreadZScore::update_pair(double close, double reference) {
     if (!(close > 0.0 && reference > 0.0)) return std::nullopt;
     double lr = std::log(reference);
     double lc = std::log(close);
-    auto logs = logs_.prepare(lr, lc);
+    const bool beta_ready = logs_.full_after_push();
+    double beta = 0.0;
+    auto logs = logs_.prepare(lr, lc, [&](const PairSums& s) {
+        if (!beta_ready) return;
+        const PairMoments m = logs_.moments(s);
+        beta = m.var_x == 0.0 ? 0.0 : m.cov / m.var_x;
+    });
     if (!logs) return std::nullopt;
-    if (!logs_.full_after_push()) {
+    if (!beta_ready) {
         logs_.commit(lr, lc, *logs);
         return std::nullopt;
     }
-    const PairMoments m = logs_.moments(*logs);
-    double beta = m.var_x == 0.0 ? 0.0 : m.cov / m.var_x;
     double spread = lc - beta * lr;
     if (!std::isfinite(spread)) [[unlikely]]
         return std::nullopt;
-    auto spreads = spreads_.prepare(spread);
+    const bool z_ready = spreads_.full_after_push();
+    OptionalValue z;
+    auto spreads = spreads_.prepare(spread, [&](const ShiftedSums& s) {
+        if (!z_ready) return;
+        const double variance = spreads_.population_variance(s);
+        z = variance == 0.0 ? OptionalValue(0.0) : finite_result((spread - spreads_.mean(s)) / std::sqrt(variance));
+    });
     if (!spreads) return std::nullopt;
     logs_.commit(lr, lc, *logs);
     spreads_.commit(spread, *spreads);
-    if (!spreads_.full()) return std::nullopt;
-    double variance = spreads_.population_variance();
-    if (variance == 0.0) return 0.0;
-    return finite_result((spread - spreads_.mean()) / std::sqrt(variance));
+    return z;
 }
 
 }  // namespace prynox
