@@ -22,8 +22,15 @@ struct RunningSum {
     double sum_ = 0.0;
 };
 
-void BM_RunningSumFloor(benchmark::State& state) {
-    SingleOutput<RunningSum> boxed{RunningSum{}};
+// The boundary alone: a type that keeps nothing and passes the close through.
+struct PassThrough {
+    OptionalValue update_value(double x) { return x; }
+    std::uint64_t warmup_period() const { return 1; }
+};
+
+template <class Step>
+void BM_BoundaryFloor(benchmark::State& state) {
+    SingleOutput<Step> boxed{Step{}};
     Indicator* opaque = &boxed;
     benchmark::DoNotOptimize(opaque);  // a virtual call, as from the registry
     Indicator& ind = *opaque;
@@ -58,6 +65,9 @@ int main(int argc, char** argv) {
         bench::register_core("Variance/" + n, *Variance::create(p));
         bench::register_core("StdDev/" + n, *StdDev::create(p));
     }
-    benchmark::RegisterBenchmark("floor/RunningSum", bench::BM_RunningSumFloor)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("floor/RunningSum", bench::BM_BoundaryFloor<bench::RunningSum>)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("floor/PassThrough", bench::BM_BoundaryFloor<bench::PassThrough>)
+        ->Unit(benchmark::kMillisecond);
     return bench::run_main(argc, argv);
 }
