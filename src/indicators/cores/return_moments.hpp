@@ -33,7 +33,7 @@ public:
     // The same in two steps, for a caller whose own later step may refuse the value: the sums
     // once x is pushed (nothing changes), then the push itself with those sums.
     const ShiftedSums* prepare(double x) { return sums_.prepare(x); }
-    void commit(double x, const ShiftedSums& next) { sums_.commit(x, next); }
+    void commit(const ShiftedSums& next) { sums_.commit(next); }
     bool full_after_push() const { return sums_.full_after_push(); }
 
     // The moments of a full window with sums s.

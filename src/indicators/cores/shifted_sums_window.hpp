@@ -95,16 +95,16 @@ public:
         seen(s);
         return &sums_[current_ ^ 1];
     }
-    // Pushes x with the sums prepare(x) gave; nothing may change the window in between.
-    void commit(double x, const ShiftedSums& next) {
+    // Pushes the value prepare gave these sums for; nothing may change the window in between.
+    void commit(const ShiftedSums& next) {
         require(&next == &sums_[current_ ^ 1], "commit takes the sums the last prepare gave");
-        (void)window_.push(x);  // prepare made room
+        (void)window_.push(next.last);  // prepare made room
         current_ ^= 1;
     }
     [[nodiscard]] bool push(double x) {
         auto next = prepare(x);
         if (!next) return false;
-        commit(x, *next);
+        commit(*next);
         return true;
     }
 

@@ -46,7 +46,7 @@ bool KaseDevStop::update_candle(const Candle& c, std::array<double, 2>& out) {
         if (!std::isfinite(dev) || !std::isfinite(line)) [[unlikely]]
             return false;
     }
-    ranges_.commit(r, *sums);
+    ranges_.commit(*sums);
     previous_high_ = c.high, previous_low_ = c.low;
     if (!ready) return false;
     direction_ = direction, extreme_ = extreme, line_ = line;

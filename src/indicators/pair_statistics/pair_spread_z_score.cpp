@@ -42,7 +42,7 @@ OptionalValue PairSpreadZScore::update_pair(double close, double reference) {
     });
     if (!spreads) return std::nullopt;
     logs_.commit(lr, lc, *logs);
-    spreads_.commit(spread, *spreads);
+    spreads_.commit(*spreads);
     return z;
 }
 

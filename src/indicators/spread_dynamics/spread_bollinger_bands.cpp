@@ -21,7 +21,7 @@ bool SpreadBollingerBands::update_pair(double close, double reference, std::arra
     auto next = window_.prepare(s);
     if (!next) [[unlikely]]
         return false;
-    window_.commit(s, *next);
+    window_.commit(*next);
     if (!window_.full()) return false;
     // A window of equal spreads is its own mean with no width, whatever the sums' last bits say.
     const bool constant = window_.sums().equal_run >= window_.length();

@@ -19,7 +19,7 @@ OptionalValue VolatilityOfVolatility::update_value(double x) {
     auto returns = returns_.prepare(*r);
     if (!returns) return std::nullopt;
     if (!returns_.full_after_push()) {
-        returns_.commit(*r, *returns);
+        returns_.commit(*returns);
         input_.accept(x);
         return std::nullopt;
     }
@@ -27,8 +27,8 @@ OptionalValue VolatilityOfVolatility::update_value(double x) {
     double vol = std::sqrt(returns_.sample_variance(*returns));
     auto vols = vols_.prepare(vol);
     if (!vols) return std::nullopt;
-    returns_.commit(*r, *returns);
-    vols_.commit(vol, *vols);
+    returns_.commit(*returns);
+    vols_.commit(*vols);
     input_.accept(x);
     if (!vols_.full()) return std::nullopt;
     return std::sqrt(vols_.sample_variance());
