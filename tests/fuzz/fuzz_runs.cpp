@@ -74,12 +74,13 @@ public:
 
     std::string indicators() {
         static const char* kTypes[] = {"Sma", "Ema", "Wma", "Kama", "Rsi", "Alma", "Hma", "T3", "MedianMa",
-                                       "BollingerBands", "Macd", "Atr", "Nope"};
+                                       "BollingerBands", "Macd", "Atr", "PairSpreadZScore", "SpreadBollingerBands",
+                                       "VolatilityOfVolatility", "Nope"};
         std::string s = "{";
         const int n = in_.ConsumeIntegralInRange<int>(0, 3);
         for (int k = 0; k < n; ++k) {
             s += std::string(k ? "," : "") + "\"" + "abc"[k] + "\":{\"type\":\"" +
-                 kTypes[in_.ConsumeIntegralInRange<int>(0, 12)] + "\",\"params\":[";
+                 kTypes[in_.ConsumeIntegralInRange<int>(0, 15)] + "\",\"params\":[";
             const int p = in_.ConsumeIntegralInRange<int>(0, 3);
             for (int j = 0; j < p; ++j) s += (j ? "," : "") + (in_.ConsumeBool() ? count() : number());
             s += "]}";
