@@ -73,7 +73,8 @@ def next_open_trades(candles, warmup, enters, leaves, entry_fill=None, exit_fill
     """The engine's trades in plain Python. From bar `warmup` on, a flat strategy whose enters(i)
     holds buys at the next bar's open, a holding one whose leaves(i, entry_bar) holds sells there;
     the fills are at the one-level book's ask (open + 0.5) and bid (open - 0.5), or entry_fill(i)
-    and exit_fill(i) where given. A position still open is closed at the last close ("end")."""
+    and exit_fill(i) where given. A position still open is closed at the last close ("end").
+    Trades are given by their candles' times, as the report gives them."""
     entry_fill = entry_fill or (lambda i: candles[i]["open"] + 0.5)
     exit_fill = exit_fill or (lambda i: candles[i]["open"] - 0.5)
     out, position, pending = [], None, None
@@ -81,7 +82,7 @@ def next_open_trades(candles, warmup, enters, leaves, entry_fill=None, exit_fill
         if pending == "entry":
             position = (i, entry_fill(i))
         elif pending == "exit":
-            out.append((position[0], i, position[1], exit_fill(i), "signal"))
+            out.append((candles[position[0]]["time"], candles[i]["time"], position[1], exit_fill(i), "signal"))
             position = None
         pending = None
         if i >= warmup:
@@ -90,7 +91,7 @@ def next_open_trades(candles, warmup, enters, leaves, entry_fill=None, exit_fill
             elif not position and enters(i):
                 pending = "entry"
     if position:
-        out.append((position[0], len(candles) - 1, position[1], candles[-1]["close"], "end"))
+        out.append((candles[position[0]]["time"], candles[-1]["time"], position[1], candles[-1]["close"], "end"))
     return out
 
 

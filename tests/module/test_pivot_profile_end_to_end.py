@@ -3,10 +3,9 @@ when the close crosses above the previous bar's classic r1 (read through "prev")
 close falls below the value area's low; the trades are checked against a plain simulation of the
 same indicators and rules."""
 
-import json
 import random
 
-from prynox_impact import Impact
+from plain_backtest import next_open_trades, run, strategy, trades
 
 WINDOW, BINS, SHARE = 30, 12, 0.7
 
@@ -64,44 +63,21 @@ def value_area_low(window):
 
 
 def simulate(k):
-    """Entries and exits at the next open through a one-level book: ask = open + 0.5, bid = open - 0.5."""
     levels = [r1(c) for c in k]
     val = [value_area_low(k[t + 1 - WINDOW:t + 1]) if t >= WINDOW - 1 else None for t in range(len(k))]
-    trades, position, pending = [], None, None
-    for i, c in enumerate(k):
-        if pending == "entry":
-            position = (c["time"], c["open"] + 0.5)
-        elif pending == "exit" and position:
-            trades.append((position[0], c["time"], position[1], c["open"] - 0.5, "signal"))
-            position = None
-        pending = None
-        if i >= WINDOW:
-            if position and c["close"] < val[i]:
-                pending = "exit"
-            elif not position and k[i - 1]["close"] <= levels[i - 2] and c["close"] > levels[i - 1]:
-                pending = "entry"
-    if position:
-        trades.append((position[0], k[-1]["time"], position[1], k[-1]["close"], "end"))
-    return trades
+
+    def crosses(i):
+        return k[i - 1]["close"] <= levels[i - 2] and k[i]["close"] > levels[i - 1]
+
+    return next_open_trades(k, WINDOW, crosses, lambda i, _: k[i]["close"] < val[i])
 
 
 def test_pivot_breakout_with_a_value_area_stop_matches_a_plain_simulation():
     k = candles()
-    spec = {
-        "strategy": {
-            "symbol": "X", "timeframe": "1m",
-            "indicators": {"piv": {"type": "ClassicPivots", "params": []},
+    report = run(strategy({"piv": {"type": "ClassicPivots", "params": []},
                            "va": {"type": "ValueArea", "params": [WINDOW, BINS, SHARE]}},
-            "entry": {"cross_above": [{"price": "close"}, {"prev": ["piv.r1", 1]}]},
-            "exit": {"lt": [{"price": "close"}, "va.val"]},
-            "sizing": {"type": "fixed_qty", "qty": 1},
-        },
-        "book_model": {"kind": "orderbook_walk"},
-    }
-    books = [{"bids": [[c["open"] - 0.5, 1000]], "asks": [[c["open"] + 0.5, 1000]]} for c in k]
-    answer = Impact(json.dumps(spec)).command(json.dumps({"cmd": "run", "data": {"candles": k, "books": books}}))
-    got = [(t["entry_time"], t["exit_time"], t["entry_price"], t["exit_price"], t["reason"])
-           for t in json.loads(answer)["report"]["trades"]]
+                          {"cross_above": [{"price": "close"}, {"prev": ["piv.r1", 1]}]},
+                          {"lt": [{"price": "close"}, "va.val"]}), k)
     expected = simulate(k)
     assert len(expected) >= 5
-    assert got == expected
+    assert trades(report) == expected
