@@ -22,6 +22,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "indicators/cores/fused_pair.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/shifted_sums_window.hpp"
 #include "indicators/invariant.hpp"
@@ -77,16 +78,20 @@ public:
     // The pairs, oldest first.
     const RollingWindow<XY>& pairs() const { return pairs_; }
     const PairSums& sums() const { return sums_[current_]; }
+    // Whether the next push takes neither an allocation nor a rebuild (see PushPath).
+    bool next_push_is_plain() const { return pairs_.has_room() && sums_[current_].pushes + 1 < pairs_.capacity(); }
 
     // The sums once (x, y) is pushed, or nothing (state unchanged) when the pair cannot be taken.
     // x and y are finite. `seen`, when given, gets the prepared sums as they are computed: a
     // caller that takes its moments there does not read them back from memory, a round trip
     // that would sit on its chain of dependent steps.
     const PairSums* prepare(double x, double y) { return prepare(x, y, [](const PairSums&) {}); }
-    template <class F>
+    template <PushPath Path = PushPath::any, class F>
     const PairSums* prepare(double x, double y, F&& seen) {
-        if (!pairs_.make_room()) [[unlikely]]
-            return nullptr;
+        if constexpr (Path == PushPath::any) {
+            if (!pairs_.make_room()) [[unlikely]]
+                return nullptr;
+        }
         PairSums s = sums_[current_];
         const std::uint64_t cap = pairs_.capacity();
         if (!pairs_.empty()) {
@@ -121,7 +126,8 @@ public:
         s.sxy += dx * dy;
         s.arrived_x += x;
         s.arrived_y += y;
-        if (++s.pushes >= cap) [[unlikely]] {
+        ++s.pushes;
+        if (Path == PushPath::any && s.pushes >= cap) [[unlikely]] {
             // Out of line and by value, so that `s` can stay in registers.
             const Rebuilt r = rebuild(x, y, s.arrived_x / n_, s.arrived_y / n_);
             if (r.finite) {
@@ -144,9 +150,13 @@ public:
         return &sums_[current_ ^ 1];
     }
     // Pushes (x, y) with the sums prepare(x, y) gave; nothing may change the window in between.
+    template <PushPath Path = PushPath::any>
     void commit(double x, double y, const PairSums& next) {
         require(&next == &sums_[current_ ^ 1], "commit takes the sums the last prepare gave");
-        (void)pairs_.push(XY{x, y});  // prepare made room
+        if constexpr (Path == PushPath::plain)
+            pairs_.push_in_room(XY{x, y});
+        else
+            (void)pairs_.push(XY{x, y});  // prepare made room
         current_ ^= 1;
     }
     [[nodiscard]] bool push(double x, double y) {
@@ -176,6 +186,19 @@ public:
             m.cov = 0.0;
         }
         return m;
+    }
+
+    // cov / var_x as moments(s) gives them, the least-squares slope of y on x; 0 when var_x is 0.
+    // Taken alone, so that an owner needing only the slope keeps no other moment alive.
+    double slope_y_on_x(const PairSums& s) const {
+        const std::uint64_t cap = pairs_.capacity();
+        if (s.run_x >= cap || s.run_y >= cap) return 0.0;  // var_x or the covariance is 0
+        // Two lanes per division (each the same IEEE division): one divider pass less.
+        const DoublePair means = DoublePair{s.sx, s.sy} / n_;
+        const DoublePair squares = DoublePair{s.sxx, s.sxy} / n_;
+        double var_x = squares[0] - means[0] * means[0];
+        if (!(var_x > 0.0)) return 0.0;
+        return (squares[1] - means[0] * means[1]) / var_x;
     }
 
 private:

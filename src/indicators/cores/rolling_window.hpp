@@ -63,6 +63,18 @@ public:
 
     // Makes sure the next push cannot allocate; false when the storage could not grow.
     [[nodiscard]] bool make_room() { return len_ < buf_.size() || len_ == capacity_ || grow(); }
+    // Whether the next push can take its slot without allocating.
+    bool has_room() const { return len_ < buf_.size() || len_ == capacity_; }
+    // push for a window that has room (has_room() or make_room() said so): no path through it
+    // allocates or calls, so a caller's values can stay in registers across it.
+    void push_in_room(const T& x) {
+        const std::size_t at = wrap(head_ + len_);
+        buf_[at] = x;
+        if (len_ == capacity_)
+            head_ = wrap(head_ + 1);
+        else
+            ++len_;
+    }
 
     // Takes the storage for the whole capacity now, so that no later push allocates: for an
     // owner whose data seen so far already justifies it (a window alongside that has filled).
@@ -90,9 +102,17 @@ public:
     // Visits the values oldest first.
     template <class F>
     void for_each(F&& f) const {
-        std::size_t first = std::min(len_, buf_.size() - head_);
-        for (std::size_t i = 0; i < first; ++i) f(buf_[head_ + i]);
-        for (std::size_t i = 0; i < len_ - first; ++i) f(buf_[i]);
+        for_each_from(0, f);
+    }
+    // Visits the values from position `start` (counted from the oldest) to the newest.
+    template <class F>
+    void for_each_from(std::size_t start, F&& f) const {
+        require(start <= len_, "the first position visited is in the window");
+        const std::size_t at = wrap(head_ + start);
+        const std::size_t count = len_ - start;
+        const std::size_t first = std::min(count, buf_.size() - at);
+        for (std::size_t i = 0; i < first; ++i) f(buf_[at + i]);
+        for (std::size_t i = 0; i < count - first; ++i) f(buf_[i]);
     }
 
 private:

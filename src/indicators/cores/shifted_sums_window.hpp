@@ -20,6 +20,11 @@
 
 namespace prynox {
 
+// How a push may go. `plain` is for a push that next_push_is_plain() said takes neither an
+// allocation nor a rebuild: its prepare and commit then hold no call, so that an owner's values
+// can stay in registers across them. The results are the same either way.
+enum class PushPath { any, plain };
+
 // The scalar part of the state: what a prepared push replaces on commit.
 struct ShiftedSums {
     double anchor = 0.0;
@@ -47,16 +52,22 @@ public:
     bool full_after_push() const { return window_.full() || window_.size() + 1 == window_.capacity(); }
     const RollingWindow<double>& values() const { return window_; }
     const ShiftedSums& sums() const { return sums_[current_]; }
+    // Whether the next push takes neither an allocation nor a rebuild.
+    bool next_push_is_plain() const {
+        return window_.has_room() && sums_[current_].updates + 1 < window_.capacity();
+    }
 
     // The sums once x is pushed, or null (state unchanged) when x cannot be taken. x is finite.
     // They are written to the window's spare set, which commit makes current: no copy of the
     // sums goes through the caller's stack. `seen`, when given, gets the prepared sums as they are
     // computed, so that a caller can take its moments without reading them back from memory.
     const ShiftedSums* prepare(double x) { return prepare(x, [](const ShiftedSums&) {}); }
-    template <class F>
+    template <PushPath Path = PushPath::any, class F>
     const ShiftedSums* prepare(double x, F&& seen) {
-        if (!window_.make_room()) [[unlikely]]
-            return nullptr;
+        if constexpr (Path == PushPath::any) {
+            if (!window_.make_room()) [[unlikely]]
+                return nullptr;
+        }
         ShiftedSums s = sums_[current_];
         if (!s.anchored) {
             s.anchor = x;
@@ -74,7 +85,8 @@ public:
         s.equal_run = same ? (s.equal_run < window_.capacity() ? s.equal_run + 1 : s.equal_run) : 1;
         s.last = x;
         s.arrived += x;
-        if (++s.updates >= window_.capacity()) [[unlikely]] {
+        ++s.updates;
+        if (Path == PushPath::any && s.updates >= window_.capacity()) [[unlikely]] {
             // Out of line and by value, so that `s` can stay in registers.
             const Rebuilt r = rebuild(x, s.arrived / n_);
             if (r.finite) {
@@ -96,9 +108,13 @@ public:
         return &sums_[current_ ^ 1];
     }
     // Pushes the value prepare gave these sums for; nothing may change the window in between.
+    template <PushPath Path = PushPath::any>
     void commit(const ShiftedSums& next) {
         require(&next == &sums_[current_ ^ 1], "commit takes the sums the last prepare gave");
-        (void)window_.push(next.last);  // prepare made room
+        if constexpr (Path == PushPath::plain)
+            window_.push_in_room(next.last);
+        else
+            (void)window_.push(next.last);  // prepare made room
         current_ ^= 1;
     }
     [[nodiscard]] bool push(double x) {

@@ -16,18 +16,27 @@ std::expected<PairSpreadZScore, IndicatorError> PairSpreadZScore::create(std::ui
 
 OptionalValue PairSpreadZScore::update_pair(double close, double reference) {
     if (!(close > 0.0 && reference > 0.0)) return std::nullopt;
-    double lr = std::log(reference);
-    double lc = std::log(close);
+    const double lr = std::log(reference);
+    const double lc = std::log(close);
+    // Most pushes neither allocate nor rebuild: taken apart, they hold no call after the
+    // logarithms, so the update's values stay in registers all along its chain.
+    if (logs_.next_push_is_plain() && spreads_.next_push_is_plain()) [[likely]]
+        return update_logs<PushPath::plain>(lr, lc);
+    return update_logs_any(lr, lc);
+}
+
+OptionalValue PairSpreadZScore::update_logs_any(double lr, double lc) { return update_logs<PushPath::any>(lr, lc); }
+
+template <PushPath Path>
+OptionalValue PairSpreadZScore::update_logs(double lr, double lc) {
     const bool beta_ready = logs_.full_after_push();
     double beta = 0.0;
-    auto logs = logs_.prepare(lr, lc, [&](const PairSums& s) {
-        if (!beta_ready) return;
-        const PairMoments m = logs_.moments(s);
-        beta = m.var_x == 0.0 ? 0.0 : m.cov / m.var_x;
+    auto logs = logs_.prepare<Path>(lr, lc, [&](const PairSums& s) {
+        if (beta_ready) beta = logs_.slope_y_on_x(s);
     });
     if (!logs) return std::nullopt;
     if (!beta_ready) {
-        logs_.commit(lr, lc, *logs);
+        logs_.commit<Path>(lr, lc, *logs);
         return std::nullopt;
     }
     double spread = lc - beta * lr;
@@ -35,14 +44,14 @@ OptionalValue PairSpreadZScore::update_pair(double close, double reference) {
         return std::nullopt;
     const bool z_ready = spreads_.full_after_push();
     OptionalValue z;
-    auto spreads = spreads_.prepare(spread, [&](const ShiftedSums& s) {
+    auto spreads = spreads_.prepare<Path>(spread, [&](const ShiftedSums& s) {
         if (!z_ready) return;
         const double variance = spreads_.population_variance(s);
         z = variance == 0.0 ? OptionalValue(0.0) : finite_result((spread - spreads_.mean(s)) / std::sqrt(variance));
     });
     if (!spreads) return std::nullopt;
-    logs_.commit(lr, lc, *logs);
-    spreads_.commit(*spreads);
+    logs_.commit<Path>(lr, lc, *logs);
+    spreads_.commit<Path>(*spreads);
     return z;
 }
 

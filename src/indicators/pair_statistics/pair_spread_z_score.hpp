@@ -29,6 +29,10 @@ public:
 
 private:
     PairSpreadZScore(std::uint64_t beta_period, std::uint64_t z_period) : logs_(beta_period), spreads_(z_period) {}
+    // The update from the two logarithms, along the push path both windows can take.
+    template <PushPath Path>
+    [[gnu::always_inline]] inline OptionalValue update_logs(double lr, double lc);
+    [[gnu::noinline]] OptionalValue update_logs_any(double lr, double lc);
 
     PairMomentWindow logs_;  // (ln reference, ln close)
     SeriesMomentWindow spreads_;

@@ -43,13 +43,21 @@ TEST(RollingWindowTest, MatchesADequeAcrossPopsWrapsAndGrowth) {
                 ASSERT_EQ(op ? w.pop_back() : w.pop_front(), op ? ref.back() : ref.front());
                 op ? ref.pop_back() : ref.pop_front();
             } else {
-                ASSERT_TRUE(w.push(i));
+                // Half the pushes that need no new storage take the no-allocation form.
+                if (op == 2 && w.has_room())
+                    w.push_in_room(i);
+                else
+                    ASSERT_TRUE(w.push(i));
                 ref.push_back(i);
                 if (ref.size() > cap) ref.pop_front();
             }
             Vec order;
             w.for_each([&](double v) { order.push_back(v); });
             ASSERT_EQ(order, Vec(ref.begin(), ref.end())) << cap << " " << i;
+            const std::size_t start = test::splitmix(seed) % (ref.size() + 1);
+            Vec tail;
+            w.for_each_from(start, [&](double v) { tail.push_back(v); });
+            ASSERT_EQ(tail, Vec(ref.begin() + static_cast<std::ptrdiff_t>(start), ref.end())) << cap << " " << i;
             ASSERT_EQ(w.full(), ref.size() == cap);
             for (std::size_t k = 0; k < ref.size(); ++k) ASSERT_TRUE(w[k] == ref[k] && w.back(k) == ref[ref.size() - 1 - k]);
         }
@@ -59,6 +67,7 @@ TEST(RollingWindowTest, MatchesADequeAcrossPopsWrapsAndGrowth) {
     for (int i = 0; i < 500; ++i) ASSERT_TRUE(big.push(i));
     EXPECT_LE(big.storage(), 1024u);
     EXPECT_THROW(RollingWindow<double>(2).pop_front(), InvariantViolation);
+    EXPECT_THROW(RollingWindow<double>(2).for_each_from(1, [](double) {}), InvariantViolation);
 }
 
 TEST(FixedRingTest, ReplacesTheOldestAndGrowsWithTheData) {
