@@ -78,7 +78,9 @@ public:
     // The pairs, oldest first.
     const RollingWindow<XY>& pairs() const { return pairs_; }
     const PairSums& sums() const { return sums_[current_]; }
-    // Whether the next push takes neither an allocation nor a rebuild (see PushPath).
+    // Whether the next push takes no allocation; whether it takes neither that nor a rebuild
+    // (see PushPath).
+    bool next_push_has_room() const { return pairs_.has_room(); }
     bool next_push_is_plain() const { return pairs_.has_room() && sums_[current_].pushes + 1 < pairs_.capacity(); }
 
     // The sums once (x, y) is pushed, or nothing (state unchanged) when the pair cannot be taken.
@@ -127,9 +129,11 @@ public:
         s.arrived_x += x;
         s.arrived_y += y;
         ++s.pushes;
-        if (Path == PushPath::any && s.pushes >= cap) [[unlikely]] {
-            // Out of line and by value, so that `s` can stay in registers.
-            const Rebuilt r = rebuild(x, y, s.arrived_x / n_, s.arrived_y / n_);
+        if (Path != PushPath::plain && s.pushes >= cap) [[unlikely]] {
+            // By value, and out of line on the `any` path, so that `s` can stay in registers.
+            const double kx = s.arrived_x / n_;
+            const double ky = s.arrived_y / n_;
+            const Rebuilt r = Path == PushPath::in_room ? rebuilt(x, y, kx, ky) : rebuild(x, y, kx, ky);
             if (r.finite) {
                 s.kx = r.kx;
                 s.ky = r.ky;
@@ -153,7 +157,7 @@ public:
     template <PushPath Path = PushPath::any>
     void commit(double x, double y, const PairSums& next) {
         require(&next == &sums_[current_ ^ 1], "commit takes the sums the last prepare gave");
-        if constexpr (Path == PushPath::plain)
+        if constexpr (Path != PushPath::any)
             pairs_.push_in_room(XY{x, y});
         else
             (void)pairs_.push(XY{x, y});  // prepare made room
@@ -215,7 +219,28 @@ private:
         double kx, ky, sx, sy, sxx, syy, sxy;
         bool finite;
     };
-    Rebuilt rebuild(double x, double y, double kx, double ky) const;
+    Rebuilt rebuild(double x, double y, double kx, double ky) const;  // rebuilt(), out of line
+    [[gnu::always_inline]] Rebuilt rebuilt(double x, double y, double kx, double ky) const {
+        // The window once (x, y) is pushed: the held pairs, less the oldest when full, then
+        // (x, y); oldest first. x and y ride side by side in two lanes, each lane taking the same
+        // steps in the same order as one series alone.
+        const DoublePair k{kx, ky};
+        DoublePair sums{0.0, 0.0};
+        DoublePair squares{0.0, 0.0};
+        double sxy = 0.0;
+        const auto add = [&](DoublePair p) {
+            const DoublePair d = p - k;
+            sums += d;
+            squares += d * d;
+            sxy += d[0] * d[1];
+        };
+        pairs_.for_each_from(pairs_.full() ? 1 : 0, [&](const XY& p) { add(DoublePair{p.x, p.y}); });
+        add(DoublePair{x, y});
+        const double sx = sums[0], sy = sums[1], sxx = squares[0], syy = squares[1];
+        const bool finite = std::isfinite(kx) && std::isfinite(ky) && std::isfinite(sx) && std::isfinite(sy) &&
+                            std::isfinite(sxx) && std::isfinite(syy) && std::isfinite(sxy);
+        return {kx, ky, sx, sy, sxx, syy, sxy, finite};
+    }
 
     RollingWindow<XY> pairs_;
     double n_;

@@ -20,10 +20,11 @@
 
 namespace prynox {
 
-// How a push may go. `plain` is for a push that next_push_is_plain() said takes neither an
-// allocation nor a rebuild: its prepare and commit then hold no call, so that an owner's values
-// can stay in registers across them. The results are the same either way.
-enum class PushPath { any, plain };
+// How a push may go: `any`; `in_room` for a window whose next_push_has_room() said it takes no
+// allocation; `plain` for one whose next_push_is_plain() said it takes neither an allocation
+// nor a rebuild. The last two hold no call (a rebuild is done in line), so that an owner's
+// values can stay in registers across them. The results are the same whichever is taken.
+enum class PushPath { any, in_room, plain };
 
 // The scalar part of the state: what a prepared push replaces on commit.
 struct ShiftedSums {
@@ -52,7 +53,8 @@ public:
     bool full_after_push() const { return window_.full() || window_.size() + 1 == window_.capacity(); }
     const RollingWindow<double>& values() const { return window_; }
     const ShiftedSums& sums() const { return sums_[current_]; }
-    // Whether the next push takes neither an allocation nor a rebuild.
+    // Whether the next push takes no allocation; whether it takes neither that nor a rebuild.
+    bool next_push_has_room() const { return window_.has_room(); }
     bool next_push_is_plain() const {
         return window_.has_room() && sums_[current_].updates + 1 < window_.capacity();
     }
@@ -86,9 +88,9 @@ public:
         s.last = x;
         s.arrived += x;
         ++s.updates;
-        if (Path == PushPath::any && s.updates >= window_.capacity()) [[unlikely]] {
-            // Out of line and by value, so that `s` can stay in registers.
-            const Rebuilt r = rebuild(x, s.arrived / n_);
+        if (Path != PushPath::plain && s.updates >= window_.capacity()) [[unlikely]] {
+            // By value, and out of line on the `any` path, so that `s` can stay in registers.
+            const Rebuilt r = Path == PushPath::in_room ? rebuilt(x, s.arrived / n_) : rebuild(x, s.arrived / n_);
             if (r.finite) {
                 s.anchor = r.anchor;
                 s.s1 = r.s1;
@@ -111,7 +113,7 @@ public:
     template <PushPath Path = PushPath::any>
     void commit(const ShiftedSums& next) {
         require(&next == &sums_[current_ ^ 1], "commit takes the sums the last prepare gave");
-        if constexpr (Path == PushPath::plain)
+        if constexpr (Path != PushPath::any)
             window_.push_in_room(next.last);
         else
             (void)window_.push(next.last);  // prepare made room
@@ -151,7 +153,21 @@ private:
         double anchor, s1, s2;
         bool finite;
     };
-    Rebuilt rebuild(double x, double anchor) const;
+    Rebuilt rebuild(double x, double anchor) const;  // rebuilt(), out of line
+    [[gnu::always_inline]] Rebuilt rebuilt(double x, double anchor) const {
+        // The window once x is pushed: the held values, less the oldest when full, then x;
+        // oldest first.
+        double s1 = 0.0;
+        double s2 = 0.0;
+        const auto add = [&](double v) {
+            double d = v - anchor;
+            s1 += d;
+            s2 += d * d;
+        };
+        window_.for_each_from(window_.full() ? 1 : 0, add);
+        add(x);
+        return {anchor, s1, s2, std::isfinite(anchor) && std::isfinite(s1) && std::isfinite(s2)};
+    }
 
     RollingWindow<double> window_;
     double n_;

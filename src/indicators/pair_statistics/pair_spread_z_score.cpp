@@ -18,11 +18,19 @@ OptionalValue PairSpreadZScore::update_pair(double close, double reference) {
     if (!(close > 0.0 && reference > 0.0)) return std::nullopt;
     const double lr = std::log(reference);
     const double lc = std::log(close);
-    // Most pushes neither allocate nor rebuild: taken apart, they hold no call after the
-    // logarithms, so the update's values stay in registers all along its chain.
-    if (logs_.next_push_is_plain() && spreads_.next_push_is_plain()) [[likely]]
-        return update_logs<PushPath::plain>(lr, lc);
+    // Once the windows have their storage, no push allocates and most do not rebuild: taken
+    // apart, these hold no call after the logarithms, so the update's values stay in registers
+    // all along its chain.
+    if (logs_.next_push_has_room() && spreads_.next_push_has_room()) [[likely]] {
+        if (logs_.next_push_is_plain() && spreads_.next_push_is_plain()) [[likely]]
+            return update_logs<PushPath::plain>(lr, lc);
+        return update_logs_rebuilding(lr, lc);
+    }
     return update_logs_any(lr, lc);
+}
+
+OptionalValue PairSpreadZScore::update_logs_rebuilding(double lr, double lc) {
+    return update_logs<PushPath::in_room>(lr, lc);
 }
 
 OptionalValue PairSpreadZScore::update_logs_any(double lr, double lc) { return update_logs<PushPath::any>(lr, lc); }

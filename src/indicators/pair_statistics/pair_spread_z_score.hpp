@@ -32,6 +32,7 @@ private:
     // The update from the two logarithms, along the push path both windows can take.
     template <PushPath Path>
     [[gnu::always_inline]] inline OptionalValue update_logs(double lr, double lc);
+    [[gnu::noinline, gnu::flatten]] OptionalValue update_logs_rebuilding(double lr, double lc);
     [[gnu::noinline]] OptionalValue update_logs_any(double lr, double lc);
 
     PairMomentWindow logs_;  // (ln reference, ln close)

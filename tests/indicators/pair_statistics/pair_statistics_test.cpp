@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -243,6 +244,27 @@ TEST(PairStatisticsTest, EveryTypeAgainstItsDefinition) {
         for (std::size_t t = 0; t < per.size(); ++t) want[positive.bar[t]] = per[t];
         const Vec p = {static_cast<double>(nb), static_cast<double>(nz)};
         test::expect_series(values("PairSpreadZScore", p, d), want, kDrift, test::describe("PairSpreadZScore", p));
+    }
+}
+
+// The z-score's windows push along three paths (storage still growing, a rebuild of the sums,
+// neither), which must give the same bits; the plain recomputation above only bounds the drift.
+// A digest of every value's bits over the table pins them.
+TEST(PairStatisticsTest, PairSpreadZScoreBitsStayFixed) {
+    const Pairs d = table_pairs();
+    struct Case {
+        Vec params;
+        std::uint64_t digest;
+    };
+    const Case cases[] = {
+        {{20, 10}, 13860732619120467484ull}, {{2, 2}, 10241096159406587292ull}, {{3, 7}, 8496938976009451599ull},
+        {{7, 3}, 16887366021642207609ull},   {{50, 30}, 11455172212095880104ull},
+    };
+    for (const Case& c : cases) {
+        std::uint64_t h = 14695981039346656037ull;
+        for (const Opt& v : values("PairSpreadZScore", c.params, d))
+            h = (h ^ (v ? std::bit_cast<std::uint64_t>(*v) : 7u)) * 1099511628211ull;
+        EXPECT_EQ(h, c.digest) << test::describe("PairSpreadZScore", c.params);
     }
 }
 
