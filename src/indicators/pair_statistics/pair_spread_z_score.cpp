@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "indicators/cores/finite_result.hpp"
+#include "indicators/cores/nonnegative_sqrt.hpp"
 #include "indicators/cores/period_checks.hpp"
 
 namespace prynox {
@@ -55,7 +56,7 @@ OptionalValue PairSpreadZScore::update_logs(double lr, double lc) {
     auto spreads = spreads_.prepare<Path>(spread, [&](const ShiftedSums& s) {
         if (!z_ready) return;
         const double variance = spreads_.population_variance(s);
-        z = variance == 0.0 ? OptionalValue(0.0) : finite_result((spread - spreads_.mean(s)) / std::sqrt(variance));
+        z = variance == 0.0 ? OptionalValue(0.0) : finite_result((spread - spreads_.mean(s)) / nonnegative_sqrt(variance));
     });
     if (!spreads) return std::nullopt;
     logs_.commit<Path>(lr, lc, *logs);
