@@ -66,9 +66,15 @@ struct PairSums {
 
 class PairMomentWindow {
 public:
-    // A length of 0 acts as 1.
-    explicit PairMomentWindow(std::uint64_t period)
-        : pairs_(period), n_(static_cast<double>(pairs_.capacity())), limit_(1.3e154 * n_) {}
+    // A length of 0 acts as 1. `bound`, when given, is promised to hold every |x| and |y| pushed:
+    // with it, every sum stays within 3 N (2 bound)^2 (N values since the last rebuild, N leaving,
+    // N entering), and where that cannot overflow (as for logarithms of doubles) no push can be
+    // refused, so the finiteness checks are skipped.
+    explicit PairMomentWindow(std::uint64_t period, double bound = INFINITY)
+        : pairs_(period),
+          n_(static_cast<double>(pairs_.capacity())),
+          limit_(1.3e154 * n_),
+          always_takes_(std::isfinite(16.0 * n_ * bound * bound) && 8.0 * n_ * bound <= limit_) {}
 
     std::uint64_t period() const { return pairs_.capacity(); }
     std::size_t size() const { return pairs_.size(); }
@@ -147,7 +153,7 @@ public:
             s.arrived_x = 0.0;
             s.arrived_y = 0.0;
         }
-        if (!takes(s)) [[unlikely]]
+        if (!always_takes_ && !takes(s)) [[unlikely]]
             return nullptr;
         sums_[current_ ^ 1] = s;
         seen(s);
@@ -245,6 +251,7 @@ private:
     RollingWindow<XY> pairs_;
     double n_;
     double limit_;  // 1.3e154 N: the largest |Sx| whose mean deviation can be squared
+    bool always_takes_;
     PairSums sums_[2];  // the current set and the spare one prepare writes
     unsigned current_ = 0;
 };

@@ -28,7 +28,8 @@ public:
     std::uint64_t warmup_period() const { return logs_.period() + spreads_.length() - 1; }
 
 private:
-    PairSpreadZScore(std::uint64_t beta_period, std::uint64_t z_period) : logs_(beta_period), spreads_(z_period) {}
+    // A logarithm of a positive finite double lies within [-744.5, 709.8].
+    PairSpreadZScore(std::uint64_t beta_period, std::uint64_t z_period) : logs_(beta_period, 745.0), spreads_(z_period) {}
     // The update from the two logarithms, along the push path both windows can take.
     template <PushPath Path>
     [[gnu::always_inline]] inline OptionalValue update_logs(double lr, double lc);

@@ -117,6 +117,30 @@ TEST(PairMomentWindowTest, PairsWhoseMomentsCannotBeFiniteAreRefusedAndStorageGr
     PairMomentWindow big(16'777'216);
     for (int i = 0; i < 500; ++i) ASSERT_TRUE(big.push(i, 2 * i));
     EXPECT_LE(big.pairs().storage(), 1024u);
+    // A promised bound too large to rule out overflow keeps the checks.
+    PairMomentWindow loose(4, 1e200);
+    ASSERT_TRUE(loose.push(1.0, 1.0));
+    for (auto [x, y] : {XY{1e200, 0.0}, XY{0.0, -1e200}}) EXPECT_FALSE(loose.push(x, y)) << x << " " << y;
+}
+
+// Values within a bound that cannot overflow (here that of logarithms) skip the checks and give
+// the same sums, bit for bit, through flat runs, extremes and rebuilds.
+TEST(PairMomentWindowTest, ABoundedWindowKeepsEveryBit) {
+    for (std::uint64_t n : {2u, 7u, 300u}) {
+        PairMomentWindow bounded(n, 745.0), plain(n);
+        std::uint64_t seed = n;
+        for (int i = 0; i < 2000; ++i) {
+            const std::uint64_t r = test::splitmix(seed);
+            const double x = r % 5 == 0 ? (r % 2 ? 745.0 : -745.0) : test::unit(seed) * 745.0;
+            const double y = r % 7 == 0 ? plain.pairs().empty() ? 0.0 : plain.pairs().newest().y : test::unit(seed) * 20.0;
+            ASSERT_TRUE(plain.push(x, y));
+            ASSERT_TRUE(bounded.push(x, y));
+            const PairSums &a = bounded.sums(), &b = plain.sums();
+            ASSERT_TRUE(same_bits(a.sx, b.sx) && same_bits(a.sy, b.sy) && same_bits(a.sxx, b.sxx) &&
+                        same_bits(a.syy, b.syy) && same_bits(a.sxy, b.sxy) && same_bits(a.kx, b.kx))
+                << n << " " << i;
+        }
+    }
 }
 
 }  // namespace
