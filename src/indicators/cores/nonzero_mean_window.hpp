@@ -66,15 +66,8 @@ private:
     // The sum of the window as it stands once x is pushed, oldest first.
     double resum(double x) const {
         double s = -0.0;
-        bool skip = window_.full();
-        window_.for_each([&](double v) {
-            if (skip) {
-                skip = false;
-                return;
-            }
-            s += v;
-        });
-        return s + x;
+        window_.for_each_once_pushed(x, [&s](double v) { s += v; });
+        return s;
     }
 
     RollingWindow<double> window_;

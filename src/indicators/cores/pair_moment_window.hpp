@@ -227,9 +227,8 @@ private:
     };
     Rebuilt rebuild(double x, double y, double kx, double ky) const;  // rebuilt(), out of line
     [[gnu::always_inline]] Rebuilt rebuilt(double x, double y, double kx, double ky) const {
-        // The window once (x, y) is pushed: the held pairs, less the oldest when full, then
-        // (x, y); oldest first. x and y ride side by side in two lanes, each lane taking the same
-        // steps in the same order as one series alone.
+        // x and y ride side by side in two lanes, each lane taking the same steps in the same
+        // order as one series alone.
         const DoublePair k{kx, ky};
         DoublePair sums{0.0, 0.0};
         DoublePair squares{0.0, 0.0};
@@ -240,8 +239,7 @@ private:
             squares += d * d;
             sxy += d[0] * d[1];
         };
-        pairs_.for_each_from(pairs_.full() ? 1 : 0, [&](const XY& p) { add(DoublePair{p.x, p.y}); });
-        add(DoublePair{x, y});
+        pairs_.for_each_once_pushed(XY{x, y}, [&](const XY& p) { add(DoublePair{p.x, p.y}); });
         const double sx = sums[0], sy = sums[1], sxx = squares[0], syy = squares[1];
         const bool finite = std::isfinite(kx) && std::isfinite(ky) && std::isfinite(sx) && std::isfinite(sy) &&
                             std::isfinite(sxx) && std::isfinite(syy) && std::isfinite(sxy);

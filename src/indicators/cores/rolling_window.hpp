@@ -114,6 +114,13 @@ public:
         for (std::size_t i = 0; i < first; ++i) f(buf_[at + i]);
         for (std::size_t i = 0; i < count - first; ++i) f(buf_[i]);
     }
+    // Visits the values the window holds once x is pushed, oldest first: those held, less the
+    // oldest when full, then x. Nothing changes.
+    template <class F>
+    void for_each_once_pushed(const T& x, F&& f) const {
+        for_each_from(full() ? 1 : 0, f);
+        f(x);
+    }
 
 private:
     std::size_t wrap(std::size_t i) const { return i >= buf_.size() ? i - buf_.size() : i; }

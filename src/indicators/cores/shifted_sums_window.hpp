@@ -155,8 +155,6 @@ private:
     };
     Rebuilt rebuild(double x, double anchor) const;  // rebuilt(), out of line
     [[gnu::always_inline]] Rebuilt rebuilt(double x, double anchor) const {
-        // The window once x is pushed: the held values, less the oldest when full, then x;
-        // oldest first.
         double s1 = 0.0;
         double s2 = 0.0;
         const auto add = [&](double v) {
@@ -164,8 +162,7 @@ private:
             s1 += d;
             s2 += d * d;
         };
-        window_.for_each_from(window_.full() ? 1 : 0, add);
-        add(x);
+        window_.for_each_once_pushed(x, add);
         return {anchor, s1, s2, std::isfinite(anchor) && std::isfinite(s1) && std::isfinite(s2)};
     }
 

@@ -46,16 +46,7 @@ inline Extremes window_extremes(const RollingWindow<double>& window) {
 
 inline Extremes extremes_after_push(const RollingWindow<double>& window, double x) {
     detail::KeyRange r;
-    r.add(x);
-    // A full window drops its oldest value on the push.
-    bool skip = window.full();
-    window.for_each([&r, &skip](double v) {
-        if (skip) {
-            skip = false;
-            return;
-        }
-        r.add(v);
-    });
+    window.for_each_once_pushed(x, [&r](double v) { r.add(v); });
     return r.extremes();
 }
 

@@ -58,6 +58,11 @@ TEST(RollingWindowTest, MatchesADequeAcrossPopsWrapsAndGrowth) {
             Vec tail;
             w.for_each_from(start, [&](double v) { tail.push_back(v); });
             ASSERT_EQ(tail, Vec(ref.begin() + static_cast<std::ptrdiff_t>(start), ref.end())) << cap << " " << i;
+            Vec pushed;
+            w.for_each_once_pushed(-1.0, [&](double v) { pushed.push_back(v); });
+            Vec want(ref.begin() + (ref.size() == cap ? 1 : 0), ref.end());
+            want.push_back(-1.0);
+            ASSERT_EQ(pushed, want) << cap << " " << i;
             ASSERT_EQ(w.full(), ref.size() == cap);
             for (std::size_t k = 0; k < ref.size(); ++k) ASSERT_TRUE(w[k] == ref[k] && w.back(k) == ref[ref.size() - 1 - k]);
         }
