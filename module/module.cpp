@@ -186,8 +186,7 @@ PyMethodDef kImpactMethods[] = {
 
 const char kImpactDoc[] =
     "Impact(spec_json)\n--\n\nA market-impact backtest driven by JSON commands.\n\n"
-    "`unsendable`: the handle caches the last report, so it is bound to the thread\nthat created it.\n\n"
-    "Reference: docs/README.md in the source tree (the specification JSON, rules,\nmarket data, report, errors and indicator types).";
+    "`unsendable`: the handle caches the last report, so it is bound to the thread\nthat created it.";
 
 PyType_Slot kImpactSlots[] = {
     {Py_tp_new, reinterpret_cast<void*>(Impact_new)},

@@ -14,6 +14,24 @@ def test_module_attributes_and_version():
     assert Impact.version() == Impact("").version() == "0.2.0"
 
 
+# The interpreter splits the text signature off each documentation string.
+@pytest.mark.parametrize("obj,signature,doc", [
+    (Impact, "(spec_json)", "A market-impact backtest driven by JSON commands.\n\n"
+     "`unsendable`: the handle caches the last report, so it is bound to the thread\nthat created it."),
+    (Impact.command, "($self, cmd_json)", "Apply a command JSON and return the response JSON."),
+    (Impact.version, "()", "The library version."),
+])
+def test_documentation_strings(obj, signature, doc):
+    assert obj.__text_signature__ == signature
+    assert obj.__doc__ == doc
+
+
+def test_package_help_points_to_the_reference():
+    import pydoc
+    assert "docs/README.md" in prynox_impact.__doc__
+    assert "docs/README.md" in pydoc.render_doc(prynox_impact, renderer=pydoc.plaintext)
+
+
 @pytest.mark.parametrize("text", ["", "   ", "{}", "\n {} \t", "\u3000{}\u00a0"])
 def test_blank_specification_makes_an_empty_handle(text):
     h = Impact(text)
