@@ -34,6 +34,8 @@ const std::vector<SwingCase> kCases = {
     {"Triangle", {100, 50, 100, 51.5, 100}, 0, "latest low exactly 1.03 * 50: strict"},
     {"Triangle", {100, 50, 100, 51.50000000000001, 100}, 1, "one ulp above 1.03 * 50"},
     {"Triangle", {120, 80, 100, 81}, -1, "falling highs, flat lows"},
+    {"Triangle", {120, 80, 100, 80, 97}, 0, "highs close, latest high exactly 0.97 * 100: strict"},
+    {"Triangle", {1.2, 0.8, 1, 0.8, 0.97}, 0, "highs not close (1 - 0.97 rounds above 0.03), 0.97 * 1: strict"},
     {"Triangle", {120, 80, 100, 90}, 1, "symmetrical, ending on a low"},
     {"Triangle", {130, 80, 120, 90, 100}, -1, "symmetrical, ending on a high"},
     {"HeadAndShoulders", {100, 80, 120, 81, 101}, -1, "head 120 over shoulders 100 and 101"},

@@ -34,6 +34,8 @@ const std::vector<Case> kCases = {
     {"Engulfing", {bar(9, 10.5, 8.5, 10), bar(10.5, 11, 8, 8.5)}, -1.0, "black body over a white one"},
     {"Engulfing", {bar(10, 11, 8, 9), bar(9, 11, 8, 10.5)}, 1.0, "opens exactly at the previous close"},
     {"Engulfing", {bar(9, 11, 8, 10), bar(10, 11, 7, 7)}, -1.0, "opens exactly at the previous close"},
+    {"Engulfing", {bar(10, 11, 8, 9), bar(8.5, 11, 8, 10)}, 1.0, "closes exactly at the previous open"},
+    {"Engulfing", {bar(9, 11, 8, 10), bar(10.5, 11, 8, 9)}, -1.0, "closes exactly at the previous open"},
     {"Engulfing", {bar(10, 11, 9, 10), bar(9, 12, 8, 11)}, 0.0, "a previous doji engulfs nothing"},
     {"Engulfing", {bar(10, 11, 8, 9), bar(9, 11, 8, 10)}, 0.0, "c = po and o = pc: not strictly larger"},
     {"Engulfing", {bar(9, 10.5, 8.5, 10), bar(8.5, 11.5, 8, 11)}, 0.0, "the same colour twice"},
