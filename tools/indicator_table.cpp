@@ -1,14 +1,16 @@
-// Writes the reference table of every indicator type, docs/indicators.md, from the registry:
+// Writes the reference table of every indicator type, docs/indicators.md, from the registry and
+// the notes of tools/type_notes/:
 //
 //   indicator_table [FILE]        (standard output without FILE)
 //
-// Per type: its feed, its parameter kinds in index order, and, once the type builds, its named
-// outputs and warm-up. A type is built with its first row of the generic test harness, whose
-// rows are known to build; that row is shown as the example. The warm-up is given as a formula of
-// the integer parameters where probing shows one: the type is rebuilt with each parameter moved
-// in turn, and every probe that builds must fit one affine formula of the P and U parameters,
-// with F and I parameters leaving it unchanged. Otherwise the example's warm-up is given.
-// The test docs.indicator_table_is_current compares the committed file with this output.
+// Per type: its feed, its parameters with their names and meanings, its outputs, its warm-up, an
+// example and what it computes. The type is built with its note's example, which must build. The
+// warm-up is given as a formula of the integer parameters where probing shows one: the type is
+// rebuilt with each parameter moved in turn, and every probe that builds (and every harness row
+// of the type) must fit one affine formula of the P and U parameters, with F and I parameters
+// leaving it unchanged. Otherwise the example's warm-up is given.
+// The test docs.indicator_table_is_current compares the committed file with this output, and the
+// generator fails when a type has no note or its note does not match its parameters or outputs.
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -25,6 +27,14 @@
 #include "core/registry/registry.hpp"
 #include "core/registry/type_table.hpp"
 #include "support/type_cases.hpp"
+#include "tools/type_notes/type_note.hpp"
+
+namespace prynox::notes {
+std::vector<TypeNote>& all() {
+    static std::vector<TypeNote> notes;
+    return notes;
+}
+}  // namespace prynox::notes
 
 namespace prynox::test {
 std::vector<TypeCase>& type_cases() {
@@ -147,16 +157,6 @@ std::string formula_text(const Formula& f) {
     return out;
 }
 
-std::string kinds_text(std::string_view signature) {
-    if (signature.empty()) return "none";
-    std::string out;
-    for (std::size_t i = 0; i < signature.size(); ++i) {
-        if (i) out += ", ";
-        out += signature[i];
-    }
-    return out;
-}
-
 std::string params_text(const Params& params) {
     if (params.empty()) return "[]";
     std::string out = "[";
@@ -164,77 +164,141 @@ std::string params_text(const Params& params) {
     return out + "]";
 }
 
+// "name: meaning" split at its first colon; none when it has no name or no meaning.
+std::optional<std::pair<std::string_view, std::string_view>> named_line(std::string_view line) {
+    const auto colon = line.find(": ");
+    if (colon == std::string_view::npos || colon == 0 || colon + 2 >= line.size()) return std::nullopt;
+    const std::string_view name = line.substr(0, colon);
+    for (char ch : name)
+        if (!(ch == '_' || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9'))) return std::nullopt;
+    return std::pair{name, line.substr(colon + 2)};
+}
+
+// A note's text goes into one table cell: no line break and no column separator.
+bool fits_a_cell(std::string_view text) { return text.find_first_of("|\n\r") == std::string_view::npos; }
+
+[[noreturn]] void refuse(std::string_view type, const std::string& why) {
+    std::cerr << "indicator_table: " << type << ": " << why << "\n";
+    std::exit(1);
+}
+
+// The checked note of every type, by name: a type without one, or a note that does not match the
+// type's parameters and outputs, stops the table.
+std::map<std::string_view, const notes::TypeNote*> checked_notes() {
+    std::map<std::string_view, const notes::TypeNote*> by_type;
+    for (const auto& n : notes::all()) {
+        if (!find_type(n.type)) refuse(n.type, "a note for a type the registry does not have");
+        if (!by_type.emplace(n.type, &n).second) refuse(n.type, "two notes");
+    }
+    std::size_t missing = 0;
+    for (const TypeRow& row : type_rows())
+        if (!by_type.contains(row.name)) {
+            std::cerr << "indicator_table: " << row.name << " has no note in tools/type_notes/\n";
+            ++missing;
+        }
+    if (missing != 0) refuse("the registry", std::to_string(missing) + " of its types have no note");
+    for (const auto& [type, n] : by_type) {
+        const TypeRow& row = type_rows()[*find_type(type)];
+        if (n->params.size() != row.signature.size())
+            refuse(type, "names " + std::to_string(n->params.size()) + " parameters, the type reads " +
+                             std::to_string(row.signature.size()));
+        if (n->example.size() != row.signature.size()) refuse(type, "the example does not give every parameter");
+        for (auto line : n->params)
+            if (!named_line(line) || !fits_a_cell(line)) refuse(type, "a parameter is not \"name: meaning\"");
+        for (auto line : n->outputs)
+            if (!named_line(line) || !fits_a_cell(line)) refuse(type, "an output is not \"name: meaning\"");
+        if (n->text.empty() || !fits_a_cell(n->text)) refuse(type, "the description is empty or not one cell");
+    }
+    return by_type;
+}
+
+std::string params_cell(std::string_view signature, const notes::TypeNote& note) {
+    if (signature.empty()) return "none";
+    std::string out;
+    for (std::size_t i = 0; i < signature.size(); ++i) {
+        const auto [name, meaning] = *named_line(note.params[i]);
+        out += (i ? "; `" : "`") + std::string(name) + "` (" + signature[i] + "): " + std::string(meaning);
+    }
+    return out;
+}
+
+std::string outputs_cell(std::span<const char* const> names, const notes::TypeNote& note) {
+    if (names.size() != note.outputs.size())
+        refuse(note.type, "describes " + std::to_string(note.outputs.size()) + " outputs, the type has " +
+                              std::to_string(names.size()));
+    if (names.empty()) return "value";
+    std::string out;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        const auto [name, meaning] = *named_line(note.outputs[k]);
+        if (name != names[k]) refuse(note.type, "output " + std::to_string(k) + " is " + names[k] + ", not " + std::string(name));
+        out += (k ? "; `" : "`") + std::string(name) + "`: " + std::string(meaning);
+    }
+    return out;
+}
+
 std::string table() {
     std::map<std::string, std::vector<Params>> examples;  // every harness row of a type, in order
     for (const auto& c : test::type_cases()) examples[c.type].push_back(c.params);
+    const auto by_type = checked_notes();
 
     std::ostringstream body;
-    std::size_t built_count = 0;
-    for (std::size_t index = 0; index < type_rows().size(); ++index) {
-        const TypeRow& row = type_rows()[index];
-        body << "| " << row.name << " | " << feed_name(row.feed) << " | " << kinds_text(row.signature) << " | ";
-        if (type_builder(index) == nullptr) {
-            body << "*not built yet* | | |\n";
-            continue;
-        }
+    for (const TypeRow& row : type_rows()) {
+        const notes::TypeNote& note = *by_type.at(row.name);
         auto found = examples.find(std::string(row.name));
-        if (found == examples.end()) {
-            std::cerr << "indicator_table: " << row.name << " builds but has no harness row\n";
-            std::exit(1);
-        }
-        const Params& example = found->second.front();
+        if (found == examples.end()) refuse(row.name, "builds but has no harness row");
+        const Params example(note.example.begin(), note.example.end());
         auto built = build_indicator(row.name, example);
-        if (!built) {
-            std::cerr << "indicator_table: " << row.name << " " << params_text(example)
-                      << " does not build: " << built.error().display() << "\n";
-            std::exit(1);
-        }
-        ++built_count;
-        const auto names = (*built)->output_names();
-        if (names.empty()) body << "value";
-        for (std::size_t k = 0; k < names.size(); ++k) body << (k ? ", " : "") << names[k];
+        if (!built) refuse(row.name, params_text(example) + " does not build: " + built.error().display());
         const std::uint64_t warmup = (*built)->warmup_period();
-        const std::vector<Params> more(found->second.begin() + 1, found->second.end());
-        auto formula = fit_warmup(row.name, row.signature, example, warmup, more);
+        auto formula = fit_warmup(row.name, row.signature, example, warmup, found->second);
         const std::string rule = formula ? "`" + formula_text(*formula) + "`" : std::to_string(warmup) + " (example)";
-        body << " | " << rule << " | " << params_text(example) << " |\n";
+        body << "| " << row.name << " | " << feed_name(row.feed) << " | " << params_cell(row.signature, note) << " | "
+             << outputs_cell((*built)->output_names(), note) << " | " << rule << " | " << params_text(example) << " | "
+             << note.text << " |\n";
     }
 
     std::ostringstream out;
     out << "# Indicator types\n\n"
-        << "Generated by `tools/indicator_table.cpp` from the registry; do not edit by hand. After adding a\n"
-        << "type or changing its outputs, regenerate it with\n\n"
+        << "Generated by `tools/indicator_table.cpp` from the registry and the notes in `tools/type_notes/`;\n"
+        << "do not edit by hand. After adding a type or changing its parameters, outputs or behaviour,\n"
+        << "update its note and regenerate this page with\n\n"
         << "    cmake --build build/tests --target indicator_table_doc\n\n"
-        << "(the test `docs.indicator_table_is_current` fails while it is stale).\n\n"
-        << built_count << " of " << type_rows().size() << " types build. The others are listed with their feed and\n"
-        << "parameters; until they land a run refuses them as \"unknown indicator type\".\n\n"
+        << "(the test `docs.indicator_table_is_current` fails while it is stale or a type has no note).\n\n"
+        << "All " << type_rows().size() << " types build. To print a type's values bar by bar over your own\n"
+        << "data, use `indicator_feed_tool` (docs/README.md).\n\n"
         << "- **Feed**: the input the type reads on each bar: `Kline` the candle (its close, the whole candle,\n"
         << "  or for the pair types the close with the reference series' close), `Trade` the trade prints,\n"
         << "  `Orderbook` the order book, `TradeQuote` the prints with the book and the candle, `Derivatives`\n"
-        << "  the derivatives tick, `CrossSection` a market's cross-section, which a run never carries.\n"
-        << "- **Parameters**: the kinds of the `params` list in index order; a type reads exactly that many.\n"
-        << "  `P` a positive integer (a window or count), `F` a finite real, `I` a 32-bit signed integer (a\n"
-        << "  minute offset), `U` a 32-bit unsigned integer. `none`: the type takes no parameters.\n"
+        << "  the derivatives tick, `CrossSection` a market's cross-section, which a run never carries: a\n"
+        << "  run accepts these types, but they never give a value, so rules over them never fire.\n"
+        << "- **Parameters**: the `params` list in index order, each with its name, its kind and its\n"
+        << "  meaning. `P` a positive integer (a window or count), `F` a finite real, `I` a 32-bit signed\n"
+        << "  integer (a minute offset), `U` a 32-bit unsigned integer. `none`: the type takes no\n"
+        << "  parameters. Numbers beyond those a type reads are ignored (`[\"Rsi\", [14, 3]]` is `Rsi` 14).\n"
         << "- **Outputs**: the named outputs a rule reads as `\"id.name\"`; the update's value (`\"id\"`) is the\n"
         << "  first of them. `value`: a single-output type, read as `\"id\"` only.\n"
-        << "- **Warm-up**: what the type reports: the bar, counted from 1, of its first value when no bar is\n"
-        << "  rejected (a few types may give it earlier or later: a calendar type waits for a day to end). A\n"
-        << "  run's warm-up is the largest over its indicators unless the strategy sets one. `#k` is the\n"
-        << "  parameter at index k (counted from 0, as the error messages count). Each formula, whole\n"
+        << "- **Warm-up**: what the type reports: the earliest bar, counted from 1, on which its first value\n"
+        << "  can come. Rejected bars make it later, and so does what some types wait for beyond a count of\n"
+        << "  bars: the types fed trade prints count prints, not bars (`Pin` 20 gives its first value on\n"
+        << "  bar 4 at 6 prints a bar); the swing-pattern, harmonic and Fibonacci types need their swing pivots\n"
+        << "  first, which may take many bars; the calendar types wait for days to end. A few types may\n"
+        << "  give a value earlier (a day that starts late in a daily window). A run's warm-up is the largest\n"
+        << "  over its indicators unless the strategy sets one, and rules start on the bar after it. `#k` is\n"
+        << "  the parameter at index k (counted from 0, as the error messages count). Each formula, whole\n"
         << "  multiples of the integer parameters plus a constant, was checked by building the type with\n"
         << "  every parameter moved; `N (example)` is the example's warm-up where no such formula fits (a\n"
         << "  larger-of rule, a square root or half of a window, a real parameter).\n"
-        << "- **Example**: a `params` list the type accepts.\n\n"
-        << "| Type | Feed | Parameters | Outputs | Warm-up | Example |\n"
-        << "|---|---|---|---|---|---|\n"
+        << "- **Example**: a `params` list a user would reach for first (the conventional setting where\n"
+        << "  there is one).\n"
+        << "- **What it computes**: the inputs, the formula's choices needed to reproduce it, and the unit\n"
+        << "  and range of the value.\n\n"
+        << "| Type | Feed | Parameters | Outputs | Warm-up | Example | What it computes |\n"
+        << "|---|---|---|---|---|---|---|\n"
         << body.str() << "\n## Aliases\n\n"
-        << "An alias builds its full type, with the same parameters, outputs and warm-up; errors name the\n"
-        << "full type.\n\n"
+        << "An alias builds its full type, with the same parameters, outputs, warm-up and values; errors\n"
+        << "name the full type.\n\n"
         << "| Alias | Type |\n|---|---|\n";
-    for (const auto& a : alias_rows()) {
-        const bool built = type_builder(*find_type(a.type)) != nullptr;
-        out << "| " << a.name << " | " << a.type << (built ? "" : " (*not built yet*)") << " |\n";
-    }
+    for (const auto& a : alias_rows()) out << "| " << a.name << " | " << a.type << " |\n";
     return out.str();
 }
 
