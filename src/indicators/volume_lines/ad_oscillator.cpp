@@ -14,8 +14,10 @@ OptionalValue AdOscillator::update_candle(const Candle& c) {
         return {};
     }
     const double total = williams_ad_term(c, previous_close_) + total_;
-    if (!std::isfinite(total)) [[unlikely]]
+    if (!std::isfinite(total)) [[unlikely]] {
+        previous_close_ = c.close;
         return {};
+    }
     const bool filling = !average_.ring().full();
     const std::uint64_t held = average_.ring().count();
     const OptionalValue average = average_.update_value(total);

@@ -2,7 +2,8 @@
 // Accumulation/distribution oscillator: the Williams A/D total (williams_ad_term.hpp) less its
 // 13-bar simple average. The first valid candle only primes the close; the total runs from the
 // second, and the first value comes on the 14th valid candle. A candle whose total is not finite
-// gives nothing and changes nothing.
+// gives nothing and leaves the total and its average as they were; the next term is still taken
+// against its close.
 #include <cstdint>
 #include <expected>
 

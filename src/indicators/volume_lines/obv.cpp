@@ -10,11 +10,11 @@ OptionalValue Obv::update_candle(const Candle& c) {
         if (c.close > previous_close_) total = c.volume + total;
         else if (c.close < previous_close_) total = total - c.volume;
     }
+    previous_close_ = c.close;
+    has_previous_ = true;
     if (!std::isfinite(total)) [[unlikely]]
         return {};
     total_ = total;
-    previous_close_ = c.close;
-    has_previous_ = true;
     return total;
 }
 

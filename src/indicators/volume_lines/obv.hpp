@@ -1,8 +1,8 @@
 #pragma once
 // On-balance volume: the running total of the volume, added on an up close and subtracted on a
 // down close, from the first valid candle (which gives 0). A candle that would take the total
-// beyond the doubles gives nothing and changes nothing, so that it cannot leave the line
-// infinite for the rest of the run.
+// beyond the doubles gives nothing and leaves the total as it was, so that it cannot leave the
+// line infinite for the rest of the run; the next close is still compared with its close.
 #include <cstdint>
 #include <expected>
 

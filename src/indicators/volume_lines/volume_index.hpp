@@ -4,9 +4,10 @@
 // the type's test against the previous volume (above it for Pvi, below it for Nvi), and never
 // after a close of 0. The first valid candle gives 1000.
 //
-// A bar whose move is not finite (a close of 1e10 after one of 1e-300) gives nothing and
-// changes nothing, its close and volume included: as written, one such bar would leave the
-// index infinite, then NaN, for the rest of the run.
+// A bar whose move is not finite (a close of 1e10 after one of 1e-300) gives nothing and leaves
+// the index as it was: as written, one such bar would leave it infinite, then NaN, for the rest
+// of the run. Its close and volume still become the ones the next bar is measured against, or
+// every later move against the tiny close would be refused as well.
 #include <cmath>
 #include <cstdint>
 
@@ -20,16 +21,18 @@ class VolumeIndex {
 public:
     OptionalValue update_candle(const Candle& c) {
         double value = value_;
+        bool refused = false;
         if (has_previous_ && previous_close_ != 0.0 && MovesOn{}(c.volume, previous_volume_)) {
             const double change = (c.close - previous_close_) / previous_close_;
             value = value + change * value;
-            if (!std::isfinite(change) || !std::isfinite(value)) [[unlikely]]
-                return {};
+            refused = !std::isfinite(change) || !std::isfinite(value);
         }
-        value_ = value;
         previous_close_ = c.close;
         previous_volume_ = c.volume;
         has_previous_ = true;
+        if (refused) [[unlikely]]
+            return {};
+        value_ = value;
         return value;
     }
 

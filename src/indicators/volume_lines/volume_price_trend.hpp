@@ -2,8 +2,9 @@
 // Volume-price trend: the running total of the volume times the relative change of the close,
 // (close - previous close) / previous close, which counts as 0 after a close of 0. The first
 // valid candle gives 0. A candle whose relative change, product or total is not finite (a
-// close of 1e10 after one of 1e-300) gives nothing and changes nothing, its close included:
-// as one term it would leave the total infinite for the rest of the run.
+// close of 1e10 after one of 1e-300) gives nothing and leaves the total as it was: as one term
+// it would leave it infinite for the rest of the run. Its close still becomes the previous one,
+// so that the next change is measured from it.
 #include <cstdint>
 #include <expected>
 

@@ -23,9 +23,9 @@ OptionalValue VolumeRsi::update_candle(const Candle& c) {
     const double gain = change > 0.0 ? change : 0.0;
     const double loss = change < 0.0 ? -change : 0.0;
     const auto step = averages_.next(gain, loss, [this](double average, double x) { return (x + average * n_minus_1_) / n_; });
+    previous_volume_ = c.volume;
     if (!step.finite()) [[unlikely]]
         return {};
-    previous_volume_ = c.volume;
     return averages_.commit(step);
 }
 

@@ -4,7 +4,8 @@
 // (new + average * (n - 1)) / n. The value is (gain / (gain + loss)) * 100, in that order, and
 // 50 when both averages are 0. It keeps its own averages rather than the close RSI's, whose
 // value is formed as 100 * gain / (gain + loss) and differs in the last bit. A bar whose
-// averages would overflow gives nothing and changes nothing.
+// averages would overflow gives nothing and leaves them as they were; the next change is still
+// taken from its volume.
 #include <cstdint>
 #include <expected>
 

@@ -37,11 +37,11 @@ OptionalValue Vzo::update_candle(const Candle& c) {
     // Stepped on copies and stored together, so that the two averages never drift apart.
     EmaStage signed_next = signed_volume_, volume_next = volume_;
     const OptionalValue s = signed_next.step(signed_volume), v = volume_next.step(c.volume);
+    previous_close_ = c.close;
     if (!took(signed_volume_, signed_next, s) || !took(volume_, volume_next, v)) [[unlikely]]
         return {};
     signed_volume_ = signed_next;
     volume_ = volume_next;
-    previous_close_ = c.close;
     if (!s || !v) return {};
     if (*v == 0.0) return 0.0;
     // A volume average near the top of the doubles can take the product beyond them.

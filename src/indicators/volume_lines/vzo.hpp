@@ -6,7 +6,8 @@
 // primes the close).
 //
 // A bar is taken by both averages or by neither: one whose seed sum or average would not be
-// finite gives nothing and changes nothing.
+// finite gives nothing and leaves both as they were; the next close is still compared with its
+// close.
 #include <cstdint>
 #include <expected>
 

@@ -13,10 +13,10 @@ OptionalValue Wad::update_candle(const Candle& c) {
         return {};
     }
     const double total = williams_ad_term(c, previous_close_) + total_;
+    previous_close_ = c.close;
     if (!std::isfinite(total)) [[unlikely]]
         return {};
     total_ = total;
-    previous_close_ = c.close;
     return total;
 }
 

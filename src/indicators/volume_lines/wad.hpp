@@ -1,7 +1,8 @@
 #pragma once
 // Williams accumulation/distribution: the running total of the Williams term of each bar
 // against the previous close (williams_ad_term.hpp); the first valid candle only primes the
-// close. A candle whose term or total is not finite gives nothing and changes nothing.
+// close. A candle whose term or total is not finite gives nothing and leaves the total as it
+// was; the next term is still taken against its close.
 #include <cstdint>
 #include <expected>
 

@@ -26,17 +26,31 @@ constexpr std::optional<double> N = std::nullopt;
 using C = const Candle&;
 
 // Running totals from 0 of term(candle, previous candle), the first candle its own previous;
-// none before `from`.
+// none before `from`. A total that leaves the doubles is none and leaves the total as it was;
+// the candle is still the next one's previous.
 template <class F>
 Series totals(const Candles& a, std::size_t from, F term) {
     Series out(a.size());
     double total = 0.0;
-    for (std::size_t t = from; t < a.size(); ++t) out[t] = total = term(a[t], a[t ? t - 1 : 0]) + total;
+    for (std::size_t t = from; t < a.size(); ++t)
+        if (const double next = term(a[t], a[t ? t - 1 : 0]) + total; std::isfinite(next)) out[t] = total = next;
     return out;
 }
 
 double williams(C c, C p) {
     return c.close > p.close ? c.close - std::min(c.low, p.close) : c.close < p.close ? c.close - std::max(c.high, p.close) : 0.0;
+}
+
+Series ref_wad(const Candles& a) { return totals(a, 1, williams); }
+
+// The Williams total less its 13-bar average; none where that leaves the doubles (totals near
+// -1.7e308 after a refused close of 1.7e308).
+Series ref_ad_oscillator(const Candles& a) {
+    const Series t = ref_wad(a), mean = test::through(t, [](const Vec& v) { return test::ref_sma(v, 13); });
+    Series out = test::zip(t, mean, std::minus<double>());
+    for (auto& v : out)
+        if (v && !std::isfinite(*v)) v.reset();
+    return out;
 }
 
 Series ref_volume_index(const Candles& a, bool positive) {
@@ -113,7 +127,6 @@ std::size_t at(P p, std::size_t k) { return static_cast<std::size_t>(p[k]); }
 
 // Warm-ups and first values are the harness's: these compare every value.
 TEST(VolumeLinesTest, AgainstPlainRecomputations) {
-    const auto wad = [](const Candles& a, P) { return totals(a, 1, williams); };
     const std::vector<Row> rows = {
         {"Obv", {{}}, [](const Candles& a, P) {
              return totals(a, 0, [](C c, C p) { return c.close > p.close ? c.volume : c.close < p.close ? -c.volume : 0.0; }); }},
@@ -121,15 +134,12 @@ TEST(VolumeLinesTest, AgainstPlainRecomputations) {
              return totals(a, 0, [](C c, C) {
                  const double range = c.high - c.low;
                  return range == 0.0 ? 0.0 : c.volume * (((c.close - c.low) - (c.high - c.close)) / range); }); }},
-        {"Wad", {{}}, wad},
+        {"Wad", {{}}, [](const Candles& a, P) { return ref_wad(a); }},
         {"VolumePriceTrend", {{}}, [](const Candles& a, P) {
              return totals(a, 0, [](C c, C p) { return c.volume * (p.close == 0.0 ? 0.0 : (c.close - p.close) / p.close); }); }},
         {"Pvi", {{}}, [](const Candles& a, P) { return ref_volume_index(a, true); }},
         {"Nvi", {{}}, [](const Candles& a, P) { return ref_volume_index(a, false); }},
-        // The Williams total less its 13-bar average.
-        {"AdOscillator", {{}}, [wad](const Candles& a, P p) {
-             const Series t = wad(a, p), mean = test::through(t, [](const Vec& v) { return test::ref_sma(v, 13); });
-             return test::zip(t, mean, std::minus<double>()); }},
+        {"AdOscillator", {{}}, [](const Candles& a, P) { return ref_ad_oscillator(a); }},
         // Windows of 2^24: memory for the data seen only, and no value.
         {"VolumeOscillator", {{1, 2}, {2, 5}, {5, 20}, {3, 40}, {16777215, 16777216}, {1, 16777216}},
          [](const Candles& a, P p) { return ref_volume_oscillator(a, at(p, 0), at(p, 1)); }},
@@ -156,38 +166,63 @@ TEST(VolumeLinesTest, VolumeOscillatorWindowsWithoutVolume) {
     for (std::size_t t = 10; t < got.size(); ++t) ASSERT_TRUE(*got[t] == 0.0 && !std::signbit(*got[t])) << t;
 }
 
-// Bars whose relative change, product or total is not finite are refused: no value, nothing
-// changed, the close and volume included.
+// Bars whose relative change, product or total is not finite are refused: no value, and the
+// line and its averages as they were; the bar after gives its value, measured from the refused
+// bar's close and volume, which the next bar is measured against as usual.
 TEST(VolumeLinesTest, NonFiniteTermsAreRefused) {
     const Candles tiny = {cv(1e-300, 1), cv(1e10, 2), cv(1e10, 3), cv(9e9, 4)};
     const Candles resume = {cv(1e-300, 1), cv(1e10, 2), cv(3e-300, 2)};
-    const double r2 = (2e-300 - 1e-300) / 1e-300, r3 = (3e-300 - 1e-300) / 1e-300, big = 1.7e308;
+    const double big = 1.7e308;
     const double moved = 1000.0 + ((1e300 - 1.0) / 1.0) * 1000.0;
     const std::vector<std::tuple<const char*, Vec, Candles, Series>> rows = {
-        {"Pvi", {}, tiny, {1000.0, N, N, N}},
-        {"VolumePriceTrend", {}, tiny, {0.0, N, N, N}},
+        {"Pvi", {}, tiny, {1000.0, N, 1000.0, 900.0}},
+        {"VolumePriceTrend", {}, tiny, {0.0, N, 0.0, -0.4}},
+        {"Nvi", {}, {cv(1e-300, 4), cv(1e10, 3), cv(1e10, 2), cv(9e9, 1)}, {1000.0, N, 1000.0, 900.0}},
         {"Nvi", {}, tiny, {1000.0, 1000.0, 1000.0, 1000.0}},  // no move on rising volumes: no change formed
-        // Each chain resumes from the last accepted close and volume.
-        {"Nvi", {}, {cv(1e-300, 4), cv(1e10, 3), cv(2e-300, 2)}, {1000.0, N, 1000.0 + r2 * 1000.0}},
-        {"Pvi", {}, resume, {1000.0, N, 1000.0 + r3 * 1000.0}},
-        {"VolumePriceTrend", {}, resume, {0.0, N, 0.0 + 2.0 * r3}},
+        // Each chain goes on from the refused bar's close and volume.
+        {"Nvi", {}, {cv(1e-300, 4), cv(1e10, 3), cv(2e-300, 2)}, {1000.0, N, 1000.0 + ((2e-300 - 1e10) / 1e10) * 1000.0}},
+        {"Pvi", {}, resume, {1000.0, N, 1000.0}},  // volume 2 after 2: no move
+        {"VolumePriceTrend", {}, resume, {0.0, N, 0.0 + 2.0 * ((3e-300 - 1e10) / 1e10)}},
         // A product or a total beyond the doubles.
-        {"VolumePriceTrend", {}, {cv(1, 1), cv(3, big), cv(4, 1)}, {0.0, N, 3.0}},
+        {"VolumePriceTrend", {}, {cv(1, 1), cv(3, big), cv(4, 1)}, {0.0, N, 0.0 + 1.0 * ((4.0 - 3.0) / 3.0)}},
         {"Obv", {}, {cv(1, 1), cv(2, big), cv(3, big), cv(2, 1)}, {0.0, big, N, big}},
+        // 2.5 is a fall from the refused 3, not a rise from 2.
+        {"Obv", {}, {cv(1, 1), cv(2, 1e308), cv(3, 1e308), cv(2.5, 5e307)}, {0.0, 1e308, N, 1e308 - 5e307}},
         {"Pvi", {}, {cv(1, 1), cv(1e300, 2), cv(1e308, 3), cv(2e300, 1)}, {1000.0, moved, N, moved}},
         // Ratios whose product by 100 leaves the doubles give nothing on those bars only.
         {"VolumeOscillator", {1, 2}, {cv(1, 0), cv(1, big), cv(1, 0), cv(1, 0), cv(1, 2), cv(1, 2)}, {N, N, N, 0.0, 100.0, 0.0}},
         {"Vzo", {1}, {cv(1, 1), cv(2, big), cv(3, 1)}, {N, N, 100.0}},
-        // Volume RSI: averages beyond the doubles would leave it NaN for good.
-        {"VolumeRsi", {2}, {cv(1, 0), cv(1, big), cv(1, 0), cv(1, big), cv(1, 1)}, {N, N, 50.0, N, 50.0}},
+        // Seed sums beyond the doubles; 2.5 is a fall from the refused 3 (a third of the volume
+        // signed, not all of it). Averages that still take 100 times beyond the doubles give
+        // nothing until they have decayed.
+        {"Vzo", {2}, {cv(1, 1), cv(2, 1e308), cv(3, 1e308), cv(2.5, 5e307), cv(2.5, 0), cv(2.5, 0), cv(2.5, 0)},
+         {N, N, N, N, N, N, (*test::ref_ema({1e308, -5e307, 0, 0, 0}, 2).back() * 100.0) /
+                                *test::ref_ema({1e308, 5e307, 0, 0, 0}, 2).back()}},
+        // A Williams term beyond the doubles; the next one is taken against its close of big.
+        {"Wad", {}, {cv(1, 1), cv(2, 1), Candle{0, 0, big, -big, big, 1}, cv(1.6e308, 1)}, {N, 1.0, N, (1.6e308 - big) + 1.0}},
+        // Volume RSI: averages beyond the doubles would leave it NaN for good. The change after a
+        // refused bar is taken from its volume: 1 after big overflows in turn, big after big is
+        // no change.
+        {"VolumeRsi", {2}, {cv(1, 0), cv(1, big), cv(1, 0), cv(1, big), cv(1, 1)}, {N, N, 50.0, N, N}},
+        {"VolumeRsi", {2}, {cv(1, 0), cv(1, big), cv(1, 0), cv(1, big), cv(1, big)}, {N, N, 50.0, N, 50.0}},
     };
     for (const auto& [type, p, candles, want] : rows)
         test::expect_series(test::run_candles(type, p, candles), want, 0.0, test::describe(type, p));
-    // A range or a Williams term beyond the doubles, spliced into varied candles.
+    // A range or a Williams term beyond the doubles, spliced into varied candles: Adl has no
+    // previous close and is left as it was; the Williams lines measure the next term from the
+    // refused close (1.7e308), as their recomputations do.
     const Candles bars = test::accepted_candles(test::volume_candles(21, false));
     const Candle wide{0, 0, big, -big, big, 1}, wide_range{0, 0, big, -big, 1e306, 1};
-    for (const char* type : {"Adl", "Wad", "AdOscillator"})
-        for (std::size_t at : {1u, 2u, 30u, 200u}) test::expect_candles_refused(type, {}, bars, at, {wide});
+    for (std::size_t at : {1u, 2u, 30u, 200u}) {
+        test::expect_candles_refused("Adl", {}, bars, at, {wide});
+        Candles spliced = bars;
+        spliced.insert(spliced.begin() + static_cast<std::ptrdiff_t>(at), wide);
+        const Series wad = ref_wad(spliced);
+        ASSERT_FALSE(wad[at]) << at;
+        test::expect_series(test::run_candles("Wad", {}, spliced), wad, 0.0, "Wad refusing at " + std::to_string(at));
+        test::expect_series(test::run_candles("AdOscillator", {}, spliced), ref_ad_oscillator(spliced), 0.0,
+                            "AdOscillator refusing at " + std::to_string(at));
+    }
     // A range beyond the doubles would turn a finite flow into 0.
     for (std::size_t at : {0u, 2u, 30u}) test::expect_candles_refused("Adl", {}, bars, at, {wide_range});
     // Vzo: a seed sum beyond the doubles is refused by both averages together, so the values
