@@ -11,10 +11,11 @@ OptionalValue OvernightGap::update_candle(const Candle& c) {
     if (!has_day_ || day != day_) {
         if (has_close_) {
             const double gap = last_close_ == 0.0 ? 0.0 : c.open / last_close_ + (-1.0);
-            // An overflowing ratio is no gap: the candle is refused, nothing changes.
-            if (!std::isfinite(gap)) [[unlikely]]
-                return {};
-            gap_ = gap, has_gap_ = true;
+            // An overflowing ratio is no gap: the day gives no value, and its closes still
+            // measure the next day's gap.
+            has_gap_ = std::isfinite(gap);
+            if (has_gap_) [[likely]]
+                gap_ = gap;
         }
         day_ = day, has_day_ = true;
     }

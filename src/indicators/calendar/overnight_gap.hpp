@@ -1,6 +1,7 @@
 #pragma once
 // Overnight gap: the open of the current local day over the last close of the day before, less 1;
-// the same value on every candle of the day.
+// the same value on every candle of the day. A day whose gap leaves the doubles (an open of 1e10
+// after a close of 1e-300) gives no value; the next day's gap is measured from its last close.
 #include <cstdint>
 #include <expected>
 

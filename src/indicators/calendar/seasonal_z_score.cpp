@@ -23,12 +23,13 @@ OptionalValue SeasonalZScore::update_candle(const Candle& c) {
     const double delta = r - hour.mean;
     const double mean = hour.mean + delta / static_cast<double>(count + 1);
     const double squares = hour.squares + delta * (r - mean);
-    // A return, moment or score that is not finite refuses the candle: an infinite sum of squares
-    // would make every later score of the hour 0.
+    // The next return is measured from this close whatever becomes of this one.
+    previous_close_ = c.close;
+    // A return, moment or score that is not finite refuses the candle and leaves the hour as it
+    // was: an infinite sum of squares would make every later score of the hour 0.
     if (!(std::isfinite(r) && std::isfinite(mean) && std::isfinite(squares) && std::isfinite(z))) [[unlikely]]
         return {};
     hour = {count + 1, mean, squares};
-    previous_close_ = c.close;
     if (count < 2) return {};
     return z;
 }

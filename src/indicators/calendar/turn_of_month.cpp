@@ -20,32 +20,28 @@ bool TurnOfMonth::selected(std::int64_t day) const {
 
 OptionalValue TurnOfMonth::update_candle(const Candle& c) {
     const std::int64_t day = local_day(c.time, offset_minutes_);
-    double sum = sum_, before = day_before_close_;
-    std::uint64_t count = count_;
-    bool has_before = has_day_before_close_, day_selected = day_selected_;
     if (!has_day_ || day != day_) {
         if (has_day_) {
-            // The return of the day that has just ended; its candles made sure it is finite and
-            // fits in the sum when the day counts.
-            if (has_before && day_selected_) {
-                sum += before == 0.0 ? 0.0 : last_close_ / before - 1.0;
-                ++count;
+            // The return of the day that has just ended, when the day counts. One that is not
+            // finite, or that would overflow the sum, is refused and leaves the sum and the count
+            // as they were; the day's close still starts the next day's return.
+            if (has_day_before_close_ && day_selected_) {
+                const double r = day_before_close_ == 0.0 ? 0.0 : last_close_ / day_before_close_ - 1.0;
+                if (std::isfinite(r) && std::isfinite(sum_ + r)) [[likely]]
+                    sum_ += r, ++count_;
             }
-            before = last_close_, has_before = true;
+            day_before_close_ = last_close_, has_day_before_close_ = true;
         }
-        day_selected = selected(day);
+        day_ = day, has_day_ = true, day_selected_ = selected(day);
     }
-    // The return this close would give its day, if that day counts: one that is not finite, or
-    // that would overflow the sum, refuses the candle rather than leave the sum infinite for ever.
-    if (has_before && day_selected) {
-        const double r = before == 0.0 ? 0.0 : c.close / before - 1.0;
-        if (!std::isfinite(r) || !std::isfinite(sum + r)) [[unlikely]]
+    last_close_ = c.close;
+    // The return this close would give its day, if that day counts: a candle whose return would be
+    // refused gives no value.
+    if (has_day_before_close_ && day_selected_) {
+        const double r = day_before_close_ == 0.0 ? 0.0 : c.close / day_before_close_ - 1.0;
+        if (!std::isfinite(r) || !std::isfinite(sum_ + r)) [[unlikely]]
             return {};
     }
-    day_ = day, has_day_ = true, day_selected_ = day_selected;
-    day_before_close_ = before, has_day_before_close_ = has_before;
-    sum_ = sum, count_ = count;
-    last_close_ = c.close;
     if (count_ == 0) return {};
     return sum_ / static_cast<double>(count_);
 }

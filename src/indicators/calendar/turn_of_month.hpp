@@ -1,6 +1,8 @@
 #pragma once
 // Turn of month: the mean daily return, close to close, of the local days that lie within the
-// first N or the last M days of their month.
+// first N or the last M days of their month. A selected day whose return leaves the doubles (a
+// close of 1e10 after a day that ended at 1e-300) is left out of the mean, and its candles give
+// no value; the next day's return is measured from its last close.
 #include <cstdint>
 #include <expected>
 

@@ -63,7 +63,9 @@ Candles series() {
     return out;
 }
 
-// Each type from its definition, with its offset.
+// Each type from its definition, with its offset. A gap, return or day return that leaves the
+// doubles (or whose hour's squared deviations would) is refused: none, the sums as they were,
+// and the next one measured from the refused candle's close.
 Series reference(const std::string& type, const std::vector<double>& p, const Candles& candles) {
     Series out(candles.size());
     const auto offset = static_cast<std::int32_t>(p.back());
@@ -86,28 +88,47 @@ Series reference(const std::string& type, const std::vector<double>& p, const Ca
             if (n > 0) out[i] = total / static_cast<double>(n);
         } else if (type == "OvernightGap") {
             if (new_day && last_close) gap = *last_close == 0.0 ? 0.0 : c.open / *last_close - 1.0;
-            out[i] = gap;
+            if (gap && std::isfinite(*gap)) out[i] = gap;
         } else if (type == "SeasonalZScore" && last_close) {
             const double r = *last_close == 0.0 ? 0.0 : c.close / *last_close - 1.0;
             std::vector<double>& earlier = hour_returns[now.hour];
+            const auto squares = [](const std::vector<double>& xs, double& m) {
+                double q = 0.0;
+                m = 0.0;
+                for (double v : xs) m += v;
+                m /= static_cast<double>(xs.size());
+                for (double v : xs) q += (v - m) * (v - m);
+                return q;
+            };
             if (earlier.size() >= 2) {
-                double m = 0.0, q = 0.0;
-                for (double v : earlier) m += v;
-                m /= static_cast<double>(earlier.size());
-                for (double v : earlier) q += (v - m) * (v - m);
-                const double variance = q / static_cast<double>(earlier.size() - 1);
+                double m;
+                const double variance = squares(earlier, m) / static_cast<double>(earlier.size() - 1);
                 out[i] = variance > 0.0 ? (r - m) / std::sqrt(variance) : 0.0;
             }
-            earlier.push_back(r);
+            std::vector<double> with = earlier;
+            with.push_back(r);
+            double m;
+            if (std::isfinite(r) && std::isfinite(squares(with, m)) && (!out[i] || std::isfinite(*out[i])))
+                earlier.push_back(r);
+            else
+                out[i].reset();
         } else if (type == "TurnOfMonth") {
+            const auto first = static_cast<unsigned>(p[0]), last = static_cast<unsigned>(p[1]);
+            const auto turn = [&](const Local& d) {
+                return d.mday <= first || std::uint64_t{d.mday} + last > d.month_days;
+            };
+            const auto day_return = [&](double close) {
+                return *day_before_close == 0.0 ? 0.0 : close / *day_before_close - 1.0;
+            };
             if (new_day && current) {
-                const auto first = static_cast<unsigned>(p[0]), last = static_cast<unsigned>(p[1]);
-                const bool turn = current->mday <= first || std::uint64_t{current->mday} + last > current->month_days;
-                if (day_before_close && turn)
-                    sum += *day_before_close == 0.0 ? 0.0 : *last_close / *day_before_close - 1.0, ++count;
+                if (day_before_close && turn(*current))
+                    if (const double r = day_return(*last_close); std::isfinite(r) && std::isfinite(sum + r))
+                        sum += r, ++count;
                 day_before_close = last_close;
             }
-            if (count > 0) out[i] = sum / static_cast<double>(count);
+            const bool refused = day_before_close && turn(now) &&
+                                 !(std::isfinite(day_return(c.close)) && std::isfinite(sum + day_return(c.close)));
+            if (count > 0 && !refused) out[i] = sum / static_cast<double>(count);
         }
         if (new_day) current = now;
         last_close = c.close;
@@ -146,6 +167,17 @@ TEST(CalendarTest, PinnedCases) {
     for (double r : {1.0, 2.0, 4.0, 8.0, 3.0}) days.push_back(bar(static_cast<std::int64_t>(r) * kDay * 3, 5, 5 + r, 5, 5));
     // Doubling closes within one hour: no value for the first two returns, then equal returns give 0.
     for (int i = 0; i < 6; ++i) doubling.push_back(at_close(-kHour + i * kMinute, std::ldexp(1.0, i)));
+    // A day apart at the same hour: returns 1, 1, 1, -1, one beyond the doubles, then 2e10 / 1e10
+    // - 1 = 1, half a deviation above the hour's mean (0.5, deviation 1).
+    Candles daily, month;
+    for (double c : {1.0, 2.0, 4.0, 8.0, 1e-300, 1e10, 2e10}) daily.push_back(at_close(midnight + daily.size() * kDay, c));
+    // Every day counts for TurnOfMonth 31: day returns 1, 1, -1, one beyond the doubles (left out),
+    // then 2e10 / 1e10 - 1 = 1, taken in on the day after.
+    for (double c : {1.0, 2.0, 4.0, 1e-300, 1e10, 2e10, 3e10}) month.push_back(at_close(midnight + month.size() * kDay, c));
+    // Day 2 opens beyond the doubles after day 1's close: no gap all day; day 3's gap is taken from
+    // day 2's last close.
+    const Candles refused_gap = {at_close(midnight - kHour, 1e-300), at_close(midnight, 1e10),
+                                 at_close(midnight + kHour, 8e9), at_close(midnight + kDay, 1e10)};
     const struct {
         const char* type;
         std::vector<double> params;
@@ -158,6 +190,10 @@ TEST(CalendarTest, PinnedCases) {
         {"SeasonalZScore", {0}, doubling, {no, no, no, 0.0, 0.0, 0.0}},
         // -1 ms falls on 1969-12-31 (floor division).
         {"OvernightGap", {0}, {at_close(-1, 8), at_close(0, 10)}, {no, 0.25}},
+        // A refused ratio: the next one is measured from the refused candle's close.
+        {"OvernightGap", {0}, refused_gap, {no, no, no, 0.25}},
+        {"SeasonalZScore", {0}, daily, {no, no, no, 0.0, 0.0, no, 0.5}},
+        {"TurnOfMonth", {31, 0, 0}, month, {no, no, 1.0, 1.0, no, 1.0 / 3.0, 0.5}},
     };
     for (const auto& r : rows) test::expect_series(run_candles(r.type, r.params, r.bars), r.want, 0.0, r.type);
     // The last day of February is the last day of its month in 2024 (the 29th) and in 2100 (the
@@ -179,8 +215,20 @@ TEST(CalendarTest, AWindowOfDaysWithoutRangeGivesZero) {
         EXPECT_TRUE(test::same_bits(*run_candles("AverageDailyRange", {n, 0}, days).back(), 0.0)) << n;
 }
 
+// The spliced candles in `bad` are refused (no value), and the series they join follows the
+// definition with its refusals: the next return or gap is measured from them.
+void expect_spliced(const char* type, const std::vector<double>& p, const Candles& bars, std::size_t at,
+                    const Candle& bad, double tol = 0.0) {
+    Candles spliced = bars;
+    spliced.insert(spliced.begin() + static_cast<std::ptrdiff_t>(at), bad);
+    const Series want = reference(type, p, spliced);
+    ASSERT_FALSE(want[at]) << type;
+    test::expect_series(run_candles(type, p, spliced), want, tol, test::describe(type, p) + " refusing at " + std::to_string(at));
+}
+
 // The examples: a range of a day that is not finite, or that overflows the window's sum; a
-// return or gap that is not finite. Each refused candle changes nothing.
+// return or gap that is not finite. A refused range changes nothing; a refused return or gap
+// leaves the sums as they were, and the next one is measured from its candle.
 TEST(CalendarTest, CandlesWithoutFiniteRangesReturnsOrGapsAreRefused) {
     const Candles days = {bar(kDay, 1, 2, 1, 1.5), bar(kDay + kHour, 1.5, 2.5, 1, 2), bar(2 * kDay, 2, 3, 2, 3),
                           bar(3 * kDay, 3, 5, 2, 4), bar(3 * kDay + kHour, 4, 4, 3, 3), bar(4 * kDay, 3, 3.5, 2.5, 3)};
@@ -199,15 +247,15 @@ TEST(CalendarTest, CandlesWithoutFiniteRangesReturnsOrGapsAreRefused) {
                           at_close(2 * kDay + kHour, 4), at_close(2 * kDay + 2 * kHour, 5), at_close(3 * kDay, 4),
                           at_close(3 * kDay + kHour, 4.5), at_close(3 * kDay + 2 * kHour, 2), at_close(4 * kDay, 3)};
     for (const std::vector<double>& p : {std::vector<double>{0}, {60}})
-        for (const char* type : {"OvernightGap", "SeasonalZScore"})
-            test::expect_candles_refused(type, p, tiny, 2, {at_close(2 * kDay, 1e10)});
-    test::expect_candles_refused("TurnOfMonth", {5, 0, 0}, tiny, 2, {at_close(2 * kDay, 1e10)});
-    // As the last close of a selected day, 1e10 would leave the sum infinite for ever.
-    test::expect_candles_refused("TurnOfMonth", {5, 0, 0}, tiny, 5, {at_close(2 * kDay + 3 * kHour, 1e10)});
+        for (const char* type : {"OvernightGap", "SeasonalZScore"}) expect_spliced(type, p, tiny, 2, at_close(2 * kDay, 1e10), 1e-12);
+    expect_spliced("TurnOfMonth", {5, 0, 0}, tiny, 2, at_close(2 * kDay, 1e10));
+    // As the last close of a selected day, 1e10 would leave the sum infinite for ever: the day
+    // is left out of the mean.
+    expect_spliced("TurnOfMonth", {5, 0, 0}, tiny, 5, at_close(2 * kDay + 3 * kHour, 1e10));
     // A return that is finite but whose square overflows the hour's moments.
     const Candles hour = {at_close(0, 1), at_close(kMinute, 1.5), at_close(2 * kMinute, 1), at_close(3 * kMinute, 2),
                           at_close(4 * kMinute, 1)};
-    test::expect_candles_refused("SeasonalZScore", {0}, hour, 4, {at_close(4 * kMinute - 1, 1e200)});
+    expect_spliced("SeasonalZScore", {0}, hour, 4, at_close(4 * kMinute - 1, 1e200), 1e-12);
 }
 
 }  // namespace
