@@ -73,8 +73,12 @@ OptionalValue YangZhangVolatility::update_candle(const Candle& bar) {
     const double c = std::log(bar.close / bar.open);
     const double rs = fused_multiply_add(std::log(bar.high / bar.close), std::log(bar.high / bar.open),
                                          std::log(bar.low / bar.close) * std::log(bar.low / bar.open));
-    if (!(std::isfinite(o) && std::isfinite(c) && std::isfinite(rs))) [[unlikely]]
+    if (!(std::isfinite(o) && std::isfinite(c) && std::isfinite(rs))) [[unlikely]] {
+        // The window stays as it was, but the next overnight return is measured from this
+        // close; a close of 0 never can be (every return from it is infinite).
+        if (bar.close != 0.0) previous_close_ = bar.close;
         return {};
+    }
     if (!terms_.make_room()) [[unlikely]]
         return {};
     previous_close_ = bar.close;

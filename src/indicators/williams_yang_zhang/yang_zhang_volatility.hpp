@@ -6,8 +6,10 @@
 //
 // o and c keep sums of their deviations from an anchor that moves to the window's mean every n
 // candles; the rs sum runs without re-summing. A candle whose terms are not finite (a zero price,
-// prices of mixed sign, an overflowing ratio) gives nothing and changes nothing, its close
-// included: one such term would leave the rs sum NaN for good. A window of equal o (or c)
+// prices of mixed sign, an overflowing ratio) gives nothing and leaves the window and its sums as
+// they were: one such term would leave the rs sum NaN for good. Its close (unless 0) still
+// becomes the previous close, or every later overnight return against a close of 1e-300 would
+// overflow as well. A window of equal o (or c)
 // values has variance exactly 0, and one whose rs terms are all 0 a mean of exactly 0, whatever
 // residue the sums carry. The window grows with the data up to n.
 #include <cstdint>

@@ -45,9 +45,10 @@ double sample_variance(const Vec& x) {
     return ss / static_cast<double>(x.size() - 1);
 }
 
-// Over all bars: candles that fail their check, or whose log terms are not finite (or a first
-// close of 0), give nothing and change nothing. `terms` gets the number of terms taken so far on
-// each bar.
+// Over all bars: candles that fail their check (or a first close of 0) give nothing and change
+// nothing; candles whose log terms are not finite give nothing and leave the windows as they
+// were, but their close (unless 0) is the one the next overnight return is measured from.
+// `terms` gets the number of terms taken so far on each bar.
 Series yang_zhang_reference(std::size_t n, double periods, const Candles& bars, std::vector<std::size_t>* terms) {
     const double k = 0.34 / (1.34 + (n + 1.0) / (n - 1.0));
     Series out(bars.size());
@@ -64,7 +65,10 @@ Series yang_zhang_reference(std::size_t n, double periods, const Candles& bars, 
         const double ot = std::log(b.open / *previous), ct = std::log(b.close / b.open);
         const double rt = std::log(b.high / b.close) * std::log(b.high / b.open) +
                           std::log(b.low / b.close) * std::log(b.low / b.open);
-        if (!std::isfinite(ot) || !std::isfinite(ct) || !std::isfinite(rt)) continue;
+        if (!std::isfinite(ot) || !std::isfinite(ct) || !std::isfinite(rt)) {
+            if (b.close != 0.0) previous = b.close;
+            continue;
+        }
         previous = b.close;
         o.push_back(ot), c.push_back(ct), rs.push_back(rt);
         (*terms)[t] = o.size();
@@ -127,6 +131,10 @@ TEST(WilliamsYangZhangTest, PinnedCases) {
              {"WilliamsR", {2}, {bar(1, 2, 0, 1), bar(0, big, -big, 0), bar(1, 2, 0, 1), bar(1, 2, 0, 2)}, {N, N, N, -0.0}, 0},
              // A constant price gives +0 from candle n + 1.
              {"YangZhangVolatility", {5, 252}, Candles(20, flat(42.0)), constant, 0},
+             // The overnight return after one beyond the doubles is measured from the refused
+             // close: ln(1e10 / 1e10) = 0, then ln(0.9), a sample deviation of |ln 0.9| / sqrt 2.
+             {"YangZhangVolatility", {2, 1}, {flat(1e-300), flat(1e10), flat(1e10), flat(9e9)},
+              {N, N, N, std::fabs(std::log(0.9)) / std::sqrt(2.0) * 100.0}, 1e-12},
          })
         test::expect_series(test::run_candles(r.type, r.params, r.bars), r.want, r.tol, test::describe(r.type, r.params));
     // Windows far beyond the data give nothing over it.
@@ -146,13 +154,27 @@ TEST(WilliamsYangZhangTest, PinnedCases) {
     }
 }
 
-// A refused candle changes nothing, its close included; a first close of 0 is refused too;
-// negative prices throughout have finite logs.
+// A refused candle leaves the window as it was, and its close is the next previous close: a
+// close of 0, which no return can be measured from, changes nothing; a first close of 0 is
+// refused too; negative prices throughout have finite logs.
 TEST(WilliamsYangZhangTest, YangZhangRefusesCandlesWithoutFiniteLogs) {
     const Candles bars = test::varied_candles(200, 17, false);
-    for (const Candle& bad : {flat(0.0), bar(0, 1, 0, 1), bar(-1, 2, -1, 1), bar(1e-320, 100, 1e-320, 100),
-                              bar(1e-10, 1e300, 1e-10, 1e-10), bar(100, 100, -1, 100)})
-        for (std::size_t at : {1u, 3u, 50u}) test::expect_candles_refused("YangZhangVolatility", {5, 252}, bars, at, {bad});
+    for (std::size_t at : {1u, 3u, 50u}) {
+        test::expect_candles_refused("YangZhangVolatility", {5, 252}, bars, at, {flat(0.0)});
+        for (const Candle& bad : {bar(0, 1, 0, 1), bar(-1, 2, -1, 1), bar(1e-320, 100, 1e-320, 100),
+                                  bar(1e-10, 1e300, 1e-10, 1e-10), bar(100, 100, -1, 100)}) {
+            Candles spliced = bars;
+            spliced.insert(spliced.begin() + static_cast<std::ptrdiff_t>(at), bad);
+            std::vector<std::size_t> terms;
+            const Series want = yang_zhang_reference(5, 252, spliced, &terms);
+            ASSERT_FALSE(want[at]) << at;
+            // An overnight return from a close of 1e-10 is a term of a few dozen: exact on the
+            // re-anchoring bars, a residue between them.
+            test::expect_series(test::run_candles("YangZhangVolatility", {5, 252}, spliced), want,
+                                [&](std::size_t i) { return terms[i] % 5 == 0 ? 1e-12 : 1e-6; },
+                                "YangZhangVolatility refusing at " + std::to_string(at), 1e-3);
+        }
+    }
     for (double zero : {0.0, -0.0}) test::expect_candles_refused("YangZhangVolatility", {5, 252}, bars, 0, {flat(zero)});
     Candles negative;
     for (const Candle& c : bars) negative.push_back(bar(-c.open, -c.low, -c.high, -c.close));
