@@ -26,16 +26,17 @@ public:
           reciprocal_(1.0 / static_cast<double>(period)) {}
 
     // One valid candle. A true range or an average that is not finite (prices near the double
-    // range) would stay infinite for the rest of the run: that candle is refused instead, and
-    // nothing changes, its close included.
+    // range) would stay infinite for the rest of the run: that candle is refused instead and
+    // leaves the average and its seed as they were. Its close still becomes the previous close,
+    // so that the next true range reaches to it.
     OptionalValue step(const Candle& c) {
         const double tr = has_previous_close_ ? true_range(c.high, c.low, previous_close_) : c.high - c.low;
         if (!std::isfinite(tr)) [[unlikely]]
-            return {};
+            return refuse(c);
         if (seeded_) [[likely]] {
             const double atr = fused_multiply_add(atr_, n_minus_one_, tr) * reciprocal_;
             if (!std::isfinite(atr)) [[unlikely]]
-                return {};
+                return refuse(c);
             atr_ = atr;
             previous_close_ = c.close;
             has_previous_close_ = true;
@@ -43,7 +44,7 @@ public:
         }
         const double sum = seed_sum_ + tr;
         if (!std::isfinite(sum)) [[unlikely]]
-            return {};
+            return refuse(c);
         seed_sum_ = sum;
         previous_close_ = c.close;
         has_previous_close_ = true;
@@ -61,6 +62,12 @@ public:
     std::uint64_t seed_count() const { return seed_count_; }
 
 private:
+    OptionalValue refuse(const Candle& c) {
+        previous_close_ = c.close;
+        has_previous_close_ = true;
+        return {};
+    }
+
     std::uint64_t period_;
     double n_minus_one_;
     double reciprocal_;

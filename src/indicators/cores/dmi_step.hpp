@@ -7,7 +7,8 @@
 // The DX seed is summed as the values arrive, oldest first from 0, so no list is kept: the same
 // bits as summing a list of them. A candle whose true range, movements, sums or indicators are
 // not finite (prices near the double range) would leave the sums infinite or NaN for good: that
-// candle is refused instead, and nothing changes, the previous candle included.
+// candle is refused instead and leaves the sums as they were, but it becomes the previous
+// candle, so that the next movements are measured from it.
 #include <cmath>
 #include <cstdint>
 
@@ -49,8 +50,10 @@ public:
             trs = seed_tr_ + tr;
             dms = seed_dm_ + dm;
         }
-        if (!(std::isfinite(trs) && std::isfinite(dms[0]) && std::isfinite(dms[1]))) [[unlikely]]
+        if (!(std::isfinite(trs) && std::isfinite(dms[0]) && std::isfinite(dms[1]))) [[unlikely]] {
+            remember(c);
             return false;
+        }
         if (!smoothed_) [[unlikely]] {
             if (seed_count_ + 1 < period_) {
                 seed_tr_ = trs, seed_dm_ = dms;
@@ -61,8 +64,10 @@ public:
         }
         const DoublePair di = trs == 0.0 ? DoublePair{0.0, 0.0} : (DoublePair{100.0, 100.0} * dms) / DoublePair{trs, trs};
         const double plus_di = di[0], minus_di = di[1];
-        if (!(std::isfinite(plus_di) && std::isfinite(minus_di))) [[unlikely]]
+        if (!(std::isfinite(plus_di) && std::isfinite(minus_di))) [[unlikely]] {
+            remember(c);
             return false;
+        }
         const double sum = plus_di + minus_di;
         const double dx = sum == 0.0 ? 0.0 : (std::fabs(plus_di - minus_di) * 100.0) / sum;
         // DX lies in [0, 100] once the indicators are finite: the ADX and its seed stay finite.

@@ -12,9 +12,9 @@ std::expected<VolatilityRatio, IndicatorError> VolatilityRatio::create(std::uint
 // The seeding candle gives no value either: the first ratio needs an average before it.
 OptionalValue VolatilityRatio::seed(const Candle& c, double tr) {
     const double sum = seed_sum_ + tr;
+    previous_close_ = c.close;
     if (!std::isfinite(sum)) return {};
     seed_sum_ = sum;
-    previous_close_ = c.close;
     if (++seed_count_ == period_) {
         average_ = seed_sum_ / static_cast<double>(seed_count_);
         seeded_ = true;

@@ -20,9 +20,9 @@ public:
     static std::expected<VolatilityRatio, IndicatorError> create(std::uint64_t period);
 
     // A candle whose true range, seed sum or average is not finite (prices near the double range)
-    // would leave the average infinite for good: it gives nothing and changes nothing, its close
-    // included. A ratio that overflows (a large range over a tiny average) is no value for that
-    // candle only.
+    // would leave the average infinite for good: it gives nothing and leaves the average and its
+    // seed as they were, but the next true range reaches to its close. A ratio that overflows (a
+    // large range over a tiny average) is no value for that candle only.
     OptionalValue update_candle(const Candle& c) {
         if (!has_previous_close_) [[unlikely]] {
             previous_close_ = c.close;
@@ -34,10 +34,10 @@ public:
             return seed(c, tr);
         const double ratio = average_ > 0.0 ? tr / average_ : 0.0;
         const double average = tr * alpha_ + average_ * one_minus_alpha_;
+        previous_close_ = c.close;
         if (!std::isfinite(average)) [[unlikely]]
             return {};
         average_ = average;
-        previous_close_ = c.close;
         if (!std::isfinite(ratio)) [[unlikely]]
             return {};
         return ratio;

@@ -6,9 +6,9 @@
 // refused for one it does not read.
 //
 // A candle whose kept quantities or sums are not finite (prices near the double range) would
-// leave a sum infinite or NaN for good: it is refused instead, and nothing changes, the previous
-// candle included. A value that overflows where the sums did not is no value for that candle
-// only.
+// leave a sum infinite or NaN for good: it is refused instead and leaves the sums as they were,
+// but it becomes the previous candle, so that the next movements are measured from it. A value
+// that overflows where the sums did not is no value for that candle only.
 #include <cmath>
 #include <cstdint>
 
@@ -51,8 +51,10 @@ public:
         if constexpr (Minus)
             next.minus_dm = seeded ? (from.minus_dm - from.minus_dm / n_) + x.minus_dm : from.minus_dm + x.minus_dm;
         if constexpr (Range) next.tr = seeded ? (from.tr - from.tr / n_) + x.tr : from.tr + x.tr;
-        if (!(std::isfinite(next.plus_dm) && std::isfinite(next.minus_dm) && std::isfinite(next.tr))) [[unlikely]]
+        if (!(std::isfinite(next.plus_dm) && std::isfinite(next.minus_dm) && std::isfinite(next.tr))) [[unlikely]] {
+            remember(c);
             return {};
+        }
         if (!seeded) [[unlikely]] {
             seed_ = next;
             remember(c);

@@ -17,8 +17,10 @@ bool Rwi::update_candle(const Candle& c, std::array<double, 2>& out) {
     const bool has_previous = !candles_.empty();
     // The first candle's range is never stored.
     const double tr = has_previous ? true_range(c.high, c.low, last_close_) : 0.0;
-    if (!std::isfinite(tr)) [[unlikely]]
+    if (!std::isfinite(tr)) [[unlikely]] {
+        last_close_ = c.close;
         return false;
+    }
     if (!candles_.make_room() || !ranges_.make_room()) [[unlikely]]
         return false;
     (void)candles_.push({c.high, c.low});  // room was made above

@@ -22,8 +22,8 @@ public:
     // Zero, then the minimum of 2, then MAX_PERIOD.
     static std::expected<Rwi, IndicatorError> create(std::uint64_t period);
 
-    // A true range beyond the doubles is refused with its candle (nothing changes); an index
-    // that is not finite is no value.
+    // A true range beyond the doubles is refused with its candle (the windows stay as they were,
+    // and the next true range reaches to its close); an index that is not finite is no value.
     bool update_candle(const Candle& c, std::array<double, 2>& out);
     // n
     std::uint64_t warmup_period() const { return candles_.capacity(); }

@@ -33,8 +33,10 @@ bool Vortex::update_candle(const Candle& c, std::array<double, 2>& out) {
         tr_sum = tr_sum_.added(m.tr);
     }
     // Also catches movements or a true range that are not finite themselves.
-    if (!(std::isfinite(plus_sum) && std::isfinite(minus_sum) && std::isfinite(tr_sum.sum))) [[unlikely]]
+    if (!(std::isfinite(plus_sum) && std::isfinite(minus_sum) && std::isfinite(tr_sum.sum))) [[unlikely]] {
+        previous_high_ = c.high, previous_low_ = c.low, previous_close_ = c.close;
         return false;
+    }
     if (!window_.push(m)) [[unlikely]]
         return false;
     plus_sum_ = plus_sum, minus_sum_ = minus_sum, tr_sum_ = tr_sum;

@@ -23,7 +23,8 @@ public:
     static std::expected<Vortex, IndicatorError> create(std::uint64_t period);
 
     // A candle whose movements, true range or sums are not finite would leave the sums infinite
-    // for good: it is refused, and nothing changes, the previous candle included.
+    // for good: it is refused and leaves the window and its sums as they were, but the next
+    // movements are measured from it.
     bool update_candle(const Candle& c, std::array<double, 2>& out);
     // n + 1
     std::uint64_t warmup_period() const { return sat_add(window_.capacity(), 1); }

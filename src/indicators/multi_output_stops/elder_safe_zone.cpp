@@ -19,21 +19,21 @@ bool ElderSafeZone::update_candle(const Candle& c, std::array<double, 2>& out) {
     }
     const double down = previous_low_ - c.low, up = c.high - previous_high_;
     if (!std::isfinite(down) || !std::isfinite(up)) [[unlikely]]
-        return false;
+        return refuse(c);
     const double down_in = down > 0.0 ? down : 0.0, up_in = up > 0.0 ? up : 0.0;
     const auto down_sums = down_.prepare(down_in);
     if (!down_sums) [[unlikely]]
-        return false;
+        return refuse(c);
     const auto up_sums = up_.prepare(up_in);
     if (!up_sums) [[unlikely]]
-        return false;
+        return refuse(c);
     const bool ready = down_.full_after_push();
     TrendLine next = trend_;
     if (ready) {
         const double long_candidate = c.low - k_ * down_sums->mean();
         const double short_candidate = c.high + k_ * up_sums->mean();
         if (!std::isfinite(long_candidate) || !std::isfinite(short_candidate)) [[unlikely]]
-            return false;
+            return refuse(c);
         next = trend_.next(c.close, long_candidate, short_candidate, 1.0);
     }
     down_.commit(down_in, *down_sums);

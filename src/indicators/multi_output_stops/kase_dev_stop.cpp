@@ -20,10 +20,10 @@ bool KaseDevStop::update_candle(const Candle& c, std::array<double, 2>& out) {
     }
     const double r = std::max(c.high, previous_high_) - std::min(c.low, previous_low_);
     if (!std::isfinite(r)) [[unlikely]]
-        return false;
+        return refuse(c);
     const auto sums = ranges_.prepare(r);
     if (!sums) [[unlikely]]
-        return false;
+        return refuse(c);
     const bool ready = ranges_.full_after_push();
     double direction = direction_, extreme = extreme_, line = line_;
     if (ready) {
@@ -44,7 +44,7 @@ bool KaseDevStop::update_candle(const Candle& c, std::array<double, 2>& out) {
             if (!(close <= line)) direction = 1.0, extreme = c.high, line = c.high - dev;
         }
         if (!std::isfinite(dev) || !std::isfinite(line)) [[unlikely]]
-            return false;
+            return refuse(c);
     }
     ranges_.commit(*sums);
     previous_high_ = c.high, previous_low_ = c.low;

@@ -22,7 +22,8 @@ public:
     // multiplier check on k.
     static std::expected<KaseDevStop, IndicatorError> create(std::uint64_t n, double k);
 
-    // A bar whose range, sums, distance or line leaves the doubles is refused: nothing changes.
+    // A bar whose range, sums, distance or line leaves the doubles is refused: the window and the
+    // line stay as they were, and the next two-bar range reaches to this bar.
     bool update_candle(const Candle& c, std::array<double, 2>& out);
     // n + 1: the first candle only gives the previous one.
     std::uint64_t warmup_period() const { return sat_add(ranges_.length(), 1); }
@@ -32,6 +33,12 @@ private:
 
     // Mean and sample variance of the ranges from sums about a moving anchor; a window of equal
     // ranges has variance 0 exactly, decided by the run of equal values.
+    // No value; the bar is the one the next two-bar range reaches to.
+    bool refuse(const Candle& c) {
+        previous_high_ = c.high, previous_low_ = c.low;
+        return false;
+    }
+
     ReturnMomentsWindow ranges_;
     double k_;
     double previous_high_ = 0.0;

@@ -18,8 +18,11 @@ ChoppinessIndex::ChoppinessIndex(std::uint64_t period)
 
 OptionalValue ChoppinessIndex::update_candle(const Candle& c) {
     const double tr = has_previous_close_ ? true_range(c.high, c.low, previous_close_) : c.high - c.low;
-    if (!std::isfinite(tr)) [[unlikely]]
+    if (!std::isfinite(tr)) [[unlikely]] {
+        previous_close_ = c.close;
+        has_previous_close_ = true;
         return {};
+    }
     if (!ranges_.make_room() || !extremes_.push(c.high, c.low)) [[unlikely]]
         return {};
     previous_close_ = c.close;

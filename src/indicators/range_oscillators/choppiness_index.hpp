@@ -19,7 +19,8 @@ public:
     // A minimum of 2 with its own message (which also covers 0), then MAX_PERIOD.
     static std::expected<ChoppinessIndex, IndicatorError> create(std::uint64_t period);
 
-    // A candle whose true range overflows gives nothing and changes nothing, its close included.
+    // A candle whose true range overflows gives nothing and leaves the window as it was; the next
+    // true range still reaches to its close.
     OptionalValue update_candle(const Candle& c);
     // p
     std::uint64_t warmup_period() const { return ranges_.capacity(); }

@@ -14,8 +14,11 @@ std::expected<Pgo, IndicatorError> Pgo::create(std::uint64_t period) {
 
 OptionalValue Pgo::update_candle(const Candle& c) {
     const double tr = has_previous_close_ ? true_range(c.high, c.low, previous_close_) : c.high - c.low;
-    if (!std::isfinite(tr)) [[unlikely]]
+    if (!std::isfinite(tr)) [[unlikely]] {
+        previous_close_ = c.close;
+        has_previous_close_ = true;
         return {};
+    }
     const OptionalValue sma = average_.update_value(c.close);
     previous_close_ = c.close;
     has_previous_close_ = true;

@@ -18,7 +18,8 @@ public:
     // Window check on the period.
     static std::expected<Pgo, IndicatorError> create(std::uint64_t period);
 
-    // A candle whose true range overflows gives nothing and changes nothing, its close included.
+    // A candle whose true range overflows gives nothing and leaves the averages as they were; the
+    // next true range still reaches to its close.
     OptionalValue update_candle(const Candle& c);
     // n
     std::uint64_t warmup_period() const { return stage_.period(); }

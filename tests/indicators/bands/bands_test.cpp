@@ -168,6 +168,12 @@ TEST(BandsTest, WorkedCases) {
     EXPECT_EQ(run_output_rows("BollingerBands", {3, 2}, bars).back(), (Vec{0.6, 0.6, 0.6, 0.0}));
     // Prices of 0 pass the candle check: the relative range is 0, not 0 / 0.
     EXPECT_EQ(run_output_rows("AccelerationBands", {1, 4}, {flat(0)}).back(), (Vec{0, 0, 0}));
+    // A range beyond the doubles is refused; the next true range reaches to its close of 0:
+    // max(12 - 9, |12 - 0|, |9 - 0|) = 12 around the close of 11.
+    const Candles after_wide = {bar(10, 12, 9, 11), bar(0, 1.7e308, -1.7e308, 0), bar(10, 12, 9, 11)};
+    for (const char* type : {"Keltner", "StarcBands"})
+        EXPECT_EQ(run_output_rows(type, {1, 1, 1}, after_wide), (Lines{{14, 11, 8}, {}, {23, 11, -1}})) << type;
+    EXPECT_EQ(run_output_rows("AtrBands", {1, 1}, after_wide), (Lines{{14, 11, 8}, {}, {23, 11, -1}}));
 }
 
 // The candles `bad` spliced in before bar `at` give nothing, and every output of every other bar
@@ -191,9 +197,10 @@ TEST(BandsTest, CandlesWhoseTermsOverflowAreRefusedWhole) {
     refused("VwapStdDevBands", {2}, bars, 30, {huge_volume, bar(1e308, 1.7e308, 0, 1e308)});
     for (std::size_t at : {1u, 3u, 40u})
         refused("AccelerationBands", {5, 4}, bars, at, {bar(0, 1e308, 0, 0)});
-    // A true range beyond the doubles reaches neither the average of the close nor the ATR.
-    const Candle wide = bar(0, 1.7e308, -1.7e308, 0);
+    // A true range beyond the doubles reaches neither the average of the close nor the ATR; with
+    // the close of the candle before, the next true range is the one it would have been.
     for (std::size_t at : {1u, 7u, 40u}) {
+        const Candle wide = bar(bars[at - 1].close, 1.7e308, -1.7e308, bars[at - 1].close);
         refused("Keltner", {3, 5, 2}, bars, at, {wide});
         refused("Keltner", {8, 2, 2}, bars, at, {wide});
         refused("StarcBands", {3, 5, 2}, bars, at, {wide});

@@ -44,20 +44,28 @@ std::vector<Candles> datasets() {
 
 // Wilder's average true range: the mean of the first n true ranges (the first is high - low),
 // then fma(ATR, n - 1, TR) * (1 / n).
+// A true range, seed sum or average beyond the doubles is refused: none, the average as it was,
+// and the next true range reaching to that candle's close all the same.
 Series ref_atr(const Candles& k, std::size_t n) {
     Series out(k.size());
     double seed = 0.0, atr = 0.0;
+    std::size_t taken = 0;
     for (std::size_t t = 0; t < k.size(); ++t) {
         const double hl = k[t].high - k[t].low;
         const double tr = t == 0 ? hl
                                  : std::max({hl, std::fabs(k[t].high - k[t - 1].close),
                                              std::fabs(k[t].low - k[t - 1].close)});
-        if (t + 1 < n) {
+        if (!std::isfinite(tr)) continue;
+        if (taken < n) {
+            if (!std::isfinite(seed + tr)) continue;
             seed += tr;
-            continue;
+            if (++taken < n) continue;
+            atr = seed / static_cast<double>(n);
+        } else {
+            const double next = std::fma(atr, static_cast<double>(n) - 1.0, tr) * (1.0 / static_cast<double>(n));
+            if (!std::isfinite(next)) continue;
+            atr = next;
         }
-        atr = t + 1 == n ? (seed + tr) / static_cast<double>(n)
-                         : std::fma(atr, static_cast<double>(n) - 1.0, tr) * (1.0 / static_cast<double>(n));
         out[t] = atr;
     }
     return out;
@@ -262,6 +270,11 @@ TEST(CandleTrailingStopsTest, WorkedNumbers) {
     expect("VoltyStop", {1, 1},
            {bar(10, 11, 9, 10), bar(10, 10, 8, 8), bar(8, 8, 7.5, 7.5), bar(7.5, 8.5, 7.5, 8.5), bar(8.5, 9, 8.5, 9)},
            {8.0, 8.0, 8.0, 8.5, 8.5});
+    // A range beyond the doubles is refused; the next true range reaches to its close of 0: 2
+    // (not 9.5 back to 10) above the close of 1 that turns both stops short.
+    const Candles after_wide = {bar(10, 11, 9, 10), bar(0, 1.7e308, -1.7e308, 0), bar(1, 2, 0.5, 1)};
+    expect("AtrTrailingStop", {1, 1}, after_wide, {8.0, N, 3.0});
+    expect("VoltyStop", {1, 1}, after_wide, {8.0, N, 3.0});
     // Closes between the average low 10 and high 12 from the first value on: long, at the low.
     expect("HiLoActivator", {2}, Candles(5, bar(11, 12, 10, 11)), {N, N, 10.0, 10.0, 10.0});
     // The second candle opens long at the first low, 9, and its low touches it: short at its high.

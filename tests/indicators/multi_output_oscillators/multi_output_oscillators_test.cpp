@@ -289,10 +289,31 @@ TEST(MultiOutputOscillatorsTest, DegenerateWindowsAndOverflow) {
     EXPECT_FALSE(run_output_rows("Qqe", {2, 1, 1e300}, zigzag).back().empty());
     // A factor that no reader passes still gets the type's message.
     EXPECT_STREQ(Qqe::create(14, 5, std::numeric_limits<double>::quiet_NaN()).error().message, kQqeFactorMessage);
-    // Candles whose true range or movements leave the doubles are refused whole.
+    // Candles whose true range or movements leave the doubles are refused whole; with the close
+    // of the candle before, the next true range is the one it would have been.
     const Candles bars = varied_candles(120, 3, false);
-    for (const char* type : {"Vortex", "Rwi", "TtmSqueeze"})
-        for (std::size_t at : {1u, 30u}) expect_candles_refused(type, {4, 2, 1}, bars, at, {bar(0, 1.7e308, -1.7e308, 0)});
+    for (const char* type : {"Rwi", "TtmSqueeze"})
+        for (std::size_t at : {1u, 30u}) {
+            const double close = bars[at - 1].close;
+            expect_candles_refused(type, {4, 2, 1}, bars, at, {bar(close, 1.7e308, -1.7e308, close)});
+        }
+}
+
+// The bar after a refused one is measured from it: the true range reaches to its close of 0 (12
+// for a candle of 12 / 9 / 11, not 3 from the close of 11 before), the movements to its high and
+// low at the ends of the doubles.
+TEST(MultiOutputOscillatorsTest, TheBarAfterARefusedOneIsMeasuredFromIt) {
+    const double big = 1.7e308;
+    const Candle wide = bar(0, big, -big, 0), after = bar(10, 12, 9, 11);
+    EXPECT_EQ(run_output_rows("Rwi", {2}, {after, wide, after}).back(), (Vec{3.0 / (std::sqrt(2.0) * 12.0), 3.0 / (std::sqrt(2.0) * 12.0)}));
+    EXPECT_EQ(run_output_rows("Vortex", {1}, {after, wide, after}).back(), (Vec{std::fabs(12.0 - -big) / 12.0, std::fabs(9.0 - big) / 12.0}));
+    // A move from one end of the doubles to the other, then none: no movement, no range.
+    EXPECT_EQ(run_output_rows("Adx", {1}, {flat(-big), flat(big), flat(big)}), (Lines{{}, {}, {0, 0, 0}}));
+    // The ATR of 2 is (3 + 14) / 2 = 8.5 (not (3 + 5) / 2 from the close of 9): Keltner's 0.9 of
+    // it around 11 holds the bands 11 -+ 2 * 2 (a squeeze), where 0.9 of 4 would not.
+    const Lines ttm = run_output_rows("TtmSqueeze", {2, 2, 0.9}, {after, bar(10, 12, 9, 9), wide, bar(13, 14, 12, 13)});
+    ASSERT_FALSE(ttm.back().empty());
+    EXPECT_EQ(ttm.back()[0], 1.0);
 }
 
 // %K has no maximum: its window grows with the data, and k + d - 1 saturates.

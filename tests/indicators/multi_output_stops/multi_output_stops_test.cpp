@@ -187,39 +187,62 @@ Outs ref_modified_ma(const Candles& k, std::size_t n) {
 }
 
 // Penetrations of the previous bar's low (down) and high (up) averaged over the bars of the last
-// n that penetrated, each window summed afresh.
+// n taken that penetrated, each window summed afresh. A bar whose penetrations, sums or candidates
+// leave the doubles is refused: none, the windows as they were, and the next bar's penetrations
+// measured from it all the same.
 Outs ref_safe_zone(const Candles& k, std::size_t n, double m) {
     Outs out(k.size());
     Trend trend;
-    const auto avg = [&](std::size_t t, auto pen) {
-        double sum = 0, count = 0;
-        for (std::size_t i = t + 1 - n; i <= t; ++i) sum += pen(i), count += pen(i) > 0;
+    Vec downs, ups;  // of the bars taken
+    const auto avg = [n](const Vec& pens, double& sum) {
+        double count = 0;
+        sum = 0;
+        for (std::size_t i = pens.size() - n; i < pens.size(); ++i) sum += pens[i], count += pens[i] > 0;
         return count > 0 ? sum / count : 0.0;
     };
-    for (std::size_t t = n; t < k.size(); ++t) {
-        const double dn = avg(t, [&](std::size_t i) { return std::max(k[i - 1].low - k[i].low, 0.0); });
-        const double up = avg(t, [&](std::size_t i) { return std::max(k[i].high - k[i - 1].high, 0.0); });
-        out[t] = trend.step(k[t].close, k[t].low - m * dn, k[t].high + m * up);
+    for (std::size_t t = 1; t < k.size(); ++t) {
+        const double down = k[t - 1].low - k[t].low, up = k[t].high - k[t - 1].high;
+        if (!std::isfinite(down) || !std::isfinite(up)) continue;
+        downs.push_back(std::max(down, 0.0)), ups.push_back(std::max(up, 0.0));
+        if (downs.size() < n) continue;
+        double down_sum, up_sum;
+        const double lc = k[t].low - m * avg(downs, down_sum), sc = k[t].high + m * avg(ups, up_sum);
+        if (!(std::isfinite(down_sum) && std::isfinite(up_sum) && std::isfinite(lc) && std::isfinite(sc))) {
+            downs.pop_back(), ups.pop_back();
+            continue;
+        }
+        out[t] = trend.step(k[t].close, lc, sc);
     }
     return out;
 }
 
-// Mean and sample variance of the last n two-bar ranges in two passes (a window of one range is
-// that range with no spread); the line hangs from the trend's extreme.
+// Mean and sample variance of the last n two-bar ranges taken, in two passes (a window of one
+// range is that range with no spread); the line hangs from the trend's extreme. A bar whose
+// range, spread or line leaves the doubles is refused: none, the window and line as they were,
+// and the next range reaching to it all the same.
 Outs ref_kase(const Candles& k, std::size_t n, double m) {
     Outs out(k.size());
     double E = 0, S = 0, D = 0;
-    const auto range = [&](std::size_t i) { return std::max(k[i].high, k[i - 1].high) - std::min(k[i].low, k[i - 1].low); };
-    for (std::size_t t = n; t < k.size(); ++t) {
+    Vec ranges;  // of the bars taken
+    for (std::size_t t = 1; t < k.size(); ++t) {
+        const double r = std::max(k[t].high, k[t - 1].high) - std::min(k[t].low, k[t - 1].low);
+        if (!std::isfinite(r)) continue;
+        ranges.push_back(r);
+        if (ranges.size() < n) continue;
         double sum = 0, ss = 0;
         bool same = true;
-        for (std::size_t i = t + 1 - n; i <= t; ++i) sum += range(i), same = same && same_bits(range(i), range(t));
-        const double mean = same ? range(t) : sum / double(n);
-        for (std::size_t i = t + 1 - n; i <= t; ++i) ss += (range(i) - mean) * (range(i) - mean);
+        for (std::size_t i = ranges.size() - n; i < ranges.size(); ++i) sum += ranges[i], same = same && same_bits(ranges[i], r);
+        const double mean = same ? r : sum / double(n);
+        for (std::size_t i = ranges.size() - n; i < ranges.size(); ++i) ss += (ranges[i] - mean) * (ranges[i] - mean);
         const double dev = mean + m * std::sqrt(same ? 0.0 : ss / double(n - 1));
-        if (D != 0) E = D > 0 ? std::max(E, k[t].high) : std::min(E, k[t].low), S = D > 0 ? std::max(S, E - dev) : std::min(S, E + dev);
-        if (D == 0 || breaks(D, k[t].close, S)) D = D == 0 ? 1 : -D, E = D > 0 ? k[t].high : k[t].low, S = E - D * dev;
-        out[t] = Pair{S, D};
+        double e = E, s = S, d = D;
+        if (d != 0) e = d > 0 ? std::max(e, k[t].high) : std::min(e, k[t].low), s = d > 0 ? std::max(s, e - dev) : std::min(s, e + dev);
+        if (d == 0 || breaks(d, k[t].close, s)) d = d == 0 ? 1 : -d, e = d > 0 ? k[t].high : k[t].low, s = e - d * dev;
+        if (!std::isfinite(dev) || !std::isfinite(s)) {
+            ranges.pop_back();
+            continue;
+        }
+        E = e, S = s, D = d, out[t] = Pair{S, D};
     }
     return out;
 }
@@ -313,18 +336,25 @@ TEST(MultiOutputStops, WorkedCases) {
         {"Nrtr", {10}, {bar(100, 100, 100), bar(110, 110, 110), bar(98, 98, 98)}, {1.1 * 98, -1}},
         // A high equal to the leg's extreme does not extend it: it is tested, and reverses.
         {"ZigZag", {0.1}, {bar(100, 99, 99), bar(110, 105, 105), bar(120, 115, 115), bar(120, 108, 108)}, {120, 1}},
+        // A range beyond the doubles is refused; the next true range reaches to its close of 0:
+        // 12 for a candle of 12 / 9 / 11, 20 for one of 20 / 19 / 19.5 (not 3 and 9 from 11).
+        {"ChandelierExit", {1, 1}, {bar(12, 9, 11), bar(1.7e308, -1.7e308, 0), bar(12, 9, 11)}, {12 - 12, 9 + 12}},
+        {"ChandeKrollStop", {1, 1, 1}, {bar(12, 9, 11), bar(1.7e308, -1.7e308, 0), bar(12, 9, 11)}, {9 + 12, 12 - 12}},
+        {"AtrRatchet", {1, 1, 0.5}, {bar(12, 9, 11), bar(1.7e308, -1.7e308, 0), bar(12, 9, 11)}, {11 + 12, -1}},
+        {"SuperTrend", {1, 1}, {bar(12, 9, 11), bar(1.7e308, -1.7e308, 0), bar(20, 19, 19.5)}, {10.5 - 3, 1}},
+        {"YoyoExit", {1, 1}, {bar(12, 9, 11), bar(1.7e308, -1.7e308, 0), bar(20, 19, 19.5)}, {11 - 3, kNaN}},
     };
     for (const auto& [type, params, k, last] : pins) EXPECT_TRUE(same(run(type, params, k).back(), last)) << test::describe(type, params);
 }
 
-// A candle whose range, penetration or line leaves the doubles gives no value and changes
-// nothing: the other bars give what they give without it.
+// A candle whose range, penetration or line leaves the doubles gives no value. With the close of
+// the candle before (all that the ATR stops measure the next bar from) it changes nothing: the
+// other bars give what they give without it.
 TEST(MultiOutputStops, CandlesBeyondTheDoublesChangeNothing) {
     const Candles base = walk(60, 9, 50.0, 1.0);
-    const Candle wide = bar(1.7e308, -1.7e308, 0.0), deep = bar(-1.7e308, -1.7e308, -1.7e308);
+    const Candle wide = bar(1.7e308, -1.7e308, base[29].close), deep = bar(-1.7e308, -1.7e308, -1.7e308);
     const std::vector<std::tuple<std::string, Vec, Candle>> rows = {
-        {"SuperTrend", {5, 2}, wide},     {"ChandelierExit", {5, 2}, wide}, {"ChandeKrollStop", {4, 1, 3}, wide},
-        {"ElderSafeZone", {5, 2}, wide},  {"KaseDevStop", {5, 2}, wide},    {"Nrtr", {50}, deep},
+        {"SuperTrend", {5, 2}, wide}, {"ChandelierExit", {5, 2}, wide}, {"ChandeKrollStop", {4, 1, 3}, wide}, {"Nrtr", {50}, deep},
     };
     for (const auto& [type, params, bad] : rows) {
         Candles k = base;
@@ -334,6 +364,28 @@ TEST(MultiOutputStops, CandlesBeyondTheDoublesChangeNothing) {
         got.erase(got.begin() + 30);
         for (std::size_t t = 0; t < base.size(); ++t) ASSERT_TRUE(same(got[t], want[t])) << type << " bar " << t;
     }
+}
+
+// The stops that measure a bar from the one before (its high and low) measure the bar after a
+// refused one from it: the SafeZone's next penetrations are 0, and Kase's next two-bar range
+// spans the refused candle too; then the run goes on.
+TEST(MultiOutputStops, TheBarAfterARefusedOneIsMeasuredFromIt) {
+    Candles k = walk(60, 9, 50.0, 1.0);
+    k.insert(k.begin() + 30, bar(1.7e308, -1.7e308, 0.0));
+    const std::vector<Row> rows = {
+        {"ElderSafeZone", {5, 2}, [](auto& c) { return ref_safe_zone(c, 5, 2); }, 1e-12},
+        {"ElderSafeZone", {1, 1}, [](auto& c) { return ref_safe_zone(c, 1, 1); }},
+        {"KaseDevStop", {5, 2}, [](auto& c) { return ref_kase(c, 5, 2); }, 1e-12},
+    };
+    for (const Row& r : rows) {
+        const Outs got = run(r.type, r.params, k), want = r.ref(k);
+        EXPECT_FALSE(want[30]) << r.type;
+        for (std::size_t t = 0; t < k.size(); ++t) ASSERT_TRUE(same(got[t], want[t], r.tol)) << test::describe(r.type, r.params) << " bar " << t;
+    }
+    // ElderSafeZone 1 1: no penetration of the refused candle's low, so the line rises from 7 to
+    // the low of 7.8 (not 7.8 - 0.2, as from the candle before it).
+    EXPECT_TRUE(same(run("ElderSafeZone", {1, 1}, {bar(10, 9, 9.5), bar(11, 8, 9), bar(1.7e308, -1.7e308, 9), bar(12, 7.8, 9.5)})[3],
+                     Pair{7.8, 1.0}));
 }
 
 }  // namespace

@@ -108,23 +108,34 @@ TEST(RangeOscillatorsTest, EveryTypeAgainstItsDefinition) {
 TEST(RangeOscillatorsTest, PinnedCases) {
     Candles stairs;  // integers: the true ranges add up to the window range exactly
     for (int i = 0; i < 12; ++i) stairs.push_back(bar(i, i + 1, i, i + 1));
+    const Candles after_wide = {bar(10, 12, 9, 11), bar(10, 12, 9, 11), bar(0, 1.7e308, -1.7e308, 0), bar(10, 14, 9, 13)};
     const CandlePin pins[] = {
         {"no range: the guard's 100", "ChoppinessIndex", {2}, Candles(3, flat(4)), {N, 100.0, 100.0}},
         {"a staircase", "ChoppinessIndex", {4}, stairs, Series(9, 0.0)},
         {"no range", "ChaikinVolatility", {2, 2}, Candles(5, flat(3)), {N, N, N, 0.0, 0.0}},
+        // A range beyond the doubles is refused; the next true range reaches to its close of 0:
+        // 14, not 5 from the close of 11 before it.
+        {"after a refused range", "Pgo", {2}, after_wide, {N, (13.0 - 12.0) / *ref_ema({3.0, 3.0, 14.0}, 2).back()}},
     };
     expect_candle_pins(pins);
     // Identical candles with a range: 100 up to rounding; a constant range: every ratio 1.
     EXPECT_NEAR(*run_candles("ChoppinessIndex", {5}, Candles(8, bar(10, 12, 9, 11))).back(), 100.0, 1e-12);
     EXPECT_NEAR(*run_candles("MassIndex", {3, 5}, Candles(14, bar(10, 11.3, 10, 11))).back(), 5.0, 1e-14);
+    // The true ranges 3 and 14 over the range 14 - 9 of the two candles taken.
+    const double choppy = (std::log10(17.0 / 5.0) * 100.0) / std::log10(2.0);
+    EXPECT_NEAR(*run_candles("ChoppinessIndex", {2}, after_wide).back(), choppy, 1e-12 * choppy);
 }
 
 // Candles whose prices make a derived value leave the doubles.
 TEST(RangeOscillatorsTest, CandlesWithRangesBeyondTheDoublesAreRefused) {
     const Candles bars = varied_candles(160, 17, false);
-    const Candle wide = bar(0, 1.7e308, -1.7e308, 0);
+    // With the close of the candle before (or, first, one within the next candle's range) the
+    // true range after it is the one it would have been.
     for (const char* type : {"Pgo", "MassIndex", "ChaikinVolatility", "ChoppinessIndex"})
-        for (std::size_t at : {0u, 1u, 2u, 5u, 40u, 159u}) expect_candles_refused(type, {3, 2}, bars, at, {wide});
+        for (std::size_t at : {0u, 1u, 2u, 5u, 40u, 159u}) {
+            const double close = bars[at ? at - 1 : 0].close;
+            expect_candles_refused(type, {3, 2}, bars, at, {bar(close, 1.7e308, -1.7e308, close)});
+        }
     // A Heikin-Ashi close that overflows would make every later Heikin-Ashi open infinite.
     const Candle heavy = bar(1e308, 1.5e308, 1e308, 1.2e308);
     for (std::size_t at : {0u, 1u, 7u, 159u}) expect_candles_refused("HeikinAshiOscillator", {3}, bars, at, {heavy});
