@@ -17,8 +17,9 @@
 namespace prynox {
 
 // Rule: static bool accepts(double x) (which closes count as bars), static double apply(double
-// x, double back), and kRejectNonFinite: a value that is not finite is then refused like an
-// unacceptable close, leaving the window as it was.
+// x, double back), and kRejectNonFinite: a value that is not finite is then no value, but the
+// close still enters the window, so that later bars are measured against it: left out, a close
+// of 1e-300 would stay the one N bars back and refuse every later value.
 template <class Rule>
 class NBarChange {
 public:
@@ -38,11 +39,11 @@ public:
             return update_filling(x);
         // window_[1] is the close that becomes the oldest once x is in.
         double value = Rule::apply(x, window_[1]);
+        (void)window_.push(x);  // a full window never allocates
         if constexpr (Rule::kRejectNonFinite) {
             if (!std::isfinite(value)) [[unlikely]]
                 return std::nullopt;
         }
-        (void)window_.push(x);  // a full window never allocates
         return value;
     }
 
@@ -60,10 +61,10 @@ private:
         }
         // x fills the window: the oldest close stays the one N bars back.
         double value = Rule::apply(x, window_.oldest());
+        (void)window_.push(x);  // room was made above
         if constexpr (Rule::kRejectNonFinite) {
             if (!std::isfinite(value)) return std::nullopt;
         }
-        (void)window_.push(x);
         return value;
     }
 

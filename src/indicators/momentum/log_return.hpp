@@ -1,6 +1,7 @@
 #pragma once
 // Log return against the close N bars earlier: ln(x / x'). Only closes above zero count as
-// bars, and a ratio whose log is not finite (overflow or underflow) is refused like a bad close.
+// bars, and a ratio whose log is not finite (overflow or underflow) is no value for that bar;
+// its close still counts as a bar for the later returns (n_bar_change.hpp).
 #include <cmath>
 
 #include "indicators/cores/n_bar_change.hpp"

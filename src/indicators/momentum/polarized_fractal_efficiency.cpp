@@ -29,10 +29,13 @@ OptionalValue PolarizedFractalEfficiency::update_value(double x) {
     if (has_previous_) {
         double d = x - previous_;
         double step = std::sqrt(fused_multiply_add(d, d, 1.0));
-        // A step whose square overflows is refused like a bad close. Every step kept is then
-        // below 1.4e154, so the sum of at most MAX_PERIOD of them stays finite.
-        if (!std::isfinite(step)) [[unlikely]]
+        // A step whose square overflows gives no value and leaves the windows as they were; the
+        // next step is still taken from this close. Every step kept is then below 1.4e154, so the
+        // sum of at most MAX_PERIOD of them stays finite.
+        if (!std::isfinite(step)) [[unlikely]] {
+            previous_ = x;
             return std::nullopt;
+        }
         double path = path_ + step;
         if (steps_.full()) path = path - steps_.oldest();
         (void)steps_.push(step);

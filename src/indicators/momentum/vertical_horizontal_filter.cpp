@@ -21,9 +21,12 @@ OptionalValue VerticalHorizontalFilter::update_value(double x) {
         return std::nullopt;
     if (has_previous_) {
         double a = std::fabs(x - previous_);
-        // A change beyond the largest double is refused like a bad close.
-        if (!std::isfinite(a)) [[unlikely]]
+        // A change beyond the largest double gives no value and leaves the windows as they were;
+        // the next change is still taken from this close.
+        if (!std::isfinite(a)) [[unlikely]] {
+            previous_ = x;
             return std::nullopt;
+        }
         double path = path_;
         if (changes_.full()) {
             double old = changes_.oldest();

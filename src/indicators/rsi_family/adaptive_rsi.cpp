@@ -28,14 +28,14 @@ OptionalValue AdaptiveRsi::update_value(double x) {
         return std::nullopt;
     }
     // Everything is worked out first and stored only when finite: a change or a sum that
-    // overflows is refused like a non-finite close.
+    // overflows is refused, the close only becoming the previous one.
     double c = x - previous_;
-    if (!std::isfinite(c)) return std::nullopt;
+    if (!std::isfinite(c)) return rebase(x);
     double move = std::fabs(c);
     bool evicts = moves_.full();
     double leaving = evicts ? moves_.oldest() : 0.0;
     double path = move + (evicts ? path_ - leaving : path_);
-    if (!std::isfinite(path)) return std::nullopt;
+    if (!std::isfinite(path)) return rebase(x);
     double gain = c > 0.0 ? c : 0.0;
     double loss = -c > 0.0 ? -c : 0.0;  // the same test as the gain's: no branch on the sign
 
@@ -54,7 +54,7 @@ OptionalValue AdaptiveRsi::update_value(double x) {
         sc = t * t;
     }
     auto step = averages_.next(gain, loss, [sc](double average, double v) { return average + (v - average) * sc; });
-    if (!step.finite()) return std::nullopt;
+    if (!step.finite()) return rebase(x);
 
     previous_ = x;
     (void)closes_.push(x);  // room was made above

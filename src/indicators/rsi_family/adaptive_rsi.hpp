@@ -1,7 +1,9 @@
 #pragma once
 // An RSI whose smoothing factor follows Kaufman's efficiency ratio over the last N changes:
 // sc = (er * (2/3 - 2/31) + 2/31)^2, so a trending market moves the averages fast and a
-// choppy one slowly. The averages are seeded with the plain means of the first N changes.
+// choppy one slowly. The averages are seeded with the plain means of the first N changes. A
+// change, path or average that overflows gives no value and leaves the windows and averages as
+// they were; the next change is still taken from that close.
 #include <cstdint>
 #include <expected>
 #include <optional>
@@ -26,6 +28,11 @@ public:
 private:
     explicit AdaptiveRsi(std::uint64_t period)
         : closes_(sat_add(period, 1)), moves_(period), averages_(period) {}
+
+    OptionalValue rebase(double x) {
+        previous_ = x;
+        return std::nullopt;
+    }
 
     RollingWindow<double> closes_;  // the last N + 1 closes
     RollingWindow<double> moves_;   // the last N absolute changes

@@ -17,8 +17,8 @@ OptionalValue AnchoredRsi::update_value(double x) {
     // is ever -0.0); written so, the sign takes no branch.
     double gains = (c > 0.0 ? c : 0.0) + gains_;
     double losses = losses_ + (-c > 0.0 ? -c : 0.0);
-    if (!std::isfinite(gains) || !std::isfinite(losses)) return std::nullopt;
     previous_ = x;
+    if (!std::isfinite(gains) || !std::isfinite(losses)) return std::nullopt;
     gains_ = gains;
     losses_ = losses;
     if (losses == 0.0) return gains == 0.0 ? 50.0 : 100.0;

@@ -13,7 +13,8 @@ public:
     // No parameters and no checks.
     static std::expected<AnchoredRsi, IndicatorError> create() { return AnchoredRsi{}; }
 
-    // A sum that would overflow refuses the bar like a non-finite close.
+    // A sum that would overflow refuses the bar and leaves the sums as they were; the next change
+    // is still taken from its close.
     OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return 2; }
 

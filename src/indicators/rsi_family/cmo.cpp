@@ -24,15 +24,16 @@ OptionalValue Cmo::update_value(double x) {
     double up = c > 0.0 ? c : 0.0;
     double down = -c > 0.0 ? -c : 0.0;
     // The sums are worked out before anything moves: a change or a sum that overflows refuses
-    // the bar like a non-finite close, so it cannot leave U or D infinite for good.
+    // the bar and leaves the window as it was, so it cannot leave U or D infinite for good; the
+    // next change is still taken from this close.
     bool evicts = changes_.full();
     auto [old_up, old_down] = evicts ? changes_.oldest() : std::pair{0.0, 0.0};
     double up_sum = up + (evicts ? up_sum_ - old_up : up_sum_);
     double down_sum = down + (evicts ? down_sum_ - old_down : down_sum_);
     // Sums whose value would overflow are refused too, while filling as well, so the window
     // never holds moves it cannot report.
-    if (!std::isfinite(up_sum + down_sum) || !std::isfinite((up_sum - down_sum) * 100.0)) return std::nullopt;
     previous_ = x;
+    if (!std::isfinite(up_sum + down_sum) || !std::isfinite((up_sum - down_sum) * 100.0)) return std::nullopt;
     if (evicts) {
         (void)changes_.pop_front();
         ups_ -= old_up != 0.0 ? 1 : 0;

@@ -25,16 +25,17 @@ std::uint64_t ConnorsRsi::warmup_period() const {
 
 OptionalValue ConnorsRsi::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
-    // A change or a rate of change that overflows is refused like a non-finite close, before
-    // anything moves; so is a bar whose rate of change could not be stored.
+    // A change or a rate of change that overflows is refused before anything moves: the streak,
+    // both RSIs' averages and the rates stay as they were, but the next change is taken from this
+    // close. A bar whose rate of change could not be stored changes nothing.
     double rate = 0.0;
     bool records_rate = false;
     if (has_previous_) {
         double p = previous_;
-        if (!std::isfinite(x - p)) return std::nullopt;
+        if (!std::isfinite(x - p)) return rebase(x);
         if (p != 0.0) {
             rate = (x - p) / p;
-            if (!std::isfinite(rate)) return std::nullopt;
+            if (!std::isfinite(rate)) return rebase(x);
             records_rate = true;
             if (!changes_.make_room()) return std::nullopt;
         }
@@ -63,6 +64,12 @@ OptionalValue ConnorsRsi::update_value(double x) {
     double rank = rank_of_newest();
     if (!price_rsi || !streak_rsi) return std::nullopt;
     return ((*price_rsi + *streak_rsi) + rank) / 3.0;
+}
+
+OptionalValue ConnorsRsi::rebase(double x) {
+    previous_ = x;
+    price_rsi_.rebase(x);
+    return std::nullopt;
 }
 
 // Share of the window (the newest included) strictly below the newest value, in percent;

@@ -29,6 +29,9 @@ private:
           rank_scale_(static_cast<double>(rank_period)) {}
 
     double rank_of_newest() const;
+    // No value for a bar refused before anything moved; x still becomes the previous close of
+    // this type and of its price RSI.
+    OptionalValue rebase(double x);
 
     Rsi price_rsi_;
     Rsi streak_rsi_;

@@ -21,9 +21,12 @@ DynamicMomentumIndex::DynamicMomentumIndex(std::uint64_t period)
 
 OptionalValue DynamicMomentumIndex::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
-    // A change that overflows refuses the bar like a non-finite close; so does a change window
-    // that cannot grow. Nothing has moved yet.
-    if (has_previous_ && !std::isfinite(x - previous_)) return std::nullopt;
+    // A change that overflows refuses the bar before anything moves, but the next change is
+    // taken from this close. A change window that cannot grow refuses it with nothing changed.
+    if (has_previous_ && !std::isfinite(x - previous_)) {
+        previous_ = x;
+        return std::nullopt;
+    }
     if (!moves_.make_room()) return std::nullopt;
 
     OptionalValue sd;

@@ -19,7 +19,10 @@ OptionalValue Rsi::update_rare(double x) {
     }
     if (seeded_) return update_value(x);
     double c = x - previous_;
-    if (!std::isfinite(c)) return std::nullopt;
+    if (!std::isfinite(c)) {
+        previous_ = x;
+        return std::nullopt;
+    }
     double gain = c > 0.0 ? c : 0.0;
     double loss = -c > 0.0 ? -c : 0.0;  // the same test as the gain's: no branch on the sign
     double seed_gain = seed_gain_ + gain;
@@ -30,8 +33,8 @@ OptionalValue Rsi::update_rare(double x) {
     double avg_gain = seed_gain / n;
     double avg_loss = seed_loss / n;
     double s = avg_gain + avg_loss;
-    if (!std::isfinite(s) || !std::isfinite(avg_gain * 100.0)) return std::nullopt;
     previous_ = x;
+    if (!std::isfinite(s) || !std::isfinite(avg_gain * 100.0)) return std::nullopt;
     seed_gain_ = seed_gain;
     seed_loss_ = seed_loss;
     if (++seed_count_ < period_) return std::nullopt;

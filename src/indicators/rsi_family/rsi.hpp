@@ -21,8 +21,10 @@ public:
     // Window check on the period.
     static std::expected<Rsi, IndicatorError> create(std::uint64_t period);
 
-    // A non-finite x gives no value and changes nothing; so does a change or an average that
-    // overflows, so one absurd bar cannot leave the averages infinite for the rest of the run.
+    // A non-finite x gives no value and changes nothing. A change or an average that overflows
+    // gives no value and leaves the averages as they were, so one absurd bar cannot leave them
+    // infinite for the rest of the run; x still becomes the previous value, or every later
+    // change against the old one could overflow as well.
     OptionalValue update_value(double x) {
         if (!seeded_ || !std::isfinite(x)) [[unlikely]]
             return update_rare(x);
@@ -33,11 +35,17 @@ public:
         double avg_gain = averages[0];
         double s = avg_gain + averages[1];
         double r = s == 0.0 ? 50.0 : (avg_gain * 100.0) / s;
+        previous_ = x;
         if (!std::isfinite(s) || !std::isfinite(r)) [[unlikely]]
             return std::nullopt;
-        previous_ = x;
         averages_ = averages;
         return at_most_100(r);
+    }
+
+    // x becomes the previous value without a change being taken: an owner's refusal of the bar.
+    void rebase(double x) {
+        previous_ = x;
+        has_previous_ = true;
     }
 
     std::uint64_t period() const { return period_; }

@@ -51,11 +51,12 @@ OptionalValue Rsx::update_value(double x) {
     double m = x - previous_;
     Chain numerator = advance(change_, m, a_, b_);
     Chain denominator = advance(absolute_, std::fabs(m), a_, b_);
-    // A change that overflows, or stages that do, refuse the bar like a non-finite close.
+    // A change that overflows, or stages that do, refuse the bar and leave the stages as they
+    // were; the next change is still taken from this close.
+    previous_ = x;
     if (!std::isfinite(m) || !all_finite(numerator.stages) || !all_finite(denominator.stages) ||
         !std::isfinite(numerator.out) || !std::isfinite(denominator.out))
         return std::nullopt;
-    previous_ = x;
     change_ = numerator.stages;
     absolute_ = denominator.stages;
     double value = 50.0;

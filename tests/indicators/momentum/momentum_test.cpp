@@ -237,12 +237,24 @@ TEST(MomentumTest, DegenerateWindowsGiveTheirFixedValues) {
 }
 
 TEST(MomentumTest, OverflowingBarsAreRefused) {
-    // Each of the middle closes overflows a change, a ratio, a step or a sum: no value, nothing moves.
-    expect_refused({"LogReturn", {1}, {1e300, 1e299, 3}, 1, {0, -2, 1e-300}});
-    expect_refused({"LogReturn", {1}, {1e-300, 1e-299, 2e-299}, 1, {1e300}});
+    // Closes that are not bars of a log return change nothing.
+    expect_refused({"LogReturn", {1}, {1e300, 1e299, 3}, 1, {0, -2}});
+    // Each of the middle closes overflows a change, a ratio, a step or a sum: no value, the sums
+    // and windows as they were. The next change is taken from it, so a close beyond the doubles
+    // followed by the close before it (refused as well) leaves the run as without them.
+    expect_refused({"LogReturn", {1}, {1e-300, 1e-299, 2e-299}, 1, {1e300, 1e-300}});
     expect_refused({"Dpo", {2}, {1e308, 1, 1, 2, 3}, 2, {1e308}});
-    expect_refused({"PolarizedFractalEfficiency", {2, 1}, {1, 3, 2, 5, 5, 4}, 1, {1e200}});
-    expect_refused({"VerticalHorizontalFilter", {2}, {1.7e308, 1, 2, 4, 3}, 1, {-1.7e308}});
+    expect_refused({"PolarizedFractalEfficiency", {2, 1}, {1, 3, 2, 5, 5, 4}, 1, {1e200, 1}});
+    expect_refused({"VerticalHorizontalFilter", {2}, {1.7e308, 1, 2, 4, 3}, 1, {-1.7e308, 1.7e308}});
+    // The bar after a refused one is measured from it: 2e300 / 1e300 rather than / 1e-300; equal
+    // closes after it are steps of 1 and changes of 0, not refused for good.
+    const Series log_return = run_built("LogReturn", {1}, {1e-300, 1e300, 2e300});
+    EXPECT_TRUE(!log_return[1] && log_return[2]);
+    EXPECT_NEAR(log_return[2].value_or(0), std::log(2e300 / 1e300), 1e-12);
+    EXPECT_NEAR(run_built("LogReturn", {1}, {1e300, 1e-300, 1e-299}).back().value_or(0), std::log(1e-299 / 1e-300), 1e-12);
+    EXPECT_EQ(run_built("PolarizedFractalEfficiency", {2, 1}, {1, 3, 1e200, 1e200, 1e200, 1e200}),
+              (Series{none, none, none, none, none, 0.0}));
+    EXPECT_EQ(run_built("VerticalHorizontalFilter", {2}, {-1.7e308, 1.7e308, 1.7e308, 1.7e308}), (Series{none, none, none, 0.0}));
     // Pmo: 1e308 / 1e-300 overflows; the close still moves on, so the next rate is 0.
     EXPECT_EQ(run_built("Pmo", {2, 2}, {1e-300, 1e308, 1e308}), (Series{none, none, 0.0}));
     // Tii: the mean of +-1.7e308 is 0, so the negative deviations would sum to 3.4e308 on the

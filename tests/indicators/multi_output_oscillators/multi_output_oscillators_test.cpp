@@ -307,6 +307,11 @@ TEST(MultiOutputOscillatorsTest, TheBarAfterARefusedOneIsMeasuredFromIt) {
     const Candle wide = bar(0, big, -big, 0), after = bar(10, 12, 9, 11);
     EXPECT_EQ(run_output_rows("Rwi", {2}, {after, wide, after}).back(), (Vec{3.0 / (std::sqrt(2.0) * 12.0), 3.0 / (std::sqrt(2.0) * 12.0)}));
     EXPECT_EQ(run_output_rows("Vortex", {1}, {after, wide, after}).back(), (Vec{std::fabs(12.0 - -big) / 12.0, std::fabs(9.0 - big) / 12.0}));
+    // The RSI refuses the change from -9e307 to 9e307 and takes the next one from 9e307: equal
+    // closes after it are a flat RSI of 50, and so are its average and trailing line.
+    Candles flat_after = {flat(-9e307)};
+    flat_after.insert(flat_after.end(), 12, flat(9e307));
+    EXPECT_EQ(run_output_rows("Qqe", {2, 1, 1}, flat_after).back(), (Vec{50, 50}));
     // A move from one end of the doubles to the other, then none: no movement, no range.
     EXPECT_EQ(run_output_rows("Adx", {1}, {flat(-big), flat(big), flat(big)}), (Lines{{}, {}, {0, 0, 0}}));
     // The ATR of 2 is (3 + 14) / 2 = 8.5 (not (3 + 5) / 2 from the close of 9): Keltner's 0.9 of

@@ -206,6 +206,11 @@ TEST(SpreadDynamicsTest, WorkedCases) {
         // Only lag 1 moves (lag 2 gives no variance): one point is no slope.
         {"SpreadHurst", {8}, pairs({0, 1, 0, 1, 0, 1, 0, 1}, Vec(8, 0.0)), {0.5}},
     });
+    // A change of the ratio beyond the doubles (9e307 after -9e307) is refused by the RSI, whose
+    // next change is taken from it: equal ratios after it are a flat RSI of 50.
+    Vec ratios = {-9e307};
+    ratios.insert(ratios.end(), 8, 9e307);
+    EXPECT_EQ(run_pairs("RelativeStrengthAB", {1, 2}, pairs(ratios, Vec(9, 1.0))).outputs.back(), (Vec{9e307, 9e307, 50.0}));
     // Bands that coincide although the width is positive give 0.5.
     EXPECT_EQ(run_pairs("SpreadBollingerBands", {3, 5e-324}, pairs({1, 2, 4}, {0, 0, 0})).outputs.back(),
               (Vec{7.0 / 3.0, 7.0 / 3.0, 7.0 / 3.0, 0.5}));
