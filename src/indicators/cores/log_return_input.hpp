@@ -1,10 +1,11 @@
 #pragma once
 // The input of the types that read log returns of the close: a close must be finite and
-// strictly positive; the first one only becomes the previous close, every later one gives
-// ln(close / previous close). A return whose ratio overflows or underflows to a non-finite log
-// is refused like a bad close, so it cannot reach a running sum. The caller accepts the close
-// (making it the previous one) only once its own state has taken the return: a refusal further
-// on leaves the previous close as it was.
+// strictly positive (any other changes nothing); the first one only becomes the previous close,
+// every later one gives ln(close / previous close) and then becomes the previous close itself. A
+// return whose ratio overflows or underflows to a non-finite log is refused, so it cannot reach
+// a running sum, but its close is still the one the next return is measured from: held back, a
+// close of 1e-300 would refuse every later return as well. A caller that refuses a return
+// further on leaves its own state as it was; the previous close has moved on all the same.
 #include <cmath>
 #include <optional>
 #include "indicators/optional_value.hpp"
@@ -23,12 +24,11 @@ public:
             return std::nullopt;
         }
         double r = std::log(x / previous_);
+        previous_ = x;
         if (!std::isfinite(r)) [[unlikely]]
             return std::nullopt;
         return r;
     }
-
-    void accept(double x) { previous_ = x; }
 
     bool primed() const { return primed_; }
     double previous() const { return previous_; }

@@ -65,8 +65,10 @@ bool VolatilityCone::update_candle(const Candle& c, std::array<double, 5>& out) 
         return false;
     }
     const double r = std::log(close / *previous_);
-    if (!std::isfinite(r)) [[unlikely]]
+    if (!std::isfinite(r)) [[unlikely]] {
+        previous_ = close;
         return false;
+    }
     // The history must be able to take the value before the return window changes.
     const bool fills = returns_.size() + 1 >= returns_.capacity();
     if (fills && !history_.make_room()) [[unlikely]]

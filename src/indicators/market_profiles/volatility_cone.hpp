@@ -7,7 +7,7 @@
 //
 // A close at or below 0 gives the last values again (nothing before the first) and changes
 // nothing; a return that is not finite (a ratio of closes beyond the doubles) gives nothing and
-// changes nothing.
+// leaves the windows as they were, but its close is the one the next return is measured from.
 #include <array>
 #include <cstdint>
 #include <expected>

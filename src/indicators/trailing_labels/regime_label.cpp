@@ -34,10 +34,12 @@ OptionalValue RegimeLabel::update_value(double x) {
         has_previous_ = true;
         return std::nullopt;
     }
-    // A ratio that overflows or underflows has no finite log: the bar is skipped whole.
+    // A ratio that overflows or underflows has no finite log: no value, and the windows stay.
     double r = std::log(x / previous_);
-    if (!std::isfinite(r)) [[unlikely]]
+    if (!std::isfinite(r)) [[unlikely]] {
+        previous_ = x;
         return std::nullopt;
+    }
     const std::uint64_t v = returns_.period();
     const std::uint64_t held = returns_.count();
     (void)returns_.update_value(r);

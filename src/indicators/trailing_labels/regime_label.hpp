@@ -1,7 +1,9 @@
 #pragma once
 // Volatility regime of the close: the sample standard deviation of the last V log returns,
 // ranked among the last L such values: -1 below their lower quartile, +1 above their upper
-// quartile, 0 between.
+// quartile, 0 between. Only positive closes count; a return whose log is not finite (a ratio
+// beyond the doubles) gives nothing and leaves the windows as they were, but its close is the
+// one the next return is measured from.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

@@ -17,7 +17,6 @@ OptionalValue BipowerVariation::update_value(double x) {
     auto r = input_.next(x);
     if (!r) return std::nullopt;
     if (!returns_.make_room()) return std::nullopt;
-    input_.accept(x);
     double b = b_;
     if (!returns_.empty()) {
         double term = std::fabs(*r * returns_.newest());

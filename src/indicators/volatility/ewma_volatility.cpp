@@ -20,7 +20,6 @@ OptionalValue EwmaVolatility::update_value(double x) {
     if (!(std::isfinite(v) && v >= 0.0)) return std::nullopt;
     variance_ = v;
     seeded_ = true;
-    input_.accept(x);
     return std::sqrt(v);
 }
 

@@ -19,7 +19,8 @@ public:
     // lambda finite with 0 < lambda < 1.
     static std::expected<EwmaVolatility, IndicatorError> create(double lambda);
 
-    // A step whose variance is not finite gives nothing and keeps the previous state.
+    // A step whose variance is not finite gives nothing and keeps the previous variance; the
+    // close becomes the previous one all the same (log_return_input.hpp).
     OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return 2; }
 

@@ -22,7 +22,6 @@ OptionalValue Garch11::update_value(double x) {
     variance_ = v;
     previous_square_ = *r * *r;
     started_ = true;
-    input_.accept(x);
     return std::sqrt(v);
 }
 

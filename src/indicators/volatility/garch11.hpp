@@ -25,7 +25,8 @@ public:
     static std::expected<Garch11, IndicatorError> create(double omega, double alpha, double beta);
 
     // A step whose variance is not finite or not positive gives nothing and keeps the previous
-    // state.
+    // variance and squared return; the close becomes the previous one all the same
+    // (log_return_input.hpp).
     OptionalValue update_value(double x);
     std::uint64_t warmup_period() const { return 2; }
 

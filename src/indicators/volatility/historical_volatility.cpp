@@ -16,7 +16,6 @@ OptionalValue HistoricalVolatility::update_value(double x) {
     auto r = input_.next(x);
     if (!r) return std::nullopt;
     if (!returns_.push(*r)) return std::nullopt;
-    input_.accept(x);
     if (!returns_.full()) return std::nullopt;
     double sd = std::sqrt(returns_.sample_variance());
     return sd * sqrt_annualisation_ * 100.0;

@@ -32,7 +32,6 @@ OptionalValue JumpIndicator::update_value(double x) {
         }
     }
     if (!returns_.push(*r)) return std::nullopt;
-    input_.accept(x);
     return value;
 }
 

@@ -16,7 +16,6 @@ OptionalValue RealizedVolatility::update_value(double x) {
     auto r = input_.next(x);
     if (!r) return std::nullopt;
     if (!returns_.make_room()) return std::nullopt;
-    input_.accept(x);
     double q = q_;
     if (returns_.full()) {
         double old = returns_.oldest();

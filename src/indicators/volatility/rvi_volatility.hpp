@@ -24,11 +24,16 @@ public:
     // 0, then MAX_PERIOD, then the minimum of 2.
     static std::expected<RviVolatility, IndicatorError> create(std::uint64_t period);
 
-    // A non-finite x, or one whose deviations are too large to square, gives nothing and
-    // changes nothing. Inline: the candle types that embed it call it on every bar.
+    // A non-finite x gives nothing and changes nothing. One whose deviations are too large to
+    // square gives nothing and leaves the window and averages as they were; the next close is
+    // still compared with it. Inline: the candle types that embed it call it on every bar.
     OptionalValue update_value(double x) {
         if (!std::isfinite(x)) return std::nullopt;
-        if (!window_.push(x)) return std::nullopt;
+        if (!window_.push(x)) {
+            previous_ = x;
+            has_previous_ = true;
+            return std::nullopt;
+        }
         if (!window_.full()) {
             previous_ = x;
             has_previous_ = true;

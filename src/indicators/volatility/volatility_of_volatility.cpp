@@ -20,7 +20,6 @@ OptionalValue VolatilityOfVolatility::update_value(double x) {
     if (!returns) return std::nullopt;
     if (!returns_.full_after_push()) {
         returns_.commit(*returns);
-        input_.accept(x);
         return std::nullopt;
     }
     // Both stages take the bar or neither does.
@@ -29,7 +28,6 @@ OptionalValue VolatilityOfVolatility::update_value(double x) {
     if (!vols) return std::nullopt;
     returns_.commit(*returns);
     vols_.commit(*vols);
-    input_.accept(x);
     if (!vols_.full()) return std::nullopt;
     return std::sqrt(vols_.sample_variance());
 }

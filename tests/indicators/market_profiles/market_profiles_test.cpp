@@ -8,6 +8,7 @@
 #include <cmath>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "indicators/market_profiles/output_lines.hpp"
@@ -114,14 +115,16 @@ TEST(MarketProfilesTest, EveryOutputMatchesPlainRecomputation) {
     }
 }
 
-// The cone over accepted candles: closes at or below 0 repeat the last values; the sample deviation
-// of each window of returns in two passes (0 for equal returns), the history's order statistics and
-// the share at or below the current one. The running sums, shifted by an anchor that lags the
-// window's mean, lose a few digits against the two passes where a jump sits among near-zero
-// returns: compared within 1e-9.
+// The cone over accepted candles: closes at or below 0 repeat the last values; a return without a
+// finite log (2e8 after a first close of 1e-300) is none, and the next is taken from its close;
+// the sample deviation of each window of returns in two passes (0 for equal returns), the
+// history's order statistics and the share at or below the current one. The running sums, shifted by an anchor
+// that lags the window's mean, lose a few digits against the two passes where a jump sits among
+// near-zero returns: compared within 1e-9.
 TEST(MarketProfilesTest, VolatilityConeMatchesPlainRecomputation) {
     Candles bars = varied(600);  // continuous prices: equal deviations only where exactly 0
     for (std::size_t i : {300u, 301u, 470u, 560u}) bars[i].open = bars[i].close = bars[i].low = i % 2 ? 0.0 : -1.0;
+    bars[0] = test::flat(1e-300), bars[1] = test::flat(2e8);
     const Candles in = test::accepted_candles(bars);
     for (const auto& [w, l] : {std::pair{2u, 2u}, {10u, 20u}, {25u, 7u}}) {
         std::vector<Lines> want(in.size());
@@ -132,8 +135,11 @@ TEST(MarketProfilesTest, VolatilityConeMatchesPlainRecomputation) {
                 want[t] = t ? want[t - 1] : std::nullopt;
                 continue;
             }
-            if (prev) r.push_back(std::log(in[t].close / *prev));
-            prev = in[t].close;
+            const std::optional<double> from = std::exchange(prev, in[t].close);
+            if (from) {
+                if (!std::isfinite(std::log(in[t].close / *from))) continue;
+                r.push_back(std::log(in[t].close / *from));
+            }
             if (r.size() < w) continue;
             double m = 0, ss = 0;
             for (std::size_t j = r.size() - w; j < r.size(); ++j) m += r[j] / w;
@@ -190,7 +196,13 @@ TEST(MarketProfilesTest, InputsBeyondTheDoublesAreRefused) {
         test::expect_candles_refused(type, {10, 12, 0.7}, heavy, 60, {hlv(101, 100, 1.7e308)});
     }
     test::expect_candles_refused("VolumeWeightedSr", {5}, bars, 60, {hlv(1e300, 1, 1e10)});
-    test::expect_candles_refused("VolatilityCone", {5, 5}, bars, 60, {test::flat(1e-323)});
+    // A close whose return has no finite log, then the close before it (its return from the
+    // first has none either): the run goes on as without them.
+    test::expect_candles_refused("VolatilityCone", {5, 5}, bars, 60, {test::flat(1e-323), test::flat(bars[59].close)});
+    // The return after a refused one is taken from its close: ln 2 each time, no deviation.
+    const std::vector<Lines> cone = run_lines("VolatilityCone", {2, 2}, {test::flat(1e-300), test::flat(1e10), test::flat(2e10),
+                                                                          test::flat(4e10), test::flat(8e10)});
+    EXPECT_TRUE(!cone[1] && cone[4] == (Vec{0, 0, 0, 0, 100}));
 }
 
 // Windows beyond every count: the warm-up saturates, the windows grow with the candles seen.

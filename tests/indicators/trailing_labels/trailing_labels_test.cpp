@@ -80,15 +80,15 @@ std::optional<double> strength(W w) {
 
 // Two-pass sample deviations of the last v log returns, ranked among the last l: labels, or NaN
 // where the deviation sits within rounding of a quartile (the moment sums of the type may fall
-// on either side). Closes without a finite return (not positive, or a ratio that overflows or
-// underflows) are skipped whole.
+// on either side). Closes that are not positive are skipped whole; one whose ratio to the
+// previous overflows or underflows has no return, but the next return is taken from it.
 Series regime(const Vec& closes, std::size_t v, std::size_t l) {
     Series returns(closes.size());
-    double previous = kNaN;  // the last close taken
+    double previous = kNaN;  // the last positive close
     for (std::size_t i = 0; i < closes.size(); ++i) {
         const double r = std::log(closes[i] / previous);
-        if (!(closes[i] > 0) || (!std::isnan(previous) && !std::isfinite(r))) continue;
-        if (!std::isnan(previous)) returns[i] = r;
+        if (!(closes[i] > 0)) continue;
+        if (!std::isnan(previous) && std::isfinite(r)) returns[i] = r;
         previous = closes[i];
     }
     const Series sigmas = through(returns, [v](const Vec& rs) {
@@ -174,6 +174,9 @@ TEST(TrailingLabelTest, WorkedExamples) {
         {"TrendLabel", {3}, {1, 2, 3, 3, 3, 3, 2, 0.1, 0.1, 0.1}, {no, no, 1, 1, 0, 0, -1, -1, -1, 0}},
         // A burst of volatility ranks high, the calm after it low.
         {"RegimeLabel", {2, 3}, {100, 101, 102, 103, 110, 111, 112, 113}, {no, no, no, no, 1, 1, -1, -1}},
+        // 1e300 / 1e-300 has no finite log; the returns after it are taken from 1e300: ln 2 each
+        // time, no spread in either window.
+        {"RegimeLabel", {2, 2}, {1e-300, 1e300, 2e300, 4e300, 8e300}, {no, no, no, no, 0}},
     };
     expect_pins(cases);
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/registry/registry.hpp"
@@ -47,8 +48,9 @@ std::vector<Vec> datasets() {
     return {v, Vec(80, 0.1), after, brief, doubling, {1e10, 1e-300, 1e10, 1e-290, 1e-280, 1e-290}, spikes};
 }
 
-// What a type reads: log returns of the positive closes (a close whose return has no finite log
-// is refused), or the closes themselves; with the bar each came from.
+// What a type reads: log returns of the positive closes (a return that has no finite log is
+// refused, and the next one is taken from its close all the same), or the closes themselves;
+// with the bar each came from.
 struct Inputs {
     Vec v;
     std::vector<std::size_t> bar;
@@ -59,10 +61,11 @@ Inputs inputs_of(const Vec& closes, bool returns) {
     for (std::size_t i = 0; i < closes.size(); ++i) {
         double x = closes[i], r = x;
         if (!std::isfinite(x) || (returns && !(x > 0.0))) continue;
-        if (returns && !previous)
-            previous = x;
-        else if (!returns || std::isfinite(r = std::log(x / *previous)))
-            in.v.push_back(r), in.bar.push_back(i), previous = x;
+        if (returns) {
+            const Opt from = std::exchange(previous, x);
+            if (!from || !std::isfinite(r = std::log(x / *from))) continue;
+        }
+        in.v.push_back(r), in.bar.push_back(i);
     }
     return in;
 }
@@ -184,17 +187,33 @@ TEST(VolatilityTest, EveryTypeAgainstItsDefinition) {
 }
 
 TEST(VolatilityTest, WorkedNumbers) {
+    // The return 1e10 / 1e-300 has no finite log; the next is taken from 1e10: ln 2, then equal
+    // returns of ln 2.
+    const double ln2 = std::log(2.0);
+    const Vec tiny = {1e-300, 1e10, 2e10, 4e10, 8e10};
     test::expect_pins({
+        {"RealizedVolatility", {1}, {1e-300, 1e10, 2e10}, {N, N, ln2}, 1e-12},
+        {"EwmaVolatility", {0.5}, {1e-300, 1e10, 2e10}, {N, N, ln2}, 1e-12},
+        {"Garch11", {1e-6, 0.1, 0.85}, {1e-300, 1e10, 2e10}, {N, N, std::sqrt(1e-6 / ((1.0 - 0.1) - 0.85))}, 1e-12},
+        {"HistoricalVolatility", {2, 1}, {1e-300, 1e10, 2e10, 4e10}, {N, N, N, 0.0}},
+        {"BipowerVariation", {2}, {1e-300, 1e10, 2e10, 4e10}, {N, N, N, (ln2 * ln2) * 1.5707963267948966}, 1e-12},
+        {"JumpIndicator", {2, 1.0}, tiny, {N, N, N, N, 0.0}},
+        {"VolatilityOfVolatility", {2, 2}, tiny, {N, N, N, N, 0.0}},
+        // 6 after the refused 1e300 is a down close: the deviation 0.5 goes to the down average.
+        {"RviVolatility", {2}, {1, 3, 5, 1e300, 6}, {N, N, 100.0, N, (100.0 * 0.5) / 0.75}},
         {"RviVolatility", {2}, {1, 2, 3}, {N, N, 100.0}},
         // A peak of 0 is no drawdown; -2 under the peak -1 is a drawdown of +100 %.
         {"UlcerIndex", {2}, {-3, 0, -1, -2, 4, 2, 1}, {0.0, std::sqrt(5e3), std::sqrt(5e3), std::sqrt(1250.0), 50.0}},
     });
 }
 
+// The next close is compared with the refused one: on the side of the close before it, the run
+// goes on as without it.
 TEST(VolatilityTest, ClosesWhoseDeviationsCannotBeSquaredAreRefused) {
     const Vec xs = test::varied_closes(300, 3, false);
     for (std::size_t at : {1u, 2u, 5u, 40u, 150u, 299u})
-        for (double hostile : {1e300, -1e300}) test::expect_refused({"RviVolatility", {10}, xs, at, {hostile}});
+        if (xs[at] != xs[at - 1])
+            test::expect_refused({"RviVolatility", {10}, xs, at, {xs[at] > xs[at - 1] ? -1e300 : 1e300}});
     for (std::size_t at : {40u, 150u, 299u}) test::expect_refused({"UlcerIndex", {10}, xs, at, {-1e300}});
 }
 
