@@ -44,8 +44,10 @@ OptionalValue UltimateOscillator::update_candle(const Candle& c) {
     // A range beyond the doubles would leave the sums infinite (then NaN) for good.
     bool finite = true;
     for (const Sums& s : next) finite = finite && std::isfinite(s.bp) && std::isfinite(s.tr);
-    if (!finite) [[unlikely]]
+    if (!finite) [[unlikely]] {
+        previous_close_ = c.close;
         return {};
+    }
     if (!pairs_.push(p)) [[unlikely]]
         return {};
     sums_[0] = next[0];

@@ -18,7 +18,8 @@ public:
     static std::expected<UltimateOscillator, IndicatorError> create(std::uint64_t w1, std::uint64_t w2,
                                                                     std::uint64_t w3);
 
-    // A candle whose true range or sums leave the doubles gives nothing and changes nothing.
+    // A candle whose true range or sums leave the doubles gives nothing and leaves the windows as
+    // they were; the next true range still reaches to its close.
     OptionalValue update_candle(const Candle& c);
     // max(#0, #1, #2) + 1, saturating.
     std::uint64_t warmup_period() const;

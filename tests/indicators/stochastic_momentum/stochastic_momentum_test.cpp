@@ -107,6 +107,11 @@ TEST(StochasticMomentumTest, PinnedCases) {
          {bar(0, 2, 0, 2), bar(0, 1e307, -1e307, 1e307), flat(3)}, {100.0, N, 100.0}},
         {"a stage input beyond the doubles is skipped", "Smi", {2, 1, 1},
          {flat(1), wide, bar(2, 3, 1, 2), bar(2, 3, 1, 3)}, {N, N, N, 100.0}},
+        // A true range beyond the doubles is refused; the next reaches to its close of 0: a true
+        // low of 0, so a buying pressure of 11 in 12 (not 2 in 3 from the close of 11).
+        {"the bar after a refused range", "UltimateOscillator", {1, 1, 1},
+         {bar(10, 12, 9, 11), bar(10, 12, 9, 11), bar(0, 1.7e308, -1.7e308, 0), bar(10, 12, 9, 11)},
+         {N, ((4.0 * (11.0 / 12.0) + 2.0 * (11.0 / 12.0)) + 11.0 / 12.0) * 100.0 / 7.0}},
     };
     expect_candle_pins(pins);
     // Constant candles 12 / 8: 0 at the middle, +-100 up to rounding at either end.
@@ -119,6 +124,11 @@ TEST(StochasticMomentumTest, PinnedCases) {
     ASSERT_TRUE(held[7].has_value());
     EXPECT_NEAR(*held[7], 0.5, 1e-15);
     expect_series(Series(held.begin() + 7, held.end()), {held[7], held[7], held[7]});
+    // The RVI volatility compares 6 with the refused 1e300 (a down close, not an up one from 5):
+    // its values 100 and 50 / 0.75, and a line through two points ending at the second.
+    const Series inertia = run_candles("Inertia", {2, 2}, {flat(1), flat(3), flat(5), flat(1e300), flat(6)});
+    EXPECT_FALSE(inertia[3]);
+    EXPECT_NEAR(inertia[4].value_or(0), (100.0 * 0.5) / 0.75, 1e-12);
 }
 
 // Candles whose range or sums leave the doubles are refused: nothing changes, the run goes on as
@@ -126,7 +136,9 @@ TEST(StochasticMomentumTest, PinnedCases) {
 TEST(StochasticMomentumTest, CandlesThatWouldPoisonTheSumsAreRefused) {
     const Candles bars = varied_candles(160, 17, false);
     for (std::size_t at : {1u, 2u, 5u, 40u, 159u}) {
-        expect_candles_refused("UltimateOscillator", {3, 2, 5}, bars, at, {bar(0, 1.7e308, -1.7e308, 1.7e308)});
+        // With the close of the candle before, the next true range is the one it would have been.
+        const double close = bars[at - 1].close;
+        expect_candles_refused("UltimateOscillator", {3, 2, 5}, bars, at, {bar(close, 1.7e308, -1.7e308, close)});
         expect_candles_refused("Rvi", {4}, bars, at, {bar(0, 1.7e308, -1.7e308, 1.7e308)});
     }
     // Each range fits, two in one sum do not.
