@@ -21,11 +21,14 @@ OptionalValue EaseOfMovement::update_candle(const Candle& c) {
         previous_midpoint_ = m;
         return {};
     }
+    if (!moves_.make_room()) [[unlikely]]
+        return {};
     const double e =
         c.volume == 0.0 ? 0.0 : (kVolumeDivisor * ((c.high - c.low) * (m - *previous_midpoint_))) / c.volume;
-    if (!moves_.push({e})) [[unlikely]]
-        return {};
+    const bool taken = moves_.push({e});
     previous_midpoint_ = m;
+    if (!taken) [[unlikely]]
+        return {};
     if (!moves_.full()) return {};
     const CountedSum& sum = moves_.sum(0);
     return sum.all_zero() ? 0.0 : sum.sum / divisor_;

@@ -17,7 +17,8 @@ public:
     // Window check on n.
     static std::expected<EaseOfMovement, IndicatorError> create(std::uint64_t n);
 
-    // Nothing, with nothing changed, for a candle whose movement or sum leaves the doubles.
+    // Nothing for a candle whose movement or sum leaves the doubles: the window stays as it was,
+    // and the next movement is measured from this candle's midpoint.
     OptionalValue update_candle(const Candle& c);
     // n + 1
     std::uint64_t warmup_period() const;

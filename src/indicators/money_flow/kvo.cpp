@@ -32,8 +32,11 @@ OptionalValue Kvo::update_candle(const Candle& c) {
     if (hlc > previous_sum_) trend = 1.0;
     else if (hlc < previous_sum_) trend = -1.0;
     const double cm = trend_ != 0.0 && trend_ == trend ? cm_ + dm : previous_range_ + dm;
-    if (!std::isfinite(cm)) [[unlikely]]
+    if (!std::isfinite(cm)) [[unlikely]] {
+        previous_range_ = dm;
+        previous_sum_ = hlc;
         return {};
+    }
     const double vf = cm == 0.0 ? 0.0 : ((c.volume * std::fabs(2.0 * (dm / cm - 1.0))) * trend) * 100.0;
     cm_ = cm;
     trend_ = trend;

@@ -1,7 +1,8 @@
 #pragma once
 // Klinger volume oscillator: the fast EMA minus the slow EMA of the volume force, the volume
 // weighted by how the range compares with the range accumulated over the current trend of
-// H + L + C.
+// H + L + C. A candle whose accumulated range, force or averages leave the doubles gives nothing
+// and leaves them and the trend as they were; the next candle is still compared with it.
 #include <cstdint>
 #include <expected>
 

@@ -23,11 +23,14 @@ OptionalValue Mfi::update_candle(const Candle& c) {
         previous_ = tp;
         return {};
     }
+    if (!flows_.make_room()) [[unlikely]]
+        return {};
     const double raw = tp * c.volume;
     const double rising = tp > *previous_ ? raw : 0.0, falling = tp < *previous_ ? raw : 0.0;
-    if (!flows_.push({rising, falling})) [[unlikely]]
-        return {};
+    const bool taken = flows_.push({rising, falling});
     previous_ = tp;
+    if (!taken) [[unlikely]]
+        return {};
     if (!flows_.full()) return {};
     const CountedSum& up = flows_.sum(0);
     const CountedSum& down = flows_.sum(1);

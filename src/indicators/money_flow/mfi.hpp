@@ -18,8 +18,9 @@ public:
     // Window check on n.
     static std::expected<Mfi, IndicatorError> create(std::uint64_t n);
 
-    // Nothing, with nothing changed, for a candle whose typical price, flow or sums leave the
-    // doubles.
+    // Nothing, with nothing changed, for a candle whose typical price leaves the doubles. One
+    // whose flow or sums do gives nothing and leaves the window as it was; the next typical
+    // price is still compared with its own.
     OptionalValue update_candle(const Candle& c);
     // n + 1
     std::uint64_t warmup_period() const;

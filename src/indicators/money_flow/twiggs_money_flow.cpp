@@ -23,19 +23,23 @@ OptionalValue TwiggsMoneyFlow::update_candle(const Candle& c) {
     const double trh = std::max(c.high, *previous_close_), trl = std::min(c.low, *previous_close_);
     const double tr = trh - trl;
     const double ad = tr <= 0.0 ? 0.0 : (c.volume * (((c.close + c.close) - trh) - trl)) / tr;
-    if (!std::isfinite(tr) || !std::isfinite(ad)) [[unlikely]]
+    if (!std::isfinite(tr) || !std::isfinite(ad)) [[unlikely]] {
+        previous_close_ = c.close;
         return {};
+    }
     double a, v;
     if (smoothed_) [[likely]] {
         a = accumulation_ + (ad - accumulation_) / divisor_;
         v = volume_ + (c.volume - volume_) / divisor_;
-        if (!std::isfinite(a) || !std::isfinite(v)) [[unlikely]]
+        if (!std::isfinite(a) || !std::isfinite(v)) [[unlikely]] {
+            previous_close_ = c.close;
             return {};
+        }
     } else {
         const double sa = seed_accumulation_ + ad, sv = seed_volume_ + c.volume;
+        previous_close_ = c.close;
         if (!std::isfinite(sa) || !std::isfinite(sv)) [[unlikely]]
             return {};
-        previous_close_ = c.close;
         seed_accumulation_ = sa;
         seed_volume_ = sv;
         if (++seed_count_ != n_) return {};

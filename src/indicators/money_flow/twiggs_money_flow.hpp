@@ -15,8 +15,8 @@ public:
     // Window check on n.
     static std::expected<TwiggsMoneyFlow, IndicatorError> create(std::uint64_t n);
 
-    // Nothing, with nothing changed, for a candle whose range, accumulation or smoothed values
-    // leave the doubles.
+    // Nothing for a candle whose range, accumulation or smoothed values leave the doubles: the
+    // smoothed values stay as they were, and the next true range reaches to this candle's close.
     OptionalValue update_candle(const Candle& c);
     // n + 1
     std::uint64_t warmup_period() const;

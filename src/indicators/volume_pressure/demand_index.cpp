@@ -30,18 +30,24 @@ std::uint64_t DemandIndex::warmup_period() const { return sat_add(volumes_.lengt
 
 OptionalValue DemandIndex::update_candle(const Candle& c) {
     const double p = weighted_price(c);
-    if (!std::isfinite(p) || !volumes_.next({c.volume}) || !volumes_.make_room()) [[unlikely]]
+    if (!std::isfinite(p) || !volumes_.make_room()) [[unlikely]]
         return {};
+    const bool volume_fits = volumes_.next({c.volume}).has_value();
     if (!previous_) [[unlikely]] {
+        if (!volume_fits) return {};
         (void)volumes_.push({c.volume});
         previous_ = c;
         return {};
     }
+    if (!ranges_.make_room()) [[unlikely]]
+        return {};
     const Candle& q = *previous_;
     const double r = std::max(c.high, q.high) - std::min(c.low, q.low);
     const auto ranges = ranges_.next({r});
-    if (!ranges || !ranges_.make_room()) [[unlikely]]
+    if (!volume_fits || !ranges) [[unlikely]] {
+        previous_ = c;
         return {};
+    }
     const CountedSum volume_sum = (*volumes_.next({c.volume}))[0], range_sum = (*ranges)[0];
     const bool counted = ranges_.full_after_push();
     double value = last_;
@@ -58,8 +64,10 @@ OptionalValue DemandIndex::update_candle(const Candle& c) {
             const double k = (p * 3.0) / avg_range;
             const double scaled = std::fabs(change) * k;
             // 0 * inf (a huge weighted price): no exponent to speak of.
-            if (std::isnan(scaled)) [[unlikely]]
+            if (std::isnan(scaled)) [[unlikely]] {
+                previous_ = c;
                 return {};
+            }
             const double damped = vr / std::exp(std::min(scaled, 88.0));
             bp = change > 0.0 ? vr : damped;
             sp = change > 0.0 ? damped : vr;

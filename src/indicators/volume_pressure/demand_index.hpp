@@ -21,8 +21,9 @@ public:
     // Window check on n.
     static std::expected<DemandIndex, IndicatorError> create(std::uint64_t n);
 
-    // Nothing, with nothing changed, for a candle whose weighted price, two-bar range, sums or
-    // exponent leave the doubles.
+    // Nothing, with nothing changed, for a candle whose weighted price leaves the doubles. One
+    // whose two-bar range, sums or exponent do gives nothing and leaves the windows and averages
+    // as they were; the next candle is still measured against it.
     OptionalValue update_candle(const Candle& c);
     // n + 1
     std::uint64_t warmup_period() const;

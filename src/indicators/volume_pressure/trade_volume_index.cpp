@@ -20,11 +20,11 @@ OptionalValue TradeVolumeIndex::update_candle(const Candle& c) {
     if (change > min_tick_) direction = 1.0;
     else if (change < -min_tick_) direction = -1.0;
     const double index = index_ + c.volume * direction;
+    previous_close_ = c.close;
     if (!std::isfinite(index)) [[unlikely]]
         return {};
     direction_ = direction;
     index_ = index;
-    previous_close_ = c.close;
     return index;
 }
 

@@ -17,8 +17,9 @@ public:
     // The minimum tick must be finite and non-negative (-0 passes).
     static std::expected<TradeVolumeIndex, IndicatorError> create(double min_tick);
 
-    // A candle that would take the index beyond the doubles is refused (no value, nothing
-    // changed): the index would stay there for the rest of the run.
+    // A candle that would take the index beyond the doubles is refused (no value, the index and
+    // the direction as they were): the index would stay there for the rest of the run. The next
+    // move is still measured from its close.
     OptionalValue update_candle(const Candle& c);
     std::uint64_t warmup_period() const { return 2; }
 

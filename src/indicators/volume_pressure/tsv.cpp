@@ -23,7 +23,11 @@ OptionalValue Tsv::update_candle(const Candle& c) {
     const double term = c.volume * (c.close - *state_.previous);
     const CountedSum sum{state_.value, nonzero_};
     const CountedSum next = state_.window.full() ? sum.replaced(state_.window.oldest(), term) : sum.added(term);
-    if (!std::isfinite(term) || !std::isfinite(next.sum) || !state_.window.push(term)) [[unlikely]]
+    if (!std::isfinite(term) || !std::isfinite(next.sum)) [[unlikely]] {
+        state_.previous = c.close;
+        return {};
+    }
+    if (!state_.window.push(term)) [[unlikely]]
         return {};
     state_.previous = c.close;
     state_.value = next.sum;

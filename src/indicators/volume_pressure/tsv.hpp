@@ -17,7 +17,8 @@ public:
     // Window check on n (the constructor shared with Smma).
     static std::expected<Tsv, IndicatorError> create(std::uint64_t n);
 
-    // Nothing, with nothing changed, for a candle whose term or sum leaves the doubles.
+    // Nothing for a candle whose term or sum leaves the doubles: the window and its sum stay as
+    // they were, and the next change is measured from its close.
     OptionalValue update_candle(const Candle& c);
     // n + 1
     std::uint64_t warmup_period() const;

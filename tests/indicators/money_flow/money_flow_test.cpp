@@ -68,12 +68,25 @@ Series ref_force_index(const Candles& cs, const Vec& p) {
     return from_second(ref_ema(changes(cs, [](const Candle& c, const Candle& q) { return c.volume * (c.close - q.close); }), at(p, 0)));
 }
 
+// A movement whose window sum leaves the doubles is none and leaves the window as it was; the
+// next movement is taken from that candle's midpoint all the same.
 Series ref_eom(const Candles& cs, const Vec& p) {
-    const Vec e = changes(cs, [](const Candle& c, const Candle& q) {
+    const std::size_t n = at(p, 0);
+    Series out(cs.size());
+    Vec taken;
+    for (std::size_t t = 1; t < cs.size(); ++t) {
+        const Candle &c = cs[t], &q = cs[t - 1];
         const double move = (c.high + c.low) * 0.5 - (q.high + q.low) * 0.5;
-        return c.volume == 0.0 ? 0.0 : (1e8 * ((c.high - c.low) * move)) / c.volume;
-    });
-    return from_second(each_window(e, at(p, 0), [n = p[0]](std::span<const double> w) { return sum_of(w) / n; }));
+        taken.push_back(c.volume == 0.0 ? 0.0 : (1e8 * ((c.high - c.low) * move)) / c.volume);
+        const std::size_t held = std::min(taken.size(), n);
+        const double sum = sum_of(std::span<const double>(taken).subspan(taken.size() - held, held));
+        if (!std::isfinite(sum)) {
+            taken.pop_back();
+            continue;
+        }
+        if (held == n) out[t] = sum / p[0];
+    }
+    return out;
 }
 
 Series ref_kvo(const Candles& cs, const Vec& p) {
@@ -130,8 +143,22 @@ TEST(MoneyFlowTest, EmptyWindowsAfterVariation) {
 // poison the sums (or the oscillator's line) for the rest of the run.
 TEST(MoneyFlowTest, TermsBeyondTheDoublesAreRefused) {
     const Candles bars = volume_candles(120, 3, false);
-    for (const char* type : {"ChaikinMoneyFlow", "ChaikinOscillator", "TwiggsMoneyFlow", "Mfi", "EaseOfMovement", "Kvo"})
-        for (std::size_t at : {1u, 60u}) expect_candles_refused(type, {3, 5}, bars, at, {kEndless});
+    for (std::size_t at : {1u, 60u}) {
+        for (const char* type : {"ChaikinMoneyFlow", "ChaikinOscillator", "Kvo"}) expect_candles_refused(type, {3, 5}, bars, at, {kEndless});
+        // The next true range reaches to the refused candle's close: the one before it changes
+        // nothing. A typical price whose flow leaves the doubles, then the one before it (whose
+        // flow from the first does too): the run goes on as without them.
+        const Candle& before = bars[at - 1];
+        expect_candles_refused("TwiggsMoneyFlow", {3}, bars, at, {Candle{0, -1.7e308, 1.7e308, -1.7e308, before.close, 1000.0}});
+        expect_candles_refused("Mfi", {3}, bars, at,
+                               {vbar(1e5, 1e5, 1e5, 1e5, 1e307), vbar(before.open, before.high, before.low, before.close, 1e307)});
+        // The next movement is taken from the refused candle's midpoint, 0.
+        Candles spliced = bars;
+        spliced.insert(spliced.begin() + static_cast<std::ptrdiff_t>(at), kEndless);
+        const Series want = ref_eom(spliced, {3});
+        ASSERT_FALSE(want[at]);
+        expect_series(run_candles("EaseOfMovement", {3}, spliced), want, 1e-9, "EaseOfMovement refusing at " + std::to_string(at));
+    }
     // A line of 1e308 is kept; the next such candle would take it to infinity and is refused.
     Candles huge = bars;
     huge.insert(huge.begin() + 50, vbar(1, 1, 0, 1, 1e308));
@@ -142,6 +169,29 @@ TEST(MoneyFlowTest, TermsBeyondTheDoublesAreRefused) {
     Candles seeds = {vbar(1, 1, 0, 1, 1e308), vbar(0, 1, 0, 0, 1e308)};
     seeds.insert(seeds.end(), bars.begin(), bars.end());
     expect_candles_refused("ChaikinOscillator", {2, 3}, seeds, 2, {vbar(1, 1, 0, 1, 1e308)});
+}
+
+// The bar after a refused one is measured from it.
+TEST(MoneyFlowTest, TheBarAfterARefusedOneIsMeasuredFromIt) {
+    const Candle first = vbar(10, 12, 8, 10, 1);
+    const Candle wide{0, 0, 1.7e308, -1.7e308, 0, 1};
+    const CandlePin pins[] = {
+        // The true range of 12 / 8 / 10 reaches to the refused close of 0: (20 - 12 - 0) / 12.
+        {"a true range beyond the doubles", "TwiggsMoneyFlow", {1}, {first, wide, first}, {N, 8.0 / 12.0}},
+        // A typical price of 15 after the refused 20 is a fall: no rising flow.
+        {"a flow beyond the doubles", "Mfi", {1}, {first, vbar(20, 22, 18, 20, 1e308), vbar(15, 17, 13, 15, 1)}, {N, 0.0}},
+        // The midpoint 10 moved 10 from the refused candle's 0, over a range of 4 and 1e8 units.
+        {"a movement beyond the doubles", "EaseOfMovement", {1}, {first, wide, vbar(10, 12, 8, 10, 1e8)}, {N, 40.0}},
+    };
+    expect_candle_pins(pins);
+    // H + L + C of 1.73e308 lies below the refused candle's 1.77e308 (a turn down, with a range
+    // accumulated afresh) but above the 1.7e308 before it: the force is negative.
+    const Series kvo = run_candles("Kvo", {1, 2}, {vbar(1, 2, 0, 1, 1), vbar(0, 1.7e308, 0, 0, 1),
+                                                   vbar(0.57e308, 0.65e308, 0.55e308, 0.57e308, 1),
+                                                   vbar(0.58e308, 0.6e308, 0.55e308, 0.58e308, 1)});
+    EXPECT_FALSE(kvo[2]);
+    ASSERT_TRUE(kvo[3]);
+    EXPECT_LT(*kvo[3], 0.0);
 }
 
 }  // namespace

@@ -95,11 +95,33 @@ TEST(VolumePressureTest, EmptyWindowsAfterVariation) {
 
 TEST(VolumePressureTest, TermsBeyondTheDoublesAreRefused) {
     const Candles bars = volume_candles(120, 3, false);
-    for (const char* type : {"BetterVolume", "DemandIndex", "Tsv"})
-        for (std::size_t at : {1u, 60u}) expect_candles_refused(type, {3}, bars, at, {kEndless});
+    for (std::size_t at : {1u, 60u}) {
+        for (const char* type : {"BetterVolume", "DemandIndex"}) expect_candles_refused(type, {3}, bars, at, {kEndless});
+        // The next change is taken from the refused close: back to the close before it (a change
+        // beyond the doubles again), the run goes on as without them.
+        const double c = bars[at - 1].close;
+        expect_candles_refused("Tsv", {3}, bars, at, {kEndless, vbar(c, c, c, c, 1000)});
+    }
     Candles huge = bars;
     huge.insert(huge.begin() + 50, vbar(200, 200, 200, 200, 1e308));  // a rise: the index holds 1e308
     expect_candles_refused("TradeVolumeIndex", {0}, huge, 51, {vbar(300, 300, 300, 300, 1e308)});
+}
+
+// The bar after a refused one is measured from it.
+TEST(VolumePressureTest, TheBarAfterARefusedOneIsMeasuredFromIt) {
+    const Candle first = vbar(10, 12, 8, 10, 1), wide{0, 0, 1.7e308, -1.7e308, 0, 1};
+    const CandlePin pins[] = {
+        // 9e307 after the refused 1e308 is a fall of 1e307, not a rise from 10.
+        {"a term beyond the doubles", "Tsv", {1}, {flat(10), vbar(1e308, 1e308, 1e308, 1e308, 2), flat(9e307)}, {N, 9e307 - 1e308}},
+        // 250 after the refused 300 turns the direction down.
+        {"an index beyond the doubles", "TradeVolumeIndex", {0},
+         {flat(1), vbar(200, 200, 200, 200, 1e308), vbar(300, 300, 300, 300, 1e308), vbar(250, 250, 250, 250, 5e307)},
+         {1e308, N, 1e308 - 5e307}},
+        // The two-bar range of the candle after a refused one spans it and is refused too; the
+        // one after that is measured from that candle: no change, equal pressures.
+        {"a two-bar range beyond the doubles", "DemandIndex", {1}, {first, wide, first, first}, {N, N, N, 0.0}},
+    };
+    expect_candle_pins(pins);
 }
 
 }  // namespace
