@@ -22,8 +22,10 @@ OptionalValue TdDeMarker::update_candle(const Candle& c) {
     const double down = std::max(previous_.low - c.low, 0.0);
     const double up_sum = ups_.sum_after_push(up), down_sum = downs_.sum_after_push(down);
     const double au = up_sum / n_, ad = down_sum / n_;
-    if (!std::isfinite(up_sum) || !std::isfinite(down_sum) || !std::isfinite(au + ad)) [[unlikely]]
+    if (!std::isfinite(up_sum) || !std::isfinite(down_sum) || !std::isfinite(au + ad)) [[unlikely]] {
+        previous_ = c;
         return std::nullopt;
+    }
     if (!ups_.make_room() || !downs_.make_room()) [[unlikely]]
         return std::nullopt;
     previous_ = c;

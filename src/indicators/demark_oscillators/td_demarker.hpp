@@ -4,8 +4,8 @@
 // re-summed from the window on every bar.
 //
 // A bar whose extension, sum or total of means leaves the doubles (a high of 1e308 after a high
-// of -1e308) gives nothing and changes nothing: taken in, it would make every value NaN or 0
-// until it left the window.
+// of -1e308) gives nothing and leaves the windows as they were: taken in, it would make every
+// value NaN or 0 until it left the window. The next extensions are still measured from it.
 #include <cstdint>
 #include <expected>
 

@@ -25,8 +25,10 @@ OptionalValue TdRei::update_candle(const Candle& c) {
     const double numerator = cond_a || cond_b ? (c.high - b2.high) + (c.low - b2.low) : 0.0;
     const double denominator = std::fabs(c.high - b2.high) + std::fabs(c.low - b2.low);
     const double num_sum = numerators_.sum_after_push(numerator), den_sum = denominators_.sum_after_push(denominator);
-    if (!std::isfinite(den_sum) || !std::isfinite(num_sum * 100.0)) [[unlikely]]
+    if (!std::isfinite(den_sum) || !std::isfinite(num_sum * 100.0)) [[unlikely]] {
+        (void)bars_.push(c);  // the window of eight is full: the push replaces
         return std::nullopt;
+    }
     if (!numerators_.make_room() || !denominators_.make_room()) [[unlikely]]
         return std::nullopt;
     numerators_.push(numerator, num_sum);  // room was made above

@@ -4,8 +4,9 @@
 // closes 7 or 8 back), as a percentage of the sum of the absolute moves, held to -100..100.
 // Both sums are re-summed on every bar.
 //
-// A bar whose moves or sums leave the doubles gives nothing and changes nothing: taken in, it
-// would give NaN, or pin the value to a bound, until it left the window.
+// A bar whose moves or sums leave the doubles gives nothing and leaves the sums' windows as they
+// were: taken in, it would give NaN, or pin the value to a bound, until it left the window. It
+// still joins the eight candles the later moves are measured against.
 #include <cstdint>
 #include <expected>
 

@@ -14,8 +14,10 @@ bool TdRiskLevel::update_candle(const Candle& c, std::array<double, 2>& out) {
     double tr = c.high - c.low;
     if (!std::isnan(previous_close_))
         tr = std::max(std::max(tr, std::fabs(c.high - previous_close_)), std::fabs(c.low - previous_close_));
-    if (!std::isfinite(tr) || !std::isfinite(c.low - tr) || !std::isfinite(c.high + tr)) [[unlikely]]
+    if (!std::isfinite(tr) || !std::isfinite(c.low - tr) || !std::isfinite(c.high + tr)) [[unlikely]] {
+        previous_close_ = c.close;
         return false;
+    }
     if (!closes_.make_room()) [[unlikely]]
         return false;
     if (!closes_.full()) {

@@ -6,7 +6,8 @@
 // is given before either is set.
 //
 // A candle whose true range, low less true range or high plus true range is beyond the doubles
-// gives nothing and changes nothing: such a bar would make a level infinite.
+// gives nothing and leaves the runs and levels as they were: such a bar would make a level
+// infinite. Its close is still the one the next true range reaches to.
 #include <array>
 #include <cstdint>
 #include <expected>

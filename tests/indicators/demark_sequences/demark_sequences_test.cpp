@@ -109,10 +109,18 @@ TEST(DemarkSequencesTest, WorkedCases) {
 // A bar whose true range, or whose low less it or high plus it, leaves the doubles is refused
 // (a level would be infinite); so is a projection beyond them. Averages of midpoints beyond the
 // doubles give nothing until the sums are recomputed without them.
+// The next true range reaches to the refused bar's close: with the close of the bar before, the
+// run goes on as without it.
 TEST(DemarkSequencesTest, BarsBeyondTheDoublesKeepTheLevelsFinite) {
     const Candles k = test::varied_candles(200, 3, false);
-    for (const Candle& bad : {bar(0, 1.7e308, -1.7e308, 0), bar(-1e308, 0, -1e308, 0), bar(1e308, 1e308, 1e308, 1e308)})
+    const double c = k[99].close;
+    for (const Candle& bad : {bar(c, 1.7e308, -1.7e308, c), bar(-1e308, c, -1e308, c), bar(c, 1e308, c, c)})
         test::expect_candles_refused("TdRiskLevel", {2, 3}, k, 100, {bad});
+    // After a refused range, a close of 9 below the 10 a bar earlier completes a buy run of 1: its
+    // true range reaches to the refused close of 0, 10, and the risk lies 10 under its low of 8.
+    const Lines risk = test::run_lines("TdRiskLevel", {1, 1}, {bar(10, 11, 9, 10), bar(0, 1.7e308, -1.7e308, 0), bar(9, 10, 8, 9)});
+    ASSERT_TRUE(!risk[1] && risk[2]);
+    EXPECT_EQ((*risk[2])[0], 8.0 - 10.0);
     test::expect_candles_refused("TdRangeProjection", {}, k, 10, {bar(1e308, 1e308, 1e308, 1e308)});
     Candles huge(3, test::flat(1.7e308));
     huge.insert(huge.end(), 40, bar(1, 2, 0, 1));
