@@ -6,30 +6,22 @@ namespace prynox {
 
 bool OvernightIntradayReturn::update_candle(const Candle& c, std::array<double, 2>& out) {
     const std::int64_t day = day_.day_of(c);
-    const bool new_day = day_.is_new(day);
-    double overnight = overnight_, first_open = first_open_;
-    bool has_overnight = has_overnight_;
-    if (new_day) {
+    if (day_.is_new(day)) {
         if (has_previous_close_) {
-            overnight = previous_close_ == 0.0 ? 0.0 : c.open / previous_close_ - 1.0;
-            has_overnight = true;
+            overnight_ = previous_close_ == 0.0 ? 0.0 : c.open / previous_close_ - 1.0;
+            // An overflowing return would be published as it is, and kept all day: the day has
+            // none instead.
+            has_overnight_ = std::isfinite(overnight_);
         }
-        first_open = c.open;
-    }
-    double intraday = 0.0;
-    if (has_overnight) {
-        intraday = first_open == 0.0 ? 0.0 : c.close / first_open - 1.0;
-        // An overflowing return would be published as it is, and an overnight one kept all day.
-        if (!std::isfinite(overnight) || !std::isfinite(intraday)) [[unlikely]]
-            return false;
-    }
-    if (new_day) {
+        first_open_ = c.open;
         day_.enter(day);
-        first_open_ = first_open, overnight_ = overnight, has_overnight_ = has_overnight;
     }
     previous_close_ = c.close, has_previous_close_ = true;
-    if (!has_overnight) return false;
-    out = {overnight, intraday};
+    if (!has_overnight_) return false;
+    const double intraday = first_open_ == 0.0 ? 0.0 : c.close / first_open_ - 1.0;
+    if (!std::isfinite(intraday)) [[unlikely]]
+        return false;
+    out = {overnight_, intraday};
     return true;
 }
 

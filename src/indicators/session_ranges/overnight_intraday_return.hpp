@@ -20,7 +20,8 @@ public:
         return OvernightIntradayReturn(offset_minutes);
     }
 
-    // A candle whose return would overflow is refused: no value, nothing changes.
+    // A day whose overnight return overflows gives no values; the next day's is measured from its
+    // last close. A candle whose intraday return overflows gives no values.
     bool update_candle(const Candle& c, std::array<double, 2>& out);
     // 2, although values start with the first candle of the second local day.
     std::uint64_t warmup_period() const { return 2; }

@@ -46,7 +46,8 @@ std::pair<std::int64_t, std::int64_t> local(std::int64_t time, std::int32_t offs
 }
 
 // Each type from its definition: the candles of the current day are those back to the last candle
-// of another local day.
+// of another local day. A day whose overnight return leaves the doubles has no returns, and a
+// candle whose intraday return does has none; the next day's is taken from the day's last close.
 Series reference(const std::string& type, double p, const Candles& k) {
     Series out;
     const auto day = [&](std::size_t j) { return local(k[j].time, static_cast<std::int32_t>(p)); };
@@ -70,10 +71,9 @@ Series reference(const std::string& type, double p, const Candles& k) {
             }
         } else if (type == "OvernightIntradayReturn") {
             const double before = s > 0 ? k[s - 1].close : 0.0, open = k[s].open;
-            if (s == 0) out.insert(out.end(), 2, std::nullopt);
-            else
-                out.insert(out.end(), {before == 0.0 ? 0.0 : open / before - 1.0,
-                                       open == 0.0 ? 0.0 : k[i].close / open - 1.0});
+            const double overnight = before == 0.0 ? 0.0 : open / before - 1.0, intraday = open == 0.0 ? 0.0 : k[i].close / open - 1.0;
+            if (s == 0 || !std::isfinite(overnight) || !std::isfinite(intraday)) out.insert(out.end(), 2, std::nullopt);
+            else out.insert(out.end(), {overnight, intraday});
         } else {
             const auto [h, l] = extremes(0, std::min(i, static_cast<std::size_t>(p) - 1), every);
             out.insert(out.end(), {h, l});
@@ -150,9 +150,6 @@ TEST(SessionRangesTest, CandlesWhoseValuesWouldOverflowAreRefused) {
     const Candles hours = {bar(kHour, 0, 1.7e308, 0, 0), bar(2 * kHour, 0, 1, 0, 1), bar(9 * kHour, 1, 2, 1, 2),
                            bar(kDay + kHour, 1, 3, 1, 2)};
     const std::vector<std::tuple<const char*, double, Candles, std::size_t, Candle>> refusals = {
-        {"OvernightIntradayReturn", 0, days, 1, bar(2 * kDay, 1e10, 1e10, 1e10, 1e10)},
-        {"OvernightIntradayReturn", 0, days, 1, bar(2 * kDay, 1e-300, 1e10, 1e-300, 1e10)},
-        {"OvernightIntradayReturn", 60, days, 2, bar(2 * kDay + 1, 1, 1e10, 1, 1e10)},
         {"SessionRange", 0, hours, 1, bar(kHour + 1, -1.7e308, 0, -1.7e308, 0)},
         {"SessionRange", 0, hours, 3, bar(kDay, 0, 1.7e308, -1.7e308, 0)},
         {"OpeningRange", 1, {bar(0, -1.7e308, -1.6e308, -1.7e308, -1.65e308), bar(kMinute, 1, 2, 1, 2)}, 1,
@@ -166,6 +163,23 @@ TEST(SessionRangesTest, CandlesWhoseValuesWouldOverflowAreRefused) {
         with.insert(with.begin() + static_cast<std::ptrdiff_t>(at), bad);
         test::expect_series(run(type, p, with), want, 0.0, test::describe(type, {p}) + " at " + std::to_string(at));
     }
+    // A refused overnight return leaves its day without returns; an intraday one, its candle. The
+    // next day's overnight return is measured from the refused day's last close.
+    for (const auto& [p, at, bad] : {std::tuple{0.0, 1u, bar(2 * kDay, 1e10, 1e10, 1e10, 1e10)},
+                                     {0.0, 1u, bar(2 * kDay, 1e-300, 1e10, 1e-300, 1e10)},
+                                     {60.0, 2u, bar(2 * kDay + 1, 1, 1e10, 1, 1e10)}}) {
+        Candles with = days;
+        with.insert(with.begin() + static_cast<std::ptrdiff_t>(at), bad);
+        const Series want = reference("OvernightIntradayReturn", p, with);
+        ASSERT_FALSE(want[2 * at]) << at;
+        test::expect_series(run("OvernightIntradayReturn", p, with), want, 0.0, "OvernightIntradayReturn at " + std::to_string(at));
+    }
+    // Day 2 opens beyond the doubles after day 1's close: no returns all day; day 3 opens 0.25
+    // above day 2's last close of 8e9.
+    const Series next_day = run("OvernightIntradayReturn", 0, {bar(kDay, 1, 1, 1e-300, 1e-300), bar(2 * kDay, 1e10, 1e10, 1e10, 1e10),
+                                                              bar(2 * kDay + kHour, 1e10, 1e10, 8e9, 8e9),
+                                                              bar(3 * kDay, 1e10, 1.1e10, 1e10, 1.1e10)});
+    test::expect_series(Series(next_day.begin() + 2, next_day.end()), {std::nullopt, std::nullopt, std::nullopt, std::nullopt, 0.25, 1.1e10 / 1e10 - 1.0});
 }
 
 }  // namespace
