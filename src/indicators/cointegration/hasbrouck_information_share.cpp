@@ -19,8 +19,11 @@ std::uint64_t HasbrouckInformationShare::warmup_period() const { return sat_add(
 OptionalValue HasbrouckInformationShare::update_pair(double close, double reference) {
     if (!std::isfinite(close - reference)) [[unlikely]]
         return std::nullopt;
-    if (newer_ && !(std::isfinite(close - newer_->x) && std::isfinite(reference - newer_->y))) [[unlikely]]
+    if (newer_ && !(std::isfinite(close - newer_->x) && std::isfinite(reference - newer_->y))) [[unlikely]] {
+        older_.reset();
+        newer_ = XY{close, reference};
         return std::nullopt;
+    }
     if (older_) {
         const XY& a = *older_;
         const XY& b = *newer_;

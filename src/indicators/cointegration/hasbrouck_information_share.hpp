@@ -21,8 +21,10 @@ public:
     // A minimum of 6 with its own message, then MAX_PERIOD.
     static std::expected<HasbrouckInformationShare, IndicatorError> create(std::uint64_t period);
 
-    // A pair whose changes from the previous pair or whose own gap close - reference overflows
-    // is a rejected input: every later row would carry it.
+    // A pair whose own gap close - reference overflows is a rejected input: every later row
+    // would carry it. One whose changes from the previous pair overflow gives no value and no
+    // row, but the next changes are measured from it; the bar after it forms no row either,
+    // since its lagged changes would be the overflowing ones.
     OptionalValue update_pair(double close, double reference);
     std::uint64_t warmup_period() const;
 

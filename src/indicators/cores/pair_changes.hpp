@@ -1,10 +1,11 @@
 #pragma once
 // The previous (close, reference) pair of the pair types that read changes of both series: the
 // first pair only becomes the previous pair; every later one gives its first differences or its
-// log returns against it. A change that is not finite (a difference or a ratio that overflows)
-// is refused like a bad input, so it cannot reach a running sum. The caller accepts the pair
-// (making it the previous one) only once its own state has taken the change: a refusal further
-// on leaves the previous pair as it was, and the next change spans the gap.
+// log returns against it and then becomes the previous pair itself. A change that is not finite
+// (a difference or a ratio that overflows) is refused, so it cannot reach a running sum, but the
+// next change is measured from its pair: held back, a close of 1e-300 would refuse every later
+// change as well. A caller that refuses a change further on leaves its own state as it was; the
+// previous pair has moved on all the same.
 #include <cmath>
 #include <optional>
 
@@ -21,6 +22,7 @@ public:
             return std::nullopt;
         }
         XY d{close - previous_.x, reference - previous_.y};
+        previous_ = {close, reference};
         if (!(std::isfinite(d.x) && std::isfinite(d.y))) [[unlikely]]
             return std::nullopt;
         return d;
@@ -33,12 +35,11 @@ public:
             return std::nullopt;
         }
         XY r{std::log(close / previous_.x), std::log(reference / previous_.y)};
+        previous_ = {close, reference};
         if (!(std::isfinite(r.x) && std::isfinite(r.y))) [[unlikely]]
             return std::nullopt;
         return r;
     }
-
-    void accept(double close, double reference) { previous_ = {close, reference}; }
 
 private:
     void prime(double close, double reference) {

@@ -76,8 +76,10 @@ OptionalValue KylesLambda::update_trade_quote(const TradeQuote& tq) {
         m.sq += dx, m.sd += dy, m.sqq += dx * dx, m.sdd += dy * dy, m.sqd += dx * dy;
         // Sdd is kept with the others but no value reads it: only the moments the slope reads
         // can refuse a print.
-        if (!finite(m.sq, m.sd, m.sqq, m.sqd)) [[unlikely]]
+        if (!finite(m.sq, m.sd, m.sqq, m.sqd)) [[unlikely]] {
+            previous_mid_ = *q;
             continue;
+        }
         const bool repeats = !pairs_.empty() && pairs_.newest().x == p.x;
         if (!pairs_.push(p)) [[unlikely]]
             return {};

@@ -19,9 +19,9 @@ public:
     // window >= 2, then the maximum.
     static std::expected<KylesLambda, IndicatorError> create(std::uint64_t window);
 
-    // A print whose moments (those the slope reads) would not be finite is skipped as if the bar
-    // did not carry it; a
-    // slope out of the finite range is not given. A window of equal signed sizes gives 0 exactly,
+    // A print whose moments (those the slope reads) would not be finite leaves the window and its
+    // moments as they were, but the next mid change is measured from this bar's mid; a slope out
+    // of the finite range is not given. A window of equal signed sizes gives 0 exactly,
     // whatever residue the moments keep from an anchor that is not exactly their mean.
     OptionalValue update_trade_quote(const TradeQuote& tq);
     std::uint64_t warmup_period() const;

@@ -24,9 +24,10 @@ OptionalValue OrderFlowImbalance::update_book(const OrderBook& book) {
     const auto at = [](bool holds) { return holds ? 1.0 : 0.0; };
     const double e = (bid.size * at(bid.price >= bid_.price) - bid_.size * at(bid.price <= bid_.price)) -
                      (ask.size * at(ask.price <= ask_.price) - ask_.size * at(ask.price >= ask_.price));
-    if (!std::isfinite(e) || !flows_.push(e)) [[unlikely]]
-        return {};
+    const bool taken = std::isfinite(e) && flows_.push(e);
     bid_ = bid, ask_ = ask;
+    if (!taken) [[unlikely]]
+        return {};
     if (!flows_.full()) return {};
     return flows_.sum();
 }

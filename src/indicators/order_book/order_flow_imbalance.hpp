@@ -17,8 +17,9 @@ public:
     // Window check on the period.
     static std::expected<OrderFlowImbalance, IndicatorError> create(std::uint64_t period);
 
-    // A book with an empty side, or whose flow or running sum would not be finite, gives no
-    // value and changes nothing (the next book is compared with the last one taken).
+    // A book with an empty side gives no value and changes nothing (the next book is compared
+    // with the last one taken). One whose flow or running sum would not be finite gives no value
+    // and leaves the window as it was, but the next book is compared with it.
     OptionalValue update_book(const OrderBook& book);
     std::uint64_t warmup_period() const;
 

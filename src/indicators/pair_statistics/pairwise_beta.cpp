@@ -15,7 +15,6 @@ OptionalValue PairwiseBeta::update_pair(double close, double reference) {
     auto change = changes_.log_returns(close, reference);
     if (!change) return std::nullopt;
     if (!window_.push(change->x, change->y)) return std::nullopt;
-    changes_.accept(close, reference);
     if (!window_.full()) return std::nullopt;
     const PairMoments m = window_.moments();
     if (m.var_y == 0.0) return 0.0;

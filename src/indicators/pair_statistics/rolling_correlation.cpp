@@ -14,7 +14,6 @@ OptionalValue RollingCorrelation::update_pair(double close, double reference) {
     auto change = changes_.differences(close, reference);
     if (!change) return std::nullopt;
     if (!window_.push(change->x, change->y)) return std::nullopt;
-    changes_.accept(close, reference);
     if (!window_.full()) return std::nullopt;
     const PairMoments m = window_.moments();
     return correlation_of(m.var_x, m.var_y, m.cov);

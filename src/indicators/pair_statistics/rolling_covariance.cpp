@@ -14,7 +14,6 @@ OptionalValue RollingCovariance::update_pair(double close, double reference) {
     auto change = changes_.differences(close, reference);
     if (!change) return std::nullopt;
     if (!window_.push(change->x, change->y)) return std::nullopt;
-    changes_.accept(close, reference);
     if (!window_.full()) return std::nullopt;
     return finite_result(window_.moments().cov);
 }

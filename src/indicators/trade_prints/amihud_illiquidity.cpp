@@ -34,8 +34,10 @@ OptionalValue AmihudIlliquidity::update_trades(std::span<const TradePrint> print
         const double x = std::fabs(r) / dollars;
         // A ratio or impact that is not finite makes the sum so too.
         const double sum = impacts_.full() ? (sum_ - impacts_.oldest()) + x : sum_ + x;
-        if (!std::isfinite(sum)) [[unlikely]]
+        if (!std::isfinite(sum)) [[unlikely]] {
+            previous_ = t.price;
             continue;
+        }
         if (!impacts_.push(x)) [[unlikely]]
             return {};
         previous_ = t.price;

@@ -1,9 +1,10 @@
 #pragma once
 // The mean of |ln(p / p_prev)| / (p * size) over the last n prints of non-zero size. A print of
 // size 0 changes nothing and repeats the last value given. A print whose price * size is 0 or
-// not finite, whose log ratio or impact is not finite, or whose impact would take the running
-// sum out of the finite range is skipped as if the bar did not carry it: it changes nothing and
-// the bar's other prints count as usual.
+// not finite is skipped as if the bar did not carry it: it changes nothing. One whose log ratio
+// or impact is not finite, or whose impact would take the running sum out of the finite range,
+// leaves the window and its sum as they were, but the next ratio is taken from its price. The
+// bar's other prints count as usual.
 #include <cstdint>
 #include <expected>
 #include <span>

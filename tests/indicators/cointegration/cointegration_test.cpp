@@ -246,6 +246,15 @@ TEST(CointegrationTest, PairsTheModelsCannotTakeChangeNothing) {
     for (auto [close, ref] : {std::pair{1.7e308, -1.7e308}, {-1e308, 1e308}})
         for (std::size_t at : {0u, 3u, 50u})
             test::expect_spliced("HasbrouckInformationShare", {6}, cointegrated(120, 8), at, pairs({close}, {ref}));
+    // Changes beyond the doubles (-1e308 to 1e308 in both) are refused; the next are taken from
+    // that pair, and the bar after it forms no row (its lagged changes are the refused ones):
+    // rows from the fourth pair on, six of them on the ninth. No change at all: the fits are
+    // singular, 0.5.
+    Vec jump = {-1e308};
+    jump.insert(jump.end(), 9, 1e308);
+    const Series share = run_pairs("HasbrouckInformationShare", {6}, pairs(jump, jump)).values;
+    EXPECT_EQ(test::first_value_bar(share), 9u);
+    EXPECT_EQ(share.back(), 0.5);
 }
 
 // ------------------------------------------------------------------ degenerate windows and worked cases

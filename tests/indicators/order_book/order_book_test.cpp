@@ -85,6 +85,31 @@ double book_value(const std::string& type, double n, const OwnedBook& b) {
     return mid(slope(b.bids, m, false), slope(b.asks, m, true));
 }
 
+// The flow of each book with both sides against the book before it, summed over the last n books
+// taken: a book whose flow or sum leaves the doubles gives none and leaves the window, and the
+// next book is compared with it all the same.
+Series ref_ofi(const PrintBars& bars, std::size_t n) {
+    Series out(bars.size());
+    std::vector<double> flows;
+    const OwnedBook* before = nullptr;
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        if (!bars[i].book || bars[i].book->bids.empty() || bars[i].book->asks.empty()) continue;
+        const OwnedBook& b = *bars[i].book;
+        if (before != nullptr) {
+            const Level bid = b.bids[0], ask = b.asks[0], bid0 = before->bids[0], ask0 = before->asks[0];
+            const double eb = (bid.price >= bid0.price ? bid.size : 0.0) - (bid.price <= bid0.price ? bid0.size : 0.0);
+            const double ea = (ask.price <= ask0.price ? ask.size : 0.0) - (ask.price >= ask0.price ? ask0.size : 0.0);
+            flows.push_back(eb - ea);
+            double sum = 0.0;
+            for (std::size_t k = flows.size() > n ? flows.size() - n : 0; k < flows.size(); ++k) sum += flows[k];
+            if (!std::isfinite(flows.back()) || !std::isfinite(sum)) flows.pop_back();
+            else if (flows.size() >= n) out[i] = sum;
+        }
+        before = &b;
+    }
+    return out;
+}
+
 // The trade-and-quote types: each print's result given every (sign, price, size, mid) so far.
 struct Print {
     double sign, price, size, mid;
@@ -176,6 +201,16 @@ TEST(OrderBookTest, WorkedNumbers) {
         {"OrderBookImbalanceFull", {}, {{no_asks}}, {1.0}},
         {"OrderBookImbalanceFull", {}, {{OwnedBook{}}}, {0.0}},
         {"OrderFlowImbalance", {1}, {{top(99, 3, 101, 1)}, {no_asks}, {top(99, 5, 101, 4)}}, {N, N, 5.0 - 3.0 - (4.0 - 1.0)}},
+        // A flow of 1.7e308 - (-1.7e308) is refused; the next book is compared with that one:
+        // its bid of 1.7e308 is gone at the same price.
+        {"OrderFlowImbalance", {1}, {{top(99, 3, 101, big)}, {top(99.5, big, 101.5, 1)}, {top(99.5, 2, 101.5, 1)}},
+         {N, N, (2.0 - big) - (1.0 - 1.0)}},
+        // A print whose size cannot be squared is refused with its mid change (103 - 101): the
+        // next print of its bar has none, and the last two pairs (1, 0) and (2, 1) slope by 1.
+        {"KylesLambda", {2},
+         {{top(99.95, 1, 100.05, 1), {test::buy(1)}}, {top(100.95, 1, 101.05, 1), {test::buy(2)}},
+          {top(102.95, 1, 103.05, 1), {test::buy(1e200), test::buy(1)}}, {top(103.95, 1, 104.05, 1), {test::buy(2)}}},
+         {N, N, 1.0, 1.0}},
         // Derived values out of the finite range: the stateless types give none.
         {"OrderBookImbalanceTop1", {}, {{top(99, big, 101, big)}}, {N}},
         {"OrderBookImbalanceFull", {}, {{OwnedBook{{{99, big}, {98, big}}, {{101, 1}}}}}, {N}},
@@ -210,9 +245,9 @@ TEST(OrderBookTest, KylesLambdaOnEqualSizesIsZero) {
 }
 
 // What is refused changes nothing: a bar whose quote mid is not finite and positive (no book and
-// such a close) or that has no prints; a book whose flow 1.7e308 - (-1.7e308) overflows (the next
-// compares with the one before); a print of size 1e200, whose square is out of range (the mid
-// change counted on the next print).
+// such a close) or that has no prints. A book whose flow 1.7e308 - (-1.7e308) overflows leaves
+// the window as it was, and the next book is compared with it; a print of size 1e200, whose
+// square is out of range, is refused with its bar's mid change.
 TEST(OrderBookTest, RefusedInputsChangeNothing) {
     const auto expect_spliced = [](const std::string& type, const std::vector<double>& params, const PrintBars& bars,
                                    std::size_t every, const std::vector<PrintBar>& bad) {
@@ -235,14 +270,21 @@ TEST(OrderBookTest, RefusedInputsChangeNothing) {
     for (const auto& [type, params] : std::vector<std::pair<std::string, std::vector<double>>>{
              {"EffectiveSpread", {}}, {"RealizedSpread", {3}}, {"KylesLambda", {4}}})
         expect_spliced(type, params, bars, 9, unusable);
-    expect_spliced("OrderFlowImbalance", {2},
-                   {{top(99, 1, 101, 2)}, {top(99, 3, 101, 1.7e308)}, {top(99, 4, 101, 5)}, {top(98, 1, 100, 2)}}, 3,
-                   {{top(99.5, 1.7e308, 101.5, 1)}});
+    PrintBars books;
+    for (int i = 0; i < 12; ++i)
+        for (const OwnedBook& b : {top(99, 1, 101, 2), top(99, 3, 101, 1.7e308), top(99.5, 1.7e308, 101.5, 1), top(98, 1, 100, 2)})
+            books.push_back({b});
+    const Series flow = run_bars("OrderFlowImbalance", {2}, books), flow_want = ref_ofi(books, 2);
+    ASSERT_FALSE(flow_want[2]);
+    test::expect_series(flow, flow_want, 1e-12, "OrderFlowImbalance 2", 1.0);
     for (int i = 0; i < 12; ++i)
         trades.push_back({top(99 + i % 3, 1, 101 + i % 3, 1), {{100, 1.0 + i % 4, i % 2 ? Side::Sell : Side::Buy, 0}}});
-    PrintBars huge = trades;
+    // Bar 6's own print then counts no mid change: as if its bar had the book of the bar before.
+    PrintBars huge = trades, still = trades;
     huge[6].prints.insert(huge[6].prints.begin(), test::buy(1e200));
-    test::expect_series(run_bars("KylesLambda", {3}, huge), run_bars("KylesLambda", {3}, trades), 0, "Kyle skip");
+    still[6].book = still[5].book;
+    const Series skip = run_bars("KylesLambda", {3}, huge), plain = run_bars("KylesLambda", {3}, still);
+    test::expect_series(Series(skip.begin(), skip.begin() + 7), Series(plain.begin(), plain.begin() + 7), 0, "Kyle skip");
 }
 
 }  // namespace

@@ -289,7 +289,15 @@ TEST(PairStatisticsTest, WorkedCases) {
         // The ratio's product of variances overflows: no value where the text would give 0.
         {"PearsonCorrelation", {2}, pairs({1e100, -1e100, 1e100}, {1e100, -1e100, 1e100}), {N, N, N}},
         {"Beta", {2}, pairs({1e100, -1e100, 1e100}, {1e100, -1e100, 1e100}), {N, 1.0, 1.0}},
+        // A change beyond the doubles is refused; the next is taken from its pair: no change of the
+        // close, so no covariance and no correlation.
+        {"RollingCovariance", {2}, pairs({-1e308, 1e308, 1e308, 1e308}, {0, 1, 2, 4}), {N, N, N, 0.0}},
+        {"RollingCorrelation", {2}, pairs({-1e308, 1e308, 1e308, 1e308}, {0, 1, 2, 4}), {N, N, N, 0.0}},
     });
+    // Log returns ln 2 and ln 4 of both series after a refused one (1e300 / 1e-300): a beta of 1.
+    const Series beta = run_pairs("PairwiseBeta", {2}, pairs({1e-300, 1e300, 2e300, 8e300}, {1, 2, 4, 16})).values;
+    EXPECT_TRUE(!beta[1] && !beta[2]);
+    EXPECT_NEAR(beta[3].value_or(0), 1.0, 1e-12);
 }
 
 // ------------------------------------------------------------------ inputs that cannot be taken
@@ -303,16 +311,17 @@ TEST(PairStatisticsTest, InputsThatCannotBeTakenChangeNothing) {
         for (std::size_t at : {2u, 30u, 200u})
             expect_spliced(type, type[0] == 'A' || type[0] == 'T' ? Vec{5, 0.1} : Vec{5}, d, at,
                            pairs({1e300, 50.0, -1.7e308}, {50.0, -1e300, 1.7e308}));
-    // Log returns that overflow; a close minus reference that overflows.
+    // Log returns that overflow, then the pair before them (whose returns from the first overflow
+    // too): the next returns are taken from it, as without them.
     const Pairs tiny = pairs({1.0, 2.0, 1e-300, 3.0, 2.0, 5.0, 4.0, 6.0, 5.5}, {1.0, 1.5, 2.0, 1e-300, 2.5, 4.0, 3.0, 4.5, 5.0});
-    expect_spliced("PairwiseBeta", {2}, tiny, 3, pairs({1e10}, {2.0}));
+    expect_spliced("PairwiseBeta", {2}, tiny, 3, pairs({1e300, 1e-300}, {2.0, 2.0}));
     // Prices of 0 or below give no log return, so the next return spans the gap.
     for (double bad : {0.0, -0.0, -2.0}) {
         expect_spliced("PairwiseBeta", {2}, tiny, 5, pairs({bad}, {3.0}));
         expect_spliced("PairwiseBeta", {3}, tiny, 6, pairs({3.0}, {bad}));
         expect_spliced("PairSpreadZScore", {2, 3}, tiny, 6, pairs({bad, 2.0}, {3.0, bad}));
     }
-    expect_spliced("PairwiseBeta", {2}, tiny, 4, pairs({3.0}, {1e10}));
+    expect_spliced("PairwiseBeta", {2}, tiny, 4, pairs({3.0, 3.0}, {1e300, 1e-300}));
     expect_spliced("InformationRatio", {2}, d, 50, pairs({1.7e308}, {-1.7e308}));
 }
 

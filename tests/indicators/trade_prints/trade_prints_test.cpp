@@ -188,14 +188,21 @@ TEST(TradePrintsTest, SkippedAndCutPrintsActAsTheirPlainForms) {
         b[at].prints.insert(b[at].prints.begin() + static_cast<std::ptrdiff_t>(b[at].prints.size() / 2), p);
         return b;
     };
+    // A print whose ratio or impact is refused, then one at the price before it (refused as
+    // well): the next ratio is taken from that price, as without them.
+    const auto with_back = [](PrintBars b, std::size_t at, TradePrint p, TradePrint back) {
+        const auto where = b[at].prints.begin() + static_cast<std::ptrdiff_t>(b[at].prints.size() / 2);
+        b[at].prints.insert(where, {p, back});
+        return b;
+    };
     const auto led = [](TradePrint p) {
         return PrintBars{Prints{sell(3)}, Prints{p}, Prints{sell(3), buy(4)}, Prints{sell(12)}, Prints{buy(7), sell(1)}};
     };
     const std::vector<std::tuple<const char*, std::vector<double>, PrintBars, PrintBars>> cases = {
         {"AmihudIlliquidity", {2}, with(base, 2, buy(1e-300, 1e-300)), base},  // price x size underflows to 0
         {"AmihudIlliquidity", {2}, with(base, 3, buy(1e10, 1e300)), base},     // price x size overflows
-        {"AmihudIlliquidity", {2}, with(base, 4, buy(1, 5e-324)), base},       // ratio 0: log not finite
-        {"AmihudIlliquidity", {1}, with(base, 5, buy(1e-320, 101)), base},     // impact |r| / 1e-318 overflows
+        {"AmihudIlliquidity", {2}, with_back(base, 4, buy(1, 5e-324), buy(1, 101)), base},  // ratio 0: log not finite
+        {"AmihudIlliquidity", {1}, with_back(base, 5, buy(1e-320, 101), buy(1e-320, 100.75)), base},  // |r| / 1e-318 overflows
         {"CumulativeVolumeDelta", {}, with(flows, 1, buy(1e308)), flows},
         {"TradeImbalance", {2}, with(flows, 1, buy(1e308)), flows},
         {"Vpin", {10, 2}, led(buy(105)), led(buy(35))},
@@ -203,6 +210,10 @@ TEST(TradePrintsTest, SkippedAndCutPrintsActAsTheirPlainForms) {
     };
     for (const auto& [type, params, got, plain] : cases)
         test::expect_series(run_bars(type, params, got), run_bars(type, params, plain), 0, test::describe(type, params));
+    // The ratio after a refused impact is taken from its price: 202 / 101, not 202 / 100.
+    const Series amihud = run_bars("AmihudIlliquidity", {1}, test::singles({buy(1, 100), buy(1e-320, 101), buy(1, 202)}));
+    EXPECT_FALSE(amihud[1]);
+    EXPECT_NEAR(amihud[2].value_or(0), std::fabs(std::log(202.0 / 101.0)) / 202.0, 1e-12 * std::log(2.0) / 202.0);
 }
 
 }  // namespace
