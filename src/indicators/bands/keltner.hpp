@@ -20,8 +20,9 @@ public:
     static std::expected<Keltner, IndicatorError> create(std::uint64_t ema_period, std::uint64_t atr_period,
                                                          double multiplier);
 
-    // A candle the ATR stage refuses (a range beyond the doubles) or the seeding EMA refuses
-    // changes neither stage.
+    // A candle the ATR stage refuses (a range beyond the doubles) reaches neither average (the
+    // stage still takes its close as the previous one); one the seeding EMA refuses changes
+    // neither stage.
     bool update_candle(const Candle& c, std::array<double, 3>& out) {
         if (!(atr_.seeded() && ema_.seeded())) [[unlikely]]
             return update_filling(c, out);

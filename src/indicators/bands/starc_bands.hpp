@@ -22,7 +22,8 @@ public:
     static std::expected<StarcBands, IndicatorError> create(std::uint64_t sma_period, std::uint64_t atr_period,
                                                             double multiplier);
 
-    // A candle the ATR stage refuses (a range beyond the doubles) changes neither stage.
+    // A candle the ATR stage refuses (a range beyond the doubles) reaches neither average (the
+    // stage still takes its close as the previous one).
     bool update_candle(const Candle& c, std::array<double, 3>& out) {
         if (!(atr_.seeded() && average_.ring().full())) [[unlikely]]
             return update_filling(c, out);

@@ -16,7 +16,8 @@ public:
     explicit AtrExtremes(std::uint64_t period) : atr_(period), extremes_(period) {}
 
     // Takes a valid candle; true once both hold n candles (they fill on the same candle). False
-    // with nothing changed when the candle is refused.
+    // when the candle is refused: the average and the windows stay as they were (the ATR stage
+    // still measures the next true range from the close of a candle it refuses).
     [[nodiscard]] bool step(const Candle& c) {
         const AtrStage before = atr_;
         const OptionalValue atr = atr_.step(c);
