@@ -18,8 +18,8 @@ PRYNOX_TYPE_NOTES(calendar) {
          "The open of the local day's first candle over the last close of the day before, minus 1: a fraction (0.01 "
          "a gap of 1 % up), repeated on every candle of the day, 0 after a close of 0. Days as in "
          "`AverageDailyRange` (candle time in UTC milliseconds plus offset_minutes), so values start on the second "
-         "day; a gap ratio that is not finite gives no value for that bar, while the bar still opens the day and its "
-         "close becomes the base."},
+         "day; a gap ratio that is not finite gives no value on any candle of that day, and the next day's gap is "
+         "measured from that day's last close."},
         {"SeasonalZScore", {0},
          {"offset_minutes: minutes added to the candle time before its hour is taken (0 for UTC hours)"},
          {},
@@ -36,7 +36,9 @@ PRYNOX_TYPE_NOTES(calendar) {
          {},
          "The mean daily return, a fraction, of every completed local day since the start of the run that lies within the first first_days or the last "
          "last_days calendar (not trading) days of their month; a day's return is its last close over the day before's last "
-         "close, minus 1 (0 after a close of 0), and both counts 0 are refused. Days from the candle time (UTC "
+         "close, minus 1 (0 after a close of 0), and both counts 0 are refused. A day's return that is not finite is left out of the "
+         "mean (a candle that would give one gives no value), and the next day's return is taken from that "
+         "day's close. Days from the candle time (UTC "
          "milliseconds) plus offset_minutes; values start only once a selected day with a day before it has ended, "
          "and every later candle repeats the running mean (the day in progress counts once it ends)."},
     };

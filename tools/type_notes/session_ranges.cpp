@@ -23,8 +23,9 @@ PRYNOX_TYPE_NOTES(session_ranges) {
           "intraday: this close / the day's first open − 1"},
          "Simple returns as fractions (0.01 is 1 %): the overnight gap of the current local day, held for all its "
          "bars, and the move from the day's first open to this close. Values start with the first candle of the "
-         "second local day; a previous close or first open of 0 gives a return of 0, and a return that is not "
-         "finite gives no value for that bar."},
+         "second local day; a previous close or first open of 0 gives a return of 0. An overnight return that is "
+         "not finite gives no value on any candle of that day (the next day is measured from its last close); "
+         "an intraday return that is not finite gives no value for that bar."},
         {"SessionHighLow", {0},
          {"offset_minutes: minutes added to the UTC candle time to get the local time that decides the day"},
          {"high: the highest high of the current local day so far",
