@@ -15,4 +15,9 @@ constexpr std::int64_t total_order_key(double v) {
 
 constexpr bool total_less(double a, double b) { return total_order_key(a) < total_order_key(b); }
 
+// The double whose total-order key is k (the key mapping is its own inverse).
+constexpr double from_total_order_key(std::int64_t k) {
+    return std::bit_cast<double>(k ^ static_cast<std::int64_t>(static_cast<std::uint64_t>(k >> 63) >> 1));
+}
+
 }  // namespace prynox

@@ -9,20 +9,11 @@
 #include <cstdint>
 #include <limits>
 
+#include "indicators/cores/high_low_extremes.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/total_order.hpp"
 
 namespace prynox {
-
-struct Extremes {
-    double hi;
-    double lo;
-};
-
-// The double whose total-order key is k (the key mapping is its own inverse).
-constexpr double from_total_order_key(std::int64_t k) {
-    return std::bit_cast<double>(k ^ static_cast<std::int64_t>(static_cast<std::uint64_t>(k >> 63) >> 1));
-}
 
 namespace detail {
 struct KeyRange {

@@ -1,11 +1,13 @@
 // The streaming building blocks against plain containers and scans: windows and rings, the total
-// order and the sorted window and extremes under it, the overflow-free midpoint, the fused
+// order and the sorted window and extremes under it, the tagged extremes against scans with
+// either tie rule, the overflow-free midpoint, the fused
 // multiply-add, and the re-sum cadences of the averaging cores. (The EMA stage, the sorted
 // absolute deviations and the Bollinger, regression, CMO and ZLEMA cores are checked exactly
 // through the types built on them.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <deque>
 #include <limits>
@@ -16,6 +18,7 @@
 #include "indicators/cores/midpoint.hpp"
 #include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/sorted_window.hpp"
+#include "indicators/cores/tagged_extremes.hpp"
 #include "indicators/cores/total_order.hpp"
 #include "indicators/cores/window_extremes.hpp"
 #include "indicators/moving_averages/sma.hpp"
@@ -109,14 +112,69 @@ TEST(TotalOrderTest, SortedWindowAndExtremesFollowTheTotalOrder) {
         SortedWindow s(len);
         WindowExtremes e(len);
         for (std::size_t t = 0; t < xs.size(); ++t) {
+            // What the window would hold with the value, before it is pushed.
+            ASSERT_TRUE(e.make_room());
+            const Extremes ahead = e.once_pushed(xs[t]);
             ASSERT_TRUE(s.push(xs[t]) && e.push(xs[t]));
             Vec want(xs.begin() + static_cast<long>(t + 1 >= len ? t + 1 - len : 0), xs.begin() + static_cast<long>(t) + 1);
             std::sort(want.begin(), want.end(), total_less);
             auto got = s.sorted();
             ASSERT_TRUE(std::equal(got.begin(), got.end(), want.begin(), want.end(), same_bits)) << len << " " << t;
             ASSERT_TRUE(same_bits(e.max(), want.back()) && same_bits(e.min(), want.front())) << len << " " << t;
+            ASSERT_TRUE(same_bits(ahead.hi, want.back()) && same_bits(ahead.lo, want.front())) << len << " " << t;
         }
     }
+}
+
+// Positions of the extremes of the last `len` values up to t, as a scan oldest first keeps them:
+// replacing on >= and <= keeps the newest of equals, on > and < the oldest. -0.0 == 0.0 here.
+template <TieRule rule>
+std::pair<std::size_t, std::size_t> scanned_extremes(const Vec& hs, const Vec& ls, std::size_t t, std::size_t len) {
+    const std::size_t first = t + 1 >= len ? t + 1 - len : 0;
+    std::size_t hi = first, lo = first;
+    for (std::size_t i = first + 1; i <= t; ++i) {
+        if (rule == TieRule::kNewest ? hs[i] >= hs[hi] : hs[i] > hs[hi]) hi = i;
+        if (rule == TieRule::kNewest ? ls[i] <= ls[lo] : ls[i] < ls[lo]) lo = i;
+    }
+    return {hi, lo};
+}
+
+template <TieRule rule>
+void expect_tags_as_scanned(const Vec& hs, const Vec& ls) {
+    for (std::uint64_t len : {1u, 2u, 3u, 5u, 17u, 31u}) {
+        TaggedExtremes<rule> e(len);
+        for (std::size_t t = 0; t < hs.size(); ++t) {
+            ASSERT_TRUE(e.push(hs[t], t, ls[t], t));
+            ASSERT_EQ(e.full(), t + 1 >= len);
+            const auto [hi, lo] = scanned_extremes<rule>(hs, ls, t, len);
+            ASSERT_EQ(e.high_tag(), hi) << len << " " << t;
+            ASSERT_EQ(e.low_tag(), lo) << len << " " << t;
+        }
+    }
+}
+
+TEST(TaggedExtremesTest, TagsOfTheExtremesAScanKeeps) {
+    // Repeats, runs of equal values, both zeros and both infinities as the largest and as the
+    // smallest values, so that ties decide at every window position and at the block edges.
+    Vec hs = test::varied_closes(500, 11, false);
+    for (std::size_t i = 0; i < hs.size(); i += 3) hs[i] = std::round(hs[i] / 4.0);
+    for (std::size_t i = 100; i < 140; ++i) hs[i] = 7.0;
+    for (std::size_t i = 200; i < 300; ++i) hs[i] = -std::fabs(hs[i]);
+    for (std::size_t i = 5; i < hs.size(); i += 4) hs[i] = i % 3 ? 0.0 : -0.0;
+    hs[150] = kInf, hs[350] = -kInf;
+    Vec ls(hs.rbegin(), hs.rend());
+    expect_tags_as_scanned<TieRule::kNewest>(hs, ls);
+    expect_tags_as_scanned<TieRule::kOldest>(hs, ls);
+    // A tag travels with its value: the bits of the oldest of equal zeros come back.
+    TaggedExtremes<TieRule::kOldest> zeros(3);
+    for (double z : {0.0, -0.0, 0.0}) ASSERT_TRUE(zeros.push(z, std::bit_cast<std::uint64_t>(z), -z, std::bit_cast<std::uint64_t>(-z)));
+    EXPECT_TRUE(same_bits(std::bit_cast<double>(zeros.high_tag()), 0.0) && same_bits(std::bit_cast<double>(zeros.low_tag()), -0.0));
+    // Storage follows the values pushed.
+    TaggedExtremes<TieRule::kNewest> big(20'000'000);
+    WindowExtremes wide(20'000'000);
+    for (int i = 0; i < 500; ++i) ASSERT_TRUE(big.push(i, 0, i, 0) && wide.push(i));
+    EXPECT_LE(big.storage(), 1024u);
+    EXPECT_LE(wide.storage(), 1024u);
 }
 
 TEST(ArithmeticTest, MidpointFusedStepAndOptionalValue) {
