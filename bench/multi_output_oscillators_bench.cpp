@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
         {"Adx", {14}},
         {"Adx", {500}},
         {"Aroon", {25}},
+        {"Aroon", {500}},
         {"ElderRay", {13}},
         {"KasePermissionStochastic", {9, 3}},
         {"KasePermissionStochastic", {500, 3}},

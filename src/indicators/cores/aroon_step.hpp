@@ -1,14 +1,14 @@
 #pragma once
 // Where the highest high and the lowest low of the last p + 1 candles lie, as the pair
 // (Aroon up, Aroon down) in [0, 100]: 100 on the newest candle, 0 on the oldest, the newest of
-// equal extremes winning. The step of AroonOscillator and of the two-output Aroon. The window
-// keeps the highs and lows only and grows with the data up to p + 1.
-#include <cmath>
+// equal extremes winning. The step of AroonOscillator and of the two-output Aroon. The extremes
+// and their positions come from TaggedExtremes in O(1) per candle; its storage grows with the
+// data up to p + 1.
 #include <cstdint>
 
 #include "core/model/market.hpp"
-#include "indicators/cores/rolling_window.hpp"
 #include "indicators/cores/saturating.hpp"
+#include "indicators/cores/tagged_extremes.hpp"
 
 namespace prynox {
 
@@ -24,29 +24,24 @@ public:
 
     // False (nothing changed) when the window could not grow, or while it holds p candles or fewer.
     bool step(const Candle& c, AroonPair& out) {
-        if (!range_.push({c.high, c.low})) [[unlikely]]
+        // Each candle is tagged with its count; the newest has count taken_ - 1.
+        if (!range_.push(c.high, taken_, c.low, taken_)) [[unlikely]]
             return false;
+        ++taken_;
         if (!range_.full()) return false;
-        double best_high = -INFINITY, best_low = INFINITY;
-        std::size_t at_high = 0, at_low = 0, i = 0;
-        range_.for_each([&](const Range& r) {
-            if (r.high >= best_high) best_high = r.high, at_high = i;
-            if (r.low <= best_low) best_low = r.low, at_low = i;
-            ++i;
-        });
+        // Position from the oldest of the p + 1 candles: p less the age.
+        const std::uint64_t newest = taken_ - 1, p = range_.length() - 1;
+        const std::uint64_t at_high = p - (newest - range_.high_tag()), at_low = p - (newest - range_.low_tag());
         out = {(static_cast<double>(at_high) * 100.0) / p_, (static_cast<double>(at_low) * 100.0) / p_};
         return true;
     }
 
     // p + 1, saturated.
-    std::uint64_t window() const { return range_.capacity(); }
+    std::uint64_t window() const { return range_.length(); }
 
 private:
-    struct Range {
-        double high;
-        double low;
-    };
-    RollingWindow<Range> range_;
+    TaggedExtremes<TieRule::kNewest> range_;
+    std::uint64_t taken_ = 0;  // candles taken
     double p_;
 };
 

@@ -92,10 +92,20 @@ Series ref_adaptive_cci(const Candles& cs, const Vec& pv) {
     return out;
 }
 
+// Candles whose highs and lows are zeros of either sign among a few small prices: equal
+// extremes that differ in their bits.
+Candles signed_zero_candles(std::size_t n, std::uint64_t seed) {
+    const Candle kinds[] = {flat(0.0), flat(-0.0), bar(0.0, 1.0, -0.0, 0.0), bar(-0.0, 0.0, -1.0, -0.0),
+                            bar(-0.0, -0.0, -1.0, -1.0), bar(0.0, 1.0, 0.0, 1.0), flat(1.0), flat(-1.0)};
+    Candles out;
+    for (std::size_t i = 0; i < n; ++i) out.push_back(kinds[splitmix(seed) % std::size(kinds)]);
+    return out;
+}
+
 TEST(AroonCciTest, MatchPlainRecomputations) {
     const Candles tail = varied_candles(40, 8, false);
     const std::vector<Candles> sets = {
-        varied_candles(700, 5, true), grid_candles(400, 9),
+        varied_candles(700, 5, true), grid_candles(400, 9), signed_zero_candles(400, 21),
         // Seven typical prices of 0.10000000000000002 average to 0.1: flat windows beside variation.
         joined({varied_candles(70, 13, false), Candles(80, flat(0.1)), varied_candles(60, 17, false)}),
         // The running sum reaches 1.7e308, and dropping -0.5e308 overflows it.
@@ -119,6 +129,13 @@ TEST(AroonCciTest, PinnedCases) {
         {"equal high, higher low", "AroonOscillator", {1}, {base, bar(10, 11, 9.5, 10)}, {N, 100.0}},
         {"highest oldest, lowest newest", "AroonOscillator", {3},
          {bar(10, 15, 9, 10), bar(10, 12, 8, 10), bar(10, 11, 8.5, 10), bar(7, 8, 6, 7)}, {-100.0}},
+        // -0.0 >= 0.0: the zeros are equal extremes, and the newest wins either way round.
+        {"-0 high and low after +0 count as current", "AroonOscillator", {1}, {flat(0.0), flat(-0.0)}, {N, 0.0}},
+        {"+0 high and low after -0 count as current", "AroonOscillator", {1}, {flat(-0.0), flat(0.0)}, {N, 0.0}},
+        {"equal highs: the newest of three", "AroonOscillator", {4},
+         {bar(10, 12, 9, 10), bar(10, 12, 9, 10), bar(10, 11, 8, 10), bar(10, 12, 9.5, 10), bar(10, 11, 9, 10)}, {75.0 - 50.0}},
+        {"lowest leaves the window", "AroonOscillator", {2},
+         {bar(10, 11, 1, 10), bar(10, 12, 9, 10), bar(10, 11, 8, 10), bar(10, 11, 9, 10)}, {N, N, 50.0 - 0.0, 0.0 - 50.0}},
         {"p 1 has no deviation", "Cci", {1}, {base, bar(9, 30, 1, 20), bar(5, 6, 4, 5)}, {0.0, 0.0, 0.0}},
         {"seven flat candles at 0.1", "Cci", {7}, Candles(9, flat(0.1)), {N, 0.0, 0.0, 0.0}},
         {"flat candles at 0.1", "StochasticCci", {7}, Candles(15, flat(0.1)), {N, 50.0, 50.0, 50.0}},
