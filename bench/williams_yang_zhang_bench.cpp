@@ -1,5 +1,6 @@
-// Cost of one Indicator::update for Williams %R (which scans its window: 14 and 200 candles) and
-// the Yang-Zhang volatility over the shared random walk (bench_support.hpp).
+// Cost of one Indicator::update for Williams %R (its window's extremes in O(1) per candle: 14 and
+// 200 candles cost the same) and the Yang-Zhang volatility over the shared random walk
+// (bench_support.hpp).
 #include "bench_support.hpp"
 
 int main(int argc, char** argv) {
