@@ -3,7 +3,9 @@
 #include "bench_support.hpp"
 
 int main(int argc, char** argv) {
-    // O(1) types first, then the ones whose own algorithm scans its window (O(period)).
+    // O(1) types first (the window extremes of the Laguerre filter, the Fisher transform and
+    // the Ehlers stochastic among them, at two periods), then the ones whose own algorithm
+    // scans its window (O(period)).
     prynox::bench::register_updates({
         {"HighpassFilter", {48}},
         {"SuperSmoother", {10}},
@@ -21,11 +23,13 @@ int main(int argc, char** argv) {
         {"Trendflex", {20}},
         {"Reflex", {20}},
         {"AdaptiveLaguerreFilter", {13}},
-        {"CenterOfGravity", {10}},
+        {"AdaptiveLaguerreFilter", {200}},
         {"FisherTransform", {10}},
+        {"FisherTransform", {200}},
         {"EhlersStochastic", {20}},
-        {"CenterOfGravity", {200}},
         {"EhlersStochastic", {200}},
+        {"CenterOfGravity", {10}},
+        {"CenterOfGravity", {200}},
     });
     return prynox::bench::run_main(argc, argv);
 }

@@ -4,7 +4,8 @@
 // candle Tsv share, whose only check is the window check on p. Each owner gives the running
 // value its own meaning (a smoothed value, the window's sum). Smma and McGinleyDynamic run the
 // check and keep their window of the first p closes as the sum and count of the seed mean it
-// is read for (MeanSeed), not as stored values.
+// is read for (MeanSeed), not as stored values; FisherTransform runs the check and keeps only
+// the running extremes of its window (WindowExtremes).
 #include <cstdint>
 #include <expected>
 #include <optional>

@@ -6,7 +6,6 @@
 #include "indicators/cores/midpoint.hpp"
 #include "indicators/cores/period_checks.hpp"
 #include "indicators/cores/total_order.hpp"
-#include "indicators/cores/window_scan.hpp"
 #include "indicators/optional_value.hpp"
 
 namespace prynox {
@@ -42,10 +41,11 @@ OptionalValue AdaptiveLaguerreFilter::update_value(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     std::array<double, 4> l = last_ ? l_ : std::array<double, 4>{x, x, x, x};
     double d = last_ ? std::fabs(x - *last_) : 0.0;
-    if (!std::isfinite(d)) [[unlikely]]
+    if (!std::isfinite(d) || !diffs_.make_room()) [[unlikely]]
         return std::nullopt;
 
-    Extremes e = extremes_after_push(diffs_, d);
+    // The window as it would stand with d: d enters only if the output is kept.
+    Extremes e = diffs_.once_pushed(d);
     double range = e.hi - e.lo;
     std::array<double, kMedianLength> recent = recent_;
     std::size_t count = recent_count_;
@@ -69,7 +69,7 @@ OptionalValue AdaptiveLaguerreFilter::update_value(double x) {
     double filt = (((next[0] + 2.0 * next[1]) + 2.0 * next[2]) + next[3]) / 6.0;
     if (!std::isfinite(filt)) [[unlikely]]
         return std::nullopt;
-    if (!diffs_.push(d)) return std::nullopt;
+    (void)diffs_.push(d);  // room was made
 
     l_ = next;
     alpha_ = alpha;

@@ -2,7 +2,6 @@
 
 #include "indicators/cores/midpoint.hpp"
 #include "indicators/cores/period_checks.hpp"
-#include "indicators/cores/window_scan.hpp"
 #include "indicators/optional_value.hpp"
 
 namespace prynox {
@@ -18,9 +17,9 @@ OptionalValue EhlersStochastic::update_value(double x) {
     auto roofed = roofing_.update_value(x);
     if (!roofed) return std::nullopt;
     double r = *roofed;
-    (void)window_.push(r);
+    (void)window_.push(r);  // room was made
     if (!window_.full()) return std::nullopt;
-    auto [hi, lo] = window_extremes(window_);
+    const double hi = window_.max(), lo = window_.min();
     double range = hi - lo;
     double s = range > 0.0 ? (2.0 * (r - lo)) / range - 1.0 : 0.0;
     // A placement beyond the largest double gives no value and is not kept; the window moves

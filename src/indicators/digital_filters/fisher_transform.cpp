@@ -1,15 +1,16 @@
 #include "indicators/digital_filters/fisher_transform.hpp"
 
+#include "indicators/cores/carried_window.hpp"
 #include "indicators/cores/fused.hpp"
-#include "indicators/cores/window_scan.hpp"
 #include "indicators/optional_value.hpp"
 
 namespace prynox {
 
 std::expected<FisherTransform, IndicatorError> FisherTransform::create(std::uint64_t period) {
-    auto state = CarriedWindow::create(period);
-    if (!state) return std::unexpected(state.error());
-    return FisherTransform(std::move(*state));
+    // The carried-window constructor's check; its previous value (absent) and running value
+    // (0.0) start the smoothing, and only the window's extremes are kept.
+    if (auto e = CarriedWindow::check(period)) return std::unexpected(*e);
+    return FisherTransform(period);
 }
 
 OptionalValue FisherTransform::update_value(double x) {
@@ -17,7 +18,7 @@ OptionalValue FisherTransform::update_value(double x) {
     if (!window_.push(x)) [[unlikely]]
         return std::nullopt;
     if (!window_.full()) return std::nullopt;
-    auto [hi, lo] = window_extremes(window_);
+    const double hi = window_.max(), lo = window_.min();
     double range = hi - lo;
     double n = range > 0.0 ? fused_multiply_add(2.0, (x - lo) / range, -1.0) : 0.0;
     // A placement beyond the largest double gives no value and leaves the smoothing as it was;
