@@ -1,6 +1,7 @@
 // Cost of one Indicator::update for the Aroon and CCI oscillators over the shared random walk
-// (bench_support.hpp). Every type here scans its window (Aroon's p + 1 candles, the CCI's mean
-// deviation, the stochastic's extremes, the adaptive CCI's three passes): periods 20 and 200.
+// (bench_support.hpp), periods 20 and 200. Aroon keeps its extremes and their positions in O(1)
+// per candle; the CCI types scan their window (the mean deviation, the adaptive CCI's three
+// passes), the stochastic CCI only for its CCI, its extremes being O(1).
 #include "bench_support.hpp"
 
 int main(int argc, char** argv) {

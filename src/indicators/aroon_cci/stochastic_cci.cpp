@@ -1,6 +1,6 @@
 #include "indicators/aroon_cci/stochastic_cci.hpp"
 
-#include <limits>
+#include <bit>
 
 #include "indicators/cores/period_checks.hpp"
 
@@ -17,13 +17,10 @@ OptionalValue StochasticCci::update_candle(const Candle& c) {
         return std::nullopt;
     const OptionalValue cci = cci_.step(c);
     if (!cci) return std::nullopt;
-    (void)values_.push(*cci);
+    const auto bits = std::bit_cast<std::uint64_t>(*cci);
+    (void)values_.push(*cci, bits, *cci, bits);  // room was made
     if (!values_.full()) return std::nullopt;
-    double lo = std::numeric_limits<double>::max(), hi = std::numeric_limits<double>::lowest();
-    values_.for_each([&lo, &hi](double v) {
-        if (v < lo) lo = v;
-        if (v > hi) hi = v;
-    });
+    const double lo = std::bit_cast<double>(values_.low_tag()), hi = std::bit_cast<double>(values_.high_tag());
     const double range = hi - lo;
     if (range == 0.0) return 50.0;
     return (*cci - lo) / range * 100.0;

@@ -139,6 +139,10 @@ TEST(AroonCciTest, PinnedCases) {
         {"p 1 has no deviation", "Cci", {1}, {base, bar(9, 30, 1, 20), bar(5, 6, 4, 5)}, {0.0, 0.0, 0.0}},
         {"seven flat candles at 0.1", "Cci", {7}, Candles(9, flat(0.1)), {N, 0.0, 0.0, 0.0}},
         {"flat candles at 0.1", "StochasticCci", {7}, Candles(15, flat(0.1)), {N, 50.0, 50.0, 50.0}},
+        // CCIs +0, 25, -0 (a typical price of -0 on a mean of +0): the least is the older zero,
+        // +0, and -0 - +0 is -0.
+        {"oldest of equal zeros is the least", "StochasticCci", {3},
+         {flat(8), flat(-6), flat(1), flat(-1), flat(-0.0)}, {N, -0.0}},
         {"flat candles at 0.1", "AdaptiveCci", {7}, Candles(9, flat(0.1)), {N, 0.0, 0.0, 0.0}},
         {"flat candles at -1/3", "AdaptiveCci", {3}, Candles(9, flat(-1.0 / 3.0)), {0.0, 0.0, 0.0}},
         // +-0.5e308 sum to 0 but deviate by 2e308 in all: no value, not a CCI of 0.
