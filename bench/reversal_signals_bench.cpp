@@ -1,6 +1,7 @@
 // Cost of one Indicator::update for each reversal and trend signal over the shared random walk
 // (bench_support.hpp), through the boxed object the registry builds. PivotReversal scans its
-// L + R + 1 bars and ThreeLineBreak its k lines when the newest line holds: wider rows show it.
+// L + R + 1 bars (a wider row shows it); ThreeLineBreak keeps the extremes of its k lines in
+// O(1) per line.
 #include "bench_support.hpp"
 
 int main(int argc, char** argv) {

@@ -11,32 +11,28 @@ std::expected<ThreeLineBreak, IndicatorError> ThreeLineBreak::create(std::uint64
 
 OptionalValue ThreeLineBreak::update_candle(const Candle& c) {
     const double close = c.close;
-    if (lines_.empty()) {
-        (void)lines_.push(close);  // nothing taken when it fails: the next close tries again
+    if (!drawn_) {
+        // Nothing taken when it fails: the next close tries again.
+        if (lines_.push(close)) newest_ = close, drawn_ = true;
         return std::nullopt;
     }
-    const double last = lines_.newest();
+    const double last = newest_;
     int drawn = 0;
     if (direction_ >= 0) {
-        if (close > last) {
+        if (close > last)
             drawn = 1;
-        } else {
-            double lowest = last;
-            lines_.for_each([&lowest](double v) { lowest = v < lowest ? v : lowest; });
-            if (close < lowest) drawn = -1;
-        }
-    } else {
-        if (close < last) {
+        else if (close < lines_.min())
             drawn = -1;
-        } else {
-            double highest = last;
-            lines_.for_each([&highest](double v) { highest = v > highest ? v : highest; });
-            if (close > highest) drawn = 1;
-        }
+    } else {
+        if (close < last)
+            drawn = -1;
+        else if (close > lines_.max())
+            drawn = 1;
     }
     if (drawn != 0) {
         if (!lines_.push(close)) [[unlikely]]
             return std::nullopt;  // no room for the line: the bar is not taken
+        newest_ = close;
         direction_ = drawn;
     }
     if (direction_ == 0) return std::nullopt;
