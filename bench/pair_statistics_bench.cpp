@@ -1,7 +1,8 @@
 // Cost of one Indicator::update for each rolling pair statistic over the shared random walk
 // (bench_support.hpp) against a reference series that follows it loosely, through the boxed
-// object the registry builds. The moment types are O(1); DistanceSsd and KendallTau scan their
-// window on every bar, SpearmanCorrelation sorts it twice.
+// object the registry builds. The moment types are O(1); DistanceSsd scans its window on every
+// bar, KendallTau classifies every pair it holds against the entering and the leaving pair
+// (O(period)), SpearmanCorrelation sorts its window twice.
 #include "bench_support.hpp"
 
 int main(int argc, char** argv) {

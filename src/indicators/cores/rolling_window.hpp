@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <new>
+#include <span>
 #include <vector>
 
 #include "indicators/invariant.hpp"
@@ -113,6 +114,17 @@ public:
         const std::size_t first = std::min(count, buf_.size() - at);
         for (std::size_t i = 0; i < first; ++i) f(buf_[at + i]);
         for (std::size_t i = 0; i < count - first; ++i) f(buf_[i]);
+    }
+    // Visits the values from position `start` to the newest as at most two runs of adjacent
+    // slots (std::span<const T>), oldest first: for loops that take several values at a time.
+    template <class F>
+    void for_each_run_from(std::size_t start, F&& f) const {
+        require(start <= len_, "the first position visited is in the window");
+        const std::size_t at = wrap(head_ + start);
+        const std::size_t count = len_ - start;
+        const std::size_t first = std::min(count, buf_.size() - at);
+        f(std::span<const T>(buf_.data() + at, first));
+        if (count > first) f(std::span<const T>(buf_.data(), count - first));
     }
     // Visits the values the window holds once x is pushed, oldest first: those held, less the
     // oldest when full, then x. Nothing changes.

@@ -1,7 +1,8 @@
 #pragma once
 // Kendall's tau-b of close against reference over the last N pairs, from counts of concordant,
-// discordant and tied pairs of pairs kept as the window moves (exact comparisons): one pass
-// for the leaving pair, one for the entering one. 0 when either series is tied throughout.
+// discordant and tied pairs of pairs kept as the window moves (exact comparisons): one pass over
+// the pairs held classifies each against the leaving pair and the entering one, O(N) per bar.
+// 0 when either series is tied throughout.
 #include <cstdint>
 #include <expected>
 
@@ -27,8 +28,7 @@ private:
     explicit KendallTau(std::uint64_t period) : pairs_(period) {}
 
     RollingWindow<XY> pairs_;
-    std::int64_t concordant_ = 0;
-    std::int64_t discordant_ = 0;
+    std::int64_t score_ = 0;   // concordant less discordant pairs of pairs: all the value needs of them
     std::int64_t tied_x_ = 0;  // pairs of pairs with equal closes
     std::int64_t tied_y_ = 0;  // pairs of pairs with equal references
 };

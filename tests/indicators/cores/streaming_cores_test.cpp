@@ -11,6 +11,7 @@
 #include <cmath>
 #include <deque>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "indicators/cores/fixed_ring.hpp"
@@ -58,9 +59,11 @@ TEST(RollingWindowTest, MatchesADequeAcrossPopsWrapsAndGrowth) {
             w.for_each([&](double v) { order.push_back(v); });
             ASSERT_EQ(order, Vec(ref.begin(), ref.end())) << cap << " " << i;
             const std::size_t start = test::splitmix(seed) % (ref.size() + 1);
-            Vec tail;
+            Vec tail, runs;
             w.for_each_from(start, [&](double v) { tail.push_back(v); });
             ASSERT_EQ(tail, Vec(ref.begin() + static_cast<std::ptrdiff_t>(start), ref.end())) << cap << " " << i;
+            w.for_each_run_from(start, [&](std::span<const double> run) { runs.insert(runs.end(), run.begin(), run.end()); });
+            ASSERT_EQ(runs, tail) << cap << " " << i;
             Vec pushed;
             w.for_each_once_pushed(-1.0, [&](double v) { pushed.push_back(v); });
             Vec want(ref.begin() + (ref.size() == cap ? 1 : 0), ref.end());

@@ -210,7 +210,7 @@ TEST(PairStatisticsTest, EveryTypeAgainstItsDefinition) {
         {"PairwiseBeta", {{2}, {5}, {20}}, Takes::LogReturns, true, true},
         {"InformationRatio", {{2}, {5}, {20}}, Takes::Pairs, true, true},
         {"DistanceSsd", {{2}, {5}, {20}}, Takes::Pairs, false, false},
-        {"KendallTau", {{2}, {3}, {8}, {20}}, Takes::Pairs, false, false},
+        {"KendallTau", {{2}, {3}, {8}, {20}, {33}}, Takes::Pairs, false, false},
         {"SpearmanCorrelation", {{2}, {4}, {9}, {20}}, Takes::Pairs, false, false},
         {"EstimatedLeverageRatio", {{}}, Takes::Pairs, false, false},
     };
