@@ -15,7 +15,7 @@ std::expected<UltimateOscillator, IndicatorError> UltimateOscillator::create(std
 }
 
 UltimateOscillator::UltimateOscillator(std::uint64_t w1, std::uint64_t w2, std::uint64_t w3, std::uint64_t largest)
-    : pairs_(sat_add(largest, 1)), sums_{{w1}, {w2}, {w3}}, largest_(largest) {}
+    : pairs_(sat_add(largest, 1)), windows_{w1, w2, w3}, largest_(largest) {}
 
 std::uint64_t UltimateOscillator::warmup_period() const { return sat_add(largest_, 1); }
 
@@ -29,34 +29,34 @@ OptionalValue UltimateOscillator::update_candle(const Candle& c) {
     const Pair p{c.close - tl, th - tl};
     // The pair wj positions before the newest leaves window j once the ring holds more than wj.
     const std::size_t held = pairs_.size() + 1;
-    Sums next[3] = {sums_[0], sums_[1], sums_[2]};
-    for (Sums& s : next) {
-        s.bp += p.bp;
-        s.tr += p.tr;
-        if (p.tr != 0.0) ++s.ranged;
-        if (held > s.window) {
-            const Pair& out = pairs_.back(s.window - 1);
-            s.bp -= out.bp;
-            s.tr -= out.tr;
-            if (out.tr != 0.0) --s.ranged;
-        }
-    }
-    // A range beyond the doubles would leave the sums infinite (then NaN) for good.
+    double bp[3], tr[3];
+    std::uint64_t ranged[3];
     bool finite = true;
-    for (const Sums& s : next) finite = finite && std::isfinite(s.bp) && std::isfinite(s.tr);
+    for (std::size_t j = 0; j < 3; ++j) {
+        bp[j] = bp_[j] + p.bp;
+        tr[j] = tr_[j] + p.tr;
+        ranged[j] = ranged_[j] + (p.tr != 0.0 ? 1 : 0);
+        if (held > windows_[j]) {
+            const Pair& out = pairs_.back(windows_[j] - 1);
+            bp[j] -= out.bp;
+            tr[j] -= out.tr;
+            ranged[j] -= out.tr != 0.0 ? 1 : 0;
+        }
+        // A range beyond the doubles would leave the sums infinite (then NaN) for good.
+        finite = finite && std::isfinite(bp[j]) && std::isfinite(tr[j]);
+    }
     if (!finite) [[unlikely]] {
         previous_close_ = c.close;
         return {};
     }
     if (!pairs_.push(p)) [[unlikely]]
         return {};
-    sums_[0] = next[0];
-    sums_[1] = next[1];
-    sums_[2] = next[2];
+    for (std::size_t j = 0; j < 3; ++j) bp_[j] = bp[j], tr_[j] = tr[j], ranged_[j] = ranged[j];
     previous_close_ = c.close;
     taken_ = sat_add(taken_, 1);
     if (taken_ < largest_) return {};
-    const double r1 = sums_[0].ratio(), r2 = sums_[1].ratio(), r3 = sums_[2].ratio();
+    const auto ratio = [&](std::size_t j) { return ranged[j] == 0 || tr[j] == 0.0 ? 0.5 : bp[j] / tr[j]; };
+    const double r1 = ratio(0), r2 = ratio(1), r3 = ratio(2);
     return (((4.0 * r1 + 2.0 * r2) + r3) * 100.0) / 7.0;
 }
 

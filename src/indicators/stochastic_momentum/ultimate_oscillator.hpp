@@ -29,20 +29,18 @@ private:
         double bp;
         double tr;
     };
-    // The running sums of one window, never re-summed, and the count of non-zero true ranges in
-    // it: with none the window has no range, whatever residue the sums kept.
-    struct Sums {
-        std::uint64_t window;
-        double bp = 0.0;
-        double tr = 0.0;
-        std::uint64_t ranged = 0;
-        double ratio() const { return ranged == 0 || tr == 0.0 ? 0.5 : bp / tr; }
-    };
 
     UltimateOscillator(std::uint64_t w1, std::uint64_t w2, std::uint64_t w3, std::uint64_t largest);
 
     RollingWindow<Pair> pairs_;  // the last m + 1 pairs
-    Sums sums_[3];
+    // The running sums of each window, never re-summed, and the count of non-zero true ranges in
+    // it: with none the window has no range, whatever residue the sums kept. Plain arrays, read
+    // and written one number at a time: copied as records, the next candle's loads waited on
+    // the stores of the last.
+    std::uint64_t windows_[3];
+    double bp_[3] = {0.0, 0.0, 0.0};
+    double tr_[3] = {0.0, 0.0, 0.0};
+    std::uint64_t ranged_[3] = {0, 0, 0};
     std::uint64_t largest_;
     std::uint64_t taken_ = 0;
     double previous_close_ = 0.0;
