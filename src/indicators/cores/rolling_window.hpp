@@ -108,12 +108,9 @@ public:
     // Visits the values from position `start` (counted from the oldest) to the newest.
     template <class F>
     void for_each_from(std::size_t start, F&& f) const {
-        require(start <= len_, "the first position visited is in the window");
-        const std::size_t at = wrap(head_ + start);
-        const std::size_t count = len_ - start;
-        const std::size_t first = std::min(count, buf_.size() - at);
-        for (std::size_t i = 0; i < first; ++i) f(buf_[at + i]);
-        for (std::size_t i = 0; i < count - first; ++i) f(buf_[i]);
+        for_each_run_from(start, [&f](std::span<const T> run) {
+            for (const T& v : run) f(v);
+        });
     }
     // Visits the values from position `start` to the newest as at most two runs of adjacent
     // slots (std::span<const T>), oldest first: for loops that take several values at a time.
