@@ -93,6 +93,35 @@ inline Candles grid_candles(std::size_t n, std::uint64_t seed) {
     return out;
 }
 
+// Strict pivots whose tie sits at the window's edge: alternating segments with a spiked high (then
+// a spiked low) in the middle of a flat run and a candle of the same extreme `left` + 1, `left`
+// bars before it or `right`, `right` + 1 bars after it; only the ties outside the window leave a
+// pivot. The spikes step away from the run (highs falling, lows rising) and end with a tie of +0
+// and -0. With `probes`, each segment ends on a candle closing just beyond its spike, which
+// crosses it only when the spike was a pivot.
+inline Candles edge_tie_candles(std::size_t left, std::size_t right, bool probes) {
+    Candles out;
+    const std::size_t pad = std::max(left, right) + 2;
+    const std::ptrdiff_t l = static_cast<std::ptrdiff_t>(left), r = static_cast<std::ptrdiff_t>(right);
+    double level = 0.0;
+    const auto segment = [&](bool high, double v, double tie, std::ptrdiff_t d) {
+        const Candle base = high ? bar(-2, -1, -3, -2) : bar(2, 3, 1, 2);
+        const auto spike = [&](double x) { return high ? bar(-2, x, -3, -2) : bar(2, 3, x, 2); };
+        const std::size_t centre = out.size() + pad;
+        out.insert(out.end(), 2 * pad + 1, base);
+        out[centre] = spike(v);
+        out[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(centre) + d)] = spike(tie);
+        if (probes) out.push_back(high ? bar(-2, v + 0.5, -3, v + 0.5) : bar(2, 3, v - 0.5, v - 0.5));
+    };
+    for (std::ptrdiff_t d : {-l - 1, -l, r, r + 1}) {
+        level += 1.0;
+        segment(true, 100.0 - level, 100.0 - level, d);
+        segment(false, level - 100.0, level - 100.0, d);
+    }
+    for (std::ptrdiff_t d : {-l, r}) segment(true, 0.0, -0.0, d), segment(false, 0.0, -0.0, d);
+    return out;
+}
+
 // The candles that pass their check.
 inline Candles accepted_candles(const Candles& bars) {
     Candles out;
