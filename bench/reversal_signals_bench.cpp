@@ -1,7 +1,6 @@
 // Cost of one Indicator::update for each reversal and trend signal over the shared random walk
-// (bench_support.hpp), through the boxed object the registry builds. PivotReversal scans its
-// L + R + 1 bars (a wider row shows it); ThreeLineBreak keeps the extremes of its k lines in
-// O(1) per line.
+// (bench_support.hpp), through the boxed object the registry builds. PivotReversal tests its
+// L + R + 1 bars for a pivot and ThreeLineBreak keeps the extremes of its k lines, both in O(1).
 #include "bench_support.hpp"
 
 int main(int argc, char** argv) {

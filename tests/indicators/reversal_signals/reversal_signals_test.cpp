@@ -160,7 +160,12 @@ const Formula kFormulas[] = {
 };
 
 TEST(ReversalSignalsTest, MatchPlainRecomputations) {
-    const std::vector<Candles> sets = {grid_walk(700, 3), grid_walk(300, 11), huge_ranges()};
+    Candles ties;  // highs and lows tied at the window's edges, for each span of PivotReversal's rows
+    for (const Vec& p : kFormulas[0].params) {
+        const Candles part = test::edge_tie_candles(std::size_t(p[0]), std::size_t(p[1]), true);
+        ties.insert(ties.end(), part.begin(), part.end());
+    }
+    const std::vector<Candles> sets = {grid_walk(700, 3), grid_walk(300, 11), huge_ranges(), ties};
     for (const Candles& bars : sets)
         for (const Formula& f : kFormulas)
             for (const Vec& p : f.params) {
