@@ -1,6 +1,6 @@
 // Cost of one Indicator::update for the DeMark wave count and oscillators over the shared random
-// walk (bench_support.hpp). Each scans its window on every bar (the wave count its 2n + 1
-// candles, the oscillators re-sum theirs), so each runs at two lengths.
+// walk (bench_support.hpp), each at two lengths. The wave count tests its pivots in O(1) per
+// bar; the oscillators re-sum their windows.
 #include "bench_support.hpp"
 
 int main(int argc, char** argv) {

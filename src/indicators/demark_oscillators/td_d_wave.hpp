@@ -7,8 +7,7 @@
 #include <expected>
 
 #include "core/model/market.hpp"
-#include "indicators/cores/rolling_window.hpp"
-#include "indicators/cores/saturating.hpp"
+#include "indicators/cores/strict_pivot.hpp"
 #include "indicators/indicator_error.hpp"
 #include "indicators/optional_value.hpp"
 
@@ -19,18 +18,17 @@ public:
     // The window check on n.
     static std::expected<TdDWave, IndicatorError> create(std::uint64_t period);
 
-    // Scans the 2n + 1 candles on every full bar.
+    // The pivot test is O(1) per candle (StrictPivot).
     OptionalValue update_candle(const Candle& c);
-    std::uint64_t warmup_period() const { return bars_.capacity(); }
+    std::uint64_t warmup_period() const { return pivots_.span(); }
 
 private:
     enum Side : std::uint8_t { None, High, Low };
 
-    explicit TdDWave(std::uint64_t period) : bars_(sat_add(sat_mul(period, 2), 1)), period_(period) {}
+    explicit TdDWave(std::uint64_t period) : pivots_(period, period) {}
 
     OptionalValue last_;
-    RollingWindow<Candle> bars_;  // the last 2n + 1 candles
-    std::uint64_t period_;
+    StrictPivot pivots_;  // the last 2n + 1 candles, centred
     std::uint64_t wave_ = 0;
     Side side_ = None;
 };

@@ -122,6 +122,10 @@ TEST(DemarkOscillatorsTest, EveryTypeAgainstItsDefinition) {
         }
     }
     EXPECT_GE(waves, 6u);  // the count went round past wave 8
+    for (std::size_t n : {1u, 2u, 5u}) {
+        const Candles k = test::edge_tie_candles(n, n, false);
+        test::expect_series(test::run_candles("TdDWave", {double(n)}, k), ref_wave(k, n), 0.0, "ties at the window's edges");
+    }
 }
 
 // A derived value that leaves the doubles would give NaN, a value beyond its bounds or a value
