@@ -5,7 +5,6 @@
 
 #include "indicators/cores/midpoint.hpp"
 #include "indicators/cores/period_checks.hpp"
-#include "indicators/cores/saturating.hpp"
 #include "indicators/fibonacci_levels/swing_levels.hpp"
 
 namespace prynox {
@@ -16,18 +15,13 @@ std::expected<AndrewsPitchfork, IndicatorError> AndrewsPitchfork::create(std::ui
 }
 
 AndrewsPitchfork::AndrewsPitchfork(std::uint64_t period)
-    : window_(sat_add(sat_mul(2, period), 1)), period_(period) {}
+    : window_(period, period), period_(period) {}
 
 void AndrewsPitchfork::record_centre() {
-    const Extremes centre = window_[period_];
-    bool high = true, low = true;
-    for (std::size_t k = 0; k < window_.size() && (high || low); ++k) {
-        if (k == period_) continue;
-        high &= window_[k].high < centre.high;
-        low &= window_[k].low > centre.low;
-    }
+    const bool high = window_.high_pivot(), low = window_.low_pivot();
     if (high == low) return;
-    const Pivot p{static_cast<double>(bar_count_ - 1 - period_), high ? centre.high : centre.low, high};
+    const Pivot p{static_cast<double>(bar_count_ - 1 - period_), high ? window_.centre_high() : window_.centre_low(),
+                  high};
     if (held_ > 0 && pivots_[held_ - 1].high == high) {
         Pivot& last = pivots_[held_ - 1];
         if (high ? p.y > last.y : p.y < last.y) last = p;
@@ -41,7 +35,7 @@ void AndrewsPitchfork::record_centre() {
 }
 
 bool AndrewsPitchfork::update_candle(const Candle& c, std::array<double, 3>& out) {
-    if (!window_.push({c.high, c.low})) return false;
+    if (!window_.push(c.high, c.low)) return false;
     ++bar_count_;
     if (window_.full()) record_centre();
     if (held_ < pivots_.size()) return false;

@@ -8,14 +8,14 @@
 // With the pivots (x0, y0), (x1, y1), (x2, y2), oldest first, and c the current bar's index: the
 // median line runs from pivot 0 through the midpoint of pivots 1 and 2, evaluated at c; upper and
 // lower are the median shifted by the larger and the smaller of the distances of pivots 1 and 2
-// from the line. Each update scans the window: O(p).
+// from the line. The pivot test is O(1) per candle (StrictPivot).
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <expected>
 
 #include "core/model/market.hpp"
-#include "indicators/cores/rolling_window.hpp"
+#include "indicators/cores/strict_pivot.hpp"
 #include "indicators/indicator_error.hpp"
 
 namespace prynox {
@@ -28,12 +28,9 @@ public:
     static std::expected<AndrewsPitchfork, IndicatorError> create(std::uint64_t period);
 
     bool update_candle(const Candle& c, std::array<double, 3>& out);
-    std::uint64_t warmup_period() const { return window_.capacity(); }
+    std::uint64_t warmup_period() const { return window_.span(); }
 
 private:
-    struct Extremes {
-        double high, low;
-    };
     struct Pivot {
         double x, y;
         bool high;
@@ -42,7 +39,7 @@ private:
     explicit AndrewsPitchfork(std::uint64_t period);
     void record_centre();
 
-    RollingWindow<Extremes> window_;
+    StrictPivot window_;
     std::uint64_t period_;
     std::uint64_t bar_count_ = 0;
     std::array<Pivot, 3> pivots_{};  // oldest first

@@ -17,6 +17,7 @@
 
 #include "indicators/chart_patterns/swing_cases.hpp"
 #include "indicators/cores/swing_pivot_tracker.hpp"
+#include "support/candle_runs.hpp"
 #include "support/indicator_test_support.hpp"
 
 namespace prynox::test {
@@ -231,7 +232,10 @@ TEST(FibonacciLevels, WalksMatchTheFormulasExactly) {
         for (const char* type : {"AutoFib", "FibArcs", "FibChannel", "FibConfluence", "FibExtension", "FibFan",
                                  "FibProjection", "FibRetracement", "FibTimeZones", "GoldenPocket"})
             check<double>(type, {}, bars, "walk");
-    for (double span : {1, 2, 5}) check<double>("AndrewsPitchfork", {span}, grid_walk(4, 100.0, 0.5), "walk");
+    for (double span : {1, 2, 5}) {
+        check<double>("AndrewsPitchfork", {span}, grid_walk(4, 100.0, 0.5), "walk");
+        check<double>("AndrewsPitchfork", {span}, edge_tie_candles(span, span, false), "ties at the window's edges");
+    }
 }
 
 // Differences of pivots overflow while (most of) the levels lie well inside the range.
