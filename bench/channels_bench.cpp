@@ -1,7 +1,7 @@
 // Cost of one Indicator::update for each channel type over the shared random walk. Donchian keeps
-// its extremes in O(1); the others scan or sort their window on every candle (the fractal bands
-// their 2p + 1 span, the quantile types one insertion into the sorted copy and a linear merge,
-// the regression and projection types two or three passes), so they run at two lengths.
+// its extremes and the fractal bands their fractal test in O(1); the others scan or sort their
+// window on every candle (the quantile types one insertion into the sorted copy and a linear
+// merge, the regression and projection types two or three passes), so they run at two lengths.
 #include "bench_support.hpp"
 
 int main(int argc, char** argv) {

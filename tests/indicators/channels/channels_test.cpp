@@ -145,7 +145,10 @@ TEST(ChannelsTest, EveryOutputMatchesPlainRecomputation) {
     for (double x : test::table_closes()) table.push_back(flat(x));
     for (double x : {1.7e308, 1.7e308, -1.7e308, -1.7e308}) huge.push_back(flat(x));
     huge.insert(huge.end(), more.begin(), more.end());
-    for (const Candles& bars : {test::varied_candles(700, 5, true), test::grid_candles(400, 9), table, huge})
+    // Ties at the edges of the fractal spans of the rows (p = 1 and 3).
+    Candles ties = test::edge_tie_candles(1, 1, false);
+    for (const Candle& c : test::edge_tie_candles(3, 3, false)) ties.push_back(c);
+    for (const Candles& bars : {test::varied_candles(700, 5, true), test::grid_candles(400, 9), table, huge, ties})
         for (const Row& r : kRows) {
             const auto taken = [&r](const Candle& c) { return r.candle ? candle_passes(c) : std::isfinite(c.close); };
             Candles in;
